@@ -1,0 +1,102 @@
+#include "foundation/file_store.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "foundation/message_format.h"
+
+namespace lumidex {
+namespace {
+
+bool WriteFully(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+class PosixFileStore : public FileStore {
+ public:
+  Result<std::string> ReadAll(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      if (errno == ENOENT || errno == ENOTDIR) return Status::NotFound(CannotOpenMessage(path));
+      return Status::Error(CannotOpenMessage(path));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+      ::close(fd);
+      return Status::Error(CannotOpenMessage(path));
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        ::close(fd);
+        return Status::Error(CannotOpenMessage(path));
+      }
+      if (n == 0) break;
+      bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+  }
+
+  Status WriteAtomic(const std::string& path, std::string_view bytes, unsigned mode) override {
+    const std::string folder = FolderOf(path);
+    std::string tempPath = folder + "/.lumidex-save-XXXXXX";
+    const int fd = ::mkstemp(tempPath.data());
+    if (fd < 0) return Status::Error(CannotCreateMessage(path));
+    struct stat old {};
+    const mode_t wanted = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : mode;
+    const bool written = ::fchmod(fd, wanted) == 0 && WriteFully(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(tempPath.c_str(), path.c_str()) != 0) {
+      ::unlink(tempPath.c_str());
+      return Status::Error(CannotCreateMessage(path));
+    }
+    // Make the rename itself durable; a failure here does not undo the save.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+      ::fsync(dirFd);
+      ::close(dirFd);
+    }
+    return Status::Ok();
+  }
+};
+
+}  // namespace
+
+FileStore& RealFileStore() {
+  static PosixFileStore store;
+  return store;
+}
+
+std::string CannotOpenMessage(std::string_view path) {
+  return FormatMessage("ファイル %s は開けません", {path});
+}
+
+std::string CannotCreateMessage(std::string_view path) {
+  return FormatMessage("ファイル %s を作成できません", {path});
+}
+
+}  // namespace lumidex

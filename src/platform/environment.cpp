@@ -1,0 +1,78 @@
+#include "platform/environment.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace lumidex::platform {
+namespace {
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+std::string WithoutTrailingSlash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+std::string HomeFolder() {
+  std::string home = Env("HOME");
+  if (!home.empty()) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+    return pw->pw_dir;
+  }
+  return "/tmp";
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string XdgFolder(const char* variable, const char* fallbackBelowHome) {
+  std::string base = Env(variable);
+  if (base.empty() || base[0] != '/') base = HomeFolder() + fallbackBelowHome;
+  return WithoutTrailingSlash(base) + "/lumidex-album";
+}
+
+}  // namespace
+
+std::string ApplicationBaseFolder() {
+  const std::string home = Env("LUMIDEX_HOME");
+  if (!home.empty()) return WithoutTrailingSlash(home);
+  return XdgFolder("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string SettingsFolder() {
+  const std::string home = Env("LUMIDEX_HOME");
+  if (!home.empty()) return WithoutTrailingSlash(home);
+  return XdgFolder("XDG_CONFIG_HOME", "/.config");
+}
+
+std::string RuntimeFolder() {
+  const std::string runtime = Env("XDG_RUNTIME_DIR");
+  if (!runtime.empty() && IsFolder(runtime)) return WithoutTrailingSlash(runtime);
+  return ApplicationBaseFolder();
+}
+
+std::string ShareFolder() {
+  const std::string share = Env("LUMIDEX_SHARE");
+  if (!share.empty()) return WithoutTrailingSlash(share);
+  if (IsFolder(LUMIDEX_BUILD_SHARE_DIR)) return LUMIDEX_BUILD_SHARE_DIR;
+  return LUMIDEX_INSTALL_SHARE_DIR;
+}
+
+std::string LoginName() {
+  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_name != nullptr &&
+                                                  pw->pw_name[0] != '\0') {
+    return pw->pw_name;
+  }
+  const std::string user = Env("USER");
+  return user.empty() ? "user" : user;
+}
+
+}  // namespace lumidex::platform
