@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "foundation/fake_file_store.h"
+#include "support/fake_file_store.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_codec.h"
 #include "support/temp_home.h"
