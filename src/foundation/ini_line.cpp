@@ -4,21 +4,16 @@ namespace lumidex {
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
-  std::string current;
-  bool open = false;  // a line has started that no break has ended yet
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      open = false;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      continue;
-    }
-    open = true;
-    if (c != '\0') current += c;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    std::string line(text.substr(start, end - start));
+    if (line.find('\0') != std::string::npos) std::erase(line, '\0');
+    lines.push_back(std::move(line));
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    start = end + 1;
   }
-  if (open) lines.push_back(std::move(current));
   return lines;
 }
 

@@ -160,17 +160,17 @@ void TMemIniFile::AppendSection(std::string name, std::vector<std::string> lines
   sections_.push_back(std::move(section));
 }
 
-void TMemIniFile::ReplaceAll(const std::vector<std::string>& lines) {
+void TMemIniFile::ReplaceAll(std::vector<std::string> lines) {
   Clear();
   Section* current = nullptr;
-  for (const auto& line : lines) {
+  for (auto& line : lines) {
     if (line.empty() || line[0] == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       AppendSection(line.substr(1, line.size() - 2), {});
       current = sections_.back().get();
       continue;
     }
-    if (current != nullptr) current->lines.push_back(line);
+    if (current != nullptr) current->lines.push_back(std::move(line));
   }
 }
 

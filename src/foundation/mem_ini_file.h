@@ -67,7 +67,7 @@ class TMemIniFile {
   void AppendSection(std::string name, std::vector<std::string> lines);
 
   // Empties the document and rebuilds it from `lines` with the load rules.
-  void ReplaceAll(const std::vector<std::string>& lines);
+  void ReplaceAll(std::vector<std::string> lines);
   void Clear();
 
   // The document as text: per section "[name]", its lines, an empty line;

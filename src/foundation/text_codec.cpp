@@ -1,11 +1,6 @@
 #include "foundation/text_codec.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <mutex>
-#include <stdexcept>
-#include <vector>
+#include "foundation/cp932_tables.h"
 
 namespace lumidex {
 namespace {
@@ -19,41 +14,6 @@ bool IsEscape(char32_t cp) { return cp >= kEscapeBase + 0x80 && cp <= kEscapeBas
 size_t Cp932CharWidth(char32_t cp) {
   return (cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F) || IsEscape(cp)) ? 1 : 2;
 }
-
-// One iconv conversion descriptor. iconv_t keeps shift state, so each call
-// site opens its own; the cost is small next to the conversion itself.
-class Iconv {
- public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-      throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
-    }
-  }
-  ~Iconv() { iconv_close(cd_); }
-  Iconv(const Iconv&) = delete;
-  Iconv& operator=(const Iconv&) = delete;
-
-  // Converts as much of `in` as possible, appending to `out`. Returns the
-  // number of input bytes consumed; stops at the first byte it cannot convert.
-  size_t Convert(std::string_view in, std::string& out) {
-    char* inPtr = const_cast<char*>(in.data());
-    size_t inLeft = in.size();
-    std::vector<char> buffer(std::max<size_t>(64, in.size() * 2 + 16));
-    while (inLeft > 0) {
-      char* outPtr = buffer.data();
-      size_t outLeft = buffer.size();
-      const size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
-      out.append(buffer.data(), static_cast<size_t>(outPtr - buffer.data()));
-      if (rc != static_cast<size_t>(-1)) break;
-      if (errno != E2BIG) break;
-    }
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    return in.size() - inLeft;
-  }
-
- private:
-  iconv_t cd_;
-};
 
 size_t Utf8SequenceLength(std::string_view text, size_t pos) {
   const auto b0 = static_cast<unsigned char>(text[pos]);
@@ -83,6 +43,27 @@ size_t Utf8SequenceLength(std::string_view text, size_t pos) {
   return len;
 }
 
+// Writes the UTF-8 form of cp at o; returns the position after it.
+// REQUIRES: room for four bytes.
+char* WriteUtf8(char* o, char32_t cp) {
+  if (cp < 0x80) {
+    *o++ = static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    *o++ = static_cast<char>(0xC0 | (cp >> 6));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    *o++ = static_cast<char>(0xE0 | (cp >> 12));
+    *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    *o++ = static_cast<char>(0xF0 | (cp >> 18));
+    *o++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return o;
+}
+
 }  // namespace
 
 char32_t NextCodePoint(std::string_view text, size_t& pos) {
@@ -99,21 +80,8 @@ char32_t NextCodePoint(std::string_view text, size_t& pos) {
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  char buffer[4];
+  out.append(buffer, static_cast<size_t>(WriteUtf8(buffer, cp) - buffer));
 }
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -126,17 +94,33 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 std::string DecodeCp932(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 2);
-  Iconv cd("UTF-8", "CP932");
-  size_t pos = 0;
-  while (pos < bytes.size()) {
-    pos += cd.Convert(bytes.substr(pos), out);
-    if (pos < bytes.size()) {
-      AppendUtf8(out, kEscapeBase + static_cast<unsigned char>(bytes[pos]));
-      ++pos;
+  const Cp932Tables& tables = Cp932Tables::Get();
+  // Each byte yields at most three bytes of UTF-8.
+  std::string out(bytes.size() * 3, '\0');
+  char* o = out.data();
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  for (size_t i = 0; i < n;) {
+    const unsigned char b = in[i];
+    char32_t cp;
+    if (b < 0x80) {
+      *o++ = static_cast<char>(b);
+      ++i;
+      continue;
     }
+    if (const char32_t single = tables.Single(b); single != Cp932Tables::kNone) {
+      cp = single;
+      ++i;
+    } else if (i + 1 < n && tables.Double(b, in[i + 1]) != Cp932Tables::kNone) {
+      cp = tables.Double(b, in[i + 1]);
+      i += 2;
+    } else {
+      cp = kEscapeBase + b;
+      ++i;
+    }
+    o = WriteUtf8(o, cp);
   }
+  out.resize(static_cast<size_t>(o - out.data()));
   return out;
 }
 
@@ -160,20 +144,33 @@ std::string DecodeUtf8Lossless(std::string_view bytes) {
 }
 
 std::optional<std::string> EncodeCp932Exact(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  Iconv cd("CP932", "UTF-8");
-  size_t pos = 0;
-  while (pos < text.size()) {
-    pos += cd.Convert(text.substr(pos), out);
-    if (pos >= text.size()) break;
-    size_t next = pos;
-    const char32_t cp = NextCodePoint(text, next);
-    if (!IsEscape(cp)) return std::nullopt;
-    out += static_cast<char>(cp - kEscapeBase);
-    pos = next;
+  const Cp932Tables& tables = Cp932Tables::Get();
+  // No character takes more bytes in cp932 than in UTF-8.
+  std::string out(text.size(), '\0');
+  char* o = out.data();
+  bool wroteRawBytes = false;
+  for (size_t pos = 0; pos < text.size();) {
+    const auto b = static_cast<unsigned char>(text[pos]);
+    if (b < 0x80) {
+      *o++ = static_cast<char>(b);
+      ++pos;
+      continue;
+    }
+    const char32_t cp = NextCodePoint(text, pos);
+    if (const uint32_t code = tables.Encode(cp); code != Cp932Tables::kNone) {
+      if (code > 0xFF) *o++ = static_cast<char>(code >> 8);
+      *o++ = static_cast<char>(code & 0xFF);
+    } else if (IsEscape(cp)) {
+      *o++ = static_cast<char>(cp - kEscapeBase);
+      wroteRawBytes = true;
+    } else {
+      return std::nullopt;
+    }
   }
-  if (DecodeCp932(out) != text) return std::nullopt;
+  out.resize(static_cast<size_t>(o - out.data()));
+  // Every character round-trips on its own; only a raw lead byte can pair up
+  // with the byte after it and read back differently.
+  if (wroteRawBytes && DecodeCp932(out) != text) return std::nullopt;
   return out;
 }
 
