@@ -201,7 +201,12 @@ std::string DecodeAlbumFile(std::string_view bytes) {
 
 std::string EncodeAlbumFile(std::string_view text) {
   if (auto cp932 = EncodeCp932Exact(text)) return std::move(*cp932);
-  return std::string(kUtf8Bom) + EncodeUtf8Raw(text);
+  std::string utf8 = EncodeUtf8Raw(text);
+  // Raw bytes next to each other can form a valid UTF-8 character and read
+  // back as something else; then the escapes are written as the private-use
+  // characters themselves, which read back unchanged.
+  if (DecodeUtf8Lossless(utf8) != text) utf8 = std::string(text);
+  return std::string(kUtf8Bom) + utf8;
 }
 
 std::string DecodeEditedFile(std::string_view bytes) {

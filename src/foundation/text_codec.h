@@ -38,7 +38,8 @@ std::string EncodeUtf8Raw(std::string_view text);
 std::string DecodeAlbumFile(std::string_view bytes);
 
 // The bytes of an album file: cp932 without a byte-order mark when that
-// round-trips exactly, else UTF-8 with the byte-order mark.
+// round-trips exactly, else UTF-8 with the byte-order mark. Either way,
+// DecodeAlbumFile of the result gives back exactly `text`.
 std::string EncodeAlbumFile(std::string_view text);
 
 // The text of a file people edit by hand (holiday files, playlists): a

@@ -39,6 +39,14 @@ TEST(TextCodecTest, AlbumFileRule) {
   EXPECT_EQ(EncodeAlbumFile("〜"), std::string(kUtf8Bom) + "〜");
 }
 
+TEST(TextCodecTest, RawBytesThatWouldJoinIntoAUtf8CharacterStillRoundTrip) {
+  // E5 B0 97 as three undecodable bytes of a UTF-8 file, beside "〜" which
+  // forces UTF-8 output: written raw they would read back as one kanji.
+  const std::string text = DecodeUtf8Lossless("\xE5\x80\xE5") + "〜" +
+                           DecodeUtf8Lossless("\xE5\xE5") + DecodeUtf8Lossless("\xB0\x97");
+  EXPECT_EQ(DecodeAlbumFile(EncodeAlbumFile(text)), text);
+}
+
 TEST(TextCodecTest, EditedFileRuleTakesValidUtf8WithNonAsciiBytesAsUtf8) {
   EXPECT_EQ(DecodeEditedFile("元日"), "元日");
   EXPECT_EQ(DecodeEditedFile("\x8C\xB3\x93\xFA"), "元日");  // cp932
