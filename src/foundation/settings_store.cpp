@@ -1,0 +1,63 @@
+#include "foundation/settings_store.h"
+
+#include "foundation/data_folders.h"
+#include "foundation/registry_file.h"
+#include "foundation/text_codec.h"
+
+namespace lumidex {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::string SettingsFilePath(std::string_view settingsFolder) {
+  return WithTrailingSlash(settingsFolder) + "settings.reg";
+}
+
+Result<RegistryData> SettingsStore::Read() const {
+  Result<std::string> bytes = files_.ReadAll(path_);
+  RegistryData data;
+  if (!bytes.ok()) {
+    if (bytes.status().isNotFound()) return data;
+    return bytes.status();
+  }
+  // A damaged file gives what can be read of it; its refusal messages are of
+  // no use at start, where the program must come up regardless.
+  (void)ImportRegistryText(data, DecodeRegistryFileBytes(bytes.value()), path_, {});
+  return data;
+}
+
+Status SettingsStore::Update(const std::function<void(RegistryData&)>& change) {
+  Result<RegistryData> data = Read();
+  if (!data.ok()) return Status::Error(CannotCreateMessage(path_));
+  change(data.value());
+  std::vector<const RegistryKey*> keys;
+  for (const auto& key : data.value().Keys()) keys.push_back(&key);
+  const std::string folder = FolderOf(path_);
+  if (!folder.empty()) MakeFolders(folder);
+  return files_.WriteAtomic(path_, RegistryText(keys, ""), 0600);
+}
+
+Status SettingsStore::SetValue(RegistryValue value) {
+  return Update([&](RegistryData& data) {
+    data.CreateKey(kSettingsKeyPath).Set(std::move(value));
+  });
+}
+
+Status SettingsStore::DeleteValue(std::string_view name) {
+  return Update([&](RegistryData& data) {
+    if (RegistryKey* key = data.FindKey(kSettingsKeyPath)) key->Delete(name);
+  });
+}
+
+Status SettingsStore::Export(const std::string& fileName) const {
+  Result<RegistryData> data = Read();
+  if (!data.ok()) return data.status();
+  return TRegistryFile(data.value(), files_).ExportKey(fileName, kSettingsKeyPath, kSettingsFileTag);
+}
+
+}  // namespace lumidex
