@@ -1,0 +1,65 @@
+// lumidex-cli settings: the settings store as a settings text file, and one
+// value of it as the store holds it.
+#include <ostream>
+
+#include "cli/cli_command.h"
+#include "foundation/pending_settings_import.h"
+#include "foundation/registry_file.h"
+#include "foundation/settings_store.h"
+#include "platform/environment.h"
+
+namespace lumidex::cli {
+namespace {
+
+int RunSettings(const std::vector<std::string>& args, CliIo& io);
+
+constexpr const char* kSettingsUsage =
+    "  lumidex-cli settings export FILE   write the settings text file (tag line \"Lumidex\")\n"
+    "  lumidex-cli settings import FILE   import a settings text file as at start\n"
+    "  lumidex-cli settings get NAME      print one value: \"text\", dword:XXXXXXXX or hex:...\n";
+const CliRegistration kSettings({"settings", kSettingsUsage,
+                                 "export, import or read the program's settings", RunSettings});
+
+int Export(SettingsStore& store, const std::string& file, CliIo& io) {
+  const Status status = store.Export(file);
+  if (status.ok()) return kExitOk;
+  io.err << "lumidex-cli: " << status.message() << "\n";
+  return kExitFailed;
+}
+
+int Import(SettingsStore& store, const std::string& file, CliIo& io) {
+  const SettingsImportResult result = ImportSettingsFile(store, file);
+  for (const auto& message : result.messages) io.err << "lumidex-cli: " << message << "\n";
+  return result.accepted ? kExitOk : kExitFailed;
+}
+
+int Get(SettingsStore& store, const std::string& name, CliIo& io) {
+  Result<RegistryData> data = store.Read();
+  if (!data.ok()) {
+    io.err << "lumidex-cli: " << data.status().message() << "\n";
+    return kExitFailed;
+  }
+  const RegistryKey* key = data.value().FindKey(kSettingsKeyPath);
+  const RegistryValue* value = key != nullptr ? key->Find(name) : nullptr;
+  if (value == nullptr) {
+    io.err << "lumidex-cli: 設定値 " << name << " はありません\n";
+    return kExitFailed;
+  }
+  io.out << RegistryValueText(*value) << "\n";
+  return kExitOk;
+}
+
+int RunSettings(const std::vector<std::string>& args, CliIo& io) {
+  if (args.size() != 2 || args[1].empty()) {
+    return UsageError(io, kSettingsUsage, "settings takes an action and one argument");
+  }
+  SettingsStore store(SettingsFilePath(platform::SettingsFolder()));
+  const std::string& action = args[0];
+  if (action == "export") return Export(store, args[1], io);
+  if (action == "import") return Import(store, args[1], io);
+  if (action == "get") return Get(store, args[1], io);
+  return UsageError(io, kSettingsUsage, "unknown settings action '" + action + "'");
+}
+
+}  // namespace
+}  // namespace lumidex::cli
