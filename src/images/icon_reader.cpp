@@ -1,0 +1,48 @@
+#include "images/icon_reader.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "images/dib_decoder.h"
+#include "images/png_reader.h"
+
+namespace lumidex {
+namespace {
+
+uint32_t U16(std::string_view b, size_t at) {
+  return static_cast<uint8_t>(b[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8);
+}
+uint32_t U32(std::string_view b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
+
+}  // namespace
+
+Result<IconImage> LoadIconFile(std::string_view bytes) {
+  constexpr size_t kDirectory = 6, kEntry = 16;
+  if (bytes.size() < kDirectory + kEntry || U16(bytes, 0) != 0 || U16(bytes, 4) == 0) {
+    return Status::Error("アイコンファイルを読み込めません");
+  }
+  const size_t size = U32(bytes, kDirectory + 8);
+  const size_t offset = U32(bytes, kDirectory + 12);
+  if (offset >= bytes.size()) return Status::Error("アイコンファイルを読み込めません");
+  // The entry's byte count is often wrong in hand-made icons; the image
+  // cannot reach past the file either way.
+  const std::string_view image = bytes.substr(offset, std::min(size, bytes.size() - offset));
+  IconImage icon;
+  if (HasPngSignature(image)) {
+    Result<Bitmap> png = DecodePng(image);
+    if (!png.ok()) return png.status();
+    icon.bitmap = std::move(png.value());
+    icon.bitmap.setHasAlpha(true);
+    icon.bitDepth = 32;
+  } else {
+    Result<DibImage> dib = DecodeDib(image, 0, true);
+    if (!dib.ok()) return dib.status();
+    icon.bitmap = std::move(dib.value().bitmap);
+    icon.bitDepth = dib.value().bitCount;
+  }
+  icon.width = icon.bitmap.width();
+  icon.height = icon.bitmap.height();
+  return icon;
+}
+
+}  // namespace lumidex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "foundation/status.h"
+#include "images/bitmap.h"
+
+namespace lumidex {
+
+// How to decode a JPEG.
+struct JpegDecodeOptions {
+  // When both are above 0, the picture is decoded at the smallest of the
+  // scales 1/8, 2/8, ... 8/8 whose output still covers coverWidth x
+  // coverHeight, so a camera picture for a small thumbnail never needs a
+  // full-size decode.
+  int coverWidth = 0;
+  int coverHeight = 0;
+  // Best speed: fast integer inverse DCT and no fancy upsampling.
+  bool fast = false;
+  // Refuse data that needed repair (a premature end, corrupt entropy data)
+  // instead of keeping what was decoded: for checking stored thumbnails.
+  bool strict = false;
+};
+
+// The size a JPEG header declares, without decoding.
+struct JpegSize {
+  int width = 0;
+  int height = 0;
+};
+
+// Reads the header of the JPEG in `bytes`. Error when it is not a JPEG.
+Result<JpegSize> ReadJpegSize(std::string_view bytes);
+
+// Decodes the JPEG in `bytes` (baseline, progressive, grey, RGB, CMYK and
+// YCCK) into an opaque bitmap. Data that ends early or is damaged after the
+// first rows keeps the rows decoded so far (the rest stays black), as a
+// viewer shows a truncated picture. Error, with nothing decoded, when the
+// header cannot be read, the size passes kMaxBitmapPixels, or the data fail
+// before the first row. Never ends the process; thread-safe.
+Result<Bitmap> DecodeJpeg(std::string_view bytes, const JpegDecodeOptions& options = {});
+
+// Compresses `bitmap` (its alpha ignored) as a baseline JPEG of `quality`
+// with the library's defaults otherwise. Error for an empty bitmap or a
+// library failure. Thread-safe.
+Result<std::string> EncodeJpeg(const Bitmap& bitmap, int quality = 90);
+
+}  // namespace lumidex

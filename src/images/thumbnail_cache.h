@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "images/thumbnail_request.h"
+
+namespace lumidex {
+
+// Files of this size or less are never looked up in or written to the cache:
+// decoding them is cheaper than the cache.
+inline constexpr int64_t kSmallestCachedFile = 10000;
+
+// The thumbnail disk cache: one flat folder of JPEG files named after the
+// registered files (CacheFileName), with no index and no validity stamp; a
+// cache file is trusted while it exists and decodes. Files are written
+// atomically (temporary file, then rename), so a crash never leaves a
+// half-written thumbnail under a cache name.
+//
+// Keeps a byte count of the files directly in the folder, recounted on
+// request and advanced by every store by the bytes written minus the bytes
+// replaced.
+//
+// Not thread-safe: one owner (the window's main thread, or one command)
+// touches the cache files and the counter.
+class ThumbnailCache {
+ public:
+  // `cacheDir` is the cache folder, with or without a trailing "/".
+  // `useCache` is the "hdd" setting.
+  ThumbnailCache(std::string cacheDir, bool useCache);
+  ThumbnailCache(const ThumbnailCache&) = delete;
+  ThumbnailCache& operator=(const ThumbnailCache&) = delete;
+
+  const std::string& cacheDir() const { return cacheDir_; }
+  bool useCache() const { return useCache_; }
+  void setUseCache(bool value) { useCache_ = value; }
+  // While set (the list shows a plain folder, the free layout re-makes its
+  // pictures) nothing is written.
+  void setNoCacheMode(bool value) { noCacheMode_ = value; }
+  // While set (a full-screen slide show) nothing is written and only
+  // thumbnails of opaque types are read.
+  void setFullScreen(bool value) { fullScreen_ = value; }
+
+  // The cache file of a registered file: cacheDir + a prefix made of the
+  // last two folder names (or a drive letter and one name) + the file name
+  // with its extension replaced by ".jpg". Paths of Windows form (drive
+  // letter or "\\") from older albums split at "\" as well; a "/" or "\"
+  // that would end up inside the name becomes "_", so every cache file lies
+  // directly in the cache folder.
+  std::string CacheFileName(std::string_view path) const;
+
+  // The stored thumbnail of `path` when its cache file exists and decodes
+  // as a complete JPEG; nullopt otherwise (a damaged file is ignored, and
+  // the next store replaces it).
+  std::optional<std::string> CacheLookup(std::string_view path) const;
+
+  // The raw cache file of `path` for direct use as a list thumbnail: only
+  // with the cache in use, outside full-screen mode, and for opaque types;
+  // nullopt otherwise or when the file is missing or damaged.
+  std::optional<std::string> CachedBytes(std::string_view path) const;
+
+  // Before decoding (REQUIRES: request.cachePath empty): sets cachePath and
+  // returns the stored thumbnail when the cache is in use, the file is
+  // larger than kSmallestCachedFile, full-screen mode allows its type, and
+  // CacheLookup finds it.
+  std::optional<std::string> LookupHook(ThumbnailRequest& request, int64_t fileSize);
+
+  // After decoding: stores `jpeg` when the box is at least 51 wide, neither
+  // no-cache nor full-screen mode is set, the cache is in use and the file
+  // is larger than kSmallestCachedFile. An existing usable file is kept
+  // unless request.overwrite. Fills request.cachePath when empty. A failed
+  // write is dropped silently: the cache is only an accelerator. True when
+  // the file was written.
+  bool StoreHook(ThumbnailRequest& request, int64_t fileSize, std::string_view jpeg);
+
+  // The byte count of the files directly in the folder as last counted and
+  // advanced since.
+  int64_t cachedBytes() const { return cachedBytes_; }
+  // Counts the files directly in the folder again.
+  void Recount();
+
+ private:
+  std::string cacheDir_;
+  bool useCache_;
+  bool noCacheMode_ = false;
+  bool fullScreen_ = false;
+  int64_t cachedBytes_ = 0;
+};
+
+// True when `name` is a file name the cache makes: a name ending in ".jpg",
+// or a temporary file of an interrupted atomic write.
+bool IsCacheFileName(std::string_view name);
+
+// True when `folder` is a cache folder: its last name is "jpgdat".
+bool IsCacheFolder(std::string_view folder);
+
+}  // namespace lumidex
