@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lumidex {
+
+// Texts of the album vocabulary: pages "mm/dd", sub-album sections (page key
+// followed by the sub-album name), entry names and comments.
+
+// True when `text` is a page key "mm/dd": two digits, "/", two digits.
+bool IsPageKey(std::string_view text);
+
+// True when `line` of the page index is a page line: a page key directly
+// followed by "=". Other lines are kept in the file but are not pages.
+bool IsPageLine(std::string_view line);
+
+// "3月15日のページ" for the page "03/15"; "日付不明" when `page` is not a page key.
+std::string PageTitle(std::string_view page);
+// "3月15日の旅行" for the section "03/15旅行"; "日付不明" when the first five
+// characters are not a page key.
+std::string SubAlbumTitle(std::string_view section);
+
+// The sub-album name of a section: everything after the first five characters.
+std::string_view SubAlbumNameOf(std::string_view section);
+
+// True when an entry name names a sub-album ("@" + section).
+inline bool IsSubAlbumEntry(std::string_view name) { return !name.empty() && name[0] == '@'; }
+
+// The name of an entry line, or the whole line when it has no "=" (a bare
+// path written by hand or by an older version).
+std::string_view EntryNameOf(std::string_view line);
+// The comment of an entry line: the text after the first "=", or "".
+std::string_view EntryCommentOf(std::string_view line);
+
+// The comment line break as stored: "･･" (U+FF65 twice; the bytes A5 A5 in cp932).
+inline constexpr std::string_view kStoredLineBreak = "\xEF\xBD\xA5\xEF\xBD\xA5";
+
+// A comment as it is stored: every CR LF, CR, LF and U+2029 (the paragraph
+// separator Qt uses) becomes "･･", so a comment never splits an entry line.
+std::string StoredComment(std::string_view text);
+// A stored comment for editing and display: every "･･" becomes CR LF.
+std::string DisplayedComment(std::string_view stored);
+
+// Number of characters (code points) of UTF-8 text.
+size_t CharacterCount(std::string_view text);
+
+}  // namespace lumidex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lumidex {
+
+class AlbumStore;
+
+// How much one year holds, counted on the plain lines of its documents: in
+// the year document every line that is not empty and does not begin with "["
+// is an entry, those beginning with "@" sub-album references, the others file
+// entries; in the sub-album document every such line is a file entry.
+struct YearCounts {
+  long long fileEntries = 0;
+  long long subAlbumReferences = 0;
+  long long subAlbumFiles = 0;
+};
+
+// Counts the texts of a year document and its sub-album document.
+YearCounts CountYearTexts(std::string_view yearText, std::string_view subAlbumText);
+
+// The counts of `year`: the shown year as its documents stand in memory,
+// other years from their files (a missing file counts 0).
+YearCounts CountYear(AlbumStore& store, std::string_view year);
+
+// The year list text: "2014年 （1,234枚）", followed by " （3冊 - 56枚）" when
+// the year has sub-album references. File counts have "," thousands
+// separators; the number of references is plain digits.
+std::string YearListText(std::string_view year, const YearCounts& counts);
+
+}  // namespace lumidex

@@ -1,0 +1,101 @@
+#include "album/year_index.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "foundation/ini_line.h"
+#include "foundation/mem_ini_file.h"
+#include "foundation/text_codec.h"
+
+namespace lumidex {
+namespace {
+
+bool IsYearFileName(std::string_view name) {
+  if (name.size() != 8 || name.substr(4) != ".ini") return false;
+  return std::all_of(name.begin(), name.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The names of the sections of an album file that hold at least one line, in
+// file order. Comment lines (";") and empty lines are not lines, as on load.
+std::vector<std::string> SectionsWithLines(std::string_view text) {
+  std::vector<std::string> names;
+  std::string current;
+  bool inSection = false, counted = false;
+  for (const auto& line : SplitLines(text)) {
+    if (line.empty() || line[0] == ';') continue;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      current = line.substr(1, line.size() - 2);
+      inSection = true;
+      counted = false;
+    } else if (inSection && !counted) {
+      names.push_back(current);
+      counted = true;
+    }
+  }
+  return names;
+}
+
+}  // namespace
+
+std::vector<std::string> YearIndex::ListYearFiles(const std::string& photoDir) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(photoDir.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (!IsYearFileName(name)) continue;
+    struct stat st {};
+    if (::stat((photoDir + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+  }
+  ::closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool YearIndex::Refresh(const std::string& photoDir, FileStore& store) {
+  std::vector<std::string> files = ListYearFiles(photoDir);
+  if (listed_ && files == yearFiles_) return false;
+  listed_ = true;
+  yearFiles_ = std::move(files);
+  sections_.clear();
+  for (const auto& file : yearFiles_) {
+    Result<std::string> bytes = store.ReadAll(photoDir + file);
+    if (!bytes.ok()) continue;
+    const std::string year = file.substr(0, 4);
+    for (auto& name : SectionsWithLines(DecodeAlbumFile(bytes.value()))) {
+      sections_.push_back(year + "/" + name);
+    }
+  }
+  std::sort(sections_.begin(), sections_.end());
+  sections_.erase(std::unique(sections_.begin(), sections_.end()), sections_.end());
+  return true;
+}
+
+void YearIndex::ReplaceYear(std::string_view year, const TMemIniFile& yearDocument, bool onDisk,
+                            const std::string& fileName) {
+  const std::string prefix = std::string(year) + "/";
+  std::erase_if(sections_, [&](const std::string& s) { return s.starts_with(prefix); });
+  for (const auto& name : yearDocument.SectionNames()) {
+    if (yearDocument.HasSection(name)) sections_.push_back(prefix + name);
+  }
+  std::sort(sections_.begin(), sections_.end());
+  sections_.erase(std::unique(sections_.begin(), sections_.end()), sections_.end());
+  if (onDisk && !std::binary_search(yearFiles_.begin(), yearFiles_.end(), fileName)) {
+    yearFiles_.insert(std::lower_bound(yearFiles_.begin(), yearFiles_.end(), fileName), fileName);
+  }
+}
+
+bool YearIndex::UsedInOtherYears(std::string_view page, std::string_view year) const {
+  std::string key;
+  for (const auto& file : yearFiles_) {
+    const std::string_view fileYear = std::string_view(file).substr(0, 4);
+    if (fileYear == year) continue;
+    key.assign(fileYear).append("/").append(page);
+    if (std::binary_search(sections_.begin(), sections_.end(), key)) return true;
+  }
+  return false;
+}
+
+}  // namespace lumidex

@@ -1,0 +1,210 @@
+// lumidex-cli list, page and subalbum: the album's years, pages and entries,
+// and the page and sub-album operations, on the album of LUMIDEX_HOME.
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "album/album_prompts.h"
+#include "album/album_store.h"
+#include "album/album_text.h"
+#include "album/page_operations.h"
+#include "album/year_counts.h"
+#include "cli/cli_command.h"
+#include "foundation/app_environment.h"
+#include "platform/environment.h"
+
+namespace lumidex::cli {
+namespace {
+
+int RunList(const std::vector<std::string>& args, CliIo& io);
+int RunPage(const std::vector<std::string>& args, CliIo& io);
+int RunSubAlbum(const std::vector<std::string>& args, CliIo& io);
+
+constexpr const char* kListUsage =
+    "  lumidex-cli list                      years with a year document, with their counts\n"
+    "  lumidex-cli list YYYY [--all]         pages of the year (--all: of every year):\n"
+    "                                        mm/dd TAB images TAB sub-albums TAB sub-album images TAB cover\n"
+    "  lumidex-cli list YYYY/MM/DD [NAME]    entries of the page (or of its sub-album NAME), name=comment\n";
+constexpr const char* kPageUsage =
+    "  lumidex-cli page create MM/DD         add the page to the page index\n"
+    "  lumidex-cli page delete YYYY/MM/DD --yes   delete the page of that year\n";
+constexpr const char* kSubAlbumUsage =
+    "  lumidex-cli subalbum create YYYY/MM/DD NAME   add the sub-album NAME to the page\n";
+
+const CliRegistration kList({"list", kListUsage, "list years, pages or entries of the album", RunList});
+const CliRegistration kPage({"page", kPageUsage, "create or delete a page", RunPage});
+const CliRegistration kSubAlbum({"subalbum", kSubAlbumUsage, "create a sub-album", RunSubAlbum});
+
+bool IsYear(std::string_view text) {
+  return text.size() == 4 && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool IsValidPage(std::string_view page) {
+  if (!IsPageKey(page)) return false;
+  const int month = (page[0] - '0') * 10 + (page[1] - '0');
+  const int day = (page[3] - '0') * 10 + (page[4] - '0');
+  return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+bool IsDateText(std::string_view text) {
+  return text.size() == 10 && IsYear(text.substr(0, 4)) && text[4] == '/' && IsValidPage(text.substr(5));
+}
+
+// Answers the operations' questions from the command line: Yes only with
+// --yes; names from the arguments; messages go to stderr and mark the
+// command as refused.
+class CliPrompts : public AlbumPrompts {
+ public:
+  CliPrompts(CliIo& io, bool yes, std::optional<std::string> name)
+      : io_(io), yes_(yes), name_(std::move(name)) {}
+
+  bool Confirm(const std::string& message, const std::string& caption) override {
+    if (yes_) return true;
+    io_.err << caption << ": " << message << "\n" << "lumidex-cli: not confirmed (add --yes)\n";
+    refused_ = true;
+    return false;
+  }
+  void Inform(const std::string& message) override {
+    io_.err << message << "\n";
+    refused_ = true;
+  }
+  std::optional<std::string> AskName(const NameRequest&) override { return name_; }
+  void PlayStartSound() override {}
+  void OpenWithSystem(const std::string&) override {}
+  void ExploreFolder(const std::string&) override {}
+
+  bool refused() const { return refused_; }
+
+ private:
+  CliIo& io_;
+  const bool yes_;
+  const std::optional<std::string> name_;
+  bool refused_ = false;
+};
+
+// The album of this user with the shown year's documents open.
+struct OpenAlbum {
+  std::unique_ptr<AppEnvironment> env;
+  std::unique_ptr<AlbumStore> store;
+};
+
+int Fail(CliIo& io, std::string_view message) {
+  io.err << "lumidex-cli: " << message << "\n";
+  return kExitFailed;
+}
+
+// Opens the album and, when `date` is given, switches to its year and builds
+// the summaries. Prints the error and returns nullopt on failure.
+std::optional<OpenAlbum> Open(CliIo& io, std::string_view date) {
+  auto env = AppEnvironment::Open(platform::ApplicationBaseFolder(), platform::LoginName());
+  if (!env.ok()) {
+    Fail(io, env.status().message());
+    return std::nullopt;
+  }
+  OpenAlbum album{std::move(env).value(), nullptr};
+  album.store = std::make_unique<AlbumStore>(album.env->folders, album.env->types,
+                                             *album.env->pageIndex, *album.env->lockList);
+  if (!date.empty()) {
+    if (Status s = album.store->SwitchYear(date); !s.ok()) {
+      Fail(io, s.message());
+      return std::nullopt;
+    }
+  }
+  album.store->RebuildSummaries();
+  return album;
+}
+
+// Ends a changing command: saves what the store holds and maps the outcome
+// to the exit code.
+int Finish(CliIo& io, AlbumStore& store, const Status& operation, const CliPrompts& prompts) {
+  const Status closed = store.Close();
+  if (!operation.ok()) return Fail(io, operation.message());
+  if (!closed.ok()) return Fail(io, closed.message());
+  return prompts.refused() ? kExitFailed : kExitOk;
+}
+
+int ListYears(CliIo& io) {
+  auto album = Open(io, "");
+  if (!album) return kExitFailed;
+  for (const auto& file : album->store->yearIndex().YearFiles()) {
+    const std::string year = file.substr(0, 4);
+    io.out << YearListText(year, CountYear(*album->store, year)) << "\n";
+  }
+  return kExitOk;
+}
+
+int ListPages(CliIo& io, const std::string& year, bool all) {
+  auto album = Open(io, year);
+  if (!album) return kExitFailed;
+  AlbumStore& store = *album->store;
+  for (const auto& line : store.PageList(all)) {
+    const std::string page = line.substr(0, 5);
+    const GRPDATA* summary = store.FindSummary(page);
+    const GRPDATA counts = summary != nullptr ? *summary : GRPDATA{};
+    io.out << page << "\t" << counts.imageCount << "\t" << counts.subAlbumCount << "\t"
+           << counts.subAlbumImageCount << "\t" << store.PageCover(page, line.substr(6)).cover << "\n";
+  }
+  return kExitOk;
+}
+
+int ListEntries(CliIo& io, const std::string& date, const std::optional<std::string>& name) {
+  auto album = Open(io, date);
+  if (!album) return kExitFailed;
+  const std::string page = date.substr(5);
+  const TMemIniFile& doc = name ? album->store->subAlbumDocument() : album->store->yearDocument();
+  for (const auto& line : doc.SectionLines(page + name.value_or(""))) io.out << line << "\n";
+  return kExitOk;
+}
+
+int RunList(const std::vector<std::string>& args, CliIo& io) {
+  if (args.empty()) return ListYears(io);
+  if (IsYear(args[0])) {
+    if (args.size() == 1) return ListPages(io, args[0], false);
+    if (args.size() == 2 && args[1] == "--all") return ListPages(io, args[0], true);
+    return UsageError(io, kListUsage, "list YYYY takes only --all");
+  }
+  if (IsDateText(args[0]) && args.size() <= 2) {
+    return ListEntries(io, args[0], args.size() == 2 ? std::optional(args[1]) : std::nullopt);
+  }
+  return UsageError(io, kListUsage, "expected YYYY or YYYY/MM/DD");
+}
+
+int RunPage(const std::vector<std::string>& args, CliIo& io) {
+  if (args.size() == 2 && args[0] == "create") {
+    if (!IsValidPage(args[1])) return UsageError(io, kPageUsage, "expected MM/DD");
+    auto album = Open(io, "");
+    if (!album) return kExitFailed;
+    CliPrompts prompts(io, false, std::nullopt);
+    PageOperations operations(*album->store, prompts);
+    return Finish(io, *album->store, operations.CreatePage(args[1]), prompts);
+  }
+  if ((args.size() == 2 || args.size() == 3) && args[0] == "delete") {
+    if (!IsDateText(args[1])) return UsageError(io, kPageUsage, "expected YYYY/MM/DD");
+    if (args.size() == 3 && args[2] != "--yes") return UsageError(io, kPageUsage, "unknown option");
+    auto album = Open(io, args[1]);
+    if (!album) return kExitFailed;
+    const std::string page = args[1].substr(5);
+    if (!album->store->pageIndex().HasKey("DATA", page)) return Fail(io, "no page " + page);
+    CliPrompts prompts(io, args.size() == 3, std::nullopt);
+    PageOperations operations(*album->store, prompts);
+    return Finish(io, *album->store, operations.DeleteCalendarPage(page), prompts);
+  }
+  return UsageError(io, kPageUsage, "expected create MM/DD or delete YYYY/MM/DD --yes");
+}
+
+int RunSubAlbum(const std::vector<std::string>& args, CliIo& io) {
+  if (args.size() != 3 || args[0] != "create" || !IsDateText(args[1])) {
+    return UsageError(io, kSubAlbumUsage, "expected create YYYY/MM/DD NAME");
+  }
+  if (args[2].empty()) return UsageError(io, kSubAlbumUsage, "the name must not be empty");
+  auto album = Open(io, args[1]);
+  if (!album) return kExitFailed;
+  const std::string page = args[1].substr(5);
+  if (!album->store->pageIndex().HasKey("DATA", page)) return Fail(io, "no page " + page);
+  CliPrompts prompts(io, false, args[2]);
+  PageOperations operations(*album->store, prompts);
+  return Finish(io, *album->store, operations.CreateSubAlbum(page), prompts);
+}
+
+}  // namespace
+}  // namespace lumidex::cli
