@@ -1,0 +1,109 @@
+#include "imagelist/folder_walk.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "foundation/file_store.h"
+#include "foundation/text_compare.h"
+
+namespace lumidex {
+namespace {
+
+struct Listing {
+  std::vector<std::string> files;
+  std::vector<std::string> folders;
+};
+
+// The names in `folder` split into files and folders (lstat: a link to a
+// folder is neither, a link to a file is a file), each sorted by name.
+Listing ListFolder(const std::string& folder, const FolderWalkOptions& options) {
+  Listing listing;
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return listing;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    if (name.front() == '.' && !options.includeHidden) continue;
+    const std::string path = folder + name;
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0) continue;
+    if (S_ISDIR(info.st_mode)) {
+      listing.folders.push_back(name);
+    } else if (S_ISREG(info.st_mode)) {
+      listing.files.push_back(name);
+    } else if (S_ISLNK(info.st_mode)) {
+      struct stat target {};
+      if (stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode)) listing.files.push_back(name);
+    }
+  }
+  closedir(dir);
+  std::sort(listing.files.begin(), listing.files.end(), TextLess());
+  std::sort(listing.folders.begin(), listing.folders.end(), TextLess());
+  return listing;
+}
+
+bool WalkFrom(const std::string& folder, const FolderWalkOptions& options,
+              const std::function<bool(const std::string&)>& visit) {
+  const Listing listing = ListFolder(folder, options);
+  for (const std::string& name : listing.files) {
+    if (!visit(folder + name)) return false;
+  }
+  for (const std::string& name : listing.folders) {
+    if (!WalkFrom(folder + name + "/", options, visit)) return false;
+  }
+  return true;
+}
+
+std::string WithSlash(const std::string& folder) {
+  return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
+}
+
+}  // namespace
+
+bool WalkFolder(const std::string& root, const FolderWalkOptions& options,
+                const std::function<bool(const std::string& path)>& visit) {
+  return WalkFrom(WithSlash(root), options, visit);
+}
+
+Result<std::vector<std::string>> CollectFolderLines(const std::string& root,
+                                                    const FolderWalkOptions& options,
+                                                    const FileTypeLists& types,
+                                                    LongOperation& progress,
+                                                    const WorkerClock& clock) {
+  struct stat info {};
+  if (root.empty() || stat(root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    return Status::NotFound(CannotOpenMessage(root));
+  }
+  Throttle throttle(clock, kFolderWalkProgressMs);
+  auto aborted = [&](int done, const std::string& path) {
+    return throttle.Due() ? progress.Step(done, path) : false;
+  };
+
+  int total = 0;
+  progress.Begin(0);
+  const bool counted = WalkFolder(root, options, [&](const std::string& path) {
+    ++total;
+    return !aborted(0, path);
+  });
+  std::vector<std::string> lines;
+  bool collected = false;
+  if (counted) {
+    progress.Begin(total);
+    int done = 0;
+    collected = WalkFolder(root, options, [&](const std::string& path) {
+      const std::string extension = ExtensionOf(path);
+      if (FileTypeLists::IsImageType(extension) || types.IsManagedType(extension)) {
+        lines.push_back(path + "=");
+      }
+      return !aborted(++done, path);
+    });
+  }
+  progress.End();
+  // Stopped by the user, who needs no message about it.
+  if (!collected) return Status::Error("");
+  return lines;
+}
+
+}  // namespace lumidex

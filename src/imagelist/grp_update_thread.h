@@ -1,0 +1,47 @@
+#pragma once
+
+#include "imagelist/image_list.h"
+#include "imagelist/list_worker.h"
+
+namespace lumidex {
+
+// The thumbnail worker of the image list. It follows the list's visible
+// range: the range is prepared first (EnsureItemData per item); in idle
+// rounds MarkShown runs every round until the first range was worked on and
+// afterwards only in the first 3 idle rounds after each range, and then one
+// background item is prepared. It sleeps 1 ms after a background step that
+// prepared an item, else 10 ms.
+//
+// The window drives it with a single-shot timer (RunDue gives the delay);
+// tests drive it with a hand-advanced clock. Main thread only. The list and
+// the clock must outlive it; it attaches itself to the list and detaches on
+// destruction.
+class TGrpUpdateThread final : public ListWorkerClient {
+ public:
+  static constexpr int kMarkRoundsAfterRange = 3;
+  static constexpr int kSleepAfterItemMs = 1;
+  static constexpr int kIdleSleepMs = 10;
+
+  TGrpUpdateThread(ImageList& list, const WorkerClock& clock);
+  ~TGrpUpdateThread() override;
+
+  ListWorker& worker() { return worker_; }
+  const ListWorker& worker() const { return worker_; }
+
+  // The control's data hint: stores the range and wakes a paused worker.
+  // `canWork` is false while the list shows the page list, an options dialog
+  // is open or the list panel is hidden; then the hint is ignored.
+  void OnDataHint(int first, int last, bool canWork);
+
+  // ListWorkerClient
+  int VisibleFirst() const override { return list_.visibleFirst(); }
+  int VisibleLast() const override { return list_.visibleLast(); }
+  void PrepareItem(int index) override { list_.EnsureItemData(index); }
+  int IdleRound(int round, bool rangeWorked) override;
+
+ private:
+  ImageList& list_;
+  ListWorker worker_;
+};
+
+}  // namespace lumidex
