@@ -13,7 +13,7 @@ TEST(CliHolidaysTest, ListsEveryDayWithAnEntryAfterDerivation) {
   // 2014/06/01 is a Sunday: its substitute falls on Monday the 2nd.
   testing::WriteFile(holidayDir + "2014.txt",
                      "06/01=\x8e\x52\x8a\x4a\x82\xab\r\n"  // 山開き
-                     "08/02=$\x89\xd4\x89\xce\r\n");      // $花火
+                     "08/02=$\x89\xd4\x89\xce\r\n");       // $花火
   const auto result = testing::RunCli({"holidays", "2014"});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out,
