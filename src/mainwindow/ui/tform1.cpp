@@ -1,23 +1,222 @@
 #include "mainwindow/ui/tform1.h"
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "foundation/app_identity.h"
+#include "mainwindow/exit_sequence.h"
+#include "mainwindow/help_topic.h"
+#include "mainwindow/ui/calendar_bar.h"
+#include "mainwindow/ui/error_reporting_application.h"
+#include "mainwindow/ui/help_window.h"
+#include "mainwindow/ui/page_side_panel.h"
+#include "mainwindow/ui/picture_view_panel.h"
+#include "mainwindow/ui/scheme_painter.h"
+#include "mainwindow/ui/status_area.h"
+#include "mainwindow/ui/toption_dlg.h"
+#include "platform/environment.h"
+#include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
+namespace {
 
-TForm1::TForm1(std::unique_ptr<AppEnvironment> environment, QWidget* parent)
-    : QMainWindow(parent), environment_(std::move(environment)) {
+// True when the focus widget is `view` or inside it.
+bool HasFocusIn(const QWidget* view) {
+  const QWidget* focus = QApplication::focusWidget();
+  return view && focus && (focus == view || view->isAncestorOf(focus));
+}
+
+QString HelpDocumentPath() {
+  return ToQString(platform::ShareFolder()) + QStringLiteral("/help/") + ToQString(kHelpDocumentName);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), scheme_(&ColourSchemeFor(kDefaultScheme)) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QString::fromUtf8(kAppTitle.data(), static_cast<int>(kAppTitle.size())));
-  resize(772, 499);
-  setMinimumHeight(381);
-  auto* placeholder = new QLabel(this);
-  placeholder->setAlignment(Qt::AlignCenter);
-  placeholder->setStyleSheet(QStringLiteral("background: white;"));
-  setCentralWidget(placeholder);
+  setWindowTitle(ToQString(kAppTitle));
+  BuildMenu();
+  setCentralWidget(BuildCentre());
+  setStatusBar(new QStatusBar(this));
+  statusArea_ = new StatusArea(statusBar(), centralWidget());
+  centralWidget()->layout()->addWidget(statusArea_);
+  BuildTimers();
+
+  // Resizable, as the calendar and the lists lay themselves out again; only
+  // the height has a least value.
+  setMinimumHeight(kMinimumHeight);
+  resize(kFirstWidth, kFirstHeight + menuBar()->sizeHint().height());
+  ApplyColourScheme(settings_.clrNo);
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+  QAction* exit = file->addAction(QStringLiteral("終了(&X)"));
+  exit->setObjectName(QStringLiteral("Exit1"));
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+  QAction* helpFile = help->addAction(QStringLiteral("Help File(&H)"));
+  helpFile->setObjectName(QStringLiteral("HelpFile1"));
+  helpFile->setShortcut(QKeySequence(Qt::Key_F1));
+  helpFile->setShortcutContext(Qt::ApplicationShortcut);
+  connect(helpFile, &QAction::triggered, this, &TForm1::HelpFile1Click);
+}
+
+QWidget* TForm1::BuildCentre() {
+  auto* centre = new QWidget(this);
+  centre->setObjectName(QStringLiteral("ClientPanel"));
+  centre->setAutoFillBackground(true);
+  QPalette white = centre->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  centre->setPalette(white);
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  calendarBar_ = new CalendarBar(centre);
+  connect(calendarBar_->optionButton(), &QAbstractButton::clicked, this, &TForm1::OptionSpBtnClick);
+  column->addWidget(calendarBar_);
+
+  splitter_ = new QSplitter(Qt::Horizontal, centre);
+  splitter_->setHandleWidth(3);
+  splitter_->setChildrenCollapsible(false);
+
+  auto* calendarSide = new QWidget(splitter_);
+  calendarSide->setObjectName(QStringLiteral("Panel7"));
+  auto* sideLayout = new QVBoxLayout(calendarSide);
+  sideLayout->setContentsMargins(0, 0, 0, 0);
+  sideLayout->setSpacing(0);
+  auto* grid = new QWidget(calendarSide);
+  grid->setObjectName(QStringLiteral("StringGrid1"));
+  sideLayout->addWidget(grid, 1);
+  pictureView_ = new PictureViewPanel(calendarSide);
+  pictureView_->hide();
+  sideLayout->addWidget(pictureView_, 1);
+
+  pageSide_ = new PageSidePanel(splitter_);
+  splitter_->addWidget(calendarSide);
+  splitter_->addWidget(pageSide_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->handle(1)->setObjectName(QStringLiteral("Splitter2"));
+  KeepSplitterMinimum();
+  column->addWidget(splitter_, 1);
+  return centre;
+}
+
+void TForm1::KeepSplitterMinimum() {
+  QWidget* calendarSide = splitter_->widget(0);
+  calendarSide->setMinimumWidth(std::max(kSplitterMinimum, pictureView_->NeededBarWidth()));
+  pageSide_->setMinimumWidth(kSplitterMinimum);
+}
+
+void TForm1::BuildTimers() {
+  auto make = [this](const char* name, int interval, bool singleShot) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(interval);
+    timer->setSingleShot(singleShot);
+    return timer;
+  };
+  timer1_ = make("Timer1", 50, false);   // slide show clock
+  timer2_ = make("Timer2", 100, false);  // image list drag and hover
+  timer3_ = make("Timer3", 100, true);   // deferred free layout command, by its "tag"
+  timer3_->setProperty("tag", 0);
+}
+
+void TForm1::SetEnvironment(std::unique_ptr<AppEnvironment> environment) { environment_ = std::move(environment); }
+
+bool TForm1::PlaceView(const QString& objectName, QWidget* view) {
+  QWidget* placeholder = centralWidget()->findChild<QWidget*>(objectName);
+  if (!placeholder || !placeholder->parentWidget() || !placeholder->parentWidget()->layout()) return false;
+  QLayoutItem* replaced = placeholder->parentWidget()->layout()->replaceWidget(placeholder, view);
+  if (!replaced) return false;
+  delete replaced;
+  view->setObjectName(objectName);
+  view->setVisible(!placeholder->isHidden());
+  delete placeholder;
+  PaintSchemeColours(this, *scheme_);
+  return true;
+}
+
+void TForm1::ApplyColourScheme(int n) {
+  scheme_ = &ColourSchemeFor(n);
+  calendarBar_->SetStrip(*scheme_);
+  PaintSchemeColours(this, *scheme_);
+  emit colourSchemeChanged();
+}
+
+void TForm1::ShowHelp(const QString& topic) {
+  if (!helpWindow_) helpWindow_ = new HelpWindow(HelpDocumentPath(), this);
+  if (Status shown = helpWindow_->ShowTopic(topic); !shown.ok()) ReportError(shown);
+}
+
+void TForm1::CloseHelpWindow() {
+  if (helpWindow_) helpWindow_->close();
+}
+
+void TForm1::HelpFile1Click() {
+  HelpContext context;
+  const auto* freeLayout = findChild<QAbstractButton*>(QStringLiteral("FreeAlbSpBtn"));
+  context.freeLayoutDown = freeLayout && freeLayout->isChecked();
+  context.calendarHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("StringGrid1")));
+  context.imageListHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("ListView2")));
+  ShowHelp(ToQString(HelpTopicFor(context)));
+}
+
+void TForm1::OptionSpBtnClick() {
+  OptionState state;
+  state.settings = settings_;
+  state.cacheDir = environment_ ? environment_->folders.cacheDir : std::string();
+  state.managedTypes = environment_ ? environment_->types.ManagedTypes() : std::vector<std::string>();
+
+  TOptionDlg dialog(OptionValuesFrom(state.settings, state.cacheDir, state.managedTypes), this);
+  connect(&dialog, &TOptionDlg::helpRequested, this, &TForm1::ShowHelp);
+  if (dialog.exec() != QDialog::Accepted) return;
+
+  const OptionEffects effects = ApplyOptions(dialog.Values(), optionContext_, state);
+  settings_ = state.settings;
+  if (environment_) {
+    environment_->folders.cacheDir = state.cacheDir;
+    environment_->types.SetManagedTypes(state.managedTypes);
+  }
+  if (effects.schemeChanged) ApplyColourScheme(settings_.clrNo);
+  emit optionsApplied(effects);
+}
+
+LongOperation& TForm1::longOperation() { return *statusArea_; }
+
+void TForm1::ReportError(const Status& status) { ErrorReportingApplication::ShowErrorBox(status.message()); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (exited_) {
+    event->accept();
+    return;
+  }
+  if (exitSteps_) {
+    if (!QueryClose(*exitSteps_)) {
+      event->ignore();
+      return;
+    }
+    RunExit(*exitSteps_);
+  } else {
+    CloseHelpWindow();
+  }
+  exited_ = true;
+  event->accept();
+}
 
 }  // namespace lumidex

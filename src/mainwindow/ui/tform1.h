@@ -1,25 +1,136 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "foundation/app_environment.h"
+#include "foundation/settings.h"
+#include "foundation/status.h"
+#include "mainwindow/colour_scheme.h"
+#include "mainwindow/option_steps.h"
+
+class QSplitter;
+class QTimer;
 
 namespace lumidex {
 
-// The main window: the frame in which every view of the album lives. It owns
-// the album environment for the run and holds no album logic of its own.
+class CalendarBar;
+class ExitSteps;
+class HelpWindow;
+class PageSidePanel;
+class PictureViewPanel;
+class StatusArea;
+class LongOperation;
+
+// The main window: the frame in which every view of the album lives and the
+// one place where the user's gestures enter it. It holds the settings and
+// the album environment for the run, the colour scheme, the abort flag with
+// the progress bar, the help window and the three timers, and no album logic
+// of its own.
+//
+// Regions, top to bottom and left to right: the calendar bar; the calendar
+// side (`Panel7`: the month grid `StringGrid1`, or the picture view
+// `Panel12` in its place); the splitter `Splitter2`; the page side
+// (`GrpPanel`); the bottom bar `Panel2` and the status bar `StatusBar1`.
+// Views of other parts of the program are placeholders, found by object
+// name, that their owners replace with PlaceView. Main thread only.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(std::unique_ptr<AppEnvironment> environment, QWidget* parent = nullptr);
+  // The client size the window opens with, and its least height.
+  static constexpr int kFirstWidth = 772;
+  static constexpr int kFirstHeight = 499;
+  static constexpr int kMinimumHeight = 381;
+  // The least width the splitter leaves each side.
+  static constexpr int kSplitterMinimum = 130;
+
+  explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // The settings for the run (defaults until the start loads them).
+  Settings& settings() { return settings_; }
+
+  // Hands the window the folders, file types and documents of the album.
+  void SetEnvironment(std::unique_ptr<AppEnvironment> environment);
+  // REQUIRES: SetEnvironment was called.
   AppEnvironment& environment() { return *environment_; }
+  bool hasEnvironment() const { return environment_ != nullptr; }
+
+  // The steps run when the window is asked to close; without them the window
+  // simply closes. Not owned; must outlive the window's close.
+  void SetExitSteps(ExitSteps* steps) { exitSteps_ = steps; }
+
+  // Replaces the placeholder named `objectName` by `view`, which takes over
+  // its name, place and visibility; the window owns `view` from then on.
+  // Returns false (and leaves `view` alone) when no such placeholder exists.
+  bool PlaceView(const QString& objectName, QWidget* view);
+
+  // Applies colour scheme `n` ("clr-no"; outside 0-4 the default) to every
+  // control at once and tells the views through colourSchemeChanged.
+  void ApplyColourScheme(int n);
+  const ColourScheme& scheme() const { return *scheme_; }
+
+  // Shows the help document at `topic` in the help window (at its start when
+  // `topic` is empty). A missing document is reported as an error.
+  void ShowHelp(const QString& topic);
+  // Closes the help window when it is open.
+  void CloseHelpWindow();
+  HelpWindow* helpWindow() const { return helpWindow_; }
+
+  // F1: the help topic of what is in front.
+  void HelpFile1Click();
+  // The "Option" button: the option dialog, taken over on OK.
+  void OptionSpBtnClick();
+
+  // The progress bar, "中止" and the abort flag, for long operations.
+  LongOperation& longOperation();
+  StatusArea* statusArea() const { return statusArea_; }
+
+  // Shows `status`'s message as an unhandled error is shown.
+  static void ReportError(const Status& status);
+
+  // What the option dialog's taking over depends on, kept up to date by the
+  // image list.
+  void SetLargePicturesShown(bool large) { optionContext_.largePicturesShown = large; }
+  void SetContainerOpen(bool open) { optionContext_.containerOpen = open; }
+
+  QTimer* timer1() const { return timer1_; }
+  QTimer* timer2() const { return timer2_; }
+  QTimer* timer3() const { return timer3_; }
+
+ signals:
+  // After ApplyColourScheme: both lists and the other views redraw.
+  void colourSchemeChanged();
+  // After the option dialog's OK: what the views have to redo.
+  void optionsApplied(const lumidex::OptionEffects& effects);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildMenu();
+  QWidget* BuildCentre();
+  void BuildTimers();
+  void KeepSplitterMinimum();
+
+  Settings settings_;
   std::unique_ptr<AppEnvironment> environment_;
+  const ColourScheme* scheme_;
+  OptionContext optionContext_;
+  ExitSteps* exitSteps_ = nullptr;
+  bool exited_ = false;  // the exit ran; a second close does not run it again
+
+  CalendarBar* calendarBar_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  PictureViewPanel* pictureView_ = nullptr;
+  PageSidePanel* pageSide_ = nullptr;
+  StatusArea* statusArea_ = nullptr;
+  QPointer<HelpWindow> helpWindow_;
+  QTimer* timer1_ = nullptr;
+  QTimer* timer2_ = nullptr;
+  QTimer* timer3_ = nullptr;
 };
 
 }  // namespace lumidex

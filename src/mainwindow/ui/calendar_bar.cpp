@@ -1,0 +1,44 @@
+#include "mainwindow/ui/calendar_bar.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QPainter>
+
+#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+
+CalendarBar::CalendarBar(QWidget* parent) : QWidget(parent), strip_(1, ColourScheme::kStripRows, QImage::Format_RGB32) {
+  setObjectName(QStringLiteral("CalendarBar"));
+  setFixedHeight(kHeight);
+  strip_.fill(QColor(221, 221, 221));
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(2, 1, 2, 1);
+  layout->setSpacing(2);
+
+  auto* controls = new QWidget(this);
+  controls->setObjectName(QStringLiteral("CalendarBarControls"));
+  layout->addWidget(controls);
+  layout->addStretch(1);
+
+  layout->addWidget(MakeSpeedButton(this, "SpeedButton10", QStringLiteral("全てのアルバム"),
+                                    QStringLiteral("全てのアルバム")));
+  optionButton_ = MakeSpeedButton(this, "OptionSpBtn", QStringLiteral("Option"), QStringLiteral("Option"));
+  layout->addWidget(optionButton_);
+  layout->addWidget(MakeSpeedButton(this, "SpeedButton13", QStringLiteral("祝日の編集"), QStringLiteral("祝日の編集")));
+  layout->addWidget(MakeSpeedButton(this, "SpeedButton20", QStringLiteral("画像の整理"), QStringLiteral("画像の整理")));
+}
+
+void CalendarBar::SetStrip(const ColourScheme& scheme) {
+  for (int y = 0; y < ColourScheme::kStripRows; ++y) strip_.setPixelColor(0, y, ToQColor(scheme.Row(y)));
+  update();
+}
+
+void CalendarBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(rect(), strip_);
+}
+
+}  // namespace lumidex

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "mainwindow/colour_scheme.h"
+
+class QAbstractButton;
+class QHBoxLayout;
+
+namespace lumidex {
+
+// The bar across the top of the window, 27 pixels high, with the scheme's
+// pattern strip stretched over it as background. Its left part is the place
+// of the calendar's month and year controls (the placeholder named
+// "CalendarBarControls", replaced through TForm1::PlaceView); on the right
+// sit the window's tool buttons: `SpeedButton10` (all albums), `OptionSpBtn`
+// (the option dialog), `SpeedButton13` (holiday editor) and `SpeedButton20`
+// (file organiser).
+class CalendarBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHeight = 27;
+
+  explicit CalendarBar(QWidget* parent = nullptr);
+
+  // Shows `scheme`'s pattern strip as the background.
+  void SetStrip(const ColourScheme& scheme);
+
+  QAbstractButton* optionButton() const { return optionButton_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage strip_;
+  QAbstractButton* optionButton_ = nullptr;
+};
+
+}  // namespace lumidex

@@ -1,0 +1,28 @@
+#include "mainwindow/ui/control_hint.h"
+
+#include <QToolButton>
+#include <QWidget>
+
+namespace lumidex {
+
+void SetHint(QWidget* widget, const QString& hint) {
+  const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+  const QString shortText = bar < 0 ? hint : hint.left(bar);
+  const QString longText = bar < 0 ? hint : hint.mid(bar + 1);
+  widget->setToolTip(shortText);
+  widget->setStatusTip(longText);
+}
+
+QAbstractButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                                 bool checkable) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(caption);
+  button->setAutoRaise(true);
+  button->setCheckable(checkable);
+  button->setFocusPolicy(Qt::NoFocus);
+  if (!hint.isEmpty()) SetHint(button, hint);
+  return button;
+}
+
+}  // namespace lumidex

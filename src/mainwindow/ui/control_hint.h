@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace lumidex {
+
+// Gives `widget` a hint written "short|long": the short text becomes the tool
+// tip and the long text the status tip, which the status bar shows while the
+// pointer is over the widget. A hint without "|" is both.
+void SetHint(QWidget* widget, const QString& hint);
+
+// A flat tool button named `name` with `caption` and `hint`, owned by
+// `parent`.
+QAbstractButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {},
+                                 bool checkable = false);
+
+}  // namespace lumidex

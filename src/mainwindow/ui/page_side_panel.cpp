@@ -1,0 +1,238 @@
+#include "mainwindow/ui/page_side_panel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTabBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "mainwindow/ui/control_hint.h"
+
+namespace lumidex {
+namespace {
+
+QWidget* Panel(QWidget* parent, const char* name) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->setAutoFillBackground(true);
+  return panel;
+}
+
+QLabel* Heading(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAutoFillBackground(true);
+  label->setContentsMargins(4, 2, 4, 2);
+  return label;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  if (!hint.isEmpty()) SetHint(box, hint);
+  return box;
+}
+
+struct ButtonSpec {
+  const char* name;
+  const char* caption;
+  const char* hint;
+  bool checkable;
+  bool visibleAtStart;
+};
+
+// The page side toolbar, in its order. Buttons of other states (an open
+// page, the free layout) start hidden; their views show them.
+constexpr ButtonSpec kToolbar[] = {
+    {"SpeedButton14", "戻る", "戻る", false, false},
+    {"SpeedButton15", "↑", "↑", false, false},
+    {"SpeedButton16", "↓", "↓", false, false},
+    {"SpeedButton17", "サイズ", "画像サイズの切換", true, true},
+    {"CommentSpBtn", "コメント", "コメントの表示と非表示", true, false},
+    {"SpeedButton12", "複数列", "複数列|リストを複数の列で表示", true, true},
+    {"AllPageSpBtn", "全ページ", "全ページを表示|他の年で使用しているページも表示する", true, true},
+    {"SpeedButton28", "適用", "適用|ページやサブアルバムの変更を保存する", false, false},
+    {"SpeedButton31", "詳細", "詳細|カレンダーの日付、リスト画像のクリックで詳細表示", true, true},
+    {"SpeedButton21", "お気に入り", "お気に入り", true, false},
+    {"FreeAlbSpBtn", "フリー配置", "フリー配置|ページの画像やテキストを自由に配置する", true, true},
+    {"TreeOnSpBtn", "一覧", "フリー配置の一覧|右クリックで一覧を更新する", true, false},
+    {"AlbDayRegBtn", "日付", "日付で管理|フリー配置を日付で管理するかアルバム名で管理するかを切り換える", true, false},
+    {"SpeedButton36", "詳細", "詳細|ファイルやExifの情報を表示", true, false},
+    {"SpeedButton11", "更新日", "更新日を表示", true, false},
+    {"BanMoveSpBtn", "移動", "移動の許可と禁止", true, false},
+    {"SpeedButton37", "他", "他のボタン|配置や印刷等のツールボタンを表示", false, true},
+};
+
+QWidget* MakeToolbar(QWidget* parent) {
+  auto* panel = Panel(parent, "Panel13");
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(2, 1, 2, 1);
+  row->setSpacing(1);
+  for (const ButtonSpec& spec : kToolbar) {
+    QAbstractButton* button = MakeSpeedButton(panel, spec.name, QString::fromUtf8(spec.caption),
+                                              QString::fromUtf8(spec.hint), spec.checkable);
+    button->setVisible(spec.visibleAtStart);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+
+  // The free layout tools, shown by "他のボタン" and hidden by their last button.
+  auto* tools = Panel(panel, "ToolPanel");
+  auto* toolRow = new QHBoxLayout(tools);
+  toolRow->setContentsMargins(0, 0, 0, 0);
+  auto* toolBar = new QToolBar(tools);
+  toolBar->setObjectName(QStringLiteral("ToolBar1"));
+  QAction* close = toolBar->addAction(QStringLiteral("×"));
+  close->setObjectName(QStringLiteral("ToolButton12"));
+  close->setToolTip(QStringLiteral("ツールボタンを閉じる"));
+  toolRow->addWidget(toolBar);
+  row->addWidget(tools);
+  tools->hide();
+  QObject::connect(panel->findChild<QAbstractButton*>(QStringLiteral("SpeedButton37")), &QAbstractButton::clicked,
+                   tools, &QWidget::show);
+  QObject::connect(close, &QAction::triggered, tools, &QWidget::hide);
+  return panel;
+}
+
+QWidget* MakeFavourites(QWidget* parent) {
+  auto* panel = Panel(parent, "Panel15");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(Heading(panel, "Panel17", QStringLiteral("お気に入り")));
+  auto* list = new QListWidget(panel);
+  list->setObjectName(QStringLiteral("ListView3"));
+  column->addWidget(list);
+  panel->setFixedWidth(160);
+  panel->hide();
+  return panel;
+}
+
+QWidget* MakeCommentEditor(QWidget* parent) {
+  auto* panel = Panel(parent, "MemoPanel");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(2, 2, 2, 2);
+  auto* memo = new QPlainTextEdit(panel);
+  memo->setObjectName(QStringLiteral("Memo1"));
+  column->addWidget(memo);
+  auto* close = MakeSpeedButton(panel, "MemoPanelCloseBtn", QStringLiteral("閉じる"),
+                                QStringLiteral("閉じる|コメント表示を閉じる"));
+  column->addWidget(close, 0, Qt::AlignRight);
+  panel->hide();
+  return panel;
+}
+
+QWidget* MakeFreeLayout(QWidget* parent) {
+  auto* panel = Panel(parent, "FreeAlbumPanel");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* tabs = new QTabBar(panel);
+  tabs->setObjectName(QStringLiteral("TabControl1"));
+  column->addWidget(tabs);
+  auto* middle = new QHBoxLayout;
+  auto* tree = new QTreeWidget(panel);
+  tree->setObjectName(QStringLiteral("TreeView1"));
+  tree->setHeaderHidden(true);
+  tree->hide();
+  middle->addWidget(tree);
+  auto* canvasFrame = Panel(panel, "Panel19");
+  auto* canvasLayout = new QVBoxLayout(canvasFrame);
+  auto* canvas = Panel(canvasFrame, "FreePanel");
+  auto* paintBox = new QWidget(canvas);
+  paintBox->setObjectName(QStringLiteral("PaintBox1"));
+  canvasLayout->addWidget(canvas);
+  middle->addWidget(canvasFrame, 1);
+  column->addLayout(middle, 1);
+  auto* counter = Heading(panel, "Panel18", QStringLiteral("000/000"));
+  counter->setAlignment(Qt::AlignCenter);
+  column->addWidget(counter);
+  panel->hide();
+  return panel;
+}
+
+QWidget* MakeDetailList(QWidget* parent) {
+  auto* panel = Panel(parent, "ListPanel");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(MakeSpeedButton(panel, "SpeedButton30", QStringLiteral("上へ"), QStringLiteral("上へ")));
+  bar->addWidget(CheckBox(panel, "CheckBox6", QStringLiteral("Jpeg Exif Info")));
+  bar->addStretch(1);
+  bar->addWidget(MakeSpeedButton(panel, "CloseBtn", QStringLiteral("閉じる"), QStringLiteral("閉じる")));
+  column->addLayout(bar);
+  auto* list = new QTreeWidget(panel);
+  list->setObjectName(QStringLiteral("ListView1"));
+  list->setRootIsDecorated(false);
+  column->addWidget(list);
+  panel->hide();
+  return panel;
+}
+
+QWidget* MakeBottomBar(QWidget* parent) {
+  auto* panel = Panel(parent, "Panel16");
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(2, 1, 2, 1);
+  row->addWidget(MakeSpeedButton(panel, "SpeedButton19", QStringLiteral("この日に移動"), QStringLiteral("この日に移動")));
+  row->addStretch(1);
+  auto* enlarge = CheckBox(panel, "CheckBox2", QStringLiteral("拡大"),
+                           QStringLiteral("画像の拡大|選択した画像を拡大、画像のクリックで戻る"));
+  auto* stretch = CheckBox(panel, "CheckBox3", QStringLiteral("ストレッチ"), QStringLiteral("ストレッチ|表示枠一杯に描画する"));
+  enlarge->hide();  // only in the multi-column list mode
+  stretch->hide();
+  row->addWidget(enlarge);
+  row->addWidget(stretch);
+  row->addWidget(CheckBox(panel, "CheckBox4", QStringLiteral("高画質"),
+                          QStringLiteral("高画質|表示サイズを小さくした時の画質を良くする")));
+  row->addWidget(CheckBox(panel, "CheckBox5", QStringLiteral("Exif")));
+  return panel;
+}
+
+}  // namespace
+
+PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("GrpPanel"));
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(MakeToolbar(this));
+
+  auto* frame = Panel(this, "Panel9");
+  auto* inner = new QVBoxLayout(frame);
+  inner->setContentsMargins(2, 0, 2, 0);
+  inner->setSpacing(0);
+  inner->addWidget(Heading(frame, "NamePanel", QStringLiteral("アルバムのページ")));
+
+  auto* split = new QSplitter(Qt::Vertical, frame);
+  split->setHandleWidth(3);
+  split->setChildrenCollapsible(false);
+  auto* listRow = new QWidget(split);
+  auto* listLayout = new QHBoxLayout(listRow);
+  listLayout->setContentsMargins(0, 0, 0, 0);
+  listLayout->setSpacing(0);
+  auto* list = new QListWidget(listRow);
+  list->setObjectName(QStringLiteral("ListView2"));
+  listLayout->addWidget(list, 1);
+  auto* preview = new QLabel(listRow);
+  preview->setObjectName(QStringLiteral("Image3"));
+  preview->hide();
+  listLayout->addWidget(preview);
+  listLayout->addWidget(MakeFavourites(listRow));
+  split->addWidget(listRow);
+  split->addWidget(MakeCommentEditor(split));
+  split->handle(1)->setObjectName(QStringLiteral("Splitter1"));
+  split->handle(1)->setAutoFillBackground(true);
+  inner->addWidget(split, 1);
+  inner->addWidget(MakeFreeLayout(frame), 1);
+  inner->addWidget(MakeDetailList(frame), 1);
+  column->addWidget(frame, 1);
+  column->addWidget(MakeBottomBar(this));
+}
+
+}  // namespace lumidex

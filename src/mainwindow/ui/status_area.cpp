@@ -1,0 +1,100 @@
+#include "mainwindow/ui/status_area.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+
+#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+namespace {
+
+constexpr int kIndicatorWidths[3] = {90, 56, 50};
+// ProgressBar1 keeps this right margin, and "中止" sits this far left of it.
+constexpr int kProgressMargin = 12;
+
+QAbstractButton* HiddenButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  QAbstractButton* button = MakeSpeedButton(parent, name, caption, hint);
+  button->hide();
+  return button;
+}
+
+}  // namespace
+
+StatusArea::StatusArea(QStatusBar* statusBar, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Panel2"));
+  setAutoFillBackground(true);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(4, 2, kProgressMargin, 2);
+  row->setSpacing(4);
+
+  row->addWidget(HiddenButton(this, "SpeedButton26", QStringLiteral("◀"), QStringLiteral("一つ前の曲")));
+  row->addWidget(HiddenButton(this, "SpeedButton27", QStringLiteral("▶"), QStringLiteral("次の曲")));
+  auto* level = new QLabel(this);
+  level->setObjectName(QStringLiteral("StaticText2"));
+  SetHint(level, QStringLiteral("レベルの増減|マウスの左右ボタンでぼかしレベルを増減する"));
+  level->hide();
+  row->addWidget(level);
+  row->addWidget(HiddenButton(this, "SpeedButton39", QStringLiteral("原寸"), QStringLiteral("原寸サイズに戻す")));
+  row->addWidget(HiddenButton(this, "SpeedButton44", QStringLiteral("ぼかし"),
+                              QStringLiteral("ぼかし|ブロック状の拡大画像を滑らかにする")));
+
+  dayLine_ = new QLabel(QStringLiteral("-"), this);
+  dayLine_->setObjectName(QStringLiteral("Label3"));
+  dayLine_->setMinimumWidth(1);
+  row->addWidget(dayLine_, 1);
+
+  abortButton_ = MakeSpeedButton(this, "SpeedButton4", QStringLiteral("中止"), QStringLiteral("中止"));
+  abortButton_->hide();
+  row->addWidget(abortButton_);
+  row->addSpacing(kProgressMargin - row->spacing());
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("ProgressBar1"));
+  progress_->setTextVisible(false);
+  progress_->setFixedSize(150, 14);
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  row->addWidget(progress_);
+  connect(abortButton_, &QAbstractButton::clicked, this, [this] { abort_ = true; });
+
+  statusBar->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar->setAutoFillBackground(true);
+  for (int i = 0; i < 3; ++i) {
+    indicators_[i] = new QLabel(statusBar);
+    indicators_[i]->setFixedWidth(kIndicatorWidths[i]);
+    indicators_[i]->setAlignment(i < 2 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    if (i == 2) indicators_[i]->setIndent(3);
+    statusBar->addWidget(indicators_[i]);
+  }
+}
+
+void StatusArea::SetIndicatorText(int index, const QString& text) { indicators_[index]->setText(text); }
+
+void StatusArea::SetDayLine(const QString& text) { dayLine_->setText(text); }
+
+void StatusArea::Begin(int total) {
+  abort_ = false;
+  progress_->setRange(0, total > 0 ? total : 1);
+  progress_->setValue(0);
+  abortButton_->show();
+}
+
+bool StatusArea::Step(int done, std::string_view item) {
+  progress_->setValue(done);
+  indicators_[2]->setText(ToQString(item));
+  QCoreApplication::processEvents();
+  return abort_;
+}
+
+void StatusArea::End() {
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  indicators_[2]->clear();
+  abortButton_->hide();
+}
+
+}  // namespace lumidex
