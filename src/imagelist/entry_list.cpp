@@ -1,6 +1,8 @@
 #include "imagelist/entry_list.h"
 
 #include <cassert>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace lumidex {
@@ -59,6 +61,32 @@ void EntryList::Erase(int index) {
 void EntryList::Insert(int index, std::string line) {
   lines_.insert(lines_.begin() + index, std::move(line));
   records_.insert(records_.begin() + index, nullptr);
+}
+
+void EntryList::Reconcile(std::vector<std::string> lines) {
+  // Old items by name, in list order, so duplicates are claimed in order.
+  std::unordered_multimap<std::string_view, int> byName;
+  byName.reserve(lines_.size());
+  for (int index = size() - 1; index >= 0; --index) {
+    if (records_[index]) byName.emplace(NameAt(index), index);
+  }
+  std::vector<std::unique_ptr<ALBDATA>> records(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view line = lines[i];
+    const size_t eq = line.find('=');
+    const std::string_view name = eq == std::string_view::npos ? line : line.substr(0, eq);
+    auto [first, last] = byName.equal_range(name);
+    if (first == last) continue;
+    // The lowest old index of this name that is still unclaimed.
+    auto best = first;
+    for (auto it = first; it != last; ++it) {
+      if (it->second < best->second) best = it;
+    }
+    records[i] = std::move(records_[best->second]);
+    byName.erase(best);
+  }
+  lines_ = std::move(lines);
+  records_ = std::move(records);
 }
 
 void EntryList::Replace(int index, std::string line, bool keepRecord) {

@@ -55,6 +55,12 @@ class EntryList {
   void Erase(int index);
   // Inserts a line without record before `index` (size() appends).
   void Insert(int index, std::string line);
+  // Takes `lines` as the new content (the same mode) after an edit made
+  // elsewhere (the album store's lines): each record stays with the first
+  // unclaimed new line of the same name, so moved and re-commented entries
+  // keep their thumbnails, renamed and new ones get none, deleted ones lose
+  // theirs.
+  void Reconcile(std::vector<std::string> lines);
   // Replaces the text of a line. With `keepRecord` the record stays (a new
   // comment), otherwise it is dropped so that it is made again (a new file).
   void Replace(int index, std::string line, bool keepRecord);

@@ -291,3 +291,46 @@ TEST_F(ImageListTest, BusyFlagIsSetOnlyWhileARecordIsMade) {
 
 }  // namespace
 }  // namespace lumidex
+
+namespace lumidex {
+namespace {
+
+std::unique_ptr<ALBDATA> RecordWithData(const std::string& data) {
+  auto record = std::make_unique<ALBDATA>();
+  record->data = data;
+  return record;
+}
+
+TEST(EntryListTest, ReconcileKeepsRecordsWithTheirNames) {
+  EntryList entries;
+  entries.Fill(ListMode::kContainer, {"/a.jpg=", "/b.jpg=x", "/c.jpg=", "/b.jpg=dup"});
+  entries.SetRecord(0, RecordWithData("A"));
+  entries.SetRecord(1, RecordWithData("B1"));
+  entries.SetRecord(3, RecordWithData("B2"));
+  entries.Reconcile({"/b.jpg=new comment", "/z.jpg=", "/a.jpg=", "/b.jpg="});
+  ASSERT_EQ(entries.size(), 4);
+  EXPECT_EQ(entries.line(0), "/b.jpg=new comment");
+  EXPECT_EQ(entries.record(0)->data, "B1");
+  EXPECT_EQ(entries.record(1), nullptr);
+  EXPECT_EQ(entries.record(2)->data, "A");
+  EXPECT_EQ(entries.record(3)->data, "B2");
+}
+
+TEST(EntryListTest, PermuteMovesRecordsWithLines) {
+  EntryList entries;
+  entries.Fill(ListMode::kContainer, {"/a=", "/b=", "/c="});
+  entries.SetRecord(2, RecordWithData("C"));
+  entries.Permute({2, 0, 1});
+  EXPECT_EQ(entries.lines(), (std::vector<std::string>{"/c=", "/a=", "/b="}));
+  EXPECT_EQ(entries.record(0)->data, "C");
+  entries.Replace(0, "/c=comment", true);
+  EXPECT_EQ(entries.record(0)->data, "C");
+  entries.Replace(0, "/d=", false);
+  EXPECT_EQ(entries.record(0), nullptr);
+  entries.Erase(1);
+  entries.Insert(0, "/e=");
+  EXPECT_EQ(entries.lines(), (std::vector<std::string>{"/e=", "/d=", "/b="}));
+}
+
+}  // namespace
+}  // namespace lumidex
