@@ -94,7 +94,7 @@ std::string RegistryText(const std::vector<const RegistryKey*>& keys, std::strin
 std::string DecodeRegistryFileBytes(std::string_view bytes) {
   const size_t nul = bytes.find('\0');
   if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-  return DecodeEditedFile(bytes);
+  return DecodeAlbumFile(bytes);
 }
 
 Status TRegistryFile::ExportKey(const std::string& fileName, std::string_view keyPath,

@@ -33,7 +33,8 @@ namespace lumidex {
 // "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA";
 // a key of any other root is skipped with its values.
 // On disk the file is cp932 when the text round-trips, else UTF-8 with the
-// byte-order mark; reading also accepts plain UTF-8.
+// byte-order mark, and is read the same way (as album files are), so a file
+// this program wrote always reads back exactly.
 
 inline constexpr std::string_view kRegistryTextHeader =
     "Ｔｓｕｂａｍｅ Registry Text Data Version 1.1";
@@ -87,7 +88,7 @@ RegistryImportResult ImportRegistryText(RegistryData& registry, std::string_view
                                         const RegistryImportOptions& options);
 
 // The decoded text of a settings text file's bytes: cut at the first NUL,
-// then UTF-8 when it has the byte-order mark or is valid UTF-8, else cp932.
+// then UTF-8 when it starts with the byte-order mark, else cp932.
 std::string DecodeRegistryFileBytes(std::string_view bytes);
 
 // Writes keys of `registry` to settings text files and reads such files into

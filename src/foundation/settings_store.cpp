@@ -7,6 +7,14 @@
 namespace lumidex {
 namespace {
 
+// The store is always UTF-8 (a byte-order mark is allowed and dropped); like
+// every settings text, it ends at its first NUL byte.
+std::string DecodeStoreBytes(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  const size_t nul = bytes.find('\0');
+  return DecodeUtf8Lossless(bytes.substr(0, nul));
+}
+
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -27,7 +35,7 @@ Result<RegistryData> SettingsStore::Read() const {
   }
   // A damaged file gives what can be read of it; its refusal messages are of
   // no use at start, where the program must come up regardless.
-  (void)ImportRegistryText(data, DecodeRegistryFileBytes(bytes.value()), path_, {});
+  (void)ImportRegistryText(data, DecodeStoreBytes(bytes.value()), path_, {});
   return data;
 }
 
@@ -39,7 +47,7 @@ Status SettingsStore::Update(const std::function<void(RegistryData&)>& change) {
   for (const auto& key : data.value().Keys()) keys.push_back(&key);
   const std::string folder = FolderOf(path_);
   if (!folder.empty()) MakeFolders(folder);
-  return files_.WriteAtomic(path_, RegistryText(keys, ""), 0600);
+  return files_.WriteAtomic(path_, EncodeUtf8Raw(RegistryText(keys, "")), 0600);
 }
 
 Status SettingsStore::SetValue(RegistryValue value) {

@@ -280,6 +280,15 @@ TEST(SettingsStoreTest, PasswordIsWrittenAtExitOnlyWhenAbsent) {
   EXPECT_EQ(f.Stored("listlck")->data, "second");
 }
 
+TEST(SettingsStoreTest, StoreIsUtf8AndKeepsBytesThatDoNotDecode) {
+  Fixture f;
+  f.WriteStore("\"dir1\"=\"ﾃｩ写真\"\r\n\"odd\"=\"a\xFF\x80" "b\"\r\n");
+  ASSERT_TRUE(f.store.SetValue(RegistryValue::Dword("n", 1)).ok());
+  EXPECT_EQ(f.Stored("dir1")->data, "ﾃｩ写真");
+  EXPECT_EQ(f.StoreText(), kHead + "\"dir1\"=\"ﾃｩ写真\"\r\n\"odd\"=\"a\xFF\x80" "b\"\r\n" +
+                               "\"n\"=dword:00000001\r\n");
+}
+
 TEST(SettingsStoreTest, FileIsPrivateAndItsFolderIsCreated) {
   Fixture f;
   ASSERT_FALSE(testing::FileExists(f.path));

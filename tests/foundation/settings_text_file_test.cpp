@@ -110,6 +110,16 @@ TEST(SettingsTextExportTest, TextWithoutCp932FormIsWrittenAsUtf8WithBom) {
   EXPECT_EQ(Value(back, "dir1")->data, "a〜b");
 }
 
+TEST(SettingsTextExportTest, HalfWidthKanaThatLooksLikeUtf8ReadsBackAsKana) {
+  // In cp932 "ﾃｩ" is C3 A9, which is also the UTF-8 form of "é".
+  FakeFileStore files;
+  RegistryData data = OneValue(RegistryValue::String("dir1", "ﾃｩ"));
+  ASSERT_TRUE(TRegistryFile(data, files).ExportKey("/out.opl", kKey, "Lumidex").ok());
+  RegistryData back;
+  EXPECT_TRUE(TRegistryFile(back, files).ImportFile("/out.opl", {}).accepted);
+  EXPECT_EQ(Value(back, "dir1")->data, "ﾃｩ");
+}
+
 TEST(SettingsTextExportTest, MissingKeyGivesHeaderAndTagAndOpenKeyError) {
   FakeFileStore files;
   RegistryData empty;
@@ -231,8 +241,8 @@ TEST(SettingsTextImportTest, Cp932FileOfTheOriginalLayoutDecodes) {
 
 TEST(SettingsTextImportTest, TextEndsAtTheFirstNulByte) {
   FakeFileStore files;
-  files.files["/nul.opl"] = kHead + kKeyLine + "\"a\"=dword:00000001\r\n" + std::string(1, '\0') +
-                            "\"b\"=dword:00000002\r\n";
+  files.files["/nul.opl"] = *EncodeCp932Exact(kHead + kKeyLine + "\"a\"=dword:00000001\r\n") +
+                            std::string(1, '\0') + "\"b\"=dword:00000002\r\n";
   RegistryData data;
   TRegistryFile(data, files).ImportFile("/nul.opl", {});
   EXPECT_NE(Value(data, "a"), nullptr);
