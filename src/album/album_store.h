@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "album/grp_data.h"
@@ -204,6 +205,7 @@ class AlbumStore {
   Status SaveDocument(TMemIniFile& doc, bool& changed);
   Status SaveChangedDocuments();
   void SyncYearIndex();
+  void ApplySummary(std::string_view page, const CoverChoice& choice);
   GRPDATA CountSummary(std::string_view page, const std::string& cover) const;
   std::optional<std::string> Render(const std::string& cover) const;
 
@@ -229,6 +231,10 @@ class AlbumStore {
   bool showAllPages_ = false;
 
   std::vector<GRPDATA> summaries_;
+  // While all summaries are built, whether each folder of a cover candidate
+  // exists, so that pages of files in a missing folder look it up once.
+  bool CoverFileExists(const std::string& path) const;
+  mutable std::optional<std::unordered_map<std::string, bool>> folderExists_;
   YearIndex yearIndex_;
 };
 

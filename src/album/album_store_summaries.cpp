@@ -1,6 +1,7 @@
 // The page summaries of AlbumStore: cover choice, counts and thumbnails.
 #include <algorithm>
 
+#include "album/album_path.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
 #include "album/file_presence.h"
@@ -17,6 +18,16 @@ constexpr int kCoverCandidates = 11;
 constexpr size_t kSubAlbumCoverLines = 2;
 
 }  // namespace
+
+bool AlbumStore::CoverFileExists(const std::string& path) const {
+  if (folderExists_) {
+    const std::string folder(FolderPartOf(path));
+    auto [it, inserted] = folderExists_->try_emplace(folder, false);
+    if (inserted) it->second = folder.empty() || FolderExists(folder);
+    if (!it->second) return false;
+  }
+  return FileExists(path);
+}
 
 CoverChoice AlbumStore::PageCover(std::string_view page, std::string_view value) const {
   if (value != kAutoCover) return {true, std::string(value)};
@@ -36,7 +47,7 @@ CoverChoice AlbumStore::PageCover(std::string_view page, std::string_view value)
     if (examined++ == kCoverCandidates) break;
     const std::string path(name);
     const std::string extension = ExtensionOf(path);
-    if (FileTypeLists::IsImageType(extension) && FileExists(path)) return {true, path};
+    if (FileTypeLists::IsImageType(extension) && CoverFileExists(path)) return {true, path};
     if (fallback.empty() && types_.IsManagedType(extension)) fallback = path;
   }
   if (!fallback.empty()) return {true, fallback};
@@ -44,7 +55,7 @@ CoverChoice AlbumStore::PageCover(std::string_view page, std::string_view value)
     if (const auto* subLines = subDoc_->FindSection(firstSubAlbum)) {
       for (size_t i = 0; i < subLines->size() && i < kSubAlbumCoverLines; ++i) {
         const std::string path(EntryNameOf((*subLines)[i]));
-        if (FileTypeLists::IsImageType(ExtensionOf(path)) && FileExists(path)) return {true, path};
+        if (FileTypeLists::IsImageType(ExtensionOf(path)) && CoverFileExists(path)) return {true, path};
       }
     }
   }
@@ -107,7 +118,10 @@ void AlbumStore::RefreshSummary(std::string_view page) {
     DropSummary(page);
     return;
   }
-  const CoverChoice choice = PageCover(page, value);
+  ApplySummary(page, PageCover(page, value));
+}
+
+void AlbumStore::ApplySummary(std::string_view page, const CoverChoice& choice) {
   GRPDATA* existing = FindSummary(page);
   if (!choice.hasContent) {
     // A page whose last entries went has nothing left to summarise.
@@ -123,6 +137,7 @@ void AlbumStore::RefreshSummary(std::string_view page) {
 
 void AlbumStore::RecountSummaries(bool recount) {
   if (yearDoc_ == nullptr) return;
+  folderExists_.emplace();
   for (auto& summary : summaries_) {
     const CoverChoice choice = PageCover(summary.name, pageIndex_.GetValue("DATA", summary.name, ""));
     if (recount) {
@@ -131,6 +146,7 @@ void AlbumStore::RecountSummaries(bool recount) {
       summary.thumbnail = Render(choice.cover);
     }
   }
+  folderExists_.reset();
 }
 
 void AlbumStore::RebuildSummaries() {
@@ -138,16 +154,18 @@ void AlbumStore::RebuildSummaries() {
   yearIndex_.Refresh(folders_.photoDir, store_);
   if (yearDoc_ == nullptr) return;
   SyncYearIndex();
+  folderExists_.emplace();
   if (const auto* lines = pageIndex_.FindSection("DATA")) {
     const std::vector<std::string> pageLines = *lines;
     for (const auto& line : pageLines) {
       if (!IsPageLine(line)) continue;
       const std::string page = line.substr(0, 5);
-      if (FindSummary(page) == nullptr && PageCover(page, line.substr(6)).hasContent) {
-        RefreshSummary(page);
-      }
+      if (FindSummary(page) != nullptr) continue;  // a page listed twice
+      const CoverChoice choice = PageCover(page, line.substr(6));
+      if (choice.hasContent) ApplySummary(page, choice);
     }
   }
+  folderExists_.reset();
   if (!PageOpen()) lines_ = PageList(showAllPages_);
 }
 

@@ -76,12 +76,20 @@ bool YearIndex::Refresh(const std::string& photoDir, FileStore& store) {
 void YearIndex::ReplaceYear(std::string_view year, const TMemIniFile& yearDocument, bool onDisk,
                             const std::string& fileName) {
   const std::string prefix = std::string(year) + "/";
-  std::erase_if(sections_, [&](const std::string& s) { return s.starts_with(prefix); });
+  std::vector<std::string> entries;
   for (const auto& name : yearDocument.SectionNames()) {
-    if (yearDocument.HasSection(name)) sections_.push_back(prefix + name);
+    if (yearDocument.HasSection(name)) entries.push_back(prefix + name);
   }
-  std::sort(sections_.begin(), sections_.end());
-  sections_.erase(std::unique(sections_.begin(), sections_.end()), sections_.end());
+  std::sort(entries.begin(), entries.end());
+  entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+  // The entries of one year are one run of the sorted index: "yyyy/" up to
+  // "yyyy0" ("0" follows "/").
+  const auto first = std::lower_bound(sections_.begin(), sections_.end(), prefix);
+  const auto last = std::lower_bound(first, sections_.end(), std::string(year) + "0");
+  if (!std::equal(first, last, entries.begin(), entries.end())) {
+    const auto at = sections_.erase(first, last);
+    sections_.insert(at, std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
+  }
   if (onDisk && !std::binary_search(yearFiles_.begin(), yearFiles_.end(), fileName)) {
     yearFiles_.insert(std::lower_bound(yearFiles_.begin(), yearFiles_.end(), fileName), fileName);
   }
