@@ -63,12 +63,9 @@ std::vector<std::string> AlbumLines(const std::string& photoDir) {
   return lines;
 }
 
-bool Aborted(const CacheProgress& progress) {
-  return progress.abortRequested && progress.abortRequested();
-}
-
-void Step(const CacheProgress& progress, size_t done, size_t total, const std::string& item) {
-  if (progress.step) progress.step(done, total, item);
+// True when the user asked to stop.
+bool Step(LongOperation& progress, size_t done, const std::string& item) {
+  return progress.Step(static_cast<int>(done), item);
 }
 
 int64_t FileSize(const std::string& path) {
@@ -82,7 +79,7 @@ int64_t FileSize(const std::string& path) {
 }  // namespace
 
 FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
-                     const ImageContext& context, const CacheProgress& progress, size_t jobs) {
+                     const ImageContext& context, LongOperation& progress, size_t jobs) {
   FillResult result;
   const std::vector<std::string> lines = AlbumLines(WithTrailingSlash(photoDir));
   result.lines = lines.size();
@@ -106,6 +103,7 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
     items.push_back({i, path, size});
   }
 
+  progress.Begin(static_cast<int>(lines.size()));
   ThreadPool pool(jobs);
   const std::function<Result<std::string>(size_t)> produce = [&](size_t i) {
     ThumbnailRequest request;
@@ -115,28 +113,21 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
   };
   const std::function<bool(size_t, Result<std::string>&&)> consume =
       [&](size_t i, Result<std::string>&& jpeg) {
-        if (Aborted(progress)) {
-          result.aborted = true;
-          return false;
-        }
-        Step(progress, items[i].line + 1, lines.size(), items[i].path);
         if (jpeg.ok()) {
           ThumbnailRequest request;
           request.path = items[i].path;
           if (cache.StoreHook(request, items[i].size, jpeg.value())) ++result.made;
         }
-        return true;
+        result.aborted = Step(progress, items[i].line + 1, items[i].path);
+        return !result.aborted;
       };
-  if (!Aborted(progress)) {
-    ForEachInOrder<Result<std::string>>(pool, items.size(), pool.size() * 2, produce, consume);
-  } else {
-    result.aborted = true;
-  }
+  ForEachInOrder<Result<std::string>>(pool, items.size(), pool.size() * 2, produce, consume);
+  progress.End();
   cache.Recount();
   return result;
 }
 
-CleanResult CleanCache(ThumbnailCache& cache, const CacheProgress& progress) {
+CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress) {
   CleanResult result;
   std::vector<std::string> names = FileNames(cache.cacheDir());
   names.erase(std::remove_if(names.begin(), names.end(),
@@ -150,16 +141,19 @@ CleanResult CleanCache(ThumbnailCache& cache, const CacheProgress& progress) {
     std::string& best = keeper[name.substr(8)];
     if (best.empty() || name.substr(0, 8) > best.substr(0, 8)) best = name;
   }
+  progress.Begin(static_cast<int>(names.size()));
   for (size_t i = 0; i < names.size(); ++i) {
-    if (Aborted(progress)) {
+    const std::string& name = names[i];
+    if (name.size() > 8 && keeper[name.substr(8)] != name &&
+        ::unlink((cache.cacheDir() + name).c_str()) == 0) {
+      ++result.deleted;
+    }
+    if (Step(progress, i + 1, name)) {
       result.aborted = true;
       break;
     }
-    const std::string& name = names[i];
-    Step(progress, i + 1, names.size(), name);
-    if (name.size() <= 8 || keeper[name.substr(8)] == name) continue;
-    if (::unlink((cache.cacheDir() + name).c_str()) == 0) ++result.deleted;
   }
+  progress.End();
   cache.Recount();
   return result;
 }
@@ -170,18 +164,19 @@ std::string CleanMessage(const CleanResult& result) {
                        {std::to_string(result.names), std::to_string(result.deleted)});
 }
 
-size_t EmptyCache(ThumbnailCache& cache, const CacheProgress& progress) {
+size_t EmptyCache(ThumbnailCache& cache, LongOperation& progress) {
   size_t deleted = 0;
   if (IsCacheFolder(cache.cacheDir())) {
     std::vector<std::string> names = FileNames(cache.cacheDir());
     names.erase(std::remove_if(names.begin(), names.end(),
                                [](const std::string& n) { return !IsCacheFileName(n); }),
                 names.end());
+    progress.Begin(static_cast<int>(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
-      if (Aborted(progress)) break;
-      Step(progress, i + 1, names.size(), names[i]);
       if (::unlink((cache.cacheDir() + names[i]).c_str()) == 0) ++deleted;
+      if (Step(progress, i + 1, names[i])) break;
     }
+    progress.End();
   }
   cache.Recount();
   return deleted;

@@ -1,22 +1,18 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
+#include "foundation/long_operation.h"
 #include "images/thumbnail_request.h"
 
 namespace lumidex {
 
 class ThumbnailCache;
 
-// How a long cache command reports and is stopped. Both may be empty.
-struct CacheProgress {
-  // After each item: items done, items in all, the item (a path or name).
-  std::function<void(size_t done, size_t total, const std::string& item)> step;
-  // Asked before each item; true stops the command.
-  std::function<bool()> abortRequested;
-};
+// The cache commands report through `progress` (Begin with the number of
+// items, Step after each item with the path or name worked on, End when
+// done or stopped) and stop as soon as Step answers true.
 
 struct FillResult {
   size_t lines = 0;  // lines of all year and sub-album documents
@@ -33,7 +29,7 @@ struct FillResult {
 // are written on the calling thread. Recounts the cache afterwards.
 // REQUIRES: context.shell thread-safe when jobs != 1.
 FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
-                     const ImageContext& context, const CacheProgress& progress, size_t jobs = 0);
+                     const ImageContext& context, LongOperation& progress, size_t jobs = 0);
 
 struct CleanResult {
   size_t names = 0;    // cache files looked at
@@ -45,7 +41,7 @@ struct CleanResult {
 // characters) that agree from the ninth character on are one group, and of
 // each group only the one whose first eight characters are greatest
 // byte-wise stays. One pass over the folder. Recounts the cache.
-CleanResult CleanCache(ThumbnailCache& cache, const CacheProgress& progress);
+CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress);
 
 // The message after cleaning, "<names>個中、<deleted>個のファイルを削除しました。",
 // or "" when nothing was deleted.
@@ -54,6 +50,6 @@ std::string CleanMessage(const CleanResult& result);
 // Deletes every cache file (a name IsCacheFileName accepts) directly in the
 // cache folder, provided the folder is a cache folder (IsCacheFolder);
 // other files and folders stay. Returns the number deleted; recounts.
-size_t EmptyCache(ThumbnailCache& cache, const CacheProgress& progress);
+size_t EmptyCache(ThumbnailCache& cache, LongOperation& progress);
 
 }  // namespace lumidex

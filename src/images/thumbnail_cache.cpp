@@ -117,7 +117,13 @@ bool ThumbnailCache::StoreHook(ThumbnailRequest& request, int64_t fileSize, std:
   if (request.cachePath.empty()) request.cachePath = CacheFileName(request.path);
   const int64_t oldSize = SizeOf(request.cachePath);
   if (oldSize >= 0 && !request.overwrite && ReadUsable(request.cachePath)) return false;
-  if (!RealFileStore().WriteAtomic(request.cachePath, jpeg).ok()) return false;
+  if (!RealFileStore().WriteAtomic(request.cachePath, jpeg).ok()) {
+    // The folder may have gone since start (a removed "wdir" drive, an
+    // emptied data folder): make it once and try again.
+    if (!MakeFolders(cacheDir_) || !RealFileStore().WriteAtomic(request.cachePath, jpeg).ok()) {
+      return false;
+    }
+  }
   cachedBytes_ += static_cast<int64_t>(jpeg.size()) - std::max<int64_t>(oldSize, 0);
   return true;
 }

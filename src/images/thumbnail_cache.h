@@ -70,7 +70,8 @@ class ThumbnailCache {
   // After decoding: stores `jpeg` when the box is at least 51 wide, neither
   // no-cache nor full-screen mode is set, the cache is in use and the file
   // is larger than kSmallestCachedFile. An existing usable file is kept
-  // unless request.overwrite. Fills request.cachePath when empty. A failed
+  // unless request.overwrite. Fills request.cachePath when empty. A missing
+  // cache folder is created. A failed
   // write is dropped silently: the cache is only an accelerator. True when
   // the file was written.
   bool StoreHook(ThumbnailRequest& request, int64_t fileSize, std::string_view jpeg);

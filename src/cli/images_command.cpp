@@ -1,0 +1,168 @@
+// lumidex-cli exif, thumbnail and cache: the Exif reader, the list-thumbnail
+// maker and the thumbnail disk cache commands.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/cli_command.h"
+#include "foundation/data_folders.h"
+#include "foundation/file_store.h"
+#include "foundation/file_types.h"
+#include "foundation/long_operation.h"
+#include "foundation/settings_load_store.h"
+#include "images/cache_commands.h"
+#include "images/exif_reader.h"
+#include "images/format_byte_size.h"
+#include "images/image_types.h"
+#include "images/thread_pool.h"
+#include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
+#include "platform/environment.h"
+
+namespace lumidex::cli {
+namespace {
+
+int RunExif(const std::vector<std::string>& args, CliIo& io);
+int RunThumbnail(const std::vector<std::string>& args, CliIo& io);
+int RunCache(const std::vector<std::string>& args, CliIo& io);
+
+constexpr const char* kExifUsage = "  lumidex-cli exif FILE...\n";
+constexpr const char* kThumbnailUsage = "  lumidex-cli thumbnail --out DIR [--jobs N] FILE...\n";
+constexpr const char* kCacheUsage = "  lumidex-cli cache fill|clean|empty\n";
+
+const CliRegistration kExif({"exif", kExifUsage,
+                             "print the shooting information of each file after a line '== path'",
+                             RunExif});
+const CliRegistration kThumbnail(
+    {"thumbnail", kThumbnailUsage,
+     "write the 170 x 128 list thumbnail of each file into DIR under its cache name", RunThumbnail});
+const CliRegistration kCache({"cache", kCacheUsage,
+                              "make missing thumbnails of the album, delete older twins, or "
+                              "delete every cache file",
+                              RunCache});
+
+int RunExif(const std::vector<std::string>& args, CliIo& io) {
+  if (args.empty()) return UsageError(io, kExifUsage, "exif needs at least one file");
+  for (const std::string& path : args) {
+    std::string text = ExifSummary(path, true);
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+      text.replace(at, 2, "\n");
+    }
+    io.out << "== " << path << "\n";
+    if (!text.empty()) io.out << text << "\n";
+  }
+  return kExitOk;
+}
+
+int RunThumbnail(const std::vector<std::string>& args, CliIo& io) {
+  std::string out;
+  size_t jobs = 0;
+  std::vector<std::string> files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--out" && i + 1 < args.size()) {
+      out = args[++i];
+    } else if (args[i] == "--jobs" && i + 1 < args.size()) {
+      const std::string& n = args[++i];
+      if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string::npos) {
+        return UsageError(io, kThumbnailUsage, "--jobs needs a number");
+      }
+      jobs = std::stoul(n);
+    } else if (args[i].rfind("--", 0) == 0) {
+      return UsageError(io, kThumbnailUsage, "unknown option " + args[i]);
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (out.empty() || files.empty()) {
+    return UsageError(io, kThumbnailUsage, "thumbnail needs --out DIR and at least one file");
+  }
+  if (!MakeFolders(out)) {
+    io.err << "lumidex-cli: " << CannotCreateMessage(out) << "\n";
+    return kExitFailed;
+  }
+  const ThumbnailCache names(out, true);
+  const ImageContext context;
+  ThreadPool pool(jobs);
+  const auto start = std::chrono::steady_clock::now();
+  size_t written = 0, failed = 0;
+  const std::function<Result<std::string>(size_t)> produce = [&](size_t i) {
+    ThumbnailRequest request;
+    request.path = files[i];
+    return RenderListThumbnail(request, context);
+  };
+  const std::function<bool(size_t, Result<std::string>&&)> consume =
+      [&](size_t i, Result<std::string>&& jpeg) {
+        const std::string absolute = std::filesystem::absolute(files[i]).lexically_normal().string();
+        Status status = jpeg.ok() ? RealFileStore().WriteAtomic(names.CacheFileName(absolute), jpeg.value())
+                                  : jpeg.status();
+        if (status.ok()) {
+          ++written;
+        } else {
+          ++failed;
+          io.err << "lumidex-cli: " << files[i] << ": " << status.message() << "\n";
+        }
+        return true;
+      };
+  ForEachInOrder<Result<std::string>>(pool, files.size(), pool.size() * 2, produce, consume);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  char summary[160];
+  std::snprintf(summary, sizeof summary, "%zu thumbnails in %.3f s (%zu threads, %.1f files/s)",
+                written, seconds, pool.size(), seconds > 0 ? written / seconds : 0.0);
+  io.out << summary << "\n";
+  return failed == 0 ? kExitOk : kExitFailed;
+}
+
+// Progress on standard error, one line per item.
+class CliProgress final : public LongOperation {
+ public:
+  CliProgress(std::ostream& err, std::string verb) : err_(err), verb_(std::move(verb)) {}
+  void Begin(int total) override { total_ = total; }
+  bool Step(int done, std::string_view item) override {
+    err_ << verb_ << " " << done << "/" << total_ << " " << item << "\n";
+    return false;
+  }
+  bool AbortRequested() const override { return false; }
+  void End() override {}
+
+ private:
+  std::ostream& err_;
+  std::string verb_;
+  int total_ = 0;
+};
+
+int RunCache(const std::vector<std::string>& args, CliIo& io) {
+  if (args.size() != 1 || (args[0] != "fill" && args[0] != "clean" && args[0] != "empty")) {
+    return UsageError(io, kCacheUsage, "cache needs one of fill, clean, empty");
+  }
+  DataFolders folders =
+      DataFolders::ForBase(platform::ApplicationBaseFolder(), platform::LoginName());
+  folders.CreateAll();
+  FileTypeLists types;
+  SettingsStore store(SettingsFilePath(platform::SettingsFolder()));
+  const SettingsLoadResult loaded = LoadSettings(store, folders, types);
+  MakeFolders(folders.cacheDir);
+  // The command asks for the cache, so it works on it whatever "hdd" says.
+  ThumbnailCache cache(folders.cacheDir, true);
+  CliProgress progress(io.err, args[0]);
+  if (args[0] == "fill") {
+    ImageContext context;
+    context.types = &types;
+    context.highQualityTypes = HighQualityTypesFrom(loaded.settings.hispc);
+    const FillResult result = FillCache(folders.photoDir, cache, context, progress);
+    io.out << result.made << " thumbnails made from " << result.lines << " lines\n";
+  } else if (args[0] == "clean") {
+    const CleanResult result = CleanCache(cache, progress);
+    const std::string message = CleanMessage(result);
+    io.out << (message.empty() ? "nothing to delete" : message) << "\n";
+  } else {
+    io.out << EmptyCache(cache, progress) << " files deleted\n";
+  }
+  io.out << "cache: " << cache.cacheDir() << " " << FormatByteSize(cache.cachedBytes(), false)
+         << "\n";
+  return kExitOk;
+}
+
+}  // namespace
+}  // namespace lumidex::cli
