@@ -1,6 +1,11 @@
 #include "mainwindow/ui/scheme_painter.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPalette>
+#include <QProgressBar>
 #include <QWidget>
 
 #include "mainwindow/scheme_assignments.h"
@@ -15,11 +20,24 @@ QWidget* FindControl(QWidget* root, std::string_view name) {
   return root->findChild<QWidget*>(objectName);
 }
 
+bool IsBoxLike(const QWidget* widget) {
+  return qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+         qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QProgressBar*>(widget);
+}
+
 void Paint(QWidget* widget, ColourRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   switch (role) {
     case ColourRole::kBackground:
-      for (QPalette::ColorRole r : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(r, colour);
+      // Lists, boxes and edits show their Base colour, buttons their Button
+      // colour, panels their Window colour. Only the role the control itself
+      // shows is set, so that the children of a panel keep their own faces.
+      if (IsBoxLike(widget)) {
+        palette.setColor(QPalette::Base, colour);
+      } else if (qobject_cast<QAbstractButton*>(widget)) {
+        palette.setColor(QPalette::Button, colour);
+      }
+      palette.setColor(QPalette::Window, colour);
       widget->setAutoFillBackground(true);
       break;
     case ColourRole::kText:
@@ -42,7 +60,7 @@ void PaintSchemeColours(QWidget* root, const ColourScheme& scheme) {
       Paint(widget, assignment.role, ToQColor(assignment.colour));
     }
   }
-  for (const char* name : {"StatusBar1", "NamePanel", "Panel17"}) {
+  for (const char* name : {"StatusBar1", "NamePanel", "Panel17", "Panel13", "Panel14", "Panel16"}) {
     if (QWidget* widget = FindControl(root, name)) Paint(widget, ColourRole::kText, ToQColor(scheme.light));
   }
 }

@@ -95,7 +95,7 @@ QWidget* TForm1::BuildCentre() {
   splitter_->setChildrenCollapsible(false);
 
   auto* calendarSide = new QWidget(splitter_);
-  calendarSide->setObjectName(QStringLiteral("Panel7"));
+  calendarSide->setObjectName(QStringLiteral("CalendarSide"));
   auto* sideLayout = new QVBoxLayout(calendarSide);
   sideLayout->setContentsMargins(0, 0, 0, 0);
   sideLayout->setSpacing(0);
@@ -104,6 +104,7 @@ QWidget* TForm1::BuildCentre() {
   sideLayout->addWidget(grid, 1);
   pictureView_ = new PictureViewPanel(calendarSide);
   pictureView_->hide();
+  pictureView_->installEventFilter(this);
   sideLayout->addWidget(pictureView_, 1);
 
   pageSide_ = new PageSidePanel(splitter_);
@@ -113,14 +114,25 @@ QWidget* TForm1::BuildCentre() {
   splitter_->setStretchFactor(1, 1);
   splitter_->handle(1)->setObjectName(QStringLiteral("Splitter2"));
   KeepSplitterMinimum();
+  splitter_->setSizes({kFirstWidth * 4 / 7, kFirstWidth * 3 / 7});
   column->addWidget(splitter_, 1);
   return centre;
 }
 
+// Neither side is made narrower than the splitter's minimum; while the
+// picture view is shown, the calendar side keeps the width its bar needs.
 void TForm1::KeepSplitterMinimum() {
   QWidget* calendarSide = splitter_->widget(0);
-  calendarSide->setMinimumWidth(std::max(kSplitterMinimum, pictureView_->NeededBarWidth()));
+  const int barWidth = pictureView_->isHidden() ? 0 : pictureView_->NeededBarWidth();
+  calendarSide->setMinimumWidth(std::max(kSplitterMinimum, barWidth));
   pageSide_->setMinimumWidth(kSplitterMinimum);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pictureView_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    KeepSplitterMinimum();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::BuildTimers() {

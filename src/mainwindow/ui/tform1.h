@@ -9,6 +9,7 @@
 #include "foundation/status.h"
 #include "mainwindow/colour_scheme.h"
 #include "mainwindow/option_steps.h"
+#include "mainwindow/ui/help_window.h"
 
 class QSplitter;
 class QTimer;
@@ -17,7 +18,6 @@ namespace lumidex {
 
 class CalendarBar;
 class ExitSteps;
-class HelpWindow;
 class PageSidePanel;
 class PictureViewPanel;
 class StatusArea;
@@ -30,8 +30,8 @@ class LongOperation;
 // of its own.
 //
 // Regions, top to bottom and left to right: the calendar bar; the calendar
-// side (`Panel7`: the month grid `StringGrid1`, or the picture view
-// `Panel12` in its place); the splitter `Splitter2`; the page side
+// side (the month grid `StringGrid1`, or the picture view `Panel12` in its
+// place); the splitter `Splitter2`; the page side
 // (`GrpPanel`); the bottom bar `Panel2` and the status bar `StatusBar1`.
 // Views of other parts of the program are placeholders, found by object
 // name, that their owners replace with PlaceView. Main thread only.
@@ -108,6 +108,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenu();

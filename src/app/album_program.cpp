@@ -1,0 +1,182 @@
+#include "app/album_program.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <ctime>
+
+#include "album/album_store.h"
+#include "foundation/app_environment.h"
+#include "foundation/app_identity.h"
+#include "foundation/pending_settings_import.h"
+#include "foundation/settings_load_store.h"
+#include "images/cache_commands.h"
+#include "images/thumbnail_cache.h"
+#include "mainwindow/ui/error_reporting_application.h"
+#include "mainwindow/ui/splash_screen.h"
+#include "mainwindow/ui/tform1.h"
+#include "platform/environment.h"
+#include "platform/single_instance_lock.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+namespace {
+
+void Warn(const std::string& text) {
+  QMessageBox::warning(QApplication::activeWindow(), ToQString(kAppTitle), ToQString(text));
+}
+
+// Today as "yyyy/mm/dd" in local time.
+std::string TodayText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y/%m/%d", &local);
+  return text;
+}
+
+}  // namespace
+
+AlbumProgram::AlbumProgram()
+    : baseFolder_(platform::ApplicationBaseFolder()),
+      loginName_(platform::LoginName()),
+      settingsStore_(SettingsFilePath(platform::SettingsFolder())) {}
+
+AlbumProgram::~AlbumProgram() = default;
+
+int AlbumProgram::Run(QApplication& app) {
+  switch (RunStart(*this)) {
+    case StartResult::kAlreadyRunning: return 0;
+    case StartResult::kFailed: return 1;
+    case StartResult::kStarted: break;
+  }
+  window_->SetExitSteps(this);
+  const int code = app.exec();
+  // The documents are freed without saving: the exit already saved them.
+  window_.reset();
+  album_.reset();
+  return code;
+}
+
+// ---- Start ----
+
+bool AlbumProgram::AcquireSingleInstance() {
+  lumidex::MakeFolders(platform::RuntimeFolder());
+  lock_ = platform::SingleInstanceLock::TryAcquire(platform::SingleInstanceLock::LockFileFor(baseFolder_));
+  return lock_ != nullptr;
+}
+
+void AlbumProgram::ReportAlreadyRunning() {
+  QMessageBox::information(nullptr, ToQString(kAppTitle), ToQString(std::string(kAppTitle) + std::string(kAlreadyRunningSuffix)));
+}
+
+void AlbumProgram::ImportPendingSettings() {
+  for (const std::string& message : lumidex::ImportPendingSettings(settingsStore_).messages) Warn(message);
+}
+
+void AlbumProgram::SetDefaults() { window_ = std::make_unique<TForm1>(); }
+
+void AlbumProgram::MakeFolders() { DataFolders::ForBase(baseFolder_, loginName_).CreateAll(); }
+
+// The stand-in of the administrator check: the user's album must be writable.
+void AlbumProgram::CheckDataFolderWritable() {
+  const DataFolders folders = DataFolders::ForBase(baseFolder_, loginName_);
+  if (access(folders.userDir.c_str(), W_OK) != 0) {
+    Warn(std::string(kAppTitle) + std::string(kNotAdministratorSuffix));
+  }
+}
+
+void AlbumProgram::ShowSplash() {
+  splash_ = std::make_unique<SplashScreen>();
+  splash_->show();
+  QApplication::processEvents();
+}
+
+Status AlbumProgram::OpenDocuments() {
+  auto environment = AppEnvironment::Open(baseFolder_, loginName_);
+  if (!environment.ok()) return environment.status();
+  window_->SetEnvironment(std::move(environment).value());
+  AppEnvironment& env = window_->environment();
+  album_ = std::make_unique<AlbumStore>(env.folders, env.types, *env.pageIndex, *env.lockList);
+  return Status::Ok();
+}
+
+void AlbumProgram::LoadSettings() {
+  AppEnvironment& env = window_->environment();
+  SettingsLoadResult loaded = lumidex::LoadSettings(settingsStore_, env.folders, env.types);
+  window_->settings() = std::move(loaded.settings);
+  settingsProblems_ = std::move(loaded.problems);
+  if (!loaded.status.ok()) Warn(loaded.status.message());
+}
+
+void AlbumProgram::MeasureCache() {
+  const Settings& settings = window_->settings();
+  cache_ = std::make_unique<ThumbnailCache>(window_->environment().folders.cacheDir, settings.hdd);
+  cache_->Recount();
+}
+
+void AlbumProgram::ApplyColourScheme() { window_->ApplyColourScheme(window_->settings().clrNo); }
+
+// Shows today's year: its documents are opened and the page summaries built.
+void AlbumProgram::ShowFirstMonth() {
+  if (Status switched = album_->SwitchYear(TodayText()); !switched.ok()) {
+    TForm1::ReportError(switched);
+    return;
+  }
+  album_->RebuildSummaries();
+}
+
+// The three timers are created with the window and started by the views
+// that drive them; no other worker exists yet.
+void AlbumProgram::StartWorkers() {}
+
+void AlbumProgram::RemoveSplash() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    window_->move(screen->availableGeometry().center() - window_->rect().center());
+  }
+  window_->show();
+  if (splash_) splash_->finish(window_.get());
+  splash_.reset();
+}
+
+void AlbumProgram::ReportSettingsProblems() {
+  if (!settingsProblems_.empty()) Warn(SettingsProblemMessage(settingsProblems_));
+}
+
+void AlbumProgram::ReportStartError(const Status& status) {
+  ErrorReportingApplication::ShowErrorBox(status.message());
+}
+
+// ---- Exit ----
+
+// No free layout page exists yet, so there is never an unsaved one to ask about.
+bool AlbumProgram::ConfirmFreeLayoutClose() { return true; }
+
+void AlbumProgram::CloseHelpWindow() { window_->CloseHelpWindow(); }
+
+void AlbumProgram::CloseToolWindows() {}
+
+void AlbumProgram::StopDayWatcher() {}
+
+bool AlbumProgram::DeleteCacheAtExit() const { return window_->settings().delhdd; }
+
+void AlbumProgram::DeleteCacheFiles() {
+  ThumbnailCache cache(window_->environment().folders.cacheDir, true);
+  EmptyCache(cache, window_->longOperation());
+}
+
+void AlbumProgram::StopWorkers() {
+  for (QTimer* timer : {window_->timer1(), window_->timer2(), window_->timer3()}) timer->stop();
+}
+
+Status AlbumProgram::SaveAlbum() { return album_ ? album_->Close() : Status::Ok(); }
+
+Status AlbumProgram::StoreSettings() { return lumidex::StoreSettings(settingsStore_, window_->settings()); }
+
+void AlbumProgram::ReportError(const Status& status) { ErrorReportingApplication::ShowErrorBox(status.message()); }
+
+}  // namespace lumidex

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/settings_store.h"
+#include "mainwindow/exit_sequence.h"
+#include "mainwindow/start_sequence.h"
+
+class QApplication;
+
+namespace lumidex {
+
+class AlbumStore;
+class SplashScreen;
+class TForm1;
+class ThumbnailCache;
+namespace platform {
+class SingleInstanceLock;
+}
+
+// The window program for one run: the start and exit steps over the real
+// pieces (single-instance lock, settings store, album folders and documents,
+// album store, thumbnail cache, main window). Main thread only.
+class AlbumProgram : public StartSteps, public ExitSteps {
+ public:
+  AlbumProgram();
+  ~AlbumProgram() override;
+
+  // Starts the program, runs the message loop while the window is open and
+  // returns the process exit code.
+  int Run(QApplication& app);
+
+  // StartSteps.
+  bool AcquireSingleInstance() override;
+  void ReportAlreadyRunning() override;
+  void ImportPendingSettings() override;
+  void SetDefaults() override;
+  void MakeFolders() override;
+  void CheckDataFolderWritable() override;
+  void ShowSplash() override;
+  Status OpenDocuments() override;
+  void LoadSettings() override;
+  void MeasureCache() override;
+  void ApplyColourScheme() override;
+  void ShowFirstMonth() override;
+  void StartWorkers() override;
+  void RemoveSplash() override;
+  void ReportSettingsProblems() override;
+  void ReportStartError(const Status& status) override;
+
+  // ExitSteps.
+  bool ConfirmFreeLayoutClose() override;
+  void CloseHelpWindow() override;
+  void CloseToolWindows() override;
+  void StopDayWatcher() override;
+  bool DeleteCacheAtExit() const override;
+  void DeleteCacheFiles() override;
+  void StopWorkers() override;
+  Status SaveAlbum() override;
+  Status StoreSettings() override;
+  void ReportError(const Status& status) override;
+
+ private:
+  const std::string baseFolder_;
+  const std::string loginName_;
+  SettingsStore settingsStore_;
+  std::unique_ptr<platform::SingleInstanceLock> lock_;
+  std::unique_ptr<TForm1> window_;
+  std::unique_ptr<SplashScreen> splash_;
+  std::unique_ptr<AlbumStore> album_;
+  std::unique_ptr<ThumbnailCache> cache_;
+  std::vector<std::string> settingsProblems_;
+};
+
+}  // namespace lumidex
