@@ -75,5 +75,7 @@ class PageOperations {
 
 // Shown when a name for the album contains "=", which would split its line.
 inline constexpr std::string_view kNameWithEqualsMessage = "名前に '=' は使えません。";
+// Shown when a new file name contains a folder separator.
+inline constexpr std::string_view kNameWithSeparatorMessage = "名前に '/' や '\\' は使えません。";
 
 }  // namespace lumidex

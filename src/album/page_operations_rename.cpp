@@ -1,4 +1,5 @@
 // PageOperations::RenameEntries: new names for files and sub-albums.
+#include <algorithm>
 #include <cstdio>
 
 #include "album/album_path.h"
@@ -63,6 +64,14 @@ Status PageOperations::RenameEntries(const std::vector<size_t>& selection) {
   if (!typed || typed->empty()) return Status::Ok();
   if (typed->find('=') != std::string::npos) {
     prompts_.Inform(std::string(kNameWithEqualsMessage));
+    return Status::Ok();
+  }
+  // A file name with a separator would move the file to another folder.
+  const bool filesSelected = std::any_of(selection.begin(), selection.end(), [&](size_t i) {
+    return i < lines.size() && !IsSubAlbumEntry(EntryNameOf(lines[i]));
+  });
+  if (filesSelected && typed->find_first_of("/\\") != std::string::npos) {
+    prompts_.Inform(std::string(kNameWithSeparatorMessage));
     return Status::Ok();
   }
   const std::string extension(ExtensionAsWritten(*typed));

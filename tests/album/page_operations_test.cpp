@@ -261,6 +261,14 @@ TEST_F(RenameTest, ANameWithAnEqualsSignIsRefused) {
   EXPECT_EQ(store->Lines()[2], "@03/15旅行=x");
 }
 
+TEST_F(RenameTest, AFileNameWithAFolderSeparatorIsRefused) {
+  prompts.nameAnswer = "../moved";
+  ASSERT_TRUE(ops->RenameEntries({0}).ok());
+  EXPECT_THAT(prompts.messages, ElementsAre("名前に '/' や '\\' は使えません。"));
+  EXPECT_TRUE(FileExists(a));
+  EXPECT_EQ(store->Lines()[0], a + "=夏");
+}
+
 // ---- DeleteEntries ----
 
 TEST_F(PageOperationsTest, DeleteQuestionsNameWhatIsDeleted) {
