@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "album/album_store.h"
+#include "app/cache_option_commands.h"
 #include "foundation/app_environment.h"
 #include "foundation/app_identity.h"
 #include "foundation/pending_settings_import.h"
@@ -113,10 +114,20 @@ void AlbumProgram::LoadSettings() {
   if (!loaded.status.ok()) Warn(loaded.status.message());
 }
 
-void AlbumProgram::MeasureCache() {
-  const Settings& settings = window_->settings();
-  cache_ = std::make_unique<ThumbnailCache>(window_->environment().folders.cacheDir, settings.hdd);
+void AlbumProgram::OpenCache() {
+  cache_ = std::make_unique<ThumbnailCache>(window_->environment().folders.cacheDir, window_->settings().hdd);
   cache_->Recount();
+}
+
+// Also follows the option dialog: its cache commands work on this cache, and
+// a new cache folder or cache use opens the cache again.
+void AlbumProgram::MeasureCache() {
+  OpenCache();
+  QObject::connect(window_.get(), &TForm1::optionDialogOpened,
+                   [this](TOptionDlg& dialog) { new CacheOptionCommands(dialog, *window_, *cache_); });
+  QObject::connect(window_.get(), &TForm1::optionsApplied, [this](const OptionEffects& effects) {
+    if (effects.cacheFolderChanged || effects.cacheUseChanged) OpenCache();
+  });
 }
 
 void AlbumProgram::ApplyColourScheme() { window_->ApplyColourScheme(window_->settings().clrNo); }

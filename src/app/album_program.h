@@ -63,6 +63,9 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   void ReportError(const Status& status) override;
 
  private:
+  // Opens the thumbnail cache on the current cache folder and counts it.
+  void OpenCache();
+
   const std::string baseFolder_;
   const std::string loginName_;
   SettingsStore settingsStore_;

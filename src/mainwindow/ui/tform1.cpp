@@ -197,6 +197,7 @@ void TForm1::OptionSpBtnClick() {
 
   TOptionDlg dialog(OptionValuesFrom(state.settings, state.cacheDir, state.managedTypes), this);
   connect(&dialog, &TOptionDlg::helpRequested, this, &TForm1::ShowHelp);
+  emit optionDialogOpened(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
 
   const OptionEffects effects = ApplyOptions(dialog.Values(), optionContext_, state);

@@ -21,6 +21,7 @@ class ExitSteps;
 class PageSidePanel;
 class PictureViewPanel;
 class StatusArea;
+class TOptionDlg;
 class LongOperation;
 
 // The main window: the frame in which every view of the album lives and the
@@ -103,6 +104,9 @@ class TForm1 : public QMainWindow {
  signals:
   // After ApplyColourScheme: both lists and the other views redraw.
   void colourSchemeChanged();
+  // The option dialog is about to be shown: its owners connect what the
+  // dialog offers (the disk cache commands).
+  void optionDialogOpened(lumidex::TOptionDlg& dialog);
   // After the option dialog's OK: what the views have to redo.
   void optionsApplied(const lumidex::OptionEffects& effects);
 

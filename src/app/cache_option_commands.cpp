@@ -1,0 +1,94 @@
+#include "app/cache_option_commands.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <filesystem>
+#include <system_error>
+
+#include "images/cache_commands.h"
+#include "images/format_byte_size.h"
+#include "images/thumbnail_cache.h"
+#include "mainwindow/ui/status_area.h"
+#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/toption_dlg.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+namespace {
+
+constexpr const char* kCacheButtons[] = {"FillCacheBtn", "CleanCacheBtn", "EmptyCacheBtn", "OKBtn", "CancelBtn"};
+
+}  // namespace
+
+CacheOptionCommands::CacheOptionCommands(TOptionDlg& dialog, TForm1& window, ThumbnailCache& cache)
+    : QObject(&dialog), dialog_(dialog), window_(window), cache_(cache) {
+  connect(&dialog, &TOptionDlg::fillCacheClicked, this, &CacheOptionCommands::Fill);
+  connect(&dialog, &TOptionDlg::cleanCacheClicked, this, &CacheOptionCommands::Clean);
+  connect(&dialog, &TOptionDlg::emptyCacheClicked, this, &CacheOptionCommands::Empty);
+  dialog.EnableCacheCommands();
+  cache_.Recount();
+  ShowSize();
+}
+
+void CacheOptionCommands::ShowSize() {
+  std::error_code ec;
+  const std::filesystem::space_info space = std::filesystem::space(cache_.cacheDir(), ec);
+  const int64_t available = ec ? 0 : static_cast<int64_t>(space.available);
+  dialog_.SetCacheSizeText(ToQString(FormatByteSize(available, false) + "/" + FormatByteSize(cache_.cachedBytes(), false)));
+}
+
+void CacheOptionCommands::SetBusy(bool busy, const char* keep) {
+  for (const char* name : kCacheButtons) {
+    if (keep && std::string_view(name) == keep) continue;
+    if (auto* button = dialog_.findChild<QAbstractButton*>(QString::fromLatin1(name))) button->setEnabled(!busy);
+  }
+  // Back to the states the cache options allow.
+  if (!busy) dialog_.EnableCacheCommands();
+}
+
+void CacheOptionCommands::Fill() {
+  auto* button = dialog_.findChild<QAbstractButton*>(QStringLiteral("FillCacheBtn"));
+  if (filling_) {
+    window_.statusArea()->abortButton()->click();
+    return;
+  }
+  filling_ = true;
+  const QString caption = button->text();
+  button->setText(QStringLiteral("中止"));
+  SetBusy(true, "FillCacheBtn");
+
+  const Settings& settings = window_.settings();
+  ImageContext context;
+  context.types = &window_.environment().types;
+  context.highQualityTypes = settings.hispc;
+  context.bigIcons = settings.bigico;
+  FillCache(window_.environment().folders.photoDir, cache_, context, window_.longOperation());
+
+  SetBusy(false, nullptr);
+  button->setText(caption);
+  filling_ = false;
+  ShowSize();
+}
+
+void CacheOptionCommands::Clean() {
+  SetBusy(true, nullptr);
+  const CleanResult result = CleanCache(cache_, window_.longOperation());
+  SetBusy(false, nullptr);
+  ShowSize();
+  if (const std::string message = CleanMessage(result); !message.empty()) {
+    QMessageBox::information(&dialog_, dialog_.windowTitle(), ToQString(message));
+  }
+}
+
+void CacheOptionCommands::Empty() {
+  const auto answer = QMessageBox::question(&dialog_, QStringLiteral("確認"),
+                                            QStringLiteral("ディスクキャッシュの画像ファイルを全て削除します。よろしいですか？"),
+                                            QMessageBox::Yes | QMessageBox::No);
+  if (answer != QMessageBox::Yes) return;
+  SetBusy(true, nullptr);
+  EmptyCache(cache_, window_.longOperation());
+  SetBusy(false, nullptr);
+  ShowSize();
+}
+
+}  // namespace lumidex
