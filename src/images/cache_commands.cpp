@@ -105,14 +105,21 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
 
   progress.Begin(static_cast<int>(lines.size()));
   ThreadPool pool(jobs);
-  const std::function<Result<std::string>(size_t)> produce = [&](size_t i) {
+  auto render = [&](size_t i) {
     ThumbnailRequest request;
     request.path = items[i].path;
     request.highQuality = true;
     return RenderListThumbnail(request, context);
   };
+  // Files the desktop draws are rendered here, on the calling thread.
+  const std::function<Result<std::string>(size_t)> produce = [&](size_t i) -> Result<std::string> {
+    if (DrawnByShell(items[i].path, context)) return Status::NotFound("");
+    return render(i);
+  };
   const std::function<bool(size_t, Result<std::string>&&)> consume =
-      [&](size_t i, Result<std::string>&& jpeg) {
+      [&](size_t i, Result<std::string>&& decoded) {
+        Result<std::string> jpeg =
+            decoded.status().isNotFound() ? render(i) : std::move(decoded);
         if (jpeg.ok()) {
           ThumbnailRequest request;
           request.path = items[i].path;

@@ -27,7 +27,8 @@ struct FillResult {
 // types (ImageTypes) are cached. Thumbnails are made high-quality over white
 // at 170 x 128, decoded on `jobs` threads (0: one per core); the cache files
 // are written on the calling thread. Recounts the cache afterwards.
-// REQUIRES: context.shell thread-safe when jobs != 1.
+// Files that the desktop draws (DrawnByShell) are rendered on the calling
+// thread, so context.shell is only ever called from there.
 FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
                      const ImageContext& context, LongOperation& progress, size_t jobs = 0);
 

@@ -188,6 +188,13 @@ Result<int64_t> OpenableFileSize(const std::string& path) {
 
 }  // namespace
 
+bool DrawnByShell(const std::string& path, const ImageContext& context) {
+  const std::string extension = ExtensionOf(path);
+  if (extension == ".wmf" || extension == ".emf") return true;
+  if (FileTypeLists::IsImageType(extension)) return false;
+  return true;
+}
+
 Result<std::string> RenderListThumbnail(const ThumbnailRequest& request,
                                         const ImageContext& context) {
   Recipe recipe;

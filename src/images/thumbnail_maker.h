@@ -23,6 +23,11 @@ class ThumbnailCache;
 // Thread-safe as far as the context's ShellImages is.
 Result<std::string> RenderListThumbnail(const ThumbnailRequest& request, const ImageContext& context);
 
+// True when files of `path`'s type are drawn by the context's ShellImages
+// (metafiles, ManagedTypes, types without a decoder) rather than decoded;
+// those must be rendered on the thread that may call the ShellImages.
+bool DrawnByShell(const std::string& path, const ImageContext& context);
+
 // The list thumbnail with the disk cache around it: when `request.cachePath`
 // is empty the cache may deliver a stored thumbnail (nothing is decoded
 // then); afterwards the cache may store the new one. `request.cachePath`
