@@ -17,19 +17,41 @@ bool IsYearFileName(std::string_view name) {
   return std::all_of(name.begin(), name.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The names of the sections of an album file that hold at least one line, in
-// file order. Comment lines (";") and empty lines are not lines, as on load.
-std::vector<std::string> SectionsWithLines(std::string_view text) {
+// The names of the sections that hold at least one line, in file order, of
+// the bytes of an album file (cp932, or UTF-8 after a byte-order mark).
+// Comment lines (";") and empty lines are not lines, as on load. Only
+// header lines are decoded: in cp932 a line never starts with a trail byte,
+// so the first byte of every line can be tested as it is.
+std::vector<std::string> SectionsWithLines(std::string_view bytes) {
+  const bool utf8 = bytes.starts_with(kUtf8Bom);
+  if (utf8) bytes.remove_prefix(kUtf8Bom.size());
   std::vector<std::string> names;
   std::string current;
   bool inSection = false, counted = false;
-  for (const auto& line : SplitLines(text)) {
+  size_t pos = 0;
+  while (pos < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(pos, end - pos);
+    pos = end + ((end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ? 2 : 1);
+    std::string withoutNul;
+    if (line.find('\0') != std::string_view::npos) {
+      for (char c : line) {
+        if (c != '\0') withoutNul += c;
+      }
+      line = withoutNul;
+    }
     if (line.empty() || line[0] == ';') continue;
-    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      current = line.substr(1, line.size() - 2);
-      inSection = true;
-      counted = false;
-    } else if (inSection && !counted) {
+    if (line[0] == '[') {
+      const std::string text = utf8 ? DecodeUtf8Lossless(line) : DecodeCp932(line);
+      if (text.size() >= 2 && text.back() == ']') {
+        current = text.substr(1, text.size() - 2);
+        inSection = true;
+        counted = false;
+        continue;
+      }
+    }
+    if (inSection && !counted) {
       names.push_back(current);
       counted = true;
     }
@@ -64,7 +86,7 @@ bool YearIndex::Refresh(const std::string& photoDir, FileStore& store) {
     Result<std::string> bytes = store.ReadAll(photoDir + file);
     if (!bytes.ok()) continue;
     const std::string year = file.substr(0, 4);
-    for (auto& name : SectionsWithLines(DecodeAlbumFile(bytes.value()))) {
+    for (auto& name : SectionsWithLines(bytes.value())) {
       sections_.push_back(year + "/" + name);
     }
   }
