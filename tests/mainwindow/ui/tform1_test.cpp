@@ -110,6 +110,20 @@ class TForm1Test : public QObject {
     QVERIFY(splitter->sizes().at(1) >= TForm1::kSplitterMinimum);
   }
 
+  void pictureViewKeepsTheWidthItsBarNeeds() {
+    auto* splitter = window_->findChild<QSplitter*>();
+    QWidget* calendarSide = splitter->widget(0);
+    QCOMPARE(calendarSide->minimumWidth(), TForm1::kSplitterMinimum);
+    auto* pictureView = window_->findChild<QWidget*>(QStringLiteral("Panel12"));
+    auto* follow = window_->findChild<QWidget*>(QStringLiteral("CheckBox10"));
+    pictureView->show();
+    QVERIFY(calendarSide->minimumWidth() > TForm1::kSplitterMinimum);
+    QTRY_VERIFY(follow->isVisible());
+    QVERIFY(calendarSide->minimumWidth() >= follow->mapTo(calendarSide, QPoint(follow->width(), 0)).x() + 16);
+    pictureView->hide();
+    QCOMPARE(calendarSide->minimumWidth(), TForm1::kSplitterMinimum);
+  }
+
   void schemeColoursShowOnScreenAndChangeAtOnce() {
     for (int n = 0; n < kSchemeCount; ++n) {
       window_->ApplyColourScheme(n);
