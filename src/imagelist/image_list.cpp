@@ -138,6 +138,7 @@ bool ImageList::MarkShown() {
 
 bool ImageList::BackgroundStep() {
   if (prefetchNext_ >= size()) return false;
+  if (sources_.makerBusy && sources_.makerBusy()) return false;
   EnsureItemData(prefetchNext_);
   ++prefetchNext_;
   return true;

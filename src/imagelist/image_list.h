@@ -85,7 +85,8 @@ class ImageList {
   // changed; returns whether anything changed.
   bool MarkShown();
   // The background pass: prepares item prefetchNext and moves on. Returns
-  // true when an item was prepared, false when the pass is at the end.
+  // true when an item was prepared, false when the pass is at the end or the
+  // thumbnail maker is busy (the same item is tried at the next step).
   bool BackgroundStep();
 
   // Stores thumbnail bytes made off the main thread for the file `name`. The

@@ -39,6 +39,10 @@ struct ItemDataSources {
   // colour; never writes the disk cache while ImageList::noCacheMode holds
   // (the maker reads that flag itself).
   std::function<ThumbnailAnswer(const std::string& path)> listThumbnail;
+  // True while the thumbnail maker already has as much queued work as it
+  // can run at once; the background pass then waits, so that the items of a
+  // newly visible range never queue behind the whole rest of the list.
+  std::function<bool()> makerBusy;
   // The system's memory load in percent.
   std::function<int()> memoryLoadPercent;
   // Told whether thumbnails are kept in memory (the memory-cache indicator).

@@ -7,22 +7,11 @@
 
 namespace lumidex {
 
-// The stored comment line break ("･･", U+FF65 twice in memory).
-inline constexpr std::string_view kCommentBreak = "\xEF\xBD\xA5\xEF\xBD\xA5";
 // The prefix of a missing file's caption.
 inline constexpr std::string_view kMissingPrefix = "不明 > ";
 
-// The last component of a path ("/" or the "\" of paths of older albums).
-std::string_view FileNameOf(std::string_view path);
-
-// The comment's first line: the text up to the first "･･".
+// The comment's first line: the text up to the first stored break "･･".
 std::string_view FirstCommentLine(std::string_view comment);
-// The comment as the comment editor and the sub-album item show it: every
-// "･･" turned into a line break "\n".
-std::string CommentForDisplay(std::string_view comment);
-// The editor's text as a stored comment: CR LF, a lone LF and a lone CR each
-// become "･･", so that no line break ever reaches an album line.
-std::string CommentFromEditor(std::string_view text);
 
 // The caption below a file item's picture.
 struct ItemCaption {
@@ -38,14 +27,6 @@ struct ItemCaption {
 ItemCaption FileItemCaption(std::string_view name, std::string_view comment, const ALBDATA* record,
                             bool showDates);
 
-// The sub-album name of a "@" entry name: the text from its seventh
-// character ("@" and the page "mm/dd" come first).
-std::string_view SubAlbumNameOf(std::string_view entryName);
-
-// The heading of the list panel for an open container: the month and day
-// without leading zeros as m"月"d"日", "の", then "ページ" or the sub-album
-// name. "日付不明" when the page part of `section` is not a date "mm/dd".
-std::string ContainerHeading(std::string_view section, std::string_view subAlbumName);
 // The heading while the free layout shows a page of the by-date way.
 std::string FreeLayoutHeading(std::string_view pageTitle);
 

@@ -226,6 +226,20 @@ TEST_F(ImageListTest, BackgroundStepWalksTheListOnceInOrder) {
   EXPECT_EQ(list.prefetchNext(), 0);
 }
 
+TEST_F(ImageListTest, BackgroundStepWaitsWhileTheThumbnailMakerIsBusy) {
+  bool busy = true;
+  ItemDataSources sources = disk.Sources();
+  sources.makerBusy = [&] { return busy; };
+  ImageList waiting(types, sources);
+  waiting.FillFromContainer({"/p/0.jpg="});
+  EXPECT_FALSE(waiting.BackgroundStep());
+  EXPECT_EQ(waiting.prefetchNext(), 0);
+  EXPECT_EQ(waiting.entries().record(0), nullptr);
+  busy = false;
+  EXPECT_TRUE(waiting.BackgroundStep());
+  EXPECT_NE(waiting.entries().record(0), nullptr);
+}
+
 TEST_F(ImageListTest, FolderModeSetsNoCacheModeAndContainersClearIt) {
   list.FillFromFolderLines({"/f/a.jpg="});
   EXPECT_TRUE(list.noCacheMode());

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "album/album_text.h"
+
 namespace lumidex {
 namespace {
 
-const std::string kBreak(kCommentBreak);
+const std::string kBreak(kStoredLineBreak);
 
 TEST(ItemTextTest, CaptionIsTheCommentsFirstLineWithTheMark) {
   EXPECT_EQ(FileItemCaption("/p/a.jpg", "海" + kBreak + "二行目", nullptr, false),
@@ -33,29 +35,11 @@ TEST(ItemTextTest, DatesButtonShowsTheFileDate) {
   EXPECT_EQ(FileItemCaption("/p/a.jpg", "c", &record, true), (ItemCaption{record.dateText, false}));
 }
 
-TEST(ItemTextTest, CommentBreaksBecomeLineBreaksAndBack) {
-  const std::string stored = "一" + kBreak + "二" + kBreak;
-  EXPECT_EQ(CommentForDisplay(stored), "一\n二\n");
-  EXPECT_EQ(CommentFromEditor("一\r\n二\n三\r四"), "一" + kBreak + "二" + kBreak + "三" + kBreak + "四");
-  EXPECT_EQ(CommentFromEditor(CommentForDisplay(stored)), stored);
-}
-
-TEST(ItemTextTest, SubAlbumNameStartsAtTheSeventhCharacter) {
-  EXPECT_EQ(SubAlbumNameOf("@03/15旅行"), "旅行");
-  EXPECT_EQ(SubAlbumNameOf("@03/15"), "");
-}
-
-TEST(ItemTextTest, HeadingIsThePageOrSubAlbumTitle) {
-  EXPECT_EQ(ContainerHeading("03/05", ""), "3月5日のページ");
-  EXPECT_EQ(ContainerHeading("12/25旅行", "旅行"), "12月25日の旅行");
-  EXPECT_EQ(ContainerHeading("02/29", ""), "2月29日のページ");
-}
-
-TEST(ItemTextTest, HeadingOfAnUnreadableDateIsDateUnknown) {
-  EXPECT_EQ(ContainerHeading("13/01", ""), "日付不明");
-  EXPECT_EQ(ContainerHeading("02/30", ""), "日付不明");
-  EXPECT_EQ(ContainerHeading("3/5", ""), "日付不明");
-  EXPECT_EQ(ContainerHeading("", ""), "日付不明");
+TEST(ItemTextTest, CaptionIsCutAtTheFirstStoredBreak) {
+  EXPECT_EQ(FirstCommentLine("一" + kBreak + "二"), "一");
+  EXPECT_EQ(FirstCommentLine("一行"), "一行");
+  EXPECT_EQ(FileItemCaption("/p/a.jpg", kBreak + "二", nullptr, false),
+            (ItemCaption{"a.jpg", false}));
 }
 
 TEST(ItemTextTest, FreeLayoutHeadingPrefixesThePageTitle) {

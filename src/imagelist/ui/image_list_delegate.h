@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QStyledItemDelegate>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "album/grp_data.h"
+#include "foundation/colour.h"
+
+namespace lumidex {
+
+class ImageList;
+class FileTypeLists;
+
+// What the delegate needs to know beyond the list: the settings and buttons
+// that change the drawing, the window's colours and the album facts of the
+// page list. The panel fills it and calls ImageListDelegate::SetLook.
+struct ListLook {
+  int pictureSize = 112;       // "bigsiz", or "smlsiz" while the size button is down
+  bool smallSize = false;      // the size button "画像サイズの切換" is down
+  bool frame = true;           // "frame": photo mount around pictures
+  bool showDates = false;      // the button "更新日を表示" is down
+  bool simplifiedScrolling = false;  // "scrolframeoff" and the scroll bar is dragged
+  bool fullScreen = false;
+  Colour listColour = kWhite;  // the list's background
+  Colour light = kWhite;       // the colour scheme's light colour (even months)
+  Colour band16 = 0x808080;    // band colour of row 16: sub-album outlines
+  Colour paleAccent = 0xF0F0F0;
+  Colour paleBand = 0xF0F0F0;
+  Colour accent = 0x808080;
+};
+
+// Album facts the page-list rows show.
+struct PageRowFacts {
+  std::function<const GRPDATA*(std::string_view page)> summary;
+  std::function<bool(std::string_view page)> locked;       // locked in the shown year
+  std::function<std::string(std::string_view page, std::string_view value)> coverName;
+  std::function<bool(std::string_view page)> freeLayoutPage;
+};
+
+// Draws the items of ListView2 in its three modes: pages of the page list as
+// rows alternating by month with the summary picture, counts and marks;
+// file items on a photo mount with their number and caption ("不明 > " for
+// missing files, the comment mark); sub-album items with their picture,
+// count, name and comment. Decoded thumbnails are kept in a small cache
+// keyed by their bytes, so a repaint decodes only what it has not seen.
+// Main thread only; the list and the type lists must outlive the delegate.
+class ImageListDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  ImageListDelegate(const ImageList& list, const FileTypeLists& types, QObject* parent = nullptr);
+
+  void SetLook(const ListLook& look) { look_ = look; }
+  const ListLook& look() const { return look_; }
+  void SetPageRowFacts(PageRowFacts facts) { facts_ = std::move(facts); }
+  // Makes a thumbnail at once for a picture without data while thumbnails
+  // are not kept in memory (JPEG bytes, or nothing when it cannot).
+  void SetImmediateThumbnail(std::function<std::optional<std::string>(const std::string&)> make) {
+    makeNow_ = std::move(make);
+  }
+
+  // The size of one item in the current mode (the grid of the view).
+  QSize ItemSize() const;
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+
+ private:
+  void PaintPageRow(QPainter& p, const QRect& rect, int row, bool selected) const;
+  void PaintFileItem(QPainter& p, const QRect& cell, int row, bool selected) const;
+  void PaintSubAlbumItem(QPainter& p, const QRect& cell, int row, bool selected) const;
+  QImage Decoded(const std::string& bytes) const;
+
+  const ImageList& list_;
+  const FileTypeLists& types_;
+  ListLook look_;
+  PageRowFacts facts_;
+  std::function<std::optional<std::string>(const std::string&)> makeNow_;
+  mutable QCache<size_t, QImage> decoded_;
+};
+
+}  // namespace lumidex

@@ -1,0 +1,560 @@
+#include "imagelist/ui/image_list_panel.h"
+
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "album/album_path.h"
+#include "album/album_store.h"
+#include "album/album_text.h"
+#include "album/page_operations.h"
+#include "foundation/long_operation.h"
+#include "imagelist/block_move.h"
+#include "imagelist/file_date_text.h"
+#include "imagelist/grp_update_thread.h"
+#include "imagelist/item_geometry.h"
+#include "imagelist/item_text.h"
+#include "imagelist/memory_load.h"
+#include "imagelist/ui/image_list_model.h"
+#include "imagelist/ui/list_view2.h"
+#include "imagelist/ui/list_worker_timer.h"
+#include "imagelist/ui/memo_panel.h"
+#include "imagelist/ui/thumbnail_pipeline.h"
+#include "images/exif_reader.h"
+#include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
+#include "platform/ui/qt_bridge.h"
+#include "platform/ui/shell_services.h"
+
+namespace lumidex {
+namespace {
+
+// Progress for a folder walk when the window gave none: never aborts.
+class SilentProgress final : public LongOperation {
+ public:
+  void Begin(int) override {}
+  bool Step(int, std::string_view) override { return false; }
+  bool AbortRequested() const override { return false; }
+  void End() override {}
+};
+
+QToolButton* MakeButton(const QString& name, const QString& text, const QString& hint,
+                        bool checkable, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(text);
+  button->setToolTip(hint);
+  button->setCheckable(checkable);
+  return button;
+}
+
+}  // namespace
+
+ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations,
+                               ThumbnailCache* cache, ImageContext context,
+                               const WorkerClock& clock, QWidget* parent)
+    : QWidget(parent),
+      store_(store),
+      operations_(operations),
+      cache_(cache),
+      context_(std::move(context)) {
+  setObjectName(QStringLiteral("ImageListPanel"));
+  pipeline_ = new ThumbnailPipeline(context_, cache_, 0, this);
+  list_ = std::make_unique<ImageList>(store_.types(), MakeSources());
+  pipeline_->SetList(list_.get());
+  worker_ = std::make_unique<TGrpUpdateThread>(*list_, clock);
+  timer_ = new ListWorkerTimer(worker_->worker(), this);
+  model_ = new ImageListModel(*list_, this);
+  delegate_ = new ImageListDelegate(*list_, store_.types(), this);
+  delegate_->SetPageRowFacts(PageRowFacts{
+      [this](std::string_view page) -> const GRPDATA* {
+        return std::as_const(store_).FindSummary(page);
+      },
+      [this](std::string_view page) { return store_.IsPageLocked(store_.loadedYear(), page); },
+      [this](std::string_view page, std::string_view value) {
+        return std::string(FileNameOf(store_.PageCover(page, value).cover));
+      },
+      nullptr});
+  delegate_->SetImmediateThumbnail([this](const std::string& path) -> std::optional<std::string> {
+    ThumbnailRequest request;
+    request.path = path;
+    request.background = look_.listColour;
+    Result<std::string> jpeg = MakeListThumbnail(request, context_, cache_);
+    if (!jpeg.ok()) return std::nullopt;
+    return std::move(jpeg).value();
+  });
+  list_->SetRedrawHandler([this] { view_->viewport()->update(); });
+  list_->SetItemChangedHandler([this](int row) { view_->update(model_->index(row)); });
+  BuildLayout();
+  ConnectView();
+  UpdateLook();
+}
+
+ImageListPanel::~ImageListPanel() {
+  worker_->worker().Stop();
+  list_->SetRedrawHandler(nullptr);
+  list_->SetItemChangedHandler(nullptr);
+}
+
+ItemDataSources ImageListPanel::MakeSources() {
+  ItemDataSources sources;
+  sources.subAlbumEntryNames = [this](const std::string& section) {
+    return store_.HasYear() ? store_.subAlbumDocument().KeyNames(section)
+                            : std::vector<std::string>();
+  };
+  sources.fileDateText = [](const std::string& path) { return FileDateText(path); };
+  sources.systemIconIndex = [](const std::string&) { return 0; };
+  sources.subAlbumThumbnail = [this](const std::string& path) -> std::optional<std::string> {
+    ThumbnailRequest request;
+    request.path = path;
+    request.exactSize = true;
+    request.boxWidth = 40;
+    request.boxHeight = 40;
+    request.background = look_.listColour;
+    request.cachePath = "-";  // a 40 x 40 picture is neither looked up nor stored
+    Result<std::string> jpeg = RenderListThumbnail(request, context_);
+    if (!jpeg.ok()) return std::nullopt;
+    return std::move(jpeg).value();
+  };
+  sources.cachedBytes = [this](const std::string& path) { return pipeline_->CachedBytes(path); };
+  sources.listThumbnail = [this](const std::string& path) { return pipeline_->Request(path); };
+  sources.makerBusy = [this] { return pipeline_->Busy(); };
+  sources.memoryLoadPercent = [] { return SystemMemoryLoadPercent(); };
+  sources.memoryCacheIndicator = [this](bool on) { emit memoryCacheIndicator(on); };
+  return sources;
+}
+
+void ImageListPanel::BuildLayout() {
+  heading_ = new QLabel(this);
+  heading_->setObjectName(QStringLiteral("ListHeading"));
+  backButton_ = MakeButton("BackButton", QStringLiteral("戻る"), QStringLiteral("戻る"), false, this);
+  applyButton_ = MakeButton("ApplyButton", QStringLiteral("適用"),
+                            QStringLiteral("ページやサブアルバムの変更を保存する"), false, this);
+  sizeButton_ = MakeButton("SizeButton", QStringLiteral("画像サイズの切換"),
+                           QStringLiteral("画像サイズの切換"), true, this);
+  datesButton_ = MakeButton("DatesButton", QStringLiteral("更新日を表示"),
+                            QStringLiteral("更新日を表示"), true, this);
+  sameKindButton_ =
+      MakeButton("SameKindButton", QStringLiteral("同種ファイルの選択"),
+                 QStringLiteral("現在選択しているファイルと同じ拡張子のファイルを選択"), true, this);
+  exifBox_ = new QCheckBox(QStringLiteral("Exif"), this);
+  exifBox_->setObjectName(QStringLiteral("ExifCheckBox"));
+
+  view_ = new ListView2(*list_, this);
+  view_->setModel(model_);
+  view_->setItemDelegate(delegate_);
+  memo_ = new MemoPanel(this);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* widget : {static_cast<QWidget*>(backButton_), static_cast<QWidget*>(applyButton_),
+                          static_cast<QWidget*>(sizeButton_), static_cast<QWidget*>(datesButton_),
+                          static_cast<QWidget*>(sameKindButton_), static_cast<QWidget*>(exifBox_)}) {
+    buttons->addWidget(widget);
+  }
+  buttons->addStretch();
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(view_);
+  split->addWidget(memo_);
+  split->setStretchFactor(0, 5);
+  split->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(heading_);
+  layout->addLayout(buttons);
+  layout->addWidget(split, 1);
+}
+
+void ImageListPanel::ConnectView() {
+  connect(view_, &ListView2::dataHint, this, &ImageListPanel::OnDataHint);
+  connect(view_, &ListView2::itemClicked, this, &ImageListPanel::OnItemClicked);
+  connect(view_, &ListView2::itemActivated, this, &ImageListPanel::OpenRow);
+  connect(view_, &ListView2::emptySpaceDoubleClicked, this, &ImageListPanel::SelectGroupOf);
+  connect(view_, &ListView2::backRequested, this, &ImageListPanel::GoBack);
+  connect(view_, &ListView2::deleteRequested, this, &ImageListPanel::DeleteSelected);
+  connect(view_, &ListView2::reorderRequested, this, &ImageListPanel::MoveSelection);
+  connect(backButton_, &QToolButton::clicked, this, &ImageListPanel::GoBack);
+  connect(applyButton_, &QToolButton::clicked, this, &ImageListPanel::ApplyChanges);
+  connect(memo_, &MemoPanel::applyRequested, this, &ImageListPanel::SetCommentOfSelection);
+  connect(sizeButton_, &QToolButton::toggled, this, [this] {
+    UpdateLook();
+    worker_->worker().ForgetRange();
+  });
+  connect(datesButton_, &QToolButton::toggled, this, [this] { view_->viewport()->update(); });
+  connect(view_->verticalScrollBar(), &QScrollBar::sliderPressed, this, [this] {
+    look_.simplifiedScrolling = settings_.scrolframeoff;
+    delegate_->SetLook(look_);
+  });
+  connect(view_->verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
+    look_.simplifiedScrolling = false;
+    delegate_->SetLook(look_);
+    view_->viewport()->update();
+  });
+  view_->setToolTipDuration(-1);
+  view_->viewport()->installEventFilter(this);
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+    QTimer::singleShot(0, view_, [this] { view_->HintVisibleRange(); });
+  });
+}
+
+void ImageListPanel::ApplySettings(const Settings& settings) {
+  settings_ = settings;
+  list_->SetMemoryCache(settings.mem);
+  if (cache_ != nullptr) cache_->setUseCache(settings.hdd);
+  UpdateLook();
+}
+
+void ImageListPanel::SetColours(const ListLook& colours) {
+  const ListLook keep = look_;
+  look_ = colours;
+  look_.pictureSize = keep.pictureSize;
+  look_.smallSize = keep.smallSize;
+  look_.frame = keep.frame;
+  look_.showDates = keep.showDates;
+  pipeline_->SetBackground(look_.listColour);
+  UpdateLook();
+}
+
+void ImageListPanel::SetFreeLayoutPageTest(std::function<bool(std::string_view page)> test) {
+  PageRowFacts facts{
+      [this](std::string_view page) -> const GRPDATA* {
+        return std::as_const(store_).FindSummary(page);
+      },
+      [this](std::string_view page) { return store_.IsPageLocked(store_.loadedYear(), page); },
+      [this](std::string_view page, std::string_view value) {
+        return std::string(FileNameOf(store_.PageCover(page, value).cover));
+      },
+      std::move(test)};
+  delegate_->SetPageRowFacts(std::move(facts));
+}
+
+void ImageListPanel::UpdateLook() {
+  look_.smallSize = sizeButton_->isChecked();
+  look_.pictureSize = look_.smallSize ? settings_.smlsiz : settings_.bigsiz;
+  look_.frame = settings_.frame;
+  look_.showDates = datesButton_->isChecked();
+  delegate_->SetLook(look_);
+  QPalette palette = view_->palette();
+  palette.setColor(QPalette::Base, ToQColor(look_.listColour));
+  view_->setPalette(palette);
+  view_->ApplyMode(delegate_->ItemSize());
+  view_->doItemsLayout();
+  view_->viewport()->update();
+}
+
+void ImageListPanel::StartWorker() {
+  workerStarted_ = true;
+  view_->HintVisibleRange();
+}
+
+void ImageListPanel::StopWorker() {
+  workerStarted_ = false;
+  worker_->worker().Stop();
+}
+
+void ImageListPanel::PauseWorker() { worker_->worker().Pause(); }
+
+void ImageListPanel::OnDataHint(int first, int last) {
+  const bool canWork = workerStarted_ && list_->mode() != ListMode::kPageList;
+  worker_->OnDataHint(first, last, canWork);
+  if (!worker_->worker().paused()) timer_->Wake();
+}
+
+// ---- What the list shows ----
+
+void ImageListPanel::ShowCurrent() {
+  PauseWorker();
+  pipeline_->ForgetQueued();
+  folder_.clear();
+  pipeline_->SetNoCacheMode(false);
+  if (store_.PageOpen()) {
+    list_->FillFromContainer(store_.Lines());
+    shownSection_ = store_.currentSection();
+  } else {
+    list_->FillPageList(store_.Lines());
+    shownSection_.clear();
+  }
+  Refresh(true);
+}
+
+void ImageListPanel::SyncWithStore() {
+  const bool container = store_.PageOpen();
+  const bool sameContent = folder_.empty() &&
+                           (container ? list_->mode() == ListMode::kContainer &&
+                                            shownSection_ == store_.currentSection()
+                                      : list_->mode() == ListMode::kPageList);
+  if (!sameContent) {
+    ShowCurrent();
+    return;
+  }
+  if (list_->entries().lines() == store_.Lines()) {
+    view_->viewport()->update();
+    return;
+  }
+  const QVector<int> selection = view_->SelectedRows();
+  list_->entries().Reconcile(store_.Lines());
+  Refresh(false);
+  QVector<int> kept;
+  for (const int row : selection) {
+    if (row < list_->size()) kept.push_back(row);
+  }
+  view_->SelectRows(kept);
+}
+
+void ImageListPanel::Refresh(bool fresh) {
+  const int scroll = view_->verticalScrollBar()->value();
+  model_->Refill();
+  view_->ApplyMode(delegate_->ItemSize());
+  if (fresh) {
+    view_->scrollToTop();
+    view_->clearSelection();
+    memo_->ShowComment(QString());
+  } else {
+    view_->verticalScrollBar()->setValue(scroll);
+  }
+  UpdateHeading();
+  emit contentChanged();
+}
+
+void ImageListPanel::UpdateHeading() {
+  QString text;
+  if (!folder_.empty()) {
+    text = ToQString(folder_);
+  } else if (store_.PageOpen()) {
+    text = ToQString(store_.ContainerTitle());
+  } else if (store_.HasYear()) {
+    text = store_.showAllPages() ? QStringLiteral("全アルバムの使用ページ")
+                                 : ToQString(store_.loadedYear()) + QStringLiteral("年の使用ページ");
+  }
+  heading_->setText(text);
+}
+
+bool ImageListPanel::ShowFolder(const std::string& folder, const FolderWalkOptions& options) {
+  SilentProgress silent;
+  LongOperation& progress = progress_ != nullptr ? *progress_ : silent;
+  if (store_.PageOpen()) {
+    const Status left = store_.GoBack(true);
+    if (!left.ok()) {
+      Report(left);
+      return false;
+    }
+  }
+  view_->setEnabled(false);
+  Result<std::vector<std::string>> lines =
+      CollectFolderLines(folder, options, store_.types(), progress, SteadyWorkerClock());
+  view_->setEnabled(true);
+  if (!lines.ok()) {
+    if (!lines.status().message().empty()) Report(lines.status());
+    SyncWithStore();
+    return false;
+  }
+  PauseWorker();
+  pipeline_->ForgetQueued();
+  list_->FillFromFolderLines(std::move(lines).value());
+  pipeline_->SetNoCacheMode(true);
+  folder_ = folder;
+  shownSection_.clear();
+  positions_.clear();
+  Refresh(true);
+  return true;
+}
+
+// ---- Clicks ----
+
+bool ImageListPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_->viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex at = view_->indexAt(help->pos());
+    const bool fileItem = at.isValid() && list_->mode() != ListMode::kPageList &&
+                          !list_->entries().NameAt(at.row()).starts_with("@");
+    if (exifBox_->isChecked() && fileItem) {
+      const std::string summary = ExifSummary(std::string(list_->entries().NameAt(at.row())), true);
+      QToolTip::showText(help->globalPos(), ToQString(summary), view_->viewport());
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ImageListPanel::OnItemClicked(int row) {
+  if (row < 0 || row >= list_->size()) return;
+  const EntryList& entries = list_->entries();
+  const std::string name(entries.NameAt(row));
+  if (list_->mode() == ListMode::kPageList) {
+    emit pageClicked(ToQString(name));
+    emit statusText(ToQString(name));
+    return;
+  }
+  list_->EnsureItemData(row);
+  lastKind_ = KindOfItem(entries, row);
+  memo_->ShowComment(ToQString(entries.ValueAt(row)));
+  const bool subAlbum = !name.empty() && name.front() == '@';
+  emit statusText(ToQString(subAlbum ? std::string(SubAlbumNameOf(name.substr(1))) : name));
+  if (!subAlbum) emit entryClicked(ToQString(name));
+}
+
+void ImageListPanel::SelectGroupOf(bool altHeld) {
+  if (list_->mode() == ListMode::kPageList) return;
+  // The kind test needs to know which files are missing.
+  for (int row = 0; row < list_->size(); ++row) list_->EnsureItemData(row);
+  const std::vector<int> rows = SelectGroup(list_->entries(), lastKind_,
+                                            altHeld || sameKindButton_->isChecked());
+  view_->SelectRows(QVector<int>(rows.begin(), rows.end()));
+}
+
+// ---- Operations ----
+
+void ImageListPanel::Report(const Status& status) {
+  if (!status.ok()) emit operationFailed(ToQString(status.message()));
+}
+
+std::vector<size_t> ImageListPanel::Selection() const {
+  std::vector<size_t> rows;
+  for (const int row : view_->SelectedRows()) rows.push_back(static_cast<size_t>(row));
+  return rows;
+}
+
+void ImageListPanel::OpenRow(int row) {
+  if (row < 0 || row >= list_->size()) return;
+  if (!folder_.empty()) {
+    // Folder mode: the files are not album entries; open them directly.
+    platform::OpenWithSystem(ToQString(list_->entries().NameAt(row)));
+    return;
+  }
+  const bool wasOpen = store_.PageOpen();
+  const bool wasSubAlbum = store_.SubAlbumOpen();
+  const std::string section = store_.currentSection();
+  Position before{view_->verticalScrollBar()->value(), view_->SelectedRows()};
+  PauseWorker();
+  Report(operations_.OpenEntry(static_cast<size_t>(row), PageOperations::OpenHow::kDoubleClick));
+  const bool opened = store_.PageOpen() != wasOpen || store_.SubAlbumOpen() != wasSubAlbum ||
+                      store_.currentSection() != section;
+  if (opened) positions_.push_back(before);
+  SyncWithStore();
+}
+
+void ImageListPanel::GoBack() {
+  PauseWorker();
+  if (!folder_.empty()) {
+    folder_.clear();
+    ShowCurrent();
+    return;
+  }
+  if (!store_.PageOpen()) {
+    SyncWithStore();
+    return;
+  }
+  const Status status = store_.GoBack(false);
+  Report(status);
+  ShowCurrent();
+  if (status.ok() && !positions_.empty()) {
+    const Position where = positions_.back();
+    positions_.pop_back();
+    view_->doItemsLayout();
+    view_->SelectRows(where.selection);
+    view_->verticalScrollBar()->setValue(where.scroll);
+  }
+}
+
+void ImageListPanel::ApplyChanges() {
+  if (!store_.PageOpen()) return;
+  Report(operations_.ApplyChanges());
+  SyncWithStore();
+}
+
+void ImageListPanel::RevertChanges() {
+  if (!store_.PageOpen()) return;
+  PauseWorker();
+  operations_.RevertChanges();
+  SyncWithStore();
+}
+
+void ImageListPanel::CreatePage(const std::string& page) {
+  Report(operations_.CreatePage(page));
+  SyncWithStore();
+}
+
+void ImageListPanel::CreateSubAlbum(const std::string& page) {
+  std::string target = page;
+  if (target.empty()) {
+    if (store_.PageOpen()) {
+      target = store_.openPage();
+    } else {
+      const QVector<int> rows = view_->SelectedRows();
+      if (rows.isEmpty() || list_->mode() != ListMode::kPageList) return;
+      target = std::string(list_->entries().NameAt(rows.front()));
+    }
+  }
+  PauseWorker();
+  Report(operations_.CreateSubAlbum(target));
+  SyncWithStore();
+  // On the open page the new entry is the last line: select and show it.
+  std::string prefix = "@";
+  prefix += target;
+  const int last = list_->size() - 1;
+  if (store_.PageOpen() && last >= 0 && list_->entries().NameAt(last).starts_with(prefix) &&
+      store_.modified()) {
+    view_->SelectAndShow(last);
+  }
+}
+
+void ImageListPanel::RenameSelected() {
+  if (!store_.PageOpen() || !folder_.empty()) return;
+  const std::vector<size_t> selection = Selection();
+  if (selection.empty()) return;
+  PauseWorker();
+  Report(operations_.RenameEntries(selection));
+  SyncWithStore();
+}
+
+void ImageListPanel::DeleteSelected() {
+  if (!folder_.empty()) return;
+  const std::vector<size_t> selection = Selection();
+  if (selection.empty()) return;
+  PauseWorker();
+  Report(operations_.DeleteEntries(selection));
+  view_->clearSelection();
+  SyncWithStore();
+}
+
+void ImageListPanel::DeleteCalendarPage(const std::string& page) {
+  PauseWorker();
+  Report(operations_.DeleteCalendarPage(page));
+  SyncWithStore();
+}
+
+void ImageListPanel::SetCommentOfSelection(const QString& text) {
+  if (!store_.PageOpen() || !folder_.empty()) return;
+  const std::vector<size_t> selection = Selection();
+  if (selection.empty()) return;
+  operations_.SetComment(selection, ToStdString(text));
+  SyncWithStore();
+}
+
+void ImageListPanel::MoveSelection(const QVector<int>& selected, int target) {
+  if (list_->mode() != ListMode::kContainer || !store_.PageOpen()) return;
+  const std::optional<BlockMove> move =
+      MoveSelectedBlock(list_->size(), std::vector<int>(selected.begin(), selected.end()), target);
+  if (!move) return;
+  std::vector<std::string> lines;
+  lines.reserve(move->order.size());
+  for (const int from : move->order) lines.push_back(store_.Lines()[static_cast<size_t>(from)]);
+  store_.SetLines(std::move(lines));
+  list_->entries().Permute(move->order);
+  model_->RedrawAll();
+  view_->SelectRows(QVector<int>(move->selection.begin(), move->selection.end()));
+  view_->viewport()->update();
+}
+
+}  // namespace lumidex

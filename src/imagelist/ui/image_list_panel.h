@@ -1,0 +1,183 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/settings.h"
+#include "imagelist/folder_walk.h"
+#include "imagelist/image_list.h"
+#include "imagelist/list_selection.h"
+#include "imagelist/ui/image_list_delegate.h"
+#include "images/thumbnail_request.h"
+
+class QCheckBox;
+class QLabel;
+class QToolButton;
+
+namespace lumidex {
+
+class AlbumStore;
+class ImageListModel;
+class ListView2;
+class ListWorkerTimer;
+class LongOperation;
+class MemoPanel;
+class PageOperations;
+class TGrpUpdateThread;
+class ThumbnailCache;
+class ThumbnailPipeline;
+class WorkerClock;
+
+// The image list panel the main window places: the heading, the list's
+// buttons ("戻る", "適用", "画像サイズの切換", "更新日を表示",
+// "同種ファイルの選択", "Exif"), ListView2 and the comment editor MemoPanel. It shows what
+// the album store holds (the page list, or the open page or sub-album) or a
+// folder's pictures, keeps the thumbnail worker running over the visible
+// items, and runs the page and sub-album operations of the list and the
+// calendar through PageOperations, mirroring every change of the store's
+// lines afterwards. Saving never needs this widget: all edits are in the
+// store.
+//
+// Main thread only. The store, the operations, the cache (may be null) and
+// the clock must outlive the panel.
+class ImageListPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  ImageListPanel(AlbumStore& store, PageOperations& operations, ThumbnailCache* cache,
+                 ImageContext context, const WorkerClock& clock, QWidget* parent = nullptr);
+  ~ImageListPanel() override;
+
+  // Picture sizes, frame, memory cache and simplified scrolling.
+  void ApplySettings(const Settings& settings);
+  // The window's colours (scheme and list background).
+  void SetColours(const ListLook& colours);
+  // Marks of the page list that belong to other parts (free layout pages).
+  void SetFreeLayoutPageTest(std::function<bool(std::string_view page)> test);
+  // The window's progress and abort for the folder walk; null: none.
+  void SetLongOperation(LongOperation* progress) { progress_ = progress; }
+  // Starts the thumbnail worker (it waits for the first data hint).
+  void StartWorker();
+  // Stops the worker for good (window close).
+  void StopWorker();
+
+  // ---- What the list shows ----
+
+  // Shows the store's current lines afresh (the page list, or the open
+  // container), dropping every thumbnail record.
+  void ShowCurrent();
+  // Mirrors the store after an operation: a new container is shown afresh,
+  // changed lines of the same container are taken over keeping the
+  // thumbnails of entries that stayed.
+  void SyncWithStore();
+  // Shows the pictures and managed files below `folder` (folder mode) after
+  // saving and leaving an open container. False when the folder cannot be
+  // walked or the walk was aborted; the list is unchanged then.
+  bool ShowFolder(const std::string& folder, const FolderWalkOptions& options);
+
+  // ---- Operations (list buttons, menus, keys) ----
+
+  void OpenRow(int row);          // double click, Enter, "開く"
+  void GoBack();                  // "戻る", Backspace
+  void ApplyChanges();            // "適用"
+  void RevertChanges();           // "元に戻す(&U)"
+  void CreatePage(const std::string& page);  // calendar "アルバムにページを作成"
+  // "サブアルバムの作成": `page` from the calendar, or "" for the page
+  // selected in the page list or the open page.
+  void CreateSubAlbum(const std::string& page);
+  void RenameSelected();          // "変更" -> "名前"
+  void DeleteSelected();          // "削除(&D)", Delete
+  void DeleteCalendarPage(const std::string& page);  // calendar "削除(&D)"
+  void SetCommentOfSelection(const QString& text);   // the comment editor's apply button
+  // Moves the selected rows as one block onto `target` (drag and drop).
+  void MoveSelection(const QVector<int>& selected, int target);
+  // Double click on empty space: selects a group (see SelectGroup).
+  void SelectGroupOf(bool altHeld);
+
+  // ---- Parts, for the window and for tests ----
+
+  ImageList& list() { return *list_; }
+  ListView2* view() const { return view_; }
+  MemoPanel* memo() const { return memo_; }
+  QLabel* heading() const { return heading_; }
+  ImageListDelegate* delegate() const { return delegate_; }
+  ThumbnailPipeline* pipeline() const { return pipeline_; }
+  TGrpUpdateThread& worker() { return *worker_; }
+  QToolButton* sizeButton() const { return sizeButton_; }
+  QToolButton* datesButton() const { return datesButton_; }
+  QToolButton* sameKindButton() const { return sameKindButton_; }
+  const ClickedKind& lastClickedKind() const { return lastKind_; }
+
+ signals:
+  // A page of the page list was clicked ("mm/dd"): the calendar goes there.
+  void pageClicked(const QString& page);
+  // A file entry was clicked (the picture view may show it).
+  void entryClicked(const QString& path);
+  // The text of the third status panel.
+  void statusText(const QString& text);
+  // A container or folder was shown, or the page list again.
+  void contentChanged();
+  // An operation failed with this message (the window's error report).
+  void operationFailed(const QString& message);
+  // Whether thumbnails are kept in memory (the memory-cache indicator).
+  void memoryCacheIndicator(bool on);
+
+ protected:
+  // The Exif tooltip of the list's items.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Position {
+    int scroll = 0;
+    QVector<int> selection;
+  };
+  void BuildLayout();
+  void ConnectView();
+  void Refresh(bool fresh);
+  void UpdateHeading();
+  void UpdateLook();
+  void OnDataHint(int first, int last);
+  void OnItemClicked(int row);
+  void Report(const Status& status);
+  std::vector<size_t> Selection() const;
+  void PauseWorker();
+  ItemDataSources MakeSources();
+
+  AlbumStore& store_;
+  PageOperations& operations_;
+  ThumbnailCache* const cache_;
+  const ImageContext context_;
+  LongOperation* progress_ = nullptr;
+
+  std::unique_ptr<ImageList> list_;
+  std::unique_ptr<TGrpUpdateThread> worker_;
+  ThumbnailPipeline* pipeline_ = nullptr;
+  ListWorkerTimer* timer_ = nullptr;
+  ImageListModel* model_ = nullptr;
+  ImageListDelegate* delegate_ = nullptr;
+
+  QLabel* heading_ = nullptr;
+  QToolButton* backButton_ = nullptr;
+  QToolButton* applyButton_ = nullptr;
+  QToolButton* sizeButton_ = nullptr;
+  QToolButton* datesButton_ = nullptr;
+  QToolButton* sameKindButton_ = nullptr;
+  QCheckBox* exifBox_ = nullptr;
+  ListView2* view_ = nullptr;
+  MemoPanel* memo_ = nullptr;
+
+  Settings settings_;
+  ListLook look_;
+  ClickedKind lastKind_;
+  std::string shownSection_;  // the section shown, "" for the page list
+  std::string folder_;        // the folder shown in folder mode
+  std::vector<Position> positions_;  // where the list stood before each open
+  bool workerStarted_ = false;
+};
+
+}  // namespace lumidex

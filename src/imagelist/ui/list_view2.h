@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QListView>
+#include <QPoint>
+#include <QVector>
+
+namespace lumidex {
+
+class ImageList;
+
+// The image list control: a virtual QListView (uniform item sizes, items
+// asked for only when drawn) over ImageListModel. Page-list mode shows rows,
+// the other modes a wrapping icon grid. It reports what the user does and
+// leaves every change of data to its owner (ImageListPanel):
+// - dataHint whenever the range of visible items may have changed;
+// - itemClicked after a click or an up/down key (released);
+// - itemActivated on a double click or Enter;
+// - emptySpaceDoubleClicked (with whether Alt was held);
+// - backRequested on Backspace, deleteRequested on Delete;
+// - reorderRequested when selected items are dropped on an item of the list;
+// - contextMenuRequested on the right button.
+// Dragging the selection (container mode, icon view, more than 20 pixels
+// from the press point) starts a drag that carries the selected rows for a
+// reorder inside the list and, when the first selected item is not a
+// sub-album entry, the existing files as URLs for the desktop (only a link
+// for a single ".exe"). Find by typing compares with the lines' names.
+// Main thread only; the list must outlive the control.
+class ListView2 : public QListView {
+  Q_OBJECT
+
+ public:
+  explicit ListView2(const ImageList& list, QWidget* parent = nullptr);
+
+  // Lays the view out for the list's mode and the item size of the delegate.
+  void ApplyMode(const QSize& itemSize);
+  // The rows of the selection, ascending.
+  QVector<int> SelectedRows() const;
+  // Selects exactly `rows` (ascending), the first one current.
+  void SelectRows(const QVector<int>& rows);
+  // Selects `row` only and scrolls it into view.
+  void SelectAndShow(int row);
+  // The first and last visible rows now (-1, -1 when none).
+  std::pair<int, int> VisibleRange() const;
+  // Whether drags may start (not during a slide show or in full screen).
+  void SetDragAllowed(bool allowed) { dragAllowed_ = allowed; }
+  // Emits dataHint now.
+  void HintVisibleRange();
+
+  void keyboardSearch(const QString& search) override;
+
+ signals:
+  void dataHint(int first, int last);
+  void itemClicked(int row);
+  void itemActivated(int row);
+  void emptySpaceDoubleClicked(bool altHeld);
+  void backRequested();
+  void deleteRequested();
+  void reorderRequested(QVector<int> selected, int target);
+  void contextMenuRequested(QPoint globalPos);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void StartEntryDrag();
+
+  const ImageList& list_;
+  QPoint pressPoint_;
+  int pressRow_ = -1;
+  bool dragAllowed_ = true;
+  bool pressed_ = false;
+  QString searchText_;
+};
+
+// The drag format of rows moved inside the list.
+inline constexpr char kListRowsMimeType[] = "application/x-lumidex-list-rows";
+
+}  // namespace lumidex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace lumidex {
+
+class ListWorker;
+
+// Runs a ListWorker on the main thread with a single-shot timer: each
+// timeout runs the step that is due and arms the timer with the delay the
+// worker asks for; a paused or stopped worker leaves the timer idle until
+// Wake. The worker must outlive this object.
+class ListWorkerTimer : public QObject {
+  Q_OBJECT
+
+ public:
+  ListWorkerTimer(ListWorker& worker, QObject* parent = nullptr);
+
+  // Arms the timer at once when it is idle (after the worker was resumed).
+  void Wake();
+  bool active() const { return timer_.isActive(); }
+
+ private:
+  void RunStep();
+
+  ListWorker& worker_;
+  QTimer timer_;
+};
+
+}  // namespace lumidex

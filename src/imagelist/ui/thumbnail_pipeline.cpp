@@ -1,0 +1,115 @@
+#include "imagelist/ui/thumbnail_pipeline.h"
+
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include "imagelist/image_list.h"
+#include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
+
+namespace lumidex {
+namespace {
+
+int64_t FileSize(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
+}
+
+}  // namespace
+
+ThumbnailPipeline::ThumbnailPipeline(ImageContext context, ThumbnailCache* cache, size_t threads,
+                                     QObject* parent)
+    : QObject(parent),
+      context_(std::move(context)),
+      cache_(cache),
+      pool_(std::make_unique<ThreadPool>(threads)) {
+  maxRunning_ = static_cast<int>(pool_->size()) * 2;
+}
+
+ThumbnailPipeline::~ThumbnailPipeline() = default;
+
+void ThumbnailPipeline::SetNoCacheMode(bool on) {
+  if (cache_ != nullptr) cache_->setNoCacheMode(on);
+}
+
+std::optional<std::string> ThumbnailPipeline::CachedBytes(const std::string& path) {
+  if (cache_ == nullptr) return std::nullopt;
+  if (auto bytes = cache_->CachedBytes(path)) return bytes;
+  // Types whose cache file is not used raw still skip the decode when the
+  // cache holds their thumbnail.
+  ThumbnailRequest request;
+  request.path = path;
+  return cache_->LookupHook(request, FileSize(path));
+}
+
+ThumbnailAnswer ThumbnailPipeline::Request(const std::string& path) {
+  queued_.push_back({path});
+  StartMore();
+  ThumbnailAnswer answer;
+  answer.pending = true;
+  return answer;
+}
+
+bool ThumbnailPipeline::Busy() const { return backlog() >= maxRunning_; }
+
+void ThumbnailPipeline::ForgetQueued() { queued_.clear(); }
+
+void ThumbnailPipeline::StartMore() {
+  while (running_ < maxRunning_ && !queued_.empty()) {
+    // Prefer a queued item of the visible range: it was asked for by the
+    // range pass, while the rest waits for the background pass anyway.
+    auto pick = queued_.begin();
+    if (list_ != nullptr && list_->visibleFirst() >= 0) {
+      for (auto it = queued_.begin(); it != queued_.end(); ++it) {
+        bool visible = false;
+        for (int i = list_->visibleFirst(); i <= list_->visibleLast() && i < list_->size(); ++i) {
+          if (list_->entries().NameAt(i) == it->path) {
+            visible = true;
+            break;
+          }
+        }
+        if (visible) {
+          pick = it;
+          break;
+        }
+      }
+    }
+    Job job = std::move(*pick);
+    queued_.erase(pick);
+    ++running_;
+    ThumbnailRequest request;
+    request.path = job.path;
+    request.background = background_;
+    const ImageContext context = context_;
+    QPointer<ThumbnailPipeline> self(this);
+    pool_->Submit([self, request, context]() {
+      Result<std::string> jpeg = RenderListThumbnail(request, context);
+      std::optional<std::string> bytes;
+      if (jpeg.ok()) bytes = std::move(jpeg).value();
+      QMetaObject::invokeMethod(
+          QCoreApplication::instance(),
+          [self, path = request.path, bytes = std::move(bytes)]() mutable {
+            if (self) self->Finish(path, std::move(bytes));
+          },
+          Qt::QueuedConnection);
+    });
+  }
+}
+
+void ThumbnailPipeline::Finish(const std::string& path, std::optional<std::string> jpeg) {
+  --running_;
+  if (jpeg && cache_ != nullptr) {
+    ThumbnailRequest request;
+    request.path = path;
+    cache_->StoreHook(request, FileSize(path), *jpeg);
+  }
+  if (list_ != nullptr) {
+    const int index = list_->DeliverThumbnail(-1, path, std::move(jpeg));
+    if (index >= 0) emit thumbnailDelivered(index);
+  }
+  StartMore();
+}
+
+}  // namespace lumidex

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "imagelist/item_data_sources.h"
+#include "images/thread_pool.h"
+#include "images/thumbnail_request.h"
+
+namespace lumidex {
+
+class ImageList;
+class ThumbnailCache;
+
+// Makes the image list's thumbnails without stalling the window: cached
+// thumbnails are read on the main thread, pictures are decoded on a thread
+// pool (RenderListThumbnail), and the results come back to the main thread,
+// where they are stored in the disk cache (outside folder mode) and handed
+// to the list (ImageList::DeliverThumbnail). At most a few decodes run or
+// wait at a time; requests beyond that queue here, and the queued ones of
+// the visible range go first.
+//
+// Main thread only, except for the decoding jobs, which touch no list,
+// document or cache. The list, the cache and the context's referenced
+// objects must outlive the pipeline; results that arrive after it is gone
+// are dropped.
+class ThumbnailPipeline : public QObject {
+  Q_OBJECT
+
+ public:
+  // `cache` may be null (no disk cache). `threads` 0 means one per core.
+  ThumbnailPipeline(ImageContext context, ThumbnailCache* cache, size_t threads = 0,
+                    QObject* parent = nullptr);
+  ~ThumbnailPipeline() override;
+
+  // The list that receives the thumbnails; set before the first request.
+  void SetList(ImageList* list) { list_ = list; }
+  // The background colour of thumbnails (0x00BBGGRR).
+  void SetBackground(uint32_t colour) { background_ = colour; }
+  // While set, nothing is written to the disk cache (folder mode).
+  void SetNoCacheMode(bool on);
+
+  // Answers ItemDataSources::cachedBytes and ::listThumbnail.
+  std::optional<std::string> CachedBytes(const std::string& path);
+  ThumbnailAnswer Request(const std::string& path);
+  // ItemDataSources::makerBusy.
+  bool Busy() const;
+  // Forgets queued requests (the list was refilled); running decodes finish
+  // and are dropped unless their item still waits.
+  void ForgetQueued();
+
+  // The number of decodes running or queued here.
+  int backlog() const { return static_cast<int>(queued_.size()) + running_; }
+
+ signals:
+  // A decode finished and was handed to the list (for benchmarks and tests).
+  void thumbnailDelivered(int index);
+
+ private:
+  struct Job {
+    std::string path;
+  };
+  void StartMore();
+  void Finish(const std::string& path, std::optional<std::string> jpeg);
+
+  const ImageContext context_;
+  ThumbnailCache* const cache_;
+  ImageList* list_ = nullptr;
+  uint32_t background_ = 0xFFFFFF;
+  std::deque<Job> queued_;
+  int running_ = 0;
+  int maxRunning_ = 1;
+  // Declared last: destroyed first, so its threads finish while every
+  // member they could reach (none, by design) still exists.
+  std::unique_ptr<ThreadPool> pool_;
+};
+
+}  // namespace lumidex
