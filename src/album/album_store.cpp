@@ -87,8 +87,11 @@ AlbumStore::~AlbumStore() = default;
 // ---- Year ----
 
 Status AlbumStore::SwitchYear(std::string_view date, bool force) {
-  if (date.size() < 4) return Status::Error(std::string("年が不正です: ") + std::string(date));
+  // The year names the documents' files, so it must be four digits.
   const std::string year(date.substr(0, 4));
+  if (year.size() != 4 || year.find_first_not_of("0123456789") != std::string::npos) {
+    return Status::Error("年が正しくありません: " + std::string(date));
+  }
   if (!force && yearDoc_ != nullptr && year == loadedYear_) return Status::Ok();
 
   auto yearDoc = OpenAlbumDocument(folders_.photoDir + year + ".ini", store_);
@@ -174,6 +177,7 @@ Status AlbumStore::SaveDocument(TMemIniFile& doc, bool& changed) {
 }
 
 Status AlbumStore::SaveYearDocument() {
+  if (yearDoc_ == nullptr) return Status::Ok();
   if (Status s = SaveDocument(*yearDoc_, yearDocChanged_); !s.ok()) return s;
   SyncYearIndex();
   return Status::Ok();
@@ -192,6 +196,7 @@ void AlbumStore::SyncYearIndex() {
 
 Result<bool> AlbumStore::SaveSection(std::string_view section, std::vector<std::string> lines,
                                      bool dedupe) {
+  if (yearDoc_ == nullptr) return Status::Error("年のアルバムが開かれていません");
   TMemIniFile& doc = ContainerDocument();
   bool& changed = SubAlbumOpen() ? subDocChanged_ : yearDocChanged_;
   const bool dropped = dedupe && DedupeEntryLines(lines);

@@ -188,6 +188,14 @@ TEST_F(AlbumStoreTest, YearSwitchSavesTheOpenPageAndShowsTheNewYear) {
   EXPECT_EQ(store->FindSummary("03/15")->imageCount, 1);
 }
 
+TEST_F(AlbumStoreTest, AYearThatIsNotFourDigitsIsRefused) {
+  OpenYear("2014");
+  EXPECT_FALSE(store->SwitchYear("../x/01/01").ok());
+  EXPECT_FALSE(store->SwitchYear("201").ok());
+  EXPECT_EQ(store->loadedYear(), "2014");
+  EXPECT_TRUE(store->HasYear());
+}
+
 TEST_F(AlbumStoreTest, DocumentsNeverChangedAreNeverWritten) {
   WriteAlbum(IndexPath(), "[DATA]\r\n03/15=.alb\r\n");
   WriteAlbum(YearPath("2014"), "[03/15]\r\n/a.jpg=\r\n");
