@@ -10,6 +10,7 @@
 
 #include "album/album_store.h"
 #include "app/cache_option_commands.h"
+#include "app/cache_space_text.h"
 #include "foundation/app_environment.h"
 #include "foundation/app_identity.h"
 #include "foundation/pending_settings_import.h"
@@ -18,6 +19,7 @@
 #include "images/thumbnail_cache.h"
 #include "mainwindow/ui/error_reporting_application.h"
 #include "mainwindow/ui/splash_screen.h"
+#include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/environment.h"
 #include "platform/single_instance_lock.h"
@@ -117,6 +119,9 @@ void AlbumProgram::LoadSettings() {
 void AlbumProgram::OpenCache() {
   cache_ = std::make_unique<ThumbnailCache>(window_->environment().folders.cacheDir, window_->settings().hdd);
   cache_->Recount();
+  window_->statusArea()->SetIndicatorText(0, ToQString(CacheSpaceText(*cache_, false)),
+                                          ToQString(CacheSpaceText(*cache_, true)) +
+                                              QStringLiteral("|空き領域とディスクキャッシュのサイズ"));
 }
 
 // Also follows the option dialog: its cache commands work on this cache, and

@@ -2,11 +2,9 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <filesystem>
-#include <system_error>
 
+#include "app/cache_space_text.h"
 #include "images/cache_commands.h"
-#include "images/format_byte_size.h"
 #include "images/thumbnail_cache.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
@@ -30,12 +28,7 @@ CacheOptionCommands::CacheOptionCommands(TOptionDlg& dialog, TForm1& window, Thu
   ShowSize();
 }
 
-void CacheOptionCommands::ShowSize() {
-  std::error_code ec;
-  const std::filesystem::space_info space = std::filesystem::space(cache_.cacheDir(), ec);
-  const int64_t available = ec ? 0 : static_cast<int64_t>(space.available);
-  dialog_.SetCacheSizeText(ToQString(FormatByteSize(available, false) + "/" + FormatByteSize(cache_.cachedBytes(), false)));
-}
+void CacheOptionCommands::ShowSize() { dialog_.SetCacheSizeText(ToQString(CacheSpaceText(cache_, false))); }
 
 void CacheOptionCommands::SetBusy(bool busy, const char* keep) {
   for (const char* name : kCacheButtons) {

@@ -72,7 +72,10 @@ StatusArea::StatusArea(QStatusBar* statusBar, QWidget* parent) : QWidget(parent)
   }
 }
 
-void StatusArea::SetIndicatorText(int index, const QString& text) { indicators_[index]->setText(text); }
+void StatusArea::SetIndicatorText(int index, const QString& text, const QString& hint) {
+  indicators_[index]->setText(text);
+  SetHint(indicators_[index], hint);
+}
 
 void StatusArea::SetDayLine(const QString& text) { dayLine_->setText(text); }
 

@@ -29,8 +29,9 @@ class StatusArea : public QWidget, public LongOperation {
   StatusArea(QStatusBar* statusBar, QWidget* parent = nullptr);
 
   // Sets the text of indicator panel `index` (0 disk, 1 memory, 2 the file
-  // worked on). REQUIRES: 0 <= index < 3.
-  void SetIndicatorText(int index, const QString& text);
+  // worked on) and its hint ("short|long"; none when empty).
+  // REQUIRES: 0 <= index < 3.
+  void SetIndicatorText(int index, const QString& text, const QString& hint = {});
   // The day line.
   void SetDayLine(const QString& text);
 

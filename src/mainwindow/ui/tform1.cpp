@@ -186,6 +186,7 @@ void TForm1::HelpFile1Click() {
   context.freeLayoutDown = freeLayout && freeLayout->isChecked();
   context.calendarHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("StringGrid1")));
   context.imageListHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("ListView2")));
+  context.albumListHasFocus = albumListWindow_ && albumListWindow_->isVisible() && HasFocusIn(albumListWindow_);
   ShowHelp(ToQString(HelpTopicFor(context)));
 }
 

@@ -80,6 +80,10 @@ class TForm1 : public QMainWindow {
   void CloseHelpWindow();
   HelpWindow* helpWindow() const { return helpWindow_; }
 
+  // The album list window while it is open (it may close and go first);
+  // F1 asks for its topic when its list has the focus.
+  void SetAlbumListWindow(QWidget* window) { albumListWindow_ = window; }
+
   // F1: the help topic of what is in front.
   void HelpFile1Click();
   // The "Option" button: the option dialog, taken over on OK.
@@ -133,6 +137,7 @@ class TForm1 : public QMainWindow {
   PageSidePanel* pageSide_ = nullptr;
   StatusArea* statusArea_ = nullptr;
   QPointer<HelpWindow> helpWindow_;
+  QPointer<QWidget> albumListWindow_;
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
   QTimer* timer3_ = nullptr;

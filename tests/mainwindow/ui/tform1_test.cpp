@@ -180,6 +180,19 @@ class TForm1Test : public QObject {
     QCOMPARE(first->topic(), QStringLiteral("FreeAlb"));
   }
 
+  void f1InTheAlbumListWindowOpensItsTopic() {
+    QWidget albums;
+    auto* list = new QListWidget(&albums);
+    albums.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&albums));
+    window_->SetAlbumListWindow(&albums);
+    albums.activateWindow();
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    window_->HelpFile1Click();
+    QCOMPARE(window_->helpWindow()->topic(), QStringLiteral("AllAlbum"));
+  }
+
   void optionDialogHelpFollowsTheShownTab() {
     TOptionDlg dialog(OptionValuesFrom(Settings{}, "/tmp/data/jpgdat/", {}), window_.get());
     QStringList topics;
