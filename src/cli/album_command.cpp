@@ -11,6 +11,8 @@
 #include "album/year_counts.h"
 #include "cli/cli_command.h"
 #include "foundation/app_environment.h"
+#include "foundation/ini_line.h"
+#include "foundation/settings_store.h"
 #include "platform/environment.h"
 
 namespace lumidex::cli {
@@ -82,6 +84,18 @@ class CliPrompts : public AlbumPrompts {
   bool refused_ = false;
 };
 
+// The further registrable types of the "extlist" setting, read without
+// writing anything; none when the settings file has none or cannot be read.
+std::vector<std::string> ManagedTypesSetting() {
+  SettingsStore settings(SettingsFilePath(platform::SettingsFolder()));
+  Result<RegistryData> data = settings.Read();
+  if (!data.ok()) return {};
+  const RegistryKey* key = data.value().FindKey(kSettingsKeyPath);
+  const RegistryValue* value = key == nullptr ? nullptr : key->Find("extlist");
+  if (value == nullptr || value->type != RegistryValueType::kString) return {};
+  return SplitLines(value->data);
+}
+
 // The album of this user with the shown year's documents open.
 struct OpenAlbum {
   std::unique_ptr<AppEnvironment> env;
@@ -102,6 +116,7 @@ std::optional<OpenAlbum> Open(CliIo& io, std::string_view date) {
     return std::nullopt;
   }
   OpenAlbum album{std::move(env).value(), nullptr};
+  album.env->types.SetManagedTypes(ManagedTypesSetting());
   album.store = std::make_unique<AlbumStore>(album.env->folders, album.env->types,
                                              *album.env->pageIndex, *album.env->lockList);
   if (!date.empty()) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "foundation/settings_store.h"
 #include "foundation/text_codec.h"
 #include "platform/environment.h"
 #include "support/cli_runner.h"
@@ -47,6 +48,15 @@ TEST_F(CliAlbumTest, ListOfAYearPrintsItsPagesWithCountsAndCover) {
   result = testing::RunCli({"list", "2014", "--all"});
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, "03/15\t2\t1\t2\t\n04/01\t1\t0\t0\t" + cover + "\n12/24\t0\t0\t0\t\n");
+}
+
+TEST_F(CliAlbumTest, CoverChoiceTakesTheManagedTypesOfTheSettings) {
+  WriteAlbum(UserDir() + "grp-list.ini", "[DATA]\r\n03/15=.alb\r\n");
+  WriteAlbum(PhotoPath("2014.ini"), "[03/15]\r\n/gone/a.jpg=\r\n/d/memo.pdf=\r\n");
+  EXPECT_EQ(testing::RunCli({"list", "2014"}).out, "03/15\t2\t0\t0\t\n");
+  SettingsStore settings(SettingsFilePath(platform::SettingsFolder()));
+  ASSERT_TRUE(settings.SetValue(RegistryValue::String("extlist", ".pdf\r\n.txt\r\n")).ok());
+  EXPECT_EQ(testing::RunCli({"list", "2014"}).out, "03/15\t2\t0\t0\t/d/memo.pdf\n");
 }
 
 TEST_F(CliAlbumTest, ListOfADayPrintsTheEntriesOfThePageOrOfItsSubAlbum) {
