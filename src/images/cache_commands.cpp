@@ -171,6 +171,50 @@ std::string CleanMessage(const CleanResult& result) {
                        {std::to_string(result.names), std::to_string(result.deleted)});
 }
 
+size_t UpdateSelectedCache(std::vector<std::string> paths, bool overwriteAll, ThumbnailCache& cache,
+                           const ImageContext& context, LongOperation& progress, bool* aborted) {
+  std::sort(paths.begin(), paths.end());
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  size_t made = 0;
+  bool stopped = false;
+  progress.Begin(static_cast<int>(paths.size()));
+  for (size_t i = 0; i < paths.size() && !stopped; ++i) {
+    const std::string& path = paths[i];
+    if (FileTypeLists::IsImageType(ExtensionOf(path))) {
+      ThumbnailRequest request;
+      request.path = path;
+      request.cachePath = cache.CacheFileName(path);
+      if (overwriteAll || FileSize(request.cachePath) < 0) {
+        request.highQuality = true;
+        request.overwrite = overwriteAll;
+        if (MakeListThumbnail(request, context, &cache).ok()) ++made;
+      }
+    }
+    stopped = Step(progress, i + 1, path);
+  }
+  progress.End();
+  if (aborted != nullptr) *aborted = stopped;
+  return made;
+}
+
+namespace {
+
+// A long operation nobody watches.
+class Silent final : public LongOperation {
+ public:
+  void Begin(int) override {}
+  bool Step(int, std::string_view) override { return false; }
+  bool AbortRequested() const override { return false; }
+  void End() override {}
+};
+
+}  // namespace
+
+size_t DeleteCacheAtExit(ThumbnailCache& cache) {
+  Silent silent;
+  return EmptyCache(cache, silent);
+}
+
 size_t EmptyCache(ThumbnailCache& cache, LongOperation& progress) {
   size_t deleted = 0;
   if (IsCacheFolder(cache.cacheDir())) {

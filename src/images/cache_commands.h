@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "foundation/long_operation.h"
 #include "images/thumbnail_request.h"
@@ -48,9 +49,21 @@ CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress);
 // or "" when nothing was deleted.
 std::string CleanMessage(const CleanResult& result);
 
+// Remakes the cache files of the chosen files ("ディスクキャッシュの更新"):
+// `paths` sorted and without duplicates, only picture types (ImageTypes);
+// a file whose cache file exists is skipped unless `overwriteAll`; the
+// others are made high-quality over white at 170 x 128 and stored with
+// `overwriteAll` as the overwrite flag. Runs on the calling thread. Returns
+// the number of thumbnails made; `aborted` tells whether it was stopped.
+size_t UpdateSelectedCache(std::vector<std::string> paths, bool overwriteAll, ThumbnailCache& cache,
+                           const ImageContext& context, LongOperation& progress, bool* aborted = nullptr);
+
 // Deletes every cache file (a name IsCacheFileName accepts) directly in the
 // cache folder, provided the folder is a cache folder (IsCacheFolder);
 // other files and folders stay. Returns the number deleted; recounts.
 size_t EmptyCache(ThumbnailCache& cache, LongOperation& progress);
+
+// EmptyCache without progress, for the deletion at exit ("delhdd").
+size_t DeleteCacheAtExit(ThumbnailCache& cache);
 
 }  // namespace lumidex

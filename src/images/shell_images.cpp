@@ -5,11 +5,11 @@ namespace {
 
 class NoShell final : public ShellImages {
  public:
-  std::optional<Bitmap> Thumbnail(const std::string&, int, int) const override {
+  std::optional<Bitmap> ShellThumbnail(const std::string&, int, int) const override {
     return std::nullopt;
   }
 
-  Bitmap Icon(const std::string&, bool large) const override {
+  Bitmap ShellIcon(const std::string&, bool large) const override {
     const int size = large ? 32 : 16;
     Bitmap icon = Bitmap::Create(size, size);
     // A sheet of paper: 3/4 of the width, the full height, centred.

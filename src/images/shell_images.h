@@ -19,11 +19,11 @@ class ShellImages {
 
   // The desktop's thumbnail of `path` fitted into width x height, possibly
   // with alpha; nullopt when there is none.
-  virtual std::optional<Bitmap> Thumbnail(const std::string& path, int width, int height) const = 0;
+  virtual std::optional<Bitmap> ShellThumbnail(const std::string& path, int width, int height) const = 0;
 
   // The icon of the file's type, 32 x 32 when `large`, else 16 x 16, with
   // alpha. Never empty: a generic document icon stands in for unknown types.
-  virtual Bitmap Icon(const std::string& path, bool large) const = 0;
+  virtual Bitmap ShellIcon(const std::string& path, bool large) const = 0;
 };
 
 // Thread-safe stand-in without a desktop: no thumbnails, and for every file

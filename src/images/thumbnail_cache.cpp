@@ -70,6 +70,16 @@ int64_t SizeOf(const std::string& file) {
 ThumbnailCache::ThumbnailCache(std::string cacheDir, bool useCache)
     : cacheDir_(WithTrailingSlash(cacheDir)), useCache_(useCache) {}
 
+bool ThumbnailCache::ChangeCacheFolder(const std::string& folder) {
+  struct stat st {};
+  if (folder.empty() || ::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  const std::string dir = WithTrailingSlash(folder) + "jpgdat/";
+  if (!MakeFolders(dir)) return false;
+  cacheDir_ = dir;
+  Recount();
+  return true;
+}
+
 std::string ThumbnailCache::CacheFileName(std::string_view path) const {
   const bool windows = IsWindowsForm(path);
   const std::string_view dir = FolderPart(path, windows);

@@ -34,6 +34,11 @@ class ThumbnailCache {
   ThumbnailCache& operator=(const ThumbnailCache&) = delete;
 
   const std::string& cacheDir() const { return cacheDir_; }
+  // Moves the cache to the folder "jpgdat" inside `folder` (created with its
+  // parents when missing) and recounts; existing cache files are not moved.
+  // False, with nothing changed, when `folder` is not an existing folder or
+  // "jpgdat" cannot be created. The caller keeps cacheDir() as "wdir".
+  bool ChangeCacheFolder(const std::string& folder);
   bool useCache() const { return useCache_; }
   void setUseCache(bool value) { useCache_ = value; }
   // While set (the list shows a plain folder, the free layout re-makes its

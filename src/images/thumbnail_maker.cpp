@@ -70,13 +70,13 @@ Bitmap Sheet(int width, int height, uint32_t colour) {
 Result<std::string> FromShell(const std::string& path, const Recipe& recipe,
                               const ImageContext& context) {
   const ShellImages& shell = ShellOf(context);
-  std::optional<Bitmap> thumbnail = shell.Thumbnail(path, recipe.boxWidth, recipe.boxHeight);
+  std::optional<Bitmap> thumbnail = shell.ShellThumbnail(path, recipe.boxWidth, recipe.boxHeight);
   if (thumbnail && !thumbnail->empty()) {
     CompositeOverColour(*thumbnail, recipe.background);
     return Encode(*thumbnail);
   }
   if (!recipe.cellFallback) return Encode(Sheet(16, 16, recipe.background));
-  Bitmap icon = shell.Icon(path, true);
+  Bitmap icon = shell.ShellIcon(path, true);
   Bitmap sheet = Sheet(32, 32, recipe.background);
   CompositeOverColour(icon, recipe.background);
   for (int y = 0; y < std::min(32, icon.height()); ++y) {
@@ -87,7 +87,7 @@ Result<std::string> FromShell(const std::string& path, const Recipe& recipe,
 
 Result<std::string> ManagedIcon(const std::string& path, const Recipe& recipe,
                                 const ImageContext& context) {
-  Bitmap icon = ShellOf(context).Icon(path, recipe.largeManagedIcon);
+  Bitmap icon = ShellOf(context).ShellIcon(path, recipe.largeManagedIcon);
   CompositeOverColour(icon, recipe.background);
   icon.MakeOpaque();
   return Encode(icon);

@@ -276,5 +276,45 @@ TEST_F(ThumbnailCacheTest, FillingStopsWhenAsked) {
   EXPECT_TRUE(operation.ended);
 }
 
+TEST_F(ThumbnailCacheTest, UpdatingRemakesOnlyWhatIsAskedFor) {
+  const std::string a = Picture("pics/u/a.jpg");
+  const std::string b = Picture("pics/u/b.jpg");
+  const std::string doc = Picture("pics/u/c.doc");
+  ASSERT_TRUE(Make(a).ok());
+  const std::string before = testing::ReadFile(cache_.CacheFileName(a));
+  testing::WriteFile(a, testing::WriteJpeg(300, 400) + std::string(20000, '\0'));
+  RecordingOperation operation;
+  bool aborted = true;
+  EXPECT_EQ(UpdateSelectedCache({b, a, doc, b}, false, cache_, ImageContext(), operation, &aborted), 1u);
+  EXPECT_FALSE(aborted);
+  EXPECT_EQ(operation.total, 3);  // duplicates dropped
+  EXPECT_TRUE(testing::ReadFile(cache_.CacheFileName(a)) == before);  // kept without overwrite
+  EXPECT_TRUE(testing::FileExists(cache_.CacheFileName(b)));
+  EXPECT_FALSE(testing::FileExists(cache_.CacheFileName(doc)));
+  RecordingOperation again;
+  EXPECT_EQ(UpdateSelectedCache({a}, true, cache_, ImageContext(), again), 1u);
+  EXPECT_FALSE(testing::ReadFile(cache_.CacheFileName(a)) == before);
+}
+
+TEST_F(ThumbnailCacheTest, ChangingTheFolderUsesItsJpgdatFolder) {
+  const std::string chosen = home_.Join("disk2");
+  EXPECT_FALSE(cache_.ChangeCacheFolder(chosen));  // not there yet
+  EXPECT_EQ(cache_.cacheDir(), cacheDir_);
+  testing::WriteFile(chosen + "/jpgdat/x-y-z.jpg", "12345");
+  EXPECT_TRUE(cache_.ChangeCacheFolder(chosen));
+  EXPECT_EQ(cache_.cacheDir(), chosen + "/jpgdat/");
+  EXPECT_EQ(cache_.cachedBytes(), 5);
+}
+
+TEST_F(ThumbnailCacheTest, DeletionAtExitSparesFoldersThatAreNotCaches) {
+  Touch(cacheDir_ + "a-b-c.jpg");
+  EXPECT_EQ(DeleteCacheAtExit(cache_), 1u);
+  const std::string photos = home_.Join("photos/");
+  Touch(photos + "a-b-c.jpg");
+  ThumbnailCache pointedElsewhere(photos, true);
+  EXPECT_EQ(DeleteCacheAtExit(pointedElsewhere), 0u);
+  EXPECT_TRUE(testing::FileExists(photos + "a-b-c.jpg"));
+}
+
 }  // namespace
 }  // namespace lumidex

@@ -13,12 +13,12 @@ namespace {
 // A desktop that has a 10 x 20 blue thumbnail for every file.
 class BlueShell final : public ShellImages {
  public:
-  std::optional<Bitmap> Thumbnail(const std::string&, int, int) const override {
+  std::optional<Bitmap> ShellThumbnail(const std::string&, int, int) const override {
     Bitmap b = Bitmap::Create(10, 20);
     b.Fill(0xFF0000);
     return b;
   }
-  Bitmap Icon(const std::string&, bool large) const override { return NoShellImages().Icon("", large); }
+  Bitmap ShellIcon(const std::string&, bool large) const override { return NoShellImages().ShellIcon("", large); }
 };
 
 class ThumbnailMakerTest : public ::testing::Test {

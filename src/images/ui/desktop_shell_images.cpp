@@ -103,7 +103,7 @@ std::optional<Bitmap> CachedDesktopThumbnail(const std::string& path, const std:
   return std::nullopt;
 }
 
-std::optional<Bitmap> DesktopShellImages::Thumbnail(const std::string& path, int width, int height) const {
+std::optional<Bitmap> DesktopShellImages::ShellThumbnail(const std::string& path, int width, int height) const {
   const QString cacheRoot = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/thumbnails";
   if (std::optional<Bitmap> cached = CachedDesktopThumbnail(path, cacheRoot.toStdString())) {
     return Fitted(WrapAsQImage(*cached).copy(), width, height);
@@ -115,11 +115,11 @@ std::optional<Bitmap> DesktopShellImages::Thumbnail(const std::string& path, int
     }
   }
   const int size = std::min({width, height, 48});
-  Bitmap icon = Icon(path, size > 16);
+  Bitmap icon = ShellIcon(path, size > 16);
   return icon;
 }
 
-Bitmap DesktopShellImages::Icon(const std::string& path, bool large) const {
+Bitmap DesktopShellImages::ShellIcon(const std::string& path, bool large) const {
   const int size = large ? 32 : 16;
   const QString file = QString::fromStdString(path);
   const QFileInfo info(file);
@@ -135,7 +135,7 @@ Bitmap DesktopShellImages::Icon(const std::string& path, bool large) const {
     Bitmap bitmap = IconBitmap(icon, size);
     if (!bitmap.empty()) return bitmap;
   }
-  return NoShellImages().Icon(path, large);
+  return NoShellImages().ShellIcon(path, large);
 }
 
 }  // namespace lumidex

@@ -78,12 +78,12 @@ class DesktopShellImagesTest : public QObject {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     DesktopShellImages shell;
-    const Bitmap small = shell.Icon(file.toStdString(), false);
-    const Bitmap large = shell.Icon(file.toStdString(), true);
+    const Bitmap small = shell.ShellIcon(file.toStdString(), false);
+    const Bitmap large = shell.ShellIcon(file.toStdString(), true);
     QCOMPARE(small.width(), 16);
     QCOMPARE(small.height(), 16);
     QCOMPARE(large.width(), 32);
-    QVERIFY(!shell.Icon(dir.path().toStdString(), true).empty());
+    QVERIFY(!shell.ShellIcon(dir.path().toStdString(), true).empty());
   }
 
   void thumbnailFallsBackToTheTypeIcon() {
@@ -94,7 +94,7 @@ class DesktopShellImagesTest : public QObject {
     f.write("x");
     f.close();
     DesktopShellImages shell;
-    const auto thumbnail = shell.Thumbnail(file.toStdString(), 170, 128);
+    const auto thumbnail = shell.ShellThumbnail(file.toStdString(), 170, 128);
     QVERIFY(thumbnail.has_value());
     QVERIFY(!thumbnail->empty());
     QVERIFY(thumbnail->width() <= 170 && thumbnail->height() <= 128);
