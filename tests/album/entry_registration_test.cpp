@@ -158,7 +158,7 @@ TEST_F(RegistrationTest, EveryLineOfALargeBatchIsChecked) {
   ASSERT_TRUE(added.ok());
   EXPECT_EQ(added.value().files, 2);
   // The whole section is sorted.
-  EXPECT_THAT(store->Lines(), ElementsAre(a + "=思い出", b + "=", real + "=", "/x/named.jpg=kept",
+  EXPECT_THAT(store->Lines(), ElementsAre(real + "=", a + "=思い出", b + "=", "/x/named.jpg=kept",
                                           "@03/15旅行=旅"));
 }
 
