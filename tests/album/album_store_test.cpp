@@ -79,6 +79,24 @@ TEST_F(AlbumStoreTest, FixedCoverValueIsTheCoverAndIcoCoversShowAsIcons) {
   EXPECT_EQ(store->FindSummary("07/07")->thumbnail, std::nullopt);  // the file does not exist
 }
 
+TEST_F(AlbumStoreTest, RefreshRenewsOnlyTheThumbnailAndRecountCountsAgain) {
+  const std::string a = Picture("a.jpg");
+  WriteAlbum(IndexPath(), "[DATA]\r\n03/15=.alb\r\n");
+  WriteAlbum(YearPath("2014"), "[03/15]\r\n/gone/x.jpg=\r\n");
+  OpenYear("2014");
+  EXPECT_EQ(store->FindSummary("03/15")->thumbnail, std::nullopt);
+  store->ChangeYearDocument([&](TMemIniFile& doc) { doc.SetValue("03/15", a, ""); });
+  store->RefreshSummary("03/15");
+  EXPECT_EQ(store->FindSummary("03/15")->thumbnail, "jpeg:" + a);
+  EXPECT_EQ(store->FindSummary("03/15")->imageCount, 1);
+  const int before = renders;
+  store->RecountSummaries(false);
+  EXPECT_EQ(renders, before + 1);
+  EXPECT_EQ(store->FindSummary("03/15")->imageCount, 1);
+  store->RecountSummaries(true);
+  EXPECT_EQ(store->FindSummary("03/15")->imageCount, 2);
+}
+
 // ---- Page list ----
 
 TEST_F(AlbumStoreTest, PageListShowsUsedPagesSortedOrAllPagesAndIgnoresOtherLines) {
