@@ -15,6 +15,7 @@ namespace {
 constexpr int kBaseFontPoints = 9;
 constexpr int kNumberFontPoints = 11;
 constexpr int kLabelMaxBytes = 20;
+constexpr int kSmallestLabelPoints = 7;
 
 BgraPixels PixelsOf(QImage& image) {
   return BgraPixels{image.bits(), image.width(), image.height(),
@@ -25,6 +26,19 @@ BgraPixels PixelsOf(QImage& image) {
 // without filling behind it.
 void TextAt(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(QRect(x, y, 4000, 400), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+// The label font: not bold, 9 points, or down to 7 points when that lets
+// the whole label fit into `width` (narrow cells of the first window size);
+// a label that does not fit even then is cut with an ellipsis.
+QFont LabelFont(const QFont& base, const QString& text, int width) {
+  QFont font = base;
+  font.setBold(false);
+  for (int points = kBaseFontPoints; points >= kSmallestLabelPoints; --points) {
+    font.setPointSize(points);
+    if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
+  }
+  return font;
 }
 
 Qt::PenStyle PenStyleOf(BorderLineStyle style) {
@@ -228,12 +242,11 @@ void CalendarCellPainter::PaintDay(QPainter& painter, const QRect& rect, int col
   if (settings_.holSw && facts.hasLabel) {
     const QPixmap& mark = count >= 2 ? marks_.SeveralEntriesMark() : marks_.HolidayMark(label.kind);
     painter.drawPixmap(QRect(left + width - 16, top + 1, 15, 15), mark);
-    QFont labelFont = base;
-    labelFont.setBold(false);
+    const QString text = ToQString(label.text);
+    const QFont labelFont = LabelFont(base, text, width - 3);
     painter.setFont(labelFont);
     const QFontMetrics metrics = painter.fontMetrics();
     const int y0 = height - metrics.height() - 1;
-    const QString text = ToQString(label.text);
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine;
     const QRect under(left + 1, top + y0, width - 3, height - y0);
     const QRect over(left + 2, top + y0, width - 3, height - y0);
