@@ -149,8 +149,13 @@ Status AlbumStore::RemoveLockOf(std::string_view name) {
   if (length <= 4) return Status::Ok();
   const std::string key = length == 5 ? loadedYear_ + "/" + std::string(name) : std::string(name);
   if (!lockList_.HasKey(kLockSection, key)) return Status::Ok();
+  const std::string line = lockList_.GetValue(kLockSection, key, "");
   lockList_.DropKey(kLockSection, key);
-  return lockList_.Save();
+  if (Status s = lockList_.Save(); !s.ok()) {
+    lockList_.SetValue(kLockSection, key, line);  // the page stays locked
+    return s;
+  }
+  return Status::Ok();
 }
 
 Status AlbumStore::SavePageIndex() { return pageIndex_.Save(); }

@@ -335,6 +335,7 @@ TEST_F(AlbumStoreTest, RemoveLockOfReportsAFailedSave) {
   files.failWrites = true;
   EXPECT_FALSE(store->RemoveLockOf("03/15").ok());
   EXPECT_THAT(ReadAlbum(LockPath()), "[LCK]\r\n2014/03/15=\r\n");
+  EXPECT_TRUE(store->IsPageLocked("2014", "03/15"));
 }
 
 }  // namespace
