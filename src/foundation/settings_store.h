@@ -52,7 +52,8 @@ class SettingsStore {
   Status Update(const std::function<void(RegistryData&)>& change);
 
   // One value of the settings key, written at once (created with the key
-  // when missing). Same errors as Update.
+  // when missing): the page lock writes "listlck" this way when the password
+  // changes, the album import "opld". Same errors as Update.
   Status SetValue(RegistryValue value);
   // Removes one value of the settings key; no error when it is absent.
   Status DeleteValue(std::string_view name);

@@ -196,7 +196,7 @@ TEST(SettingsTextImportTest, BadDigitsGiveZeroAndOneMessageAndTheImportGoesOn) {
   RegistryData data;
   const auto r = Import(data, kHead + kKeyLine +
                                   "\"a\"=dword:00zz0001\r\n"
-                                  "\"b\"=dword:100000000\r\n"
+                                  "\"b\"=dword:1000000001\r\n"
                                   "\"c\"=hex:01,G2,03\r\n"
                                   "\"d\"=dword:00000007\r\n");
   EXPECT_TRUE(r.accepted);
