@@ -24,7 +24,7 @@ int RunSubAlbum(const std::vector<std::string>& args, CliIo& io);
 
 constexpr const char* kListUsage =
     "  lumidex-cli list                      years with a year document, with their counts\n"
-    "  lumidex-cli list YYYY [--all]         pages of the year (--all: of every year):\n"
+    "  lumidex-cli list YYYY [--all]         pages used in the year (--all: every page):\n"
     "                                        mm/dd TAB images TAB sub-albums TAB sub-album images TAB cover\n"
     "  lumidex-cli list YYYY/MM/DD [NAME]    entries of the page (or of its sub-album NAME), name=comment\n";
 constexpr const char* kPageUsage =
