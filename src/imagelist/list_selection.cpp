@@ -32,14 +32,19 @@ ClickedKind KindOfItem(const EntryList& entries, int index) {
   return kind;
 }
 
-std::vector<int> SelectGroup(const EntryList& entries, const ClickedKind& last, bool sameKind) {
+std::vector<int> SelectGroup(const EntryList& entries, const ClickedKind& last, bool sameKind,
+                             const std::function<bool(int index)>& isMissing) {
+  auto missing = [&](int index) {
+    if (IsSubAlbumEntry(entries, index)) return false;
+    return isMissing ? isMissing(index) : IsMissingFile(entries, index);
+  };
   std::vector<int> selection;
   for (int index = 0; index < entries.size(); ++index) {
     bool take;
     if (sameKind && last.extension == kMissingFileKind) {
-      take = IsMissingFile(entries, index);
+      take = missing(index);
     } else if (sameKind) {
-      take = !IsMissingFile(entries, index) &&
+      take = !missing(index) &&
              IsSubAlbumEntry(entries, index) == last.subAlbum &&
              ExtensionOf(entries.NameAt(index)) == last.extension;
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,10 @@ ClickedKind KindOfItem(const EntryList& entries, int index);
 // lower-case extension (a "@" entry only matches when the last clicked item
 // was one, and never matches a missing file). Otherwise
 // every "@" entry when the last clicked item was one, else every other item.
-std::vector<int> SelectGroup(const EntryList& entries, const ClickedKind& last, bool sameKind);
+// `isMissing` tells whether a file entry is missing; by default the records
+// say so (items without a record count as present).
+std::vector<int> SelectGroup(const EntryList& entries, const ClickedKind& last, bool sameKind,
+                             const std::function<bool(int index)>& isMissing = nullptr);
 
 // Looks up an item by text: compares `text` with each line's name (ASCII
 // letters without regard to case; with `partial`, the name only has to start

@@ -40,6 +40,14 @@ TEST_F(ListSelectionTest, SameKindAfterAMissingFileSelectsEveryMissingFile) {
   EXPECT_EQ(SelectGroup(entries, {"notfile", false}, true), (std::vector<int>{4, 6}));
 }
 
+TEST_F(ListSelectionTest, MissingFilesCanBeToldWithoutRecords) {
+  EntryList bare;
+  bare.Fill(ListMode::kContainer, {"/a.jpg=", "/b.jpg=", "@03/15x="});
+  const auto missing = [](int index) { return index != 0; };
+  EXPECT_EQ(SelectGroup(bare, {"notfile", false}, true, missing), (std::vector<int>{1}));
+  EXPECT_EQ(SelectGroup(bare, {".jpg", false}, true, missing), (std::vector<int>{0}));
+}
+
 TEST_F(ListSelectionTest, WithoutSameKindSubAlbumsAndOtherEntriesAreTheTwoGroups) {
   EXPECT_EQ(SelectGroup(entries, {"", true}, false), (std::vector<int>{2, 5}));
   EXPECT_EQ(SelectGroup(entries, {".png", false}, false), (std::vector<int>{0, 1, 3, 4, 6}));

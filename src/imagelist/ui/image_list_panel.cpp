@@ -119,7 +119,6 @@ ItemDataSources ImageListPanel::MakeSources() {
     request.boxWidth = 40;
     request.boxHeight = 40;
     request.background = look_.listColour;
-    request.cachePath = "-";  // a 40 x 40 picture is neither looked up nor stored
     Result<std::string> jpeg = RenderListThumbnail(request, context_);
     if (!jpeg.ok()) return std::nullopt;
     return std::move(jpeg).value();
@@ -189,7 +188,7 @@ void ImageListPanel::ConnectView() {
     UpdateLook();
     worker_->worker().ForgetRange();
   });
-  connect(datesButton_, &QToolButton::toggled, this, [this] { view_->viewport()->update(); });
+  connect(datesButton_, &QToolButton::toggled, this, [this] { UpdateLook(); });
   connect(view_->verticalScrollBar(), &QScrollBar::sliderPressed, this, [this] {
     look_.simplifiedScrolling = settings_.scrolframeoff;
     delegate_->SetLook(look_);
@@ -406,10 +405,15 @@ void ImageListPanel::OnItemClicked(int row) {
 
 void ImageListPanel::SelectGroupOf(bool altHeld) {
   if (list_->mode() == ListMode::kPageList) return;
-  // The kind test needs to know which files are missing.
-  for (int row = 0; row < list_->size(); ++row) list_->EnsureItemData(row);
-  const std::vector<int> rows = SelectGroup(list_->entries(), lastKind_,
-                                            altHeld || sameKindButton_->isChecked());
+  // Which files are missing: from the records where they exist, else from
+  // the disk (making records here would queue every thumbnail at once).
+  const EntryList& entries = list_->entries();
+  const std::vector<int> rows = SelectGroup(
+      entries, lastKind_, altHeld || sameKindButton_->isChecked(), [&entries](int row) {
+        const ALBDATA* record = entries.record(row);
+        return record != nullptr ? record->exists == 0
+                                 : FileDateText(std::string(entries.NameAt(row))).empty();
+      });
   view_->SelectRows(QVector<int>(rows.begin(), rows.end()));
 }
 

@@ -16,6 +16,7 @@
 #include "images/bitmap.h"
 #include "images/jpeg_codec.h"
 #include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/worker_clock.h"
 #include "support/temp_home.h"
@@ -28,8 +29,15 @@ class ListTestAlbum {
     auto opened = AppEnvironment::Open(home.path(), "tester", files);
     if (!opened.ok()) qFatal("album: %s", opened.status().message().c_str());
     env = std::move(opened).value();
-    store = std::make_unique<AlbumStore>(env->folders, env->types, *env->pageIndex, *env->lockList,
-                                         files);
+    ImageContext cellContext;
+    cellContext.types = &env->types;
+    store = std::make_unique<AlbumStore>(
+        env->folders, env->types, *env->pageIndex, *env->lockList, files,
+        [cellContext](const std::string& cover) -> std::optional<std::string> {
+          Result<std::string> jpeg = MakeCellThumbnail(cover, 34, 34, cellContext);
+          if (!jpeg.ok()) return std::nullopt;
+          return std::move(jpeg).value();
+        });
     operations = std::make_unique<PageOperations>(*store, prompts);
     cache = std::make_unique<ThumbnailCache>(env->folders.cacheDir, true);
   }
