@@ -26,7 +26,7 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 }  // namespace
 
 std::string UnstorablePathsMessage(int count) {
-  return FormatMessage("名前に '=' や改行を含むファイルは登録できません。（%s 個）",
+  return FormatMessage("名前に '=' や改行を含むファイル、文字コードが正しくない名前のファイルは登録できません。（%s 個）",
                        {std::to_string(count)});
 }
 

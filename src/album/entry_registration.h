@@ -27,7 +27,7 @@ struct RegistrationTally {
   int files = 0;          // file entries added
   int subAlbums = 0;      // sub-album entries added
   int subAlbumFiles = 0;  // lines of the sub-albums copied with them
-  int unstorable = 0;     // paths that cannot be entry names ("=", CR, LF)
+  int unstorable = 0;     // paths that cannot be entry names (see CanStoreAsKey)
   int rejected = 0;       // sub-album lines of album information that were not valid
 
   int added() const { return files + subAlbums; }

@@ -3,6 +3,7 @@
 #include "album/album_path.h"
 #include "album/file_presence.h"
 #include "album/registration_prompts.h"
+#include "foundation/text_codec.h"
 
 namespace lumidex {
 namespace {
@@ -16,7 +17,8 @@ constexpr std::string_view kImageFilter =
 }  // namespace
 
 bool CanStoreAsKey(std::string_view path) {
-  return !path.empty() && path.find_first_of("=\r\n") == std::string_view::npos;
+  return !path.empty() && path.find_first_of("=\r\n") == std::string_view::npos &&
+         IsValidUtf8(path);
 }
 
 std::string ManagedTypeQuestion(std::string_view extension) {

@@ -11,8 +11,10 @@ namespace lumidex {
 
 class RegistrationPrompts;
 
-// True when `path` can be stored as the name of an entry line: not empty and
-// without "=", CR or LF, which would split or end the line.
+// True when `path` can be stored as the name of an entry line: not empty,
+// without "=", CR or LF, which would split or end the line, and valid UTF-8
+// (a name in another encoding would come back from the album file as other
+// text, naming a file that does not exist).
 bool CanStoreAsKey(std::string_view path);
 
 // The text of the managed-type question for `extension` (as written).

@@ -31,7 +31,7 @@ struct AutoRegisterReport {
   // Entries added per date "yyyy/mm/dd" (a file already on its page adds none).
   std::map<std::string, int> addedPerDate;
   int alreadyThere = 0;  // registrable files that had their entry already
-  int unstorable = 0;    // paths that cannot be entry names ("=", CR, LF)
+  int unstorable = 0;    // paths that cannot be entry names (see CanStoreAsKey)
   int undated = 0;       // files that vanished or have no usable date
   int unreadableYears = 0;  // files of years whose document could not be read
   bool stopped = false;  // "中止" was pressed

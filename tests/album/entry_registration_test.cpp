@@ -57,6 +57,7 @@ TEST(RegistrableFileTest, PathsWithEqualsOrLineBreaksCannotBeKeys) {
   EXPECT_FALSE(CanStoreAsKey("/p/a=b.jpg"));
   EXPECT_FALSE(CanStoreAsKey("/p/a\nb.jpg"));
   EXPECT_FALSE(CanStoreAsKey(""));
+  EXPECT_FALSE(CanStoreAsKey("/p/\xff\xfe.jpg"));
 }
 
 // ---- AddToPage ----
