@@ -14,8 +14,9 @@ inline constexpr int64_t kMaxBitmapPixels = int64_t{1} << 27;
 
 // A 32-bit picture in memory: rows top to bottom, each pixel the four bytes
 // blue, green, red, alpha (BGRA), rows packed without padding. `hasAlpha`
-// says whether the alpha bytes carry transparency; when false they are 255
-// and drawing ignores them. Move-only (it owns its pixels); not thread-safe
+// says whether the alpha bytes carry transparency; when false they carry
+// no meaning (decoded pixels have 255, rows a damaged file never reached
+// have 0) and drawing, scaling output and encoding ignore them. Move-only (it owns its pixels); not thread-safe
 // to change from two threads, safe to read from many.
 class Bitmap {
  public:

@@ -94,13 +94,19 @@ size_t RowBytes(int64_t width, int bitCount) {
 }
 
 // Decodes the run-length encoded rows of an 8-bit (RLE8) or 4-bit (RLE4)
-// image into palette indexes; pixels the runs never reach keep index 0.
-void DecodeRle(std::string_view data, bool four, int width, int height,
-               std::vector<uint8_t>& indexes) {
+// image straight into `bitmap` (file row 0 at `targetRow(0)`); pixels the
+// runs never reach stay black. Work is bounded by the data, not by the
+// declared size.
+template <typename TargetRow>
+void DecodeRle(std::string_view data, bool four, const std::vector<uint32_t>& palette,
+               Bitmap& bitmap, TargetRow targetRow) {
+  const int width = bitmap.width(), height = bitmap.height();
   size_t pos = 0;
   int x = 0, y = 0;
   auto put = [&](uint8_t index) {
-    if (x < width && y < height) indexes[static_cast<size_t>(y) * width + x] = index;
+    if (x < width && y < height) {
+      reinterpret_cast<uint32_t*>(bitmap.row(targetRow(y)))[x] = palette[index];
+    }
     ++x;
   };
   while (pos + 1 < data.size() && y < height) {
@@ -108,7 +114,7 @@ void DecodeRle(std::string_view data, bool four, int width, int height,
     const uint8_t value = static_cast<uint8_t>(data[pos + 1]);
     pos += 2;
     if (count > 0) {
-      for (int i = 0; i < count; ++i) put(four ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
+      for (int i = 0; i < count && x < width; ++i) put(four ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
     } else if (value == 0) {
       x = 0;
       ++y;
@@ -195,18 +201,15 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
   }
 
   bool anyAlpha = false;
+  int rowsDecoded = 0;
   if (h.compression == 1 || h.compression == 2) {
-    std::vector<uint8_t> indexes(static_cast<size_t>(width) * height, 0);
-    DecodeRle(data, h.compression == 2, width, height, indexes);
-    for (int fileRow = 0; fileRow < height; ++fileRow) {
-      const uint8_t* from = indexes.data() + static_cast<size_t>(fileRow) * width;
-      auto* to = reinterpret_cast<uint32_t*>(image.bitmap.row(targetRow(fileRow)));
-      for (int x = 0; x < width; ++x) to[x] = palette[from[x]];
-    }
+    DecodeRle(data, h.compression == 2, palette, image.bitmap, targetRow);
+    rowsDecoded = height;
   } else {
     for (int fileRow = 0; fileRow < height; ++fileRow) {
       const size_t at = static_cast<size_t>(fileRow) * rowBytes;
       if (at + rowBytes > data.size()) break;
+      rowsDecoded = fileRow + 1;
       const auto* src = reinterpret_cast<const uint8_t*>(data.data() + at);
       auto* to = reinterpret_cast<uint32_t*>(image.bitmap.row(targetRow(fileRow)));
       for (int x = 0; x < width; ++x) {
@@ -225,7 +228,7 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
                                                    (uint32_t{src[x * 4 + 3]} << 24));
             const uint8_t a = alpha.mask != 0 ? alpha.Of(p) : 0xFF;
             if (a != 0) anyAlpha = true;
-            to[x] = (uint32_t{a} << 24) | (uint32_t{red.Of(p)} << 16) | (uint32_t{green.Of(p)} << 8) |
+            to[x] = (uint32_t{iconImage ? a : uint8_t{0xFF}} << 24) | (uint32_t{red.Of(p)} << 16) | (uint32_t{green.Of(p)} << 8) |
                     blue.Of(p);
           }
         }
@@ -233,10 +236,8 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
     }
   }
 
-  if (!iconImage) {
-    image.bitmap.MakeOpaque();
-    return image;
-  }
+  // Missing rows stay zero; as the result is opaque their alpha is unused.
+  if (!iconImage) return image;
   // Icon: a 32-bit image with real alpha keeps it; every other one takes
   // its alpha from the mask rows that follow the colour rows.
   if (h.bitCount == 32 && anyAlpha) {
@@ -245,7 +246,8 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
   }
   const size_t maskRowBytes = RowBytes(width, 1);
   const size_t maskStart = rowBytes * static_cast<size_t>(height);
-  for (int fileRow = 0; fileRow < height; ++fileRow) {
+  // Rows the file never reached stay transparent.
+  for (int fileRow = 0; fileRow < rowsDecoded; ++fileRow) {
     const size_t at = maskStart + static_cast<size_t>(fileRow) * maskRowBytes;
     uint8_t* to = image.bitmap.row(targetRow(fileRow));
     const bool present = at + maskRowBytes <= data.size();

@@ -198,8 +198,6 @@ Result<Bitmap> DecodeJpeg(std::string_view bytes, const JpegDecodeOptions& optio
   if (d.cmyk) {
     for (JDIMENSION y = 0; y < rowsRead; ++y) CmykRowToBgra(bitmap.row(y), bitmap.width(), d.adobeInverted);
   }
-  // Rows never reached are zero; make them opaque black like the rest.
-  if (rowsRead < static_cast<JDIMENSION>(bitmap.height())) bitmap.MakeOpaque();
   bitmap.setHasAlpha(false);
   return bitmap;
 }

@@ -111,7 +111,6 @@ Result<Bitmap> DecodePng(std::string_view bytes) {
   png_destroy_read_struct(&run.png, &run.info, nullptr);
   if (!ok && !run.rowsStarted) return Status::Error("PNG 画像を読み込めません");
   bitmap.setHasAlpha(run.hasAlpha);
-  if (!ok && !run.hasAlpha) bitmap.MakeOpaque();
   return bitmap;
 }
 
