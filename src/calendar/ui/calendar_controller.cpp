@@ -34,6 +34,7 @@ CalendarController::CalendarController(MonthCalendar& calendar, QObject* parent)
   connect(grid_, &CalendarGrid::dayCellPressed, this, &CalendarController::OnDayPressed);
   connect(grid_, &CalendarGrid::dayCellDoubleClicked, this,
           &CalendarController::OnDayDoubleClicked);
+  connect(grid_, &CalendarGrid::otherButtonPressed, this, [this] { ReportDayStatus(); });
   connect(controls_, &CalendarControls::stepRequested, this, &CalendarController::OnStep);
   connect(controls_, &CalendarControls::chooserRequested, this, &CalendarController::OnChooser);
   connect(controls_, &CalendarControls::yearChosen, this, &CalendarController::OnYearChosen);
@@ -144,11 +145,15 @@ void CalendarController::OnDayPressed(int column, int row, bool onStrip) {
   calendar_.SelectCell(row, column);
   calendar_.SetStripHit(onStrip);
   ReportSelection();
-  const std::string md = calendar_.CellText(row, column).substr(5, 5);
-  if (pages_ != nullptr) {
-    emit dayStatusChanged(ToQString(DayStatusText(*pages_, md, calendar_.state().loadedYear)));
-  }
-  emit dayPressed(ToQString(md), onStrip);
+  ReportDayStatus();
+  emit dayPressed(ToQString(calendar_.CellText(row, column).substr(5, 5)), onStrip);
+}
+
+void CalendarController::ReportDayStatus() {
+  if (pages_ == nullptr) return;
+  const std::string md =
+      calendar_.CellText(calendar_.currentRow(), calendar_.currentColumn()).substr(5, 5);
+  emit dayStatusChanged(ToQString(DayStatusText(*pages_, md, calendar_.state().loadedYear)));
 }
 
 void CalendarController::OnDayDoubleClicked(int column, int row) {

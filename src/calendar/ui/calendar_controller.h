@@ -65,7 +65,7 @@ class CalendarController : public QObject {
   void dayDoubleClicked(const QString& dateText);
   // The day line `Label3`.
   void dayLineChanged(const QString& text);
-  // Status bar panel 2 after a press on a day cell.
+  // Status bar panel 2 after a press on the grid: the current cell's page.
   void dayStatusChanged(const QString& text);
   // A left press on the day of page `md`; `onStrip`: on its date strip
   // (the detail list shows the page then, and hides otherwise).
@@ -91,6 +91,8 @@ class CalendarController : public QObject {
   void RefreshYearList();
   void RefreshTodayPanel();
   void ReportSelection();
+  // Status bar panel 2 for the grid's current cell.
+  void ReportDayStatus();
 
   MonthCalendar& calendar_;
   QPointer<CalendarGrid> grid_;

@@ -65,6 +65,12 @@ class CalendarGridTest : public QObject {
     QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("旅行"));
     QCOMPARE(status.at(1).at(0).toString(), QStringLiteral("2014年08月06日は、画像が未登録です。"));
     QCOMPARE(status.at(2).at(0).toString(), QStringLiteral("ページなし"));
+    // Another button leaves the current cell and reports its page again.
+    QTest::mouseClick(f.controller.grid(), Qt::RightButton, {},
+                      PictureSpot(f.controller.grid(), 3, 2));
+    QCOMPARE(status.count(), 4);
+    QCOMPARE(status.at(3).at(0).toString(), QStringLiteral("ページなし"));
+    QCOMPARE(f.calendar.state().selectedDay, std::string("2014/08/07"));
   }
 
   void buttonsStepMonthsAndYearsAndTheCaptionFollows() {
