@@ -33,6 +33,8 @@ void OnOutputMessage(j_common_ptr) {}
 // pass over the coefficients; no real camera writes more than a few dozen.
 constexpr int kMaxScans = 1000;
 
+constexpr long kMaxDecoderMemory = 768L << 20;
+
 void OnProgress(j_common_ptr cinfo) {
   if (cinfo->is_decompressor) {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
@@ -69,6 +71,10 @@ bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
   if (setjmp(d->err.jump)) return false;
   jpeg_create_decompress(&d->cinfo);
   d->created = true;
+  // A progressive file keeps all its coefficients in memory (about 3 bytes
+  // per pixel); beyond this the library reports an error instead of
+  // exhausting memory on a hostile size.
+  d->cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
   d->progress.progress_monitor = OnProgress;
   d->cinfo.progress = &d->progress;
   jpeg_mem_src(&d->cinfo, data, size);

@@ -111,6 +111,19 @@ TEST(JpegCodecTest, HugeDeclaredSizeIsRefused) {
   EXPECT_FALSE(DecodeJpeg(jpeg).ok());
 }
 
+TEST(JpegCodecTest, HugeProgressivePictureFailsInsteadOfExhaustingMemory) {
+  std::string jpeg = testing::WriteJpeg(16, 16, JpegKind::kProgressive);
+  const size_t sof = jpeg.find("\xFF\xC2");
+  ASSERT_NE(sof, std::string::npos);
+  // 30000 x 30000: within the size a scaled decode accepts, but its
+  // coefficients alone would take gigabytes.
+  jpeg.replace(sof + 5, 4, std::string("\x75\x30\x75\x30", 4));
+  JpegDecodeOptions thumbnail;
+  thumbnail.coverWidth = 170;
+  thumbnail.coverHeight = 128;
+  EXPECT_FALSE(DecodeJpeg(jpeg, thumbnail).ok());
+}
+
 TEST(JpegCodecTest, EncodedPictureDecodesBackAlike) {
   Bitmap bitmap = Bitmap::Create(40, 30);
   bitmap.Fill(0x2080F0);  // red F0, green 80, blue 20
