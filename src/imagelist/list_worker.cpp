@@ -52,9 +52,14 @@ int ListWorker::RunStep() {
     rangeWorked_ = true;
     inRange_ = true;
   }
-  // One item of the range per step, so window events run between items. A
-  // range with no valid first index has nothing to prepare.
-  if (rangeNext_ >= 0 && rangeNext_ <= rangeLast_) client_.PrepareItem(rangeNext_++);
+  // Items of the range until the step's budget is spent (at least one), so
+  // window events run between steps. A range with no valid first index has
+  // nothing to prepare.
+  const int64_t began = clock_.NowMs();
+  while (rangeNext_ >= 0 && rangeNext_ <= rangeLast_ && !paused_ && !stopped_) {
+    client_.PrepareItem(rangeNext_++);
+    if (clock_.NowMs() - began >= rangeBudgetMs_) break;
+  }
   if (rangeNext_ < 0 || rangeNext_ > rangeLast_) {
     inRange_ = false;
     idleRound_ = 0;

@@ -35,7 +35,8 @@ class ListWorkerClient {
 // from the first index of the last range worked on (`lastFirst`), that value
 // is remembered, VisibleLast is read once, and every index of the range is
 // prepared, one per step with no sleep between them, as long as the worker
-// is not paused or stopped. Otherwise an idle round runs and the worker
+// is not paused or stopped (one item per step, or as many as fit in the
+// range budget). Otherwise an idle round runs and the worker
 // sleeps as the client says. Idle rounds are counted afresh after each range.
 //
 // Created paused (the program starts its workers only after the window is
@@ -62,6 +63,12 @@ class ListWorker {
   // Forgets the last range so that the visible items are prepared again (item
   // size changes, view switches); the pause flag is kept.
   void ForgetRange();
+  // How long one step may go on preparing items of a range: further items
+  // are prepared in the same step while less than `ms` passed since it
+  // began. 0 (the default) prepares one item per step. A window sets a few
+  // milliseconds, so that a screenful is ready without waiting for the
+  // event loop between items and still never blocks it for long.
+  void SetRangeBudgetMs(int ms) { rangeBudgetMs_ = ms; }
 
   bool paused() const { return paused_; }
   bool stopped() const { return stopped_; }
@@ -86,6 +93,7 @@ class ListWorker {
   bool rangeWorked_ = false;
   int idleRound_ = 0;
   int64_t dueAt_ = 0;
+  int rangeBudgetMs_ = 0;
 };
 
 }  // namespace lumidex

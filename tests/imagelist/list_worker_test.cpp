@@ -19,6 +19,7 @@ class RecordingClient final : public ListWorkerClient {
   }
   void PrepareItem(int index) override {
     prepared.push_back(index);
+    if (clock != nullptr) clock->Advance(msPerItem);
     if (pauseOnPrepare != nullptr && index == pauseAt) pauseOnPrepare->Pause();
   }
   int IdleRound(int round, bool rangeWorked) override {
@@ -36,6 +37,8 @@ class RecordingClient final : public ListWorkerClient {
   std::vector<bool> idleRangeWorked;
   ListWorker* pauseOnPrepare = nullptr;
   int pauseAt = -1;
+  testing::FakeWorkerClock* clock = nullptr;
+  int msPerItem = 0;
 };
 
 class ListWorkerTest : public ::testing::Test {
@@ -152,6 +155,33 @@ TEST_F(ListWorkerTest, ForgetRangePreparesTheVisibleItemsAgainWithoutResuming) {
   worker.ForgetRange();
   RunSteps(1);
   EXPECT_EQ(client.prepared, (std::vector<int>{3, 3}));
+}
+
+TEST_F(ListWorkerTest, RangeBudgetPreparesSeveralItemsPerStep) {
+  client.first = 0;
+  client.last = 9;
+  client.clock = &clock;
+  client.msPerItem = 3;
+  worker.SetRangeBudgetMs(8);
+  worker.Resume();
+  EXPECT_EQ(worker.RunDue(), 0);
+  EXPECT_EQ(client.prepared, (std::vector<int>{0, 1, 2}));  // 3 + 3 + 3 ms reach the budget
+  worker.RunDue();
+  worker.RunDue();
+  worker.RunDue();
+  EXPECT_EQ(client.prepared.size(), 10u);
+  EXPECT_TRUE(client.idleRounds.empty());
+}
+
+TEST_F(ListWorkerTest, PauseInsideABudgetedStepStopsAtOnce) {
+  client.first = 0;
+  client.last = 9;
+  client.pauseOnPrepare = &worker;
+  client.pauseAt = 1;
+  worker.SetRangeBudgetMs(1000);
+  worker.Resume();
+  EXPECT_EQ(worker.RunDue(), ListWorker::kIdleForever);
+  EXPECT_EQ(client.prepared, (std::vector<int>{0, 1}));
 }
 
 TEST_F(ListWorkerTest, AStoppedWorkerNeverRunsAgain) {

@@ -37,6 +37,10 @@
 namespace lumidex {
 namespace {
 
+// How long one worker step may prepare visible items: a screenful of cached
+// thumbnails is ready in a step or two while the window still answers.
+constexpr int kRangeBudgetMs = 8;
+
 // Progress for a folder walk when the window gave none: never aborts.
 class SilentProgress final : public LongOperation {
  public:
@@ -72,6 +76,7 @@ ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations,
   pipeline_->SetList(list_.get());
   worker_ = std::make_unique<TGrpUpdateThread>(*list_, clock);
   timer_ = new ListWorkerTimer(worker_->worker(), this);
+  worker_->worker().SetRangeBudgetMs(kRangeBudgetMs);
   model_ = new ImageListModel(*list_, this);
   delegate_ = new ImageListDelegate(*list_, store_.types(), this);
   delegate_->SetPageRowFacts(PageRowFacts{

@@ -1,0 +1,265 @@
+// bench-libs: lumidex_imagelist_ui lumidex_imagelist lumidex_album lumidex_images lumidex_platform_ui lumidex_foundation Qt6::Widgets
+// The image list on a large page and on a folder of camera pictures.
+//   image_list_bench [ENTRIES [CAMERA_FOLDER [LUMIDEX_CLI]]]
+// Page part (ENTRIES, default 10000): a page whose every thumbnail is in the
+// disk cache. Prints the time from opening the page until every visible item
+// is drawn with its thumbnail, beside the time to read and decode those
+// visible thumbnails alone (goal: within 1.5x); the worst frame while
+// scrolling page by page to the end and back (goal: under 16 ms); and the
+// memory taken by the records once the background pass made all of them
+// (goal: under 150 MB).
+// Folder part (when CAMERA_FOLDER is given, e.g. made by
+// "thumbnail_corpus_bench generate"): folder mode with a cold cache, time
+// until every picture has its thumbnail, beside "lumidex-cli thumbnail
+// --jobs 1" on the same files.
+// Runs without a screen (QT_QPA_PLATFORM=offscreen is set when unset).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QScrollBar>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "album/album_prompts.h"
+#include "album/album_store.h"
+#include "album/page_operations.h"
+#include "foundation/app_environment.h"
+#include "foundation/file_store.h"
+#include "imagelist/folder_walk.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_view2.h"
+#include "imagelist/ui/thumbnail_pipeline.h"
+#include "imagelist/worker_clock.h"
+#include "images/bitmap.h"
+#include "images/jpeg_codec.h"
+#include "images/thumbnail_cache.h"
+
+namespace {
+
+using namespace lumidex;
+
+class SilentPrompts final : public AlbumPrompts {
+ public:
+  bool Confirm(const std::string&, const std::string&) override { return true; }
+  void Inform(const std::string&) override {}
+  std::optional<std::string> AskName(const NameRequest&) override { return std::nullopt; }
+  void PlayStartSound() override {}
+  void OpenWithSystem(const std::string&) override {}
+  void ExploreFolder(const std::string&) override {}
+};
+
+double Ms(QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+
+long ResidentKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return 0;
+}
+
+// A distinct 170 x 128 thumbnail for entry `i`.
+std::string Thumbnail(int i) {
+  Bitmap bitmap = Bitmap::Create(170, 128);
+  for (int y = 0; y < 128; ++y) {
+    uint8_t* row = bitmap.row(y);
+    for (int x = 0; x < 170; ++x) {
+      row[4 * x] = static_cast<uint8_t>(x + i);
+      row[4 * x + 1] = static_cast<uint8_t>(y * 2 + i / 7);
+      row[4 * x + 2] = static_cast<uint8_t>((x ^ y) + i / 3);
+      row[4 * x + 3] = 255;
+    }
+  }
+  return EncodeJpeg(bitmap, 90).value();
+}
+
+// Processes events until `done` holds or `limitMs` passed; false on timeout.
+template <typename F>
+bool Await(F done, int limitMs = 600000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+    if (timer.elapsed() > limitMs) return false;
+  }
+  return true;
+}
+
+bool VisibleDrawn(ImageListPanel& panel) {
+  const auto [first, last] = panel.view()->VisibleRange();
+  if (first < 0) return false;
+  for (int row = first; row <= last; ++row) {
+    const ALBDATA* record = panel.list().entries().record(row);
+    if (record == nullptr || !record->data) return false;
+  }
+  return true;
+}
+
+int PageBench(const std::string& home, int entries) {
+  std::printf("== page of %d entries, thumbnails in the disk cache ==\n", entries);
+  auto opened = AppEnvironment::Open(home, "bench", RealFileStore());
+  if (!opened.ok()) return std::fprintf(stderr, "%s\n", opened.status().message().c_str()), 1;
+  auto env = std::move(opened).value();
+  ThumbnailCache cache(env->folders.cacheDir, true);
+  const std::string pictures = home + "/pics/";
+  std::filesystem::create_directories(pictures);
+  std::vector<std::string> lines;
+  QElapsedTimer prepare;
+  prepare.start();
+  for (int i = 0; i < entries; ++i) {
+    const std::string path = pictures + "IMG_" + std::to_string(10000 + i) + ".jpg";
+    std::ofstream(path) << "x";
+    std::ofstream(cache.CacheFileName(path), std::ios::binary) << Thumbnail(i);
+    lines.push_back(path + "=");
+  }
+  std::printf("prepared the album in %.0f ms\n", Ms(prepare));
+
+  AlbumStore store(env->folders, env->types, *env->pageIndex, *env->lockList);
+  SilentPrompts prompts;
+  PageOperations operations(store, prompts);
+  if (!store.SwitchYear("2014/03/15").ok() || !operations.CreatePage("03/15").ok() ||
+      !store.SaveSection("03/15", lines, false).ok()) {
+    return 1;
+  }
+  store.RebuildSummaries();
+  ImageContext context;
+  context.types = &env->types;
+  ImageListPanel panel(store, operations, &cache, context, SteadyWorkerClock());
+  panel.resize(1024, 768);
+  panel.show();
+  panel.StartWorker();
+  panel.ShowCurrent();
+  QApplication::processEvents();
+  const long rssBefore = ResidentKb();
+
+  QElapsedTimer open;
+  open.start();
+  panel.OpenRow(0);
+  const double openCallMs = Ms(open);
+  if (!Await([&] { return VisibleDrawn(panel); })) return std::puts("visible items never drawn"), 1;
+  panel.view()->viewport()->repaint();
+  const double openMs = Ms(open);
+  const auto [first, last] = panel.view()->VisibleRange();
+
+  // The reference: read and decode the same visible thumbnails, nothing else.
+  QElapsedTimer alone;
+  alone.start();
+  for (int row = first; row <= last; ++row) {
+    const std::string path(panel.list().entries().NameAt(row));
+    Result<std::string> bytes = RealFileStore().ReadAll(cache.CacheFileName(path));
+    QImage image;
+    image.loadFromData(reinterpret_cast<const uchar*>(bytes.value().data()),
+                       static_cast<int>(bytes.value().size()));
+  }
+  const double aloneMs = Ms(alone);
+  std::printf("open to visible items drawn (%d items): %8.1f ms (opening the page itself %.1f ms)\n",
+              last - first + 1, openMs, openCallMs);
+  std::printf("read and decode them alone:           %8.1f ms   ratio %.2f (goal <= 1.5)\n",
+              aloneMs, openMs / std::max(aloneMs, 0.001));
+
+  // Scrolling page by page to the end and back; each step repaints at once.
+  QScrollBar* bar = panel.view()->verticalScrollBar();
+  double worst = 0;
+  std::vector<double> frames;
+  int steps = 0;
+  auto step = [&](int value) {
+    QElapsedTimer frame;
+    frame.start();
+    bar->setValue(value);
+    panel.view()->viewport()->repaint();
+    QApplication::processEvents();
+    frames.push_back(Ms(frame));
+    worst = std::max(worst, frames.back());
+    ++steps;
+  };
+  for (int value = 0; value < bar->maximum(); value += bar->pageStep()) step(value);
+  step(bar->maximum());
+  for (int value = bar->maximum(); value > 0; value -= bar->pageStep()) step(value);
+  step(0);
+  std::sort(frames.begin(), frames.end());
+  std::printf("scrolling, %d steps: worst frame %.1f ms (goal < 16 ms), median %.1f ms\n", steps,
+              worst, frames[frames.size() / 2]);
+
+  QElapsedTimer all;
+  all.start();
+  if (!Await([&] {
+        return panel.list().prefetchNext() >= panel.list().size() &&
+               panel.pipeline()->backlog() == 0;
+      })) {
+    return std::puts("background pass never ended"), 1;
+  }
+  const long rssAfter = ResidentKb();
+  std::printf("background pass over all records: %.0f ms\n", Ms(all));
+  std::printf("memory of %d records: %.1f MB (goal < 150 MB)\n", entries,
+              static_cast<double>(rssAfter - rssBefore) / 1024.0);
+  return 0;
+}
+
+int FolderBench(const std::string& home, const std::string& folder, const std::string& cli) {
+  std::printf("== folder of camera pictures, cold cache ==\n");
+  auto opened = AppEnvironment::Open(home + "/folder-home", "bench", RealFileStore());
+  if (!opened.ok()) return 1;
+  auto env = std::move(opened).value();
+  ThumbnailCache cache(env->folders.cacheDir, true);
+  AlbumStore store(env->folders, env->types, *env->pageIndex, *env->lockList);
+  SilentPrompts prompts;
+  PageOperations operations(store, prompts);
+  if (!store.SwitchYear("2014/01/01").ok()) return 1;
+  ImageContext context;
+  context.types = &env->types;
+  ImageListPanel panel(store, operations, &cache, context, SteadyWorkerClock());
+  panel.resize(1024, 768);
+  panel.show();
+  panel.StartWorker();
+  panel.ShowCurrent();
+  QElapsedTimer timer;
+  timer.start();
+  if (!panel.ShowFolder(folder, {})) return std::puts("folder cannot be shown"), 1;
+  const int count = panel.list().size();
+  auto allDone = [&] {
+    for (int row = 0; row < count; ++row) {
+      const ALBDATA* record = panel.list().entries().record(row);
+      if (record == nullptr || record->thumbnailPending) return false;
+    }
+    return true;
+  };
+  if (!Await(allDone)) return std::puts("thumbnails never finished"), 1;
+  const double listMs = Ms(timer);
+  std::printf("list, all %d thumbnails:             %9.0f ms\n", count, listMs);
+  if (cli.empty()) return 0;
+  std::string command = cli + " thumbnail --jobs 1 --out " + home + "/cli-out";
+  for (int row = 0; row < count; ++row) command += " '" + std::string(panel.list().entries().NameAt(row)) + "'";
+  command += " > /dev/null";
+  std::filesystem::create_directories(home + "/cli-out");
+  QElapsedTimer single;
+  single.start();
+  if (std::system(command.c_str()) != 0) return std::puts("lumidex-cli thumbnail failed"), 1;
+  const double cliMs = Ms(single);
+  std::printf("lumidex-cli thumbnail --jobs 1:      %9.0f ms   list is %.2fx faster\n", cliMs,
+              cliMs / std::max(listMs, 0.001));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const int entries = argc > 1 ? std::atoi(argv[1]) : 10000;
+  const std::string folder = argc > 2 ? argv[2] : "";
+  const std::string cli = argc > 3 ? argv[3] : "";
+  char pattern[] = "/tmp/lumidex-list-bench.XXXXXX";
+  const char* home = mkdtemp(pattern);
+  if (home == nullptr) return 1;
+  int result = PageBench(home, entries);
+  if (result == 0 && !folder.empty()) result = FolderBench(home, folder, cli);
+  std::filesystem::remove_all(home);
+  return result;
+}
