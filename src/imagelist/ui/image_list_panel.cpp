@@ -24,6 +24,7 @@
 #include "imagelist/item_text.h"
 #include "imagelist/memory_load.h"
 #include "imagelist/ui/image_list_model.h"
+#include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/list_worker_timer.h"
 #include "imagelist/ui/memo_panel.h"
@@ -156,6 +157,7 @@ void ImageListPanel::BuildLayout() {
   view_->setModel(model_);
   view_->setItemDelegate(delegate_);
   memo_ = new MemoPanel(this);
+  menu_ = new ListPopupMenu(*this);
 
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(0, 0, 0, 0);
@@ -186,6 +188,11 @@ void ImageListPanel::ConnectView() {
   connect(view_, &ListView2::backRequested, this, &ImageListPanel::GoBack);
   connect(view_, &ListView2::deleteRequested, this, &ImageListPanel::DeleteSelected);
   connect(view_, &ListView2::reorderRequested, this, &ImageListPanel::MoveSelection);
+  connect(view_, &ListView2::contextMenuRequested, this, [this](QPoint at) {
+    if (slideShowRunning_) return;
+    menu_->Prepare(MenuFacts());
+    menu_->popup(at);
+  });
   connect(backButton_, &QToolButton::clicked, this, &ImageListPanel::GoBack);
   connect(applyButton_, &QToolButton::clicked, this, &ImageListPanel::ApplyChanges);
   connect(memo_, &MemoPanel::applyRequested, this, &ImageListPanel::SetCommentOfSelection);
@@ -451,6 +458,42 @@ void ImageListPanel::OpenRow(int row) {
                       store_.currentSection() != section;
   if (opened) positions_.push_back(before);
   SyncWithStore();
+}
+
+void ImageListPanel::OpenFromMenu(int row) {
+  if (row < 0 || row >= list_->size() || !folder_.empty()) return;
+  if (list_->mode() == ListMode::kContainer && !list_->entries().NameAt(row).starts_with("@")) {
+    Report(operations_.OpenEntry(static_cast<size_t>(row), PageOperations::OpenHow::kMenu));
+    return;
+  }
+  OpenRow(row);
+}
+
+ListMenuFacts ImageListPanel::MenuFacts() const {
+  ListMenuFacts facts;
+  facts.mode = list_->mode();
+  const QVector<int> rows = view_->SelectedRows();
+  facts.selectedCount = static_cast<int>(rows.size());
+  facts.subAlbumOpen = store_.SubAlbumOpen();
+  facts.slideShowRunning = slideShowRunning_;
+  if (rows.isEmpty()) return facts;
+  const std::string_view name = list_->entries().NameAt(rows.front());
+  const std::string_view value = list_->entries().ValueAt(rows.front());
+  if (facts.mode == ListMode::kPageList) {
+    facts.firstKind = ListMenuFacts::Kind::kPage;
+    facts.pageHasContent = store_.PageCover(name, value).hasContent;
+    facts.pageUsedInOtherYears = store_.PageUsedInOtherYears(name, store_.loadedYear());
+    facts.coverIsPath = value.find(".alb") == std::string_view::npos;
+  } else {
+    facts.firstKind = name.starts_with("@") ? ListMenuFacts::Kind::kSubAlbum
+                                            : ListMenuFacts::Kind::kFile;
+  }
+  return facts;
+}
+
+void ImageListPanel::SetSlideShowRunning(bool running) {
+  slideShowRunning_ = running;
+  view_->SetDragAllowed(!running);
 }
 
 void ImageListPanel::GoBack() {

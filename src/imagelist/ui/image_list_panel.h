@@ -12,6 +12,7 @@
 #include "imagelist/folder_walk.h"
 #include "imagelist/image_list.h"
 #include "imagelist/list_selection.h"
+#include "imagelist/page_menu_rules.h"
 #include "imagelist/ui/image_list_delegate.h"
 #include "images/thumbnail_request.h"
 
@@ -24,6 +25,7 @@ namespace lumidex {
 class AlbumStore;
 class ImageListModel;
 class ListView2;
+class ListPopupMenu;
 class ListWorkerTimer;
 class LongOperation;
 class MemoPanel;
@@ -82,7 +84,10 @@ class ImageListPanel : public QWidget {
 
   // ---- Operations (list buttons, menus, keys) ----
 
-  void OpenRow(int row);          // double click, Enter, "開く"
+  void OpenRow(int row);          // double click, Enter
+  // The menu's open item: pages and sub-albums open, a file's folder is
+  // shown in the file browser.
+  void OpenFromMenu(int row);
   void GoBack();                  // "戻る", Backspace
   void ApplyChanges();            // "適用"
   void RevertChanges();           // "元に戻す(&U)"
@@ -99,8 +104,14 @@ class ImageListPanel : public QWidget {
   // Double click on empty space: selects a group (see SelectGroup).
   void SelectGroupOf(bool altHeld);
 
+  // The facts the popup menu goes by, for the current selection.
+  ListMenuFacts MenuFacts() const;
+  // Whether a slide show runs (the menu and drags are then limited).
+  void SetSlideShowRunning(bool running);
+
   // ---- Parts, for the window and for tests ----
 
+  ListPopupMenu* popupMenu() const { return menu_; }
   ImageList& list() { return *list_; }
   ListView2* view() const { return view_; }
   MemoPanel* memo() const { return memo_; }
@@ -170,6 +181,8 @@ class ImageListPanel : public QWidget {
   QCheckBox* exifBox_ = nullptr;
   ListView2* view_ = nullptr;
   MemoPanel* memo_ = nullptr;
+  ListPopupMenu* menu_ = nullptr;
+  bool slideShowRunning_ = false;
 
   Settings settings_;
   ListLook look_;

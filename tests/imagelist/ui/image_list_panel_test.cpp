@@ -9,6 +9,7 @@
 
 #include "album/album_text.h"
 #include "imagelist/grp_update_thread.h"
+#include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/memo_panel.h"
 #include "list_test_album.h"
@@ -224,6 +225,34 @@ class ImageListPanelTest : public QObject {
     emit panel.view()->itemClicked(3);
     panel.SelectGroupOf(false);
     QCOMPARE(panel.view()->SelectedRows(), QVector<int>{3});
+  }
+
+  void PopupMenuFollowsTheSelectionAndRunsTheOperations() {
+    auto scene = MakeScene();
+    FillPage(*scene);
+    scene->panel = scene->album.MakePanel();
+    ImageListPanel& panel = *scene->panel;
+    panel.ShowCurrent();
+    panel.view()->SelectAndShow(0);
+    ListPopupMenu& menu = *panel.popupMenu();
+    menu.Prepare(panel.MenuFacts());
+    QCOMPARE(menu.openAction()->text(), QStringLiteral("ページを開く"));
+    QVERIFY(menu.openAction()->isEnabled());
+    QVERIFY(!menu.renameAction()->isVisible());
+    menu.openAction()->trigger();
+    QCOMPARE(panel.list().mode(), ListMode::kContainer);
+    panel.view()->SelectAndShow(RowOf(panel, "@03/15旅行"));
+    menu.Prepare(panel.MenuFacts());
+    QCOMPARE(menu.openAction()->text(), QStringLiteral("サブアルバムを開く"));
+    QVERIFY(menu.renameAction()->isVisible());
+    scene->album.prompts.answerYes = true;
+    menu.deleteAction()->trigger();
+    QCOMPARE(scene->album.prompts.questions.back().second, std::string("サブアルバムの削除確認"));
+    QCOMPARE(RowOf(panel, "@03/15旅行"), -1);
+    panel.SetSlideShowRunning(true);
+    panel.view()->SelectAndShow(0);
+    menu.Prepare(panel.MenuFacts());
+    QVERIFY(!menu.deleteAction()->isEnabled());
   }
 
   void BackspaceGoesBackAndEnterOpens() {

@@ -1,0 +1,49 @@
+#include "imagelist/page_menu_rules.h"
+
+namespace lumidex {
+
+ListMenuItems ListMenuFor(const ListMenuFacts& facts) {
+  using Kind = ListMenuFacts::Kind;
+  ListMenuItems items;
+  const bool containerOpen = facts.mode == ListMode::kContainer;
+  const bool pageList = facts.mode == ListMode::kPageList;
+  const bool selection = facts.selectedCount > 0;
+  switch (facts.firstKind) {
+    case Kind::kPage:
+      items.openText = "ページを開く";
+      items.openEnabled = facts.pageHasContent;
+      break;
+    case Kind::kSubAlbum:
+      items.openText = "サブアルバムを開く";
+      items.openEnabled = true;
+      break;
+    case Kind::kFile:
+      items.openText = "エクスプローラ";
+      items.openEnabled = true;
+      break;
+    case Kind::kNone:
+      break;
+  }
+  items.openVisible = selection && facts.firstKind != Kind::kNone;
+  items.createSubAlbum = !facts.subAlbumOpen && facts.mode != ListMode::kFolder;
+  items.rename = containerOpen;
+  items.renameEnabled = containerOpen && selection && !facts.slideShowRunning;
+  items.editComment = containerOpen;
+  items.revert = containerOpen;
+  items.remove = facts.mode != ListMode::kFolder;
+  const bool deletablePage = !facts.pageUsedInOtherYears || facts.coverIsPath;
+  items.removeEnabled =
+      items.remove && selection && !facts.slideShowRunning && (!pageList || deletablePage);
+  return items;
+}
+
+CalendarDayMenu CalendarDayMenuFor(const CalendarDayFacts& facts) {
+  CalendarDayMenu menu;
+  if (!facts.inShownYear) return menu;
+  menu.createPage = !facts.hasPage;
+  menu.createSubAlbum = facts.hasPage;
+  menu.remove = facts.hasPage && (!facts.usedInOtherYears || facts.coverIsPath);
+  return menu;
+}
+
+}  // namespace lumidex

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+
+#include "imagelist/entry_list.h"
+
+namespace lumidex {
+
+// What the list's popup menu knows about the moment it opens.
+struct ListMenuFacts {
+  ListMode mode = ListMode::kPageList;
+  int selectedCount = 0;
+  // The first selected line: a page of the page list, a "@" entry or a file.
+  enum class Kind { kNone, kPage, kSubAlbum, kFile } firstKind = Kind::kNone;
+  bool pageHasContent = false;      // the page's cover choice reports content
+  bool pageUsedInOtherYears = false;
+  bool coverIsPath = false;         // the page's cover value is a file path
+  bool subAlbumOpen = false;
+  bool slideShowRunning = false;
+};
+
+// The page and sub-album commands of the list's popup menu and whether each
+// is shown and enabled.
+struct ListMenuItems {
+  std::string openText;  // "ページを開く", "サブアルバムを開く" or "エクスプローラ"
+  bool openVisible = false;
+  bool openEnabled = false;
+  bool createSubAlbum = false;  // "サブアルバムの作成"
+  bool rename = false;          // "名前" (shown)
+  bool renameEnabled = false;
+  bool remove = false;          // "削除(&D)" (shown)
+  bool removeEnabled = false;
+  bool editComment = false;     // "コメントの編集"
+  bool revert = false;          // "元に戻す(&U)"
+  bool operator==(const ListMenuItems&) const = default;
+};
+
+// The menu for `facts`: the first item is named after the first selected
+// line and enabled for a page only when it has content; "サブアルバムの作成"
+// only while no sub-album is open; "名前", "コメントの編集" and "元に戻す(&U)"
+// only while a page or sub-album is open; "削除(&D)" and "名前" need a
+// selection and no running slide show, and in the page list "削除(&D)" is
+// offered only for a page no other year uses (or whose cover is a path).
+ListMenuItems ListMenuFor(const ListMenuFacts& facts);
+
+// What the calendar's day menu knows about the day.
+struct CalendarDayFacts {
+  bool inShownYear = false;  // neighbouring months' days of another year are not
+  bool hasPage = false;      // the page index has the day's "mm/dd"
+  bool usedInOtherYears = false;
+  bool coverIsPath = false;
+};
+
+// The page commands of the calendar's day menu.
+struct CalendarDayMenu {
+  bool createPage = false;      // "アルバムにページを作成"
+  bool createSubAlbum = false;  // "サブアルバムの作成"
+  bool remove = false;          // "削除(&D)"
+  bool operator==(const CalendarDayMenu&) const = default;
+};
+
+// Days of the shown year only: "アルバムにページを作成" without a page,
+// "サブアルバムの作成" with one, "削除(&D)" for a page no other year uses (or
+// whose cover is a path).
+CalendarDayMenu CalendarDayMenuFor(const CalendarDayFacts& facts);
+
+}  // namespace lumidex
