@@ -59,6 +59,9 @@ int AlbumProgram::Run(QApplication& app) {
   }
   window_->SetExitSteps(this);
   const int code = app.exec();
+  // The loop can also end without the window being closed (the session
+  // ends); the album and the settings are saved all the same.
+  if (!window_->exitRan()) RunExit(*this);
   // The documents are freed without saving: the exit already saved them.
   window_.reset();
   album_.reset();

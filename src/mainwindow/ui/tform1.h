@@ -62,6 +62,8 @@ class TForm1 : public QMainWindow {
   // The steps run when the window is asked to close; without them the window
   // simply closes. Not owned; must outlive the window's close.
   void SetExitSteps(ExitSteps* steps) { exitSteps_ = steps; }
+  // True once the window closed and ran its exit steps.
+  bool exitRan() const { return exited_; }
 
   // Replaces the placeholder named `objectName` by `view`, which takes over
   // its name, place and visibility; the window owns `view` from then on.

@@ -291,9 +291,11 @@ class TForm1Test : public QObject {
     QVERIFY(!window_->close());
     QVERIFY(window_->isVisible());
     QCOMPARE(exit.exits, 0);
+    QVERIFY(!window_->exitRan());
     exit.allowClose = true;
     QVERIFY(window_->close());
     QCOMPARE(exit.exits, 1);
+    QVERIFY(window_->exitRan());
     window_->show();  // a second close does not run the exit again
     QVERIFY(window_->close());
     QCOMPARE(exit.exits, 1);
