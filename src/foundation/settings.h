@@ -7,8 +7,8 @@ namespace lumidex {
 
 // Every user setting of the program, typed, with the value held when the
 // stored value is absent. The window holds one Settings for the whole run:
-// filled at start by LoadSettings (settings_store.h), read and changed in
-// memory by every part of the program, written back at exit by
+// filled at start by LoadSettings (settings_load_store.h), read and changed
+// in memory by every part of the program, written back at exit by
 // StoreSettings. Each field names its stored value in quotes; "bool" values
 // are stored as the integers 0 and 1 (any non-zero reads as true), "int"
 // values as 32-bit integers, texts and lists as strings (a list as its lines
