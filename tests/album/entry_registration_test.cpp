@@ -215,6 +215,37 @@ TEST_F(RegistrationTest, AlbumInformationNamingAFileOutsideTheAlbumIsRejected) {
   EXPECT_EQ(added.value().subAlbums, 1);
 }
 
+TEST_F(RegistrationTest, ASubAlbumPastedIntoAnOpenPageCountsAsASubAlbumWithItsFiles) {
+  WriteAlbum(SubPath("2013"), "[06/01花]\r\n/s/m.jpg=\r\n/s/n.jpg=\r\n/s/o.jpg=\r\n");
+  OpenSample();
+  ASSERT_TRUE(store->OpenPage("03/15").ok());
+  auto added = reg->AddToContainer({"@201306/01花=春"}, IncomingKind::kAlbumInfo);
+  ASSERT_TRUE(added.ok());
+  EXPECT_EQ(added.value().files, 0);
+  EXPECT_EQ(added.value().subAlbums, 1);
+  EXPECT_EQ(added.value().subAlbumFiles, 3);
+  EXPECT_EQ(store->Lines().back(), "@03/15花=春");
+  const GRPDATA* summary = store->FindSummary("03/15");
+  ASSERT_NE(summary, nullptr);
+  EXPECT_EQ(summary->imageCount, 2);
+  EXPECT_EQ(summary->subAlbumCount, 2);
+  EXPECT_EQ(summary->subAlbumImageCount, 5);
+  EXPECT_THAT(ReadAlbum(SubPath("2014")), HasSubstr("[03/15花]\r\n/s/m.jpg=\r\n"));
+}
+
+TEST_F(RegistrationTest, SubAlbumsOfALargeBatchAreCopiedToo) {
+  WriteAlbum(SubPath("2013"), "[06/01花]\r\n/s/m.jpg=\r\n");
+  OpenSample();
+  std::vector<std::string> lines{"@201306/01花="};
+  for (int i = 0; i < 120; ++i) lines.push_back("/x/" + std::to_string(i) + ".jpg=");
+  auto added = reg->AddToPage("04/01", lines, IncomingKind::kAlbumInfo);
+  ASSERT_TRUE(added.ok());
+  EXPECT_EQ(added.value().files, 120);
+  EXPECT_EQ(added.value().subAlbums, 1);
+  EXPECT_EQ(store->yearDocument().SectionLines("04/01").back(), "@04/01花=");
+  EXPECT_THAT(store->subAlbumDocument().SectionLines("04/01花"), ElementsAre("/s/m.jpg="));
+}
+
 TEST(AlbumInfoLineTest, SubAlbumLinesCarryTheirYear) {
   EXPECT_EQ(ToAlbumInfoLine("@03/15旅行=c", "2013"), "@201303/15旅行=c");
   EXPECT_EQ(ToAlbumInfoLine("/p/a.jpg=c", "2013"), "/p/a.jpg=c");
