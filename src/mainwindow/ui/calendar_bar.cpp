@@ -13,6 +13,12 @@ CalendarBar::CalendarBar(QWidget* parent) : QWidget(parent), strip_(1, ColourSch
   setObjectName(QStringLiteral("CalendarBar"));
   setFixedHeight(kHeight);
   strip_.fill(QColor(221, 221, 221));
+  // The buttons' captions sit on the middle tone of the strip in every
+  // scheme, where white reads best.
+  QPalette captions = palette();
+  captions.setColor(QPalette::ButtonText, Qt::white);
+  captions.setColor(QPalette::WindowText, Qt::white);
+  setPalette(captions);
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 1, 2, 1);
