@@ -15,9 +15,7 @@
 #include "album/album_path.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
-#include "album/page_operations.h"
 #include "foundation/long_operation.h"
-#include "imagelist/block_move.h"
 #include "imagelist/file_date_text.h"
 #include "imagelist/grp_update_thread.h"
 #include "imagelist/item_geometry.h"
@@ -33,14 +31,15 @@
 #include "images/thumbnail_cache.h"
 #include "images/thumbnail_maker.h"
 #include "platform/ui/qt_bridge.h"
-#include "platform/ui/shell_services.h"
 
 namespace lumidex {
 namespace {
 
 // How long one worker step may prepare visible items: a screenful of cached
 // thumbnails is ready in a step or two while the window still answers.
-constexpr int kRangeBudgetMs = 8;
+constexpr int kRangeBudgetMs = 12;
+// How long a reading of the system's memory load is used.
+constexpr int64_t kMemoryLoadIntervalMs = 500;
 
 // Progress for a folder walk when the window gave none: never aborts.
 class SilentProgress final : public LongOperation {
@@ -132,7 +131,16 @@ ItemDataSources ImageListPanel::MakeSources() {
   sources.cachedBytes = [this](const std::string& path) { return pipeline_->CachedBytes(path); };
   sources.listThumbnail = [this](const std::string& path) { return pipeline_->Request(path); };
   sources.makerBusy = [this] { return pipeline_->Busy(); };
-  sources.memoryLoadPercent = [] { return SystemMemoryLoadPercent(); };
+  // The memory load changes slowly; reading it for every item of a large
+  // page would cost more than the item itself.
+  sources.memoryLoadPercent = [this] {
+    const int64_t now = SteadyWorkerClock().NowMs();
+    if (memoryLoadAt_ < 0 || now - memoryLoadAt_ >= kMemoryLoadIntervalMs) {
+      memoryLoad_ = SystemMemoryLoadPercent();
+      memoryLoadAt_ = now;
+    }
+    return memoryLoad_;
+  };
   sources.memoryCacheIndicator = [this](bool on) { emit memoryCacheIndicator(on); };
   return sources;
 }
@@ -332,6 +340,10 @@ void ImageListPanel::Refresh(bool fresh) {
   } else {
     view_->verticalScrollBar()->setValue(scroll);
   }
+  // The layout is done in one pass, so the visible range is known now: the
+  // worker starts on it without waiting for a paint.
+  view_->doItemsLayout();
+  view_->HintVisibleRange();
   UpdateHeading();
   emit contentChanged();
 }
@@ -427,186 +439,6 @@ void ImageListPanel::SelectGroupOf(bool altHeld) {
                                  : FileDateText(std::string(entries.NameAt(row))).empty();
       });
   view_->SelectRows(QVector<int>(rows.begin(), rows.end()));
-}
-
-// ---- Operations ----
-
-void ImageListPanel::Report(const Status& status) {
-  if (!status.ok()) emit operationFailed(ToQString(status.message()));
-}
-
-std::vector<size_t> ImageListPanel::Selection() const {
-  std::vector<size_t> rows;
-  for (const int row : view_->SelectedRows()) rows.push_back(static_cast<size_t>(row));
-  return rows;
-}
-
-void ImageListPanel::OpenRow(int row) {
-  if (row < 0 || row >= list_->size()) return;
-  if (!folder_.empty()) {
-    // Folder mode: the files are not album entries; open them directly.
-    platform::OpenWithSystem(ToQString(list_->entries().NameAt(row)));
-    return;
-  }
-  const bool wasOpen = store_.PageOpen();
-  const bool wasSubAlbum = store_.SubAlbumOpen();
-  const std::string section = store_.currentSection();
-  Position before{view_->verticalScrollBar()->value(), view_->SelectedRows()};
-  PauseWorker();
-  Report(operations_.OpenEntry(static_cast<size_t>(row), PageOperations::OpenHow::kDoubleClick));
-  const bool opened = store_.PageOpen() != wasOpen || store_.SubAlbumOpen() != wasSubAlbum ||
-                      store_.currentSection() != section;
-  if (opened) positions_.push_back(before);
-  SyncWithStore();
-}
-
-void ImageListPanel::OpenFromMenu(int row) {
-  if (row < 0 || row >= list_->size() || !folder_.empty()) return;
-  if (list_->mode() == ListMode::kContainer && !list_->entries().NameAt(row).starts_with("@")) {
-    Report(operations_.OpenEntry(static_cast<size_t>(row), PageOperations::OpenHow::kMenu));
-    return;
-  }
-  OpenRow(row);
-}
-
-ListMenuFacts ImageListPanel::MenuFacts() const {
-  ListMenuFacts facts;
-  facts.mode = list_->mode();
-  const QVector<int> rows = view_->SelectedRows();
-  facts.selectedCount = static_cast<int>(rows.size());
-  facts.subAlbumOpen = store_.SubAlbumOpen();
-  facts.slideShowRunning = slideShowRunning_;
-  if (rows.isEmpty()) return facts;
-  const std::string_view name = list_->entries().NameAt(rows.front());
-  const std::string_view value = list_->entries().ValueAt(rows.front());
-  if (facts.mode == ListMode::kPageList) {
-    facts.firstKind = ListMenuFacts::Kind::kPage;
-    facts.pageHasContent = store_.PageCover(name, value).hasContent;
-    facts.pageUsedInOtherYears = store_.PageUsedInOtherYears(name, store_.loadedYear());
-    facts.coverIsPath = value.find(".alb") == std::string_view::npos;
-  } else {
-    facts.firstKind = name.starts_with("@") ? ListMenuFacts::Kind::kSubAlbum
-                                            : ListMenuFacts::Kind::kFile;
-  }
-  return facts;
-}
-
-void ImageListPanel::SetSlideShowRunning(bool running) {
-  slideShowRunning_ = running;
-  view_->SetDragAllowed(!running);
-}
-
-void ImageListPanel::GoBack() {
-  PauseWorker();
-  if (!folder_.empty()) {
-    folder_.clear();
-    ShowCurrent();
-    return;
-  }
-  if (!store_.PageOpen()) {
-    SyncWithStore();
-    return;
-  }
-  const Status status = store_.GoBack(false);
-  Report(status);
-  ShowCurrent();
-  if (status.ok() && !positions_.empty()) {
-    const Position where = positions_.back();
-    positions_.pop_back();
-    view_->doItemsLayout();
-    view_->SelectRows(where.selection);
-    view_->verticalScrollBar()->setValue(where.scroll);
-  }
-}
-
-void ImageListPanel::ApplyChanges() {
-  if (!store_.PageOpen()) return;
-  Report(operations_.ApplyChanges());
-  SyncWithStore();
-}
-
-void ImageListPanel::RevertChanges() {
-  if (!store_.PageOpen()) return;
-  PauseWorker();
-  operations_.RevertChanges();
-  SyncWithStore();
-}
-
-void ImageListPanel::CreatePage(const std::string& page) {
-  Report(operations_.CreatePage(page));
-  SyncWithStore();
-}
-
-void ImageListPanel::CreateSubAlbum(const std::string& page) {
-  std::string target = page;
-  if (target.empty()) {
-    if (store_.PageOpen()) {
-      target = store_.openPage();
-    } else {
-      const QVector<int> rows = view_->SelectedRows();
-      if (rows.isEmpty() || list_->mode() != ListMode::kPageList) return;
-      target = std::string(list_->entries().NameAt(rows.front()));
-    }
-  }
-  PauseWorker();
-  Report(operations_.CreateSubAlbum(target));
-  SyncWithStore();
-  // On the open page the new entry is the last line: select and show it.
-  std::string prefix = "@";
-  prefix += target;
-  const int last = list_->size() - 1;
-  if (store_.PageOpen() && last >= 0 && list_->entries().NameAt(last).starts_with(prefix) &&
-      store_.modified()) {
-    view_->SelectAndShow(last);
-  }
-}
-
-void ImageListPanel::RenameSelected() {
-  if (!store_.PageOpen() || !folder_.empty()) return;
-  const std::vector<size_t> selection = Selection();
-  if (selection.empty()) return;
-  PauseWorker();
-  Report(operations_.RenameEntries(selection));
-  SyncWithStore();
-}
-
-void ImageListPanel::DeleteSelected() {
-  if (!folder_.empty()) return;
-  const std::vector<size_t> selection = Selection();
-  if (selection.empty()) return;
-  PauseWorker();
-  Report(operations_.DeleteEntries(selection));
-  view_->clearSelection();
-  SyncWithStore();
-}
-
-void ImageListPanel::DeleteCalendarPage(const std::string& page) {
-  PauseWorker();
-  Report(operations_.DeleteCalendarPage(page));
-  SyncWithStore();
-}
-
-void ImageListPanel::SetCommentOfSelection(const QString& text) {
-  if (!store_.PageOpen() || !folder_.empty()) return;
-  const std::vector<size_t> selection = Selection();
-  if (selection.empty()) return;
-  operations_.SetComment(selection, ToStdString(text));
-  SyncWithStore();
-}
-
-void ImageListPanel::MoveSelection(const QVector<int>& selected, int target) {
-  if (list_->mode() != ListMode::kContainer || !store_.PageOpen()) return;
-  const std::optional<BlockMove> move =
-      MoveSelectedBlock(list_->size(), std::vector<int>(selected.begin(), selected.end()), target);
-  if (!move) return;
-  std::vector<std::string> lines;
-  lines.reserve(move->order.size());
-  for (const int from : move->order) lines.push_back(store_.Lines()[static_cast<size_t>(from)]);
-  store_.SetLines(std::move(lines));
-  list_->entries().Permute(move->order);
-  model_->RedrawAll();
-  view_->SelectRows(QVector<int>(move->selection.begin(), move->selection.end()));
-  view_->viewport()->update();
 }
 
 }  // namespace lumidex

@@ -191,6 +191,8 @@ class ImageListPanel : public QWidget {
   std::string folder_;        // the folder shown in folder mode
   std::vector<Position> positions_;  // where the list stood before each open
   bool workerStarted_ = false;
+  int memoryLoad_ = 0;
+  int64_t memoryLoadAt_ = -1;
 };
 
 }  // namespace lumidex

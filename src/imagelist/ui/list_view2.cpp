@@ -43,8 +43,9 @@ ListView2::ListView2(const ImageList& list, QWidget* parent) : QListView(parent)
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setMovement(QListView::Static);
   setResizeMode(QListView::Adjust);
-  setLayoutMode(QListView::Batched);
-  setBatchSize(200);
+  // With uniform item sizes one pass lays out ten thousand items at once, so
+  // the scroll range and the visible range are right from the first paint.
+  setLayoutMode(QListView::SinglePass);
   setDragDropMode(QAbstractItemView::DragDrop);
   setAcceptDrops(true);
   setDropIndicatorShown(false);
