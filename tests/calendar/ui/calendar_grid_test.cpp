@@ -128,6 +128,18 @@ class CalendarGridTest : public QObject {
     emit list->activated(0);
     QCOMPARE(f.calendar.state().selectedDay, std::string("2012/08/02"));
     QCOMPARE(list->currentIndex(), 0);
+    // Dropping the list down asks for the items again.
+    int asked = 0;
+    f.controller.SetYearListProvider([&asked] {
+      ++asked;
+      return std::vector<std::string>{"2012年 （3枚）", "2013年 （0枚）", "2014年 （1,234枚）"};
+    });
+    asked = 0;
+    list->showPopup();
+    QCOMPARE(asked, 1);
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->currentIndex(), 0);
+    list->hidePopup();
   }
 
   void dayLineFollowsTheSelection() {
