@@ -142,6 +142,28 @@ class ImageListPanelTest : public QObject {
     QVERIFY(year.find(scene->c) == std::string::npos);
   }
 
+  void DeleteAndCommentAddressTheSelectedLineNotItsFirstTwin() {
+    auto scene = MakeScene();
+    AlbumStore& store = *scene->album.store;
+    QVERIFY(scene->album.operations->CreatePage("06/01").ok());
+    QVERIFY(store.SaveSection("06/01", {scene->a + "=one", scene->a + "=two", scene->b + "="}, false)
+                .ok());
+    store.RebuildSummaries();
+    scene->panel = scene->album.MakePanel();
+    ImageListPanel& panel = *scene->panel;
+    panel.ShowCurrent();
+    panel.OpenRow(0);
+    panel.view()->SelectAndShow(1);
+    panel.SetCommentOfSelection(QStringLiteral("二"));
+    QCOMPARE(panel.list().entries().line(0), scene->a + "=one");
+    QCOMPARE(panel.list().entries().line(1), scene->a + "=二");
+    scene->album.prompts.answerYes = true;
+    panel.DeleteSelected();
+    QCOMPARE(panel.list().size(), 2);
+    QCOMPARE(panel.list().entries().line(0), scene->a + "=one");
+    QCOMPARE(store.Lines(), panel.list().entries().lines());
+  }
+
   void DeclinedDeleteChangesNothing() {
     auto scene = MakeScene();
     FillPage(*scene);
