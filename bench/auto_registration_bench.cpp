@@ -19,8 +19,8 @@
 #include "album/album_store.h"
 #include "filetools/auto_registration.h"
 #include "foundation/app_environment.h"
-#include "images/exif_reader.h"
 #include "imagelist/folder_walk.h"
+#include "images/exif_reader.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ class NoProgress : public lumidex::LongOperation {
 
 int main() {
   namespace fs = std::filesystem;
-  const fs::path base = fs::temp_directory_path() / ("lumidex-autoreg-bench-" + std::to_string(::getpid()));
+  const fs::path base =
+      fs::temp_directory_path() / ("lumidex-autoreg-bench-" + std::to_string(::getpid()));
   const fs::path tree = base / "tree";
   int files = 0;
   for (int folder = 0; folder < 200; ++folder) {
@@ -96,7 +97,7 @@ int main() {
   long long bytes = 0;
   int walked = 0;
   lumidex::WalkFolder(tree.string(), {}, [&](const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     if (::stat(path.c_str(), &info) == 0) bytes += info.st_size;
     ++walked;
     return true;

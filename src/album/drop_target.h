@@ -25,10 +25,10 @@ struct DropPlace {
 // What the window does with the dropped paths.
 struct DropAction {
   enum class Kind {
-    kIgnore,              // nothing; the drop is still finished
-    kFreeLayoutText,      // paste the paths, joined with CR LF, as free layout text
-    kAddToContainer,      // add to the open page or sub-album
-    kAddToPage,           // register on `page` (creating it first when `createPage`)
+    kIgnore,          // nothing; the drop is still finished
+    kFreeLayoutText,  // paste the paths, joined with CR LF, as free layout text
+    kAddToContainer,  // add to the open page or sub-album
+    kAddToPage,       // register on `page` (creating it first when `createPage`)
   };
   Kind kind = Kind::kIgnore;
   std::string page;

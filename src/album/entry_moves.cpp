@@ -91,4 +91,3 @@ std::vector<std::string> CutLines(std::vector<std::string>& lines,
 }
 
 }  // namespace lumidex
-

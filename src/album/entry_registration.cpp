@@ -26,8 +26,10 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 }  // namespace
 
 std::string UnstorablePathsMessage(int count) {
-  return FormatMessage("名前に '=' や改行を含むファイル、文字コードが正しくない名前のファイルは登録できません。（%s 個）",
-                       {std::to_string(count)});
+  return FormatMessage(
+      "名前に '=' や改行を含むファイル、文字コードが正しくない名前のファイルは登録できません。（%s "
+      "個）",
+      {std::to_string(count)});
 }
 
 void RecountPage(AlbumStore& store, std::string_view page) {
@@ -39,8 +41,8 @@ EntryRegistration::EntryRegistration(AlbumStore& store, FileTypeLists& types,
                                      RegistrationPrompts& prompts, FolderSearch searchFolder)
     : store_(store), types_(types), prompts_(prompts), searchFolder_(std::move(searchFolder)) {}
 
-Status EntryRegistration::Collect(const std::string& line, IncomingKind kind,
-                                  std::string_view page, bool allowSubAlbums, EntryNameSet& names,
+Status EntryRegistration::Collect(const std::string& line, IncomingKind kind, std::string_view page,
+                                  bool allowSubAlbums, EntryNameSet& names,
                                   RegistrabilityCheck& check, Collected& out) {
   if (kind == IncomingKind::kAlbumInfo && IsSubAlbumEntry(line)) {
     if (!allowSubAlbums) return Status::Ok();
@@ -106,15 +108,15 @@ void EntryRegistration::Finish(const Collected& collected, std::string_view page
 }
 
 Result<RegistrationTally> EntryRegistration::AddToContainer(const std::vector<std::string>& lines,
-                                                             IncomingKind kind) {
+                                                            IncomingKind kind) {
   if (!store_.PageOpen()) return Status::Error("ページが開かれていません。");
   std::vector<std::string> result = store_.Lines();
   EntryNameSet names(result);
   RegistrabilityCheck check(types_, prompts_);
   Collected collected;
   for (const auto& line : lines) {
-    Status s = Collect(line, kind, store_.openPage(), !store_.SubAlbumOpen(), names, check,
-                       collected);
+    Status s =
+        Collect(line, kind, store_.openPage(), !store_.SubAlbumOpen(), names, check, collected);
     if (!s.ok()) return s;
   }
   const size_t before = result.size();
@@ -136,8 +138,8 @@ Result<RegistrationTally> EntryRegistration::AddToContainer(const std::vector<st
 }
 
 Result<RegistrationTally> EntryRegistration::AddToPage(std::string_view page,
-                                                        const std::vector<std::string>& lines,
-                                                        IncomingKind kind) {
+                                                       const std::vector<std::string>& lines,
+                                                       IncomingKind kind) {
   if (!IsPageKey(page)) return Status::Error("ページの日付が正しくありません。");
   if (store_.PageOpen()) return Status::Error("ページが開かれています。");
   if (!store_.HasYear()) return Status::Error("年が読み込まれていません。");
@@ -197,7 +199,7 @@ Result<std::vector<size_t>> EntryRegistration::InsertEntries(size_t before,
       }
       if (!check.IsRegistrable(path)) continue;
       entry = kind == IncomingKind::kAlbumInfo && line.find('=') != std::string::npos ? line
-                                                                                       : path + "=";
+                                                                                      : path + "=";
     }
     if (!names.Insert(std::string(EntryNameOf(entry)))) continue;
     current.insert(current.begin() + static_cast<long>(at), entry);
@@ -220,8 +222,8 @@ std::vector<std::string> EntryRegistration::CutEntries(const std::vector<size_t>
   return cut;
 }
 
-Result<EntryRegistration::CopiedSubAlbum> EntryRegistration::CopySubAlbum(
-    const SubAlbumInfo& info, std::string_view page) {
+Result<EntryRegistration::CopiedSubAlbum> EntryRegistration::CopySubAlbum(const SubAlbumInfo& info,
+                                                                          std::string_view page) {
   const std::string newSection = std::string(page) + std::string(SubAlbumNameOf(info.section));
   std::vector<std::string> lines;
   if (info.year == store_.loadedYear()) {
@@ -232,8 +234,8 @@ Result<EntryRegistration::CopiedSubAlbum> EntryRegistration::CopySubAlbum(
       store_.ChangeSubAlbumDocument([&](TMemIniFile& doc) { doc.DropSection(info.section); });
     }
   } else {
-    auto opened = TMemIniFile::Open(store_.folders().photoDir + info.year + "S.ini",
-                                    store_.fileStore());
+    auto opened =
+        TMemIniFile::Open(store_.folders().photoDir + info.year + "S.ini", store_.fileStore());
     if (!opened.ok()) return opened.status();
     TMemIniFile& source = *opened.value();
     lines = source.SectionLines(info.section);

@@ -27,15 +27,19 @@ int RunAutoRegister(const std::vector<std::string>& args, CliIo& io);
 
 constexpr const char* kAddUsage =
     "  lumidex-cli add YYYY/MM/DD PATH...    register files and folders on the page of that day\n"
-    "                                        (as a drop on the day; the page is created when missing)\n";
+    "                                        (as a drop on the day; the page is created when "
+    "missing)\n";
 constexpr const char* kAutoUsage =
-    "  lumidex-cli auto-register DIR [--exif-dates] [--subalbums-by-folder] [--root-folder-too] [--hidden]\n"
-    "                                        register every picture below DIR on the page of its date;\n"
+    "  lumidex-cli auto-register DIR [--exif-dates] [--subalbums-by-folder] [--root-folder-too] "
+    "[--hidden]\n"
+    "                                        register every picture below DIR on the page of its "
+    "date;\n"
     "                                        prints yyyy/mm/dd TAB entries added, per page\n";
 
 const CliRegistration kAdd({"add", kAddUsage, "register files on a page", RunAdd});
 const CliRegistration kAuto({"auto-register", kAutoUsage,
-                             "register a folder's pictures by shooting or file date", RunAutoRegister});
+                             "register a folder's pictures by shooting or file date",
+                             RunAutoRegister});
 
 int Fail(CliIo& io, std::string_view message) {
   io.err << "lumidex-cli: " << message << "\n";
@@ -120,14 +124,15 @@ int RunAdd(const std::vector<std::string>& args, CliIo& io) {
   if (album == nullptr) return kExitFailed;
   AlbumStore& store = *album->store;
   const std::string page = args[0].substr(5);
-  const DropAction action = RouteDrop(
-      {DropControl::kCalendar, page, false, store.pageIndex().HasKey("DATA", page)});
+  const DropAction action =
+      RouteDrop({DropControl::kCalendar, page, false, store.pageIndex().HasKey("DATA", page)});
   std::vector<std::string> paths;
   for (size_t i = 1; i < args.size(); ++i) paths.push_back(AbsolutePath(args[i]));
   CliRegistrationPrompts prompts(io);
   EntryRegistration registration(store, album->env->types, prompts,
                                  MakeFolderSearch(album->env->types, false));
-  Result<RegistrationTally> tally = registration.AddToPage(action.page, paths, IncomingKind::kPaths);
+  Result<RegistrationTally> tally =
+      registration.AddToPage(action.page, paths, IncomingKind::kPaths);
   const Status closed = store.Close();
   if (!tally.ok()) return Fail(io, tally.status().message());
   if (!closed.ok()) return Fail(io, closed.message());
@@ -137,7 +142,7 @@ int RunAdd(const std::vector<std::string>& args, CliIo& io) {
 
 std::string TodayText() {
   const time_t now = std::time(nullptr);
-  struct tm local{};
+  struct tm local {};
   localtime_r(&now, &local);
   char text[32];
   std::snprintf(text, sizeof text, "%04d/%02d/%02d", local.tm_year + 1900, local.tm_mon + 1,
@@ -171,9 +176,11 @@ int RunAutoRegister(const std::vector<std::string>& args, CliIo& io) {
   Result<AutoRegisterReport> report = registration.Run(AbsolutePath(root), options, progress);
   const Status closed = album->store->Close();
   if (!report.ok()) return Fail(io, report.status().message());
-  for (const auto& [date, count] : report.value().addedPerDate) io.out << date << "\t" << count << "\n";
+  for (const auto& [date, count] : report.value().addedPerDate)
+    io.out << date << "\t" << count << "\n";
   io.err << HitFilesText(report.value().hitFiles) << "\n";
-  if (report.value().unstorable > 0) io.err << UnstorablePathsMessage(report.value().unstorable) << "\n";
+  if (report.value().unstorable > 0)
+    io.err << UnstorablePathsMessage(report.value().unstorable) << "\n";
   for (const auto& message : report.value().saveErrors) io.err << message << "\n";
   if (!closed.ok()) return Fail(io, closed.message());
   return report.value().saveErrors.empty() ? kExitOk : kExitFailed;

@@ -11,8 +11,8 @@
 #include "album/registrable_file.h"
 #include "foundation/file_types.h"
 #include "foundation/message_format.h"
-#include "images/exif_reader.h"
 #include "imagelist/folder_walk.h"
+#include "images/exif_reader.h"
 
 namespace lumidex {
 namespace {
@@ -54,9 +54,9 @@ int AutoRegisterReport::added() const {
 std::string HitFilesText(int count) { return "hit files > " + WithThousandsSeparators(count); }
 
 std::string FileDateText(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return "";
-  struct tm local{};
+  struct tm local {};
   if (localtime_r(&info.st_mtime, &local) == nullptr) return "";
   char text[32];
   std::snprintf(text, sizeof text, "%04d/%02d/%02d", local.tm_year + 1900, local.tm_mon + 1,
@@ -157,10 +157,12 @@ void AutoRegistration::RegisterByDate(const std::string& date, const std::string
       }
     } else {
       if (!store_.yearDocument().HasKey(page, "@" + subSection)) {
-        store_.ChangeYearDocument([&](TMemIniFile& doc) { AddIfAbsent(doc, page, "@" + subSection); });
+        store_.ChangeYearDocument(
+            [&](TMemIniFile& doc) { AddIfAbsent(doc, page, "@" + subSection); });
       }
       if (!store_.subAlbumDocument().HasKey(subSection, path)) {
-        store_.ChangeSubAlbumDocument([&](TMemIniFile& doc) { AddIfAbsent(doc, subSection, path); });
+        store_.ChangeSubAlbumDocument(
+            [&](TMemIniFile& doc) { AddIfAbsent(doc, subSection, path); });
         added = true;
       }
     }

@@ -26,15 +26,15 @@ struct AutoRegisterOptions {
 
 // What one run did.
 struct AutoRegisterReport {
-  int hitFiles = 0;    // files the counting walk found (the progress maximum)
-  int walked = 0;      // files the registration walk visited
+  int hitFiles = 0;  // files the counting walk found (the progress maximum)
+  int walked = 0;    // files the registration walk visited
   // Entries added per date "yyyy/mm/dd" (a file already on its page adds none).
   std::map<std::string, int> addedPerDate;
-  int alreadyThere = 0;  // registrable files that had their entry already
-  int unstorable = 0;    // paths that cannot be entry names (see CanStoreAsKey)
-  int undated = 0;       // files that vanished or have no usable date
-  int unreadableYears = 0;  // files of years whose document could not be read
-  bool stopped = false;  // "中止" was pressed
+  int alreadyThere = 0;                 // registrable files that had their entry already
+  int unstorable = 0;                   // paths that cannot be entry names (see CanStoreAsKey)
+  int undated = 0;                      // files that vanished or have no usable date
+  int unreadableYears = 0;              // files of years whose document could not be read
+  bool stopped = false;                 // "中止" was pressed
   std::vector<std::string> saveErrors;  // messages of documents that could not be saved
 
   int added() const;

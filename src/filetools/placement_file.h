@@ -32,6 +32,7 @@ inline constexpr std::string_view kPlacementPageSection = "file zoon";
 // Returns whether the file had any section. Errors: a page key that is not
 // "mm/dd", a sub-album open, or a document that cannot be saved (the
 // additions then stay in memory, to be saved later).
-Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey, const std::string& folder);
+Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey,
+                             const std::string& folder);
 
 }  // namespace lumidex

@@ -20,7 +20,8 @@ Result<RegistrationTally> PasteEntries(AlbumStore& store, EntryRegistration& reg
 }
 
 Result<RegistrationTally> DropFiles(AlbumStore& store, EntryRegistration& registration,
-                                    const DropAction& action, const std::vector<std::string>& paths) {
+                                    const DropAction& action,
+                                    const std::vector<std::string>& paths) {
   switch (action.kind) {
     case DropAction::Kind::kAddToContainer:
       if (!store.PageOpen()) return RegistrationTally{};
@@ -58,7 +59,8 @@ Result<FolderSearchOutcome> AddFromFolder(AlbumStore& store, EntryRegistration& 
   progress.End();
   outcome.found = static_cast<int>(found.size());
   if (outcome.stopped || found.empty()) return outcome;
-  Result<RegistrationTally> tally = PasteEntries(store, registration, found, IncomingKind::kPaths, page);
+  Result<RegistrationTally> tally =
+      PasteEntries(store, registration, found, IncomingKind::kPaths, page);
   if (!tally.ok()) return tally.status();
   outcome.tally = tally.value();
   return outcome;

@@ -30,7 +30,8 @@ Result<RegistrationTally> PasteEntries(AlbumStore& store, EntryRegistration& reg
 // An ignored drop (and a drop on the free layout, which the window pastes as
 // text itself) adds nothing.
 Result<RegistrationTally> DropFiles(AlbumStore& store, EntryRegistration& registration,
-                                    const DropAction& action, const std::vector<std::string>& paths);
+                                    const DropAction& action,
+                                    const std::vector<std::string>& paths);
 
 // "フォルダから検索": counts the files below `folder` to size the progress,
 // then collects the registrable ones (picture types, and managed types when

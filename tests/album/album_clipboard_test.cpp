@@ -19,8 +19,8 @@ TEST_F(RegistrationTest, AlbumInformationOfAPageTravelsToAnotherYearWithComments
   ASSERT_TRUE(store->SwitchYear("2014/01/01").ok());
   auto added = reg->AddToPage("03/15", ParseAlbumInfoText(text), IncomingKind::kAlbumInfo);
   ASSERT_TRUE(added.ok());
-  EXPECT_THAT(ReadAlbum(YearPath("2014")),
-              ::testing::HasSubstr("[03/15]\r\n" + a + "=思い出\r\n" + b + "=\r\n@03/15旅行=旅\r\n"));
+  EXPECT_THAT(ReadAlbum(YearPath("2014")), ::testing::HasSubstr("[03/15]\r\n" + a + "=思い出\r\n" +
+                                                                b + "=\r\n@03/15旅行=旅\r\n"));
   EXPECT_THAT(ReadAlbum(SubPath("2014")),
               ::testing::HasSubstr("[03/15旅行]\r\n/s/x.jpg=海\r\n/s/y.jpg=\r\n"));
 }

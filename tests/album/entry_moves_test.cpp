@@ -25,8 +25,7 @@ TEST(EntryMergeTest, AnEntryWithoutCommentTakesTheCommentOfTheAddition) {
 TEST(EntryMergeTest, RepeatedAdditionsCountOnceAndTheResultIsSortedInAlbumOrder) {
   const MergedLines merged =
       MergeSorted({"/p/あ.jpg="}, {"/p/Ａ.jpg=", "/p/c.jpg=", "/p/C.jpg=x", "/p/b.jpg="});
-  EXPECT_THAT(merged.lines,
-              ElementsAre("/p/b.jpg=", "/p/c.jpg=x", "/p/Ａ.jpg=", "/p/あ.jpg="));
+  EXPECT_THAT(merged.lines, ElementsAre("/p/b.jpg=", "/p/c.jpg=x", "/p/Ａ.jpg=", "/p/あ.jpg="));
   EXPECT_EQ(merged.added, 3);
 }
 

@@ -102,7 +102,8 @@ TEST_F(RegistrationTest, PathsThatCannotBeKeysAreSkippedAndCounted) {
 
 TEST_F(RegistrationTest, LongDroppedPathsAreKeptWhole) {
   OpenSample();
-  const std::string longPath = Picture(std::string(150, 'd') + "/" + std::string(150, 'f') + ".jpg");
+  const std::string longPath =
+      Picture(std::string(150, 'd') + "/" + std::string(150, 'f') + ".jpg");
   ASSERT_GT(longPath.size(), 300u);
   ASSERT_TRUE(reg->AddToPage("05/05", {longPath}, IncomingKind::kPaths).ok());
   EXPECT_THAT(store->yearDocument().SectionLines("05/05"), ElementsAre(longPath + "="));
@@ -127,7 +128,8 @@ TEST_F(RegistrationTest, FilesAddedToAnOpenPageFollowInOrderAndPendingEditsAreSa
   auto added = reg->AddToContainer({z, c, a}, IncomingKind::kPaths);
   ASSERT_TRUE(added.ok());
   EXPECT_EQ(added.value().files, 2);
-  const std::vector<std::string> expected{b + "=", a + "=思い出", "@03/15旅行=旅", z + "=", c + "="};
+  const std::vector<std::string> expected{b + "=", a + "=思い出", "@03/15旅行=旅", z + "=",
+                                          c + "="};
   EXPECT_EQ(store->Lines(), expected);
   EXPECT_EQ(store->yearDocument().SectionLines("03/15"), expected);
   EXPECT_TRUE(store->modified());
@@ -151,7 +153,8 @@ TEST_F(RegistrationTest, EveryLineOfALargeBatchIsChecked) {
   OpenSample();
   ASSERT_TRUE(store->OpenPage("03/15").ok());
   std::vector<std::string> lines;
-  for (int i = 0; i < 120; ++i) lines.push_back(home.Join("pics/gone" + std::to_string(i) + ".jpg"));
+  for (int i = 0; i < 120; ++i)
+    lines.push_back(home.Join("pics/gone" + std::to_string(i) + ".jpg"));
   const std::string real = Picture("big/r.jpg");
   lines.push_back(real);
   lines.push_back("/x/named.jpg=kept");
@@ -278,8 +281,8 @@ TEST_F(RegistrationTest, InsertSkipsFilesThatCannotBeRegistered) {
   OpenSample();
   ASSERT_TRUE(store->OpenPage("03/15").ok());
   const std::string c = Picture("p/c.jpg");
-  auto inserted = reg->InsertEntries(
-      1, {home.Join("pics/gone.jpg"), c + "=new", a + "=again"}, IncomingKind::kAlbumInfo);
+  auto inserted = reg->InsertEntries(1, {home.Join("pics/gone.jpg"), c + "=new", a + "=again"},
+                                     IncomingKind::kAlbumInfo);
   ASSERT_TRUE(inserted.ok());
   EXPECT_THAT(inserted.value(), ElementsAre(1));
   EXPECT_THAT(store->Lines(), ElementsAre(a + "=思い出", c + "=new", b + "=", "@03/15旅行=旅"));

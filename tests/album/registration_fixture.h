@@ -39,8 +39,7 @@ class RegistrationTest : public AlbumTest {
     a = Picture("p/a.jpg");
     b = Picture("p/b.jpg");
     WriteAlbum(IndexPath(), "[DATA]\r\n03/15=.alb\r\n");
-    WriteAlbum(YearPath(year),
-               "[03/15]\r\n" + a + "=思い出\r\n" + b + "=\r\n@03/15旅行=旅\r\n");
+    WriteAlbum(YearPath(year), "[03/15]\r\n" + a + "=思い出\r\n" + b + "=\r\n@03/15旅行=旅\r\n");
     WriteAlbum(SubPath(year), "[03/15旅行]\r\n/s/x.jpg=海\r\n/s/y.jpg=\r\n");
     OpenYear(year);
     MakeRegistration();

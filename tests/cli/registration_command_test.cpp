@@ -17,7 +17,9 @@ class CliRegistrationTest : public ::testing::Test {
 
   std::string UserDir() const { return home.path() + "/data/" + platform::LoginName() + "/"; }
   std::string PhotoPath(const std::string& name) const { return UserDir() + "photo/" + name; }
-  std::string ReadAlbum(const std::string& path) { return DecodeAlbumFile(testing::ReadFile(path)); }
+  std::string ReadAlbum(const std::string& path) {
+    return DecodeAlbumFile(testing::ReadFile(path));
+  }
   void WriteAlbum(const std::string& path, const std::string& text) {
     testing::WriteFile(path, EncodeAlbumFile(text));
   }
@@ -26,7 +28,7 @@ class CliRegistrationTest : public ::testing::Test {
   std::string Shot(const std::string& relative, int year, int month, int day) {
     const std::string path = home.Join(relative);
     testing::WriteFile(path, "x");
-    struct tm local{};
+    struct tm local {};
     local.tm_year = year - 1900;
     local.tm_mon = month - 1;
     local.tm_mday = day;

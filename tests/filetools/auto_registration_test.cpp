@@ -97,7 +97,8 @@ TEST_F(AutoRegistrationTest, EntriesAlreadyInTheAlbumKeepTheirComments) {
 }
 
 TEST_F(AutoRegistrationTest, EachYearIsReadAndWrittenOnce) {
-  for (int i = 0; i < 5; ++i) Shot("old" + std::to_string(i) + ".jpg", "2013/0" + std::to_string(i + 1) + "/10");
+  for (int i = 0; i < 5; ++i)
+    Shot("old" + std::to_string(i) + ".jpg", "2013/0" + std::to_string(i + 1) + "/10");
   Shot("new.jpg", "2014/01/01");
   OpenYear("2014");
   files.writes = 0;
@@ -160,6 +161,30 @@ TEST_F(AutoRegistrationTest, NamesThatCannotBeStoredAreCountedAndSkipped) {
   EXPECT_EQ(report.value().unstorable, 2);
   Open();
   ASSERT_TRUE(store->SwitchYear("2014/01/01").ok());
+  EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(a + "="));
+}
+
+// Removes a file when the walk reaches its first file, as another program
+// might while the walk runs.
+class VanishingProgress : public RecordingProgress {
+ public:
+  std::string victim;
+  bool Step(int done, std::string_view item) override {
+    if (done == 1) std::filesystem::remove(victim);
+    return RecordingProgress::Step(done, item);
+  }
+};
+
+TEST_F(AutoRegistrationTest, AFileThatVanishesDuringTheWalkIsSkipped) {
+  const std::string a = Shot("a.jpg", "2014/03/15");
+  const std::string b = Shot("b.jpg", "2014/03/15");
+  OpenYear("2014");
+  VanishingProgress vanishing;
+  vanishing.victim = b;
+  AutoRegistration registration(*store, env->types);
+  auto report = registration.Run(Root(), {}, vanishing);
+  ASSERT_TRUE(report.ok());
+  EXPECT_EQ(report.value().undated, 1);
   EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(a + "="));
 }
 

@@ -39,8 +39,9 @@ class RecordingProgress : public LongOperation {
 inline void WritePictureDated(const std::string& path, const std::string& date,
                               const std::string& exifDate = "") {
   const std::string plain("\xFF\xD8\xFF\xD9", 4);
-  WriteFile(path, exifDate.empty() ? plain : ExifBuilder(false).Ascii(0x9003, exifDate).Jpeg(plain));
-  struct tm local{};
+  WriteFile(path,
+            exifDate.empty() ? plain : ExifBuilder(false).Ascii(0x9003, exifDate).Jpeg(plain));
+  struct tm local {};
   local.tm_year = std::stoi(date.substr(0, 4)) - 1900;
   local.tm_mon = std::stoi(date.substr(5, 2)) - 1;
   local.tm_mday = std::stoi(date.substr(8, 2));

@@ -41,8 +41,9 @@ TEST_F(PlacementTest, FilesOfThePageAndOfSubAlbumsAreRegistered) {
 TEST_F(PlacementTest, NamesReachingOutsideTheFolderAreSkipped) {
   WriteFile(home.Join("outside.jpg"), "x");
   WriteFile(Folder() + "/sub/in.jpg", "x");
-  Placement("[file zoon]\r\n../outside.jpg=\r\nsub/in.jpg=\r\n[..]\r\noutside.jpg=\r\n[sub/..]\r\n"
-            "../outside.jpg=\r\n");
+  Placement(
+      "[file zoon]\r\n../outside.jpg=\r\nsub/in.jpg=\r\n[..]\r\noutside.jpg=\r\n[sub/..]\r\n"
+      "../outside.jpg=\r\n");
   OpenYear("2014");
   auto imported = ImportPlacement(*store, "03/15", Folder());
   ASSERT_TRUE(imported.ok());

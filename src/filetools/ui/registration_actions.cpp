@@ -104,25 +104,25 @@ void AddFromDialogCommand(RegistrationContext& context, std::string_view page) {
 
 void AddFromFolderCommand(RegistrationContext& context, std::string_view page) {
   Settings& settings = context.settings;
-  TAutoGrpDlg dialog(TAutoGrpDlg::Form::kFolderSearch, context.store.folders().userDir,
-                     {settings.aDir, settings.exifdate, settings.shortph,
-                      !context.store.SubAlbumOpen()},
-                     context.window);
+  TAutoGrpDlg dialog(
+      TAutoGrpDlg::Form::kFolderSearch, context.store.folders().userDir,
+      {settings.aDir, settings.exifdate, settings.shortph, !context.store.SubAlbumOpen()},
+      context.window);
   if (context.showHelp) QObject::connect(&dialog, &TAutoGrpDlg::helpRequested, context.showHelp);
   const bool accepted = dialog.exec() == QDialog::Accepted;
   settings.shortph = dialog.shortPaths();
   if (!dialog.browsedFolder().empty()) settings.aDir = dialog.browsedFolder();
   if (!accepted) return;
-  const std::string target = context.store.PageOpen() ? context.store.openPage() : std::string(page);
+  const std::string target =
+      context.store.PageOpen() ? context.store.openPage() : std::string(page);
   if (dialog.usePlacement()) {
     ShowError(context, ImportPlacement(context.store, target, dialog.folder()).status());
     return;
   }
   const AutoRegisterOptions options = dialog.options();
-  Result<FolderSearchOutcome> outcome =
-      AddFromFolder(context.store, context.registration,
-                    {dialog.folder(), options.includeManaged, options.includeHidden}, page,
-                    context.progress);
+  Result<FolderSearchOutcome> outcome = AddFromFolder(
+      context.store, context.registration,
+      {dialog.folder(), options.includeManaged, options.includeHidden}, page, context.progress);
   SyncManagedTypes(context);
   ShowError(context, outcome.status());
 }

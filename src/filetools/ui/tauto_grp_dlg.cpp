@@ -39,12 +39,13 @@ TAutoGrpDlg::TAutoGrpDlg(Form form, const std::string& userDir, const Initial& i
       okButton_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("TAutoGrpDlg"));
   const bool search = form == Form::kFolderSearch;
-  setWindowTitle(search ? QStringLiteral("フォルダから検索して追加") : QStringLiteral("画像の自動登録"));
+  setWindowTitle(search ? QStringLiteral("フォルダから検索して追加")
+                        : QStringLiteral("画像の自動登録"));
   auto* layout = new QVBoxLayout(this);
   if (search) {
-    layout->addWidget(new QLabel(
-        QStringLiteral("指定フォルダからファイルを検索してアルバムに追加します。\n検索するフォルダを指定して下さい"),
-        this));
+    layout->addWidget(new QLabel(QStringLiteral("指定フォルダからファイルを検索してアルバムに追加し"
+                                                "ます。\n検索するフォルダを指定して下さい"),
+                                 this));
   }
   folderEdit_->setObjectName(QStringLiteral("FolderEdit"));
   auto* browse = new QPushButton(QStringLiteral("参照"), this);
@@ -62,8 +63,10 @@ TAutoGrpDlg::TAutoGrpDlg(Form form, const std::string& userDir, const Initial& i
 
   if (search) {
     hidden_ = AddCheck(layout, this, "HiddenCheck", QStringLiteral("隠し属性を含める"));
-    managed_ = AddCheck(layout, this, "ManagedCheck", QStringLiteral("管理対象に加えたファイルを含める"), true);
-    shortPath_ = AddCheck(layout, this, "ShortPathCheck", QStringLiteral("Short Path"), initial.shortPaths);
+    managed_ = AddCheck(layout, this, "ManagedCheck",
+                        QStringLiteral("管理対象に加えたファイルを含める"), true);
+    shortPath_ =
+        AddCheck(layout, this, "ShortPathCheck", QStringLiteral("Short Path"), initial.shortPaths);
     if (initial.placementOffered) {
       placement_ = AddCheck(layout, this, "PlacementCheck", QStringLiteral("配置情報を使用する"));
     }
@@ -72,11 +75,14 @@ TAutoGrpDlg::TAutoGrpDlg(Form form, const std::string& userDir, const Initial& i
                           QStringLiteral("フォルダ名でサブアルバムを作成する （風景\\abc.jpg）"));
     rootToo_ = AddCheck(layout, this, "RootFolderCheck",
                         QStringLiteral("検索ルートのフォルダ名でもサブアルバムを作成する"));
-    managed_ = AddCheck(layout, this, "ManagedCheck", QStringLiteral("管理対象に加えたファイルを含める"));
+    managed_ =
+        AddCheck(layout, this, "ManagedCheck", QStringLiteral("管理対象に加えたファイルを含める"));
     hidden_ = AddCheck(layout, this, "HiddenCheck", QStringLiteral("隠し属性のファイルを含める"));
-    exif_ = AddCheck(layout, this, "ExifCheck",
-                     QStringLiteral("Exif形式のJPEGファイルは撮影日で振り分ける"), initial.exifDates);
-    shortPath_ = AddCheck(layout, this, "ShortPathCheck", QStringLiteral("Short Path"), initial.shortPaths);
+    exif_ =
+        AddCheck(layout, this, "ExifCheck",
+                 QStringLiteral("Exif形式のJPEGファイルは撮影日で振り分ける"), initial.exifDates);
+    shortPath_ =
+        AddCheck(layout, this, "ShortPathCheck", QStringLiteral("Short Path"), initial.shortPaths);
   }
 
   auto* help = new QPushButton(QStringLiteral("ヘルプ"), this);
@@ -93,7 +99,8 @@ TAutoGrpDlg::TAutoGrpDlg(Form form, const std::string& userDir, const Initial& i
 
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(QStringLiteral("AutoGrp")); });
+  connect(help, &QPushButton::clicked, this,
+          [this] { emit helpRequested(QStringLiteral("AutoGrp")); });
   connect(browse, &QPushButton::clicked, this, &TAutoGrpDlg::Browse);
   connect(folderEdit_, &QLineEdit::textChanged, this, &TAutoGrpDlg::UpdateOk);
   connect(shortPath_, &QCheckBox::toggled, this, &TAutoGrpDlg::FillHistory);

@@ -25,9 +25,9 @@ class TAutoGrpDlg : public QDialog {
  public:
   enum class Form { kAutoRegistration, kFolderSearch };
   struct Initial {
-    std::string folder;          // the "a-dir" setting
-    bool exifDates = false;      // the "exifdate" setting
-    bool shortPaths = false;     // the "shortph" setting
+    std::string folder;             // the "a-dir" setting
+    bool exifDates = false;         // the "exifdate" setting
+    bool shortPaths = false;        // the "shortph" setting
     bool placementOffered = false;  // folder search only: no sub-album is open
   };
 

@@ -19,7 +19,8 @@ class ClipboardFilesTest : public QObject {
 
  private slots:
   void fileListsReadBackInOrderWithTheirCutMark() {
-    const std::vector<std::string> paths{"/p/b 1.jpg", "/p/日本/a.jpg", "/" + std::string(300, 'x') + ".jpg"};
+    const std::vector<std::string> paths{"/p/b 1.jpg", "/p/日本/a.jpg",
+                                         "/" + std::string(300, 'x') + ".jpg"};
     auto data = FileListMimeData(paths, true);
     QVERIFY(data->data(kGnomeCopiedFilesMimeType).startsWith("cut\nfile:///p/b%201.jpg\n"));
     const PastedLines pasted = ReadPastedLines(data.get());
@@ -52,7 +53,8 @@ class ClipboardFilesTest : public QObject {
     const std::string folder = home.Join("photos");
     std::filesystem::create_directories(folder);
     {
-      TAutoGrpDlg dialog(TAutoGrpDlg::Form::kAutoRegistration, user, {home.Join("none"), true, false});
+      TAutoGrpDlg dialog(TAutoGrpDlg::Form::kAutoRegistration, user,
+                         {home.Join("none"), true, false});
       auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OkBtn"));
       QVERIFY(!ok->isEnabled());
       dialog.findChild<QLineEdit*>(QStringLiteral("FolderEdit"))->setText(ToQString(folder));

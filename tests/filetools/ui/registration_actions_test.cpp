@@ -43,8 +43,10 @@ class RegistrationActionsTest : public QObject {
   void albumInformationCopiedOnTheClipboardPastesOntoAnotherPage() {
     testing::TempHome home;
     const std::string photo = home.path() + "/data/tester/photo/";
-    testing::WriteFile(home.path() + "/data/tester/grp-list.ini", EncodeAlbumFile("[DATA]\r\n03/15=.alb\r\n"));
-    testing::WriteFile(photo + "2014.ini", EncodeAlbumFile("[03/15]\r\n/p/a.jpg=思い出\r\n@03/15旅行=\r\n"));
+    testing::WriteFile(home.path() + "/data/tester/grp-list.ini",
+                       EncodeAlbumFile("[DATA]\r\n03/15=.alb\r\n"));
+    testing::WriteFile(photo + "2014.ini",
+                       EncodeAlbumFile("[03/15]\r\n/p/a.jpg=思い出\r\n@03/15旅行=\r\n"));
     testing::WriteFile(photo + "2014S.ini", EncodeAlbumFile("[03/15旅行]\r\n/s/x.jpg=海\r\n"));
     auto opened = AppEnvironment::Open(home.path(), "tester");
     QVERIFY(opened.ok());
@@ -56,7 +58,8 @@ class RegistrationActionsTest : public QObject {
     NoProgress progress;
     Settings settings;
     EntryRegistration registration(store, env->types, prompts, MakeFolderSearch(env->types, false));
-    RegistrationContext context{nullptr, store, env->types, settings, progress, registration, {}, {}};
+    RegistrationContext context{nullptr,  store,        env->types, settings,
+                                progress, registration, {},         {}};
 
     CopyAlbumInfoCommand(context, {0});
     QVERIFY(CanPaste(QApplication::clipboard()->mimeData()));
