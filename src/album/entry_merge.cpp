@@ -39,10 +39,6 @@ EntryNameSet::EntryNameSet(const std::vector<std::string>& lines) {
   for (const auto& line : lines) names_.insert(FoldAscii(EntryNameOf(line)));
 }
 
-bool EntryNameSet::Contains(const std::string& name) const {
-  return names_.contains(FoldAscii(name));
-}
-
 bool EntryNameSet::Insert(const std::string& name) { return names_.insert(FoldAscii(name)).second; }
 
 }  // namespace lumidex

@@ -28,7 +28,6 @@ MergedLines MergeSorted(const std::vector<std::string>& existing,
 class EntryNameSet {
  public:
   explicit EntryNameSet(const std::vector<std::string>& lines);
-  bool Contains(const std::string& name) const;
   // Adds `name`; false when it was there already.
   bool Insert(const std::string& name);
 
