@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
-#include <ctime>
 
 #include "album/album_store.h"
 #include "app/cache_option_commands.h"
@@ -17,6 +16,8 @@
 #include "foundation/settings_load_store.h"
 #include "images/cache_commands.h"
 #include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
+#include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/error_reporting_application.h"
 #include "mainwindow/ui/splash_screen.h"
 #include "mainwindow/ui/status_area.h"
@@ -32,15 +33,10 @@ void Warn(const std::string& text) {
   QMessageBox::warning(QApplication::activeWindow(), ToQString(kAppTitle), ToQString(text));
 }
 
-// Today as "yyyy/mm/dd" in local time.
-std::string TodayText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y/%m/%d", &local);
-  return text;
-}
+// The size the page covers are rendered at for the day cells: larger than a
+// cell of the first window size, so that the cells shrink them as they fit.
+constexpr int kCoverWidth = 120;
+constexpr int kCoverHeight = 100;
 
 }  // namespace
 
@@ -107,7 +103,15 @@ Status AlbumProgram::OpenDocuments() {
   if (!environment.ok()) return environment.status();
   window_->SetEnvironment(std::move(environment).value());
   AppEnvironment& env = window_->environment();
-  album_ = std::make_unique<AlbumStore>(env.folders, env.types, *env.pageIndex, *env.lockList);
+  ImageContext cellContext;
+  cellContext.types = &env.types;
+  album_ = std::make_unique<AlbumStore>(
+      env.folders, env.types, *env.pageIndex, *env.lockList, RealFileStore(),
+      [cellContext](const std::string& cover) -> std::optional<std::string> {
+        Result<std::string> jpeg = MakeCellThumbnail(cover, kCoverWidth, kCoverHeight, cellContext);
+        if (!jpeg.ok()) return std::nullopt;
+        return std::move(jpeg).value();
+      });
   return Status::Ok();
 }
 
@@ -140,13 +144,11 @@ void AlbumProgram::MeasureCache() {
 
 void AlbumProgram::ApplyColourScheme() { window_->ApplyColourScheme(window_->settings().clrNo); }
 
-// Shows today's year: its documents are opened and the page summaries built.
+// Shows today's month: its month build runs the year switch, which opens
+// the year's documents and builds the page summaries and the page list.
 void AlbumProgram::ShowFirstMonth() {
-  if (Status switched = album_->SwitchYear(TodayText()); !switched.ok()) {
-    TForm1::ReportError(switched);
-    return;
-  }
-  album_->RebuildSummaries();
+  views_ = new AlbumViews(*window_, *album_, cache_.get());
+  views_->ShowFirstMonth();
 }
 
 // The three timers are created with the window and started by the views
@@ -189,6 +191,7 @@ void AlbumProgram::DeleteCacheFiles() {
 }
 
 void AlbumProgram::StopWorkers() {
+  if (views_ != nullptr) views_->StopWorkers();
   for (QTimer* timer : {window_->timer1(), window_->timer2(), window_->timer3()}) timer->stop();
 }
 

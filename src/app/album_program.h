@@ -13,6 +13,7 @@ class QApplication;
 namespace lumidex {
 
 class AlbumStore;
+class AlbumViews;
 class SplashScreen;
 class TForm1;
 class ThumbnailCache;
@@ -74,6 +75,7 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   std::unique_ptr<SplashScreen> splash_;
   std::unique_ptr<AlbumStore> album_;
   std::unique_ptr<ThumbnailCache> cache_;
+  AlbumViews* views_ = nullptr;  // the calendar and the image list; the window owns them
   std::vector<std::string> settingsProblems_;
 };
 

@@ -1,0 +1,217 @@
+#include "mainwindow/ui/album_views.h"
+
+#include <QEvent>
+
+#include "album/album_store.h"
+#include "calendar/cell_settings.h"
+#include "calendar/general_holiday_file.h"
+#include "calendar/ui/calendar_controller.h"
+#include "calendar/year_list.h"
+#include "foundation/ini_line.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_view2.h"
+#include "imagelist/ui/window_prompts.h"
+#include "imagelist/worker_clock.h"
+#include "mainwindow/ui/calendar_popup_menu.h"
+#include "mainwindow/ui/status_area.h"
+#include "mainwindow/ui/tform1.h"
+#include "platform/environment.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+namespace {
+
+// The status bar panel that shows the day under the pointer and the entry
+// the list works on.
+constexpr int kItemPanel = 2;
+
+ImageContext ListContext(const AppEnvironment& environment) {
+  ImageContext context;
+  context.types = &environment.types;
+  return context;
+}
+
+// "mm/dd" of a "yyyy/mm/dd" date text, or "" for any other text.
+std::string MonthDayOf(const QString& dateText) {
+  const std::string text = ToStdString(dateText);
+  return text.size() == 10 ? text.substr(5, 5) : std::string();
+}
+
+}  // namespace
+
+AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
+                       std::function<CalendarDate()> today)
+    : QObject(&window),
+      window_(window),
+      album_(album),
+      holidays_(window.environment().folders, RealFileStore()),
+      pages_(album),
+      yearSwitch_(album, [this] { AfterYearSwitch(); }),
+      month_(holidays_, yearSwitch_, std::move(today)),
+      prompts_(std::make_unique<WindowPrompts>(
+          &window, ToQString(window.environment().folders.programDir + "sound/start.wav"))),
+      operations_(album, *prompts_) {
+  // The holiday file shipped with the program is the user's first one.
+  InstallGeneralHolidayFile(window.environment().folders, platform::ShareFolder());
+
+  controller_ = new CalendarController(month_, this);
+  controller_->SetPageSource(&pages_);
+  controller_->SetYearListProvider([this] { return YearListItems(); });
+  window_.PlaceView(QStringLiteral("StringGrid1"), controller_->grid());
+  window_.PlaceView(QStringLiteral("CalendarBarControls"), controller_->controls());
+
+  list_ = new ImageListPanel(album_, operations_, cache, ListContext(window.environment()),
+                             SteadyWorkerClock());
+  list_->SetLongOperation(&window_.longOperation());
+  window_.PlaceView(QStringLiteral("ListView2"), list_);
+  dayMenu_ = new CalendarPopupMenu(album_, *list_, controller_->grid());
+
+  ApplySettings();
+  ApplyScheme();
+  ConnectCalendar();
+  ConnectImageList();
+  connect(&window_, &TForm1::colourSchemeChanged, this, &AlbumViews::ApplyScheme);
+  connect(&window_, &TForm1::optionsApplied, this, [this] { ApplySettings(); });
+  window_.installEventFilter(this);
+}
+
+// The controller refers to the calendar members, which go before the
+// QObject base would delete it.
+AlbumViews::~AlbumViews() { delete controller_; }
+
+void AlbumViews::ConnectCalendar() {
+  StatusArea* status = window_.statusArea();
+  connect(controller_, &CalendarController::dayLineChanged, status, &StatusArea::SetDayLine);
+  connect(controller_, &CalendarController::dayStatusChanged, this,
+          [status](const QString& text) { status->SetIndicatorText(kItemPanel, text); });
+  connect(controller_, &CalendarController::errorRaised, this, &AlbumViews::ReportError);
+  connect(controller_, &CalendarController::daySelected, this, &AlbumViews::SelectDayInPageList);
+  connect(controller_, &CalendarController::dayDoubleClicked, this, &AlbumViews::OpenDayPage);
+  CalendarGrid* grid = controller_->grid();
+  grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid, &QWidget::customContextMenuRequested, this, &AlbumViews::ShowDayMenu);
+  connect(dayMenu_, &CalendarPopupMenu::pagesChanged, controller_, &CalendarController::PagesChanged);
+}
+
+void AlbumViews::ConnectImageList() {
+  StatusArea* status = window_.statusArea();
+  connect(list_, &ImageListPanel::pageClicked, this, &AlbumViews::ShowDayOfPage);
+  connect(list_, &ImageListPanel::statusText, this,
+          [status](const QString& text) { status->SetIndicatorText(kItemPanel, text); });
+  connect(list_, &ImageListPanel::operationFailed, this, &AlbumViews::ReportError);
+  // Pages created, filled, renamed or deleted through the list change what
+  // the day cells draw.
+  connect(list_, &ImageListPanel::contentChanged, this, [this] {
+    window_.SetContainerOpen(album_.PageOpen());
+    controller_->PagesChanged();
+  });
+}
+
+void AlbumViews::ApplySettings() {
+  const Settings& settings = window_.settings();
+  controller_->SetCellSettings(CellSettings{settings.holSw, settings.monday, settings.dayshadow,
+                                            LineStyleFromSetting(settings.linestyle),
+                                            settings.alfha});
+  controller_->SetWeekdayNames(settings.langfrg);
+  list_->ApplySettings(settings);
+}
+
+void AlbumViews::ApplyScheme() {
+  const ColourScheme& scheme = window_.scheme();
+  // The caption and the year list on the light colour with the bottom bar's
+  // colour as text; the today panel the other way round, lettered in the
+  // accent.
+  controller_->SetSchemeColours(CalendarSchemeColours{scheme.light, scheme.Row(35), scheme.accentColour()});
+  ListLook look;
+  look.light = scheme.light;
+  look.band16 = scheme.band(1);
+  look.paleAccent = scheme.paleAccent();
+  look.paleBand = scheme.paleBand();
+  look.accent = scheme.accentColour();
+  list_->SetColours(look);
+}
+
+void AlbumViews::ShowFirstMonth() {
+  controller_->BuildMonth(false);
+  controller_->EnablePainting();
+  list_->StartWorker();
+  if (window_.isVisible() && !todaySelected_) {
+    todaySelected_ = true;
+    controller_->SelectDayCell(ToQString(month_.state().today));
+  }
+}
+
+void AlbumViews::StopWorkers() { list_->StopWorker(); }
+
+bool AlbumViews::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_ && event->type() == QEvent::Show && !todaySelected_ &&
+      !month_.state().paintingSuppressed) {
+    todaySelected_ = true;
+    controller_->SelectDayCell(ToQString(month_.state().today));
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void AlbumViews::AfterYearSwitch() {
+  // The switch left any open container: the list shows the new year's page
+  // list.
+  list_->ShowCurrent();
+  window_.SetContainerOpen(album_.PageOpen());
+  controller_->PagesChanged();
+}
+
+int AlbumViews::PageListRowOf(const QString& dateText) const {
+  const std::string md = MonthDayOf(dateText);
+  if (md.empty() || ToStdString(dateText).substr(0, 4) != album_.loadedYear()) return -1;
+  const ImageList& list = list_->list();
+  if (list.mode() != ListMode::kPageList) return -1;
+  for (int row = 0; row < list.size(); ++row) {
+    if (list.entries().NameAt(row) == md) return row;
+  }
+  return -1;
+}
+
+void AlbumViews::SelectDayInPageList(const QString& dateText) {
+  if (selectionFromList_) return;
+  if (const int row = PageListRowOf(dateText); row >= 0) list_->view()->SelectAndShow(row);
+}
+
+// Opens the page of the day as a double click on its page list row does,
+// when the page has entries in the loaded year.
+void AlbumViews::OpenDayPage(const QString& dateText) {
+  const std::optional<DayPageView> page = pages_.PageOf(MonthDayOf(dateText));
+  if (!page || !page->hasEntries) return;
+  const int row = PageListRowOf(dateText);
+  if (row < 0) return;
+  list_->view()->SelectAndShow(row);
+  list_->OpenRow(row);
+}
+
+void AlbumViews::ShowDayOfPage(const QString& page) {
+  if (page.size() != 5 || album_.loadedYear().empty()) return;
+  selectionFromList_ = true;
+  controller_->ShowMonth(ToQString(album_.loadedYear()) + QLatin1Char('/') + page, true);
+  selectionFromList_ = false;
+}
+
+void AlbumViews::ShowDayMenu(const QPoint& point) {
+  CalendarGrid* grid = controller_->grid();
+  const QPoint cell = grid->DayCellAt(point);
+  if (cell.x() == 0) return;
+  if (dayMenu_->PrepareFor(DateText(month_.CellDate(cell.y(), cell.x())))) {
+    dayMenu_->popup(grid->mapToGlobal(point));
+  }
+}
+
+void AlbumViews::ReportError(const QString& message) { TForm1::ReportError(Status::Error(ToStdString(message))); }
+
+std::vector<std::string> AlbumViews::YearListItems() const {
+  std::optional<LoadedYearLines> loaded;
+  if (album_.HasYear()) {
+    loaded = LoadedYearLines{album_.loadedYear(), SplitLines(album_.yearDocument().ToText()),
+                             SplitLines(album_.subAlbumDocument().ToText())};
+  }
+  return BuildYearList(album_.folders().photoDir, album_.fileStore(), loaded);
+}
+
+}  // namespace lumidex

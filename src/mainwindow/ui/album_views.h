@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "album/page_operations.h"
+#include "calendar/calendar_date.h"
+#include "calendar/holiday_calendar.h"
+#include "calendar/month_calendar.h"
+#include "mainwindow/ui/album_calendar_source.h"
+
+namespace lumidex {
+
+class AlbumStore;
+class CalendarController;
+class CalendarPopupMenu;
+class ImageListPanel;
+class TForm1;
+class ThumbnailCache;
+class WindowPrompts;
+
+// The album's views in the main window and the gestures between them: the
+// month calendar (grid `StringGrid1` and its bar controls) over the album
+// store, and the image list panel in the place of `ListView2`. Selecting a
+// day selects its page in the page list, double-clicking a day opens its
+// page, clicking a page in the page list shows its day, and every month
+// change runs the album's year switch through the calendar's month build.
+// The day menu of the grid runs the page commands of a day.
+//
+// Main thread only. `window`, `album` and `cache` (may be null) must outlive
+// this object; the placed widgets belong to the window.
+class AlbumViews : public QObject {
+  Q_OBJECT
+
+ public:
+  // Builds and places the views; nothing is shown until ShowFirstMonth.
+  // REQUIRES: the window has its environment.
+  AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
+             std::function<CalendarDate()> today = LocalToday);
+  ~AlbumViews() override;
+
+  // The first month of the start: builds today's month (its year switch
+  // opens the year's documents and fills the page list), ends the painting
+  // suppression and starts the thumbnail worker. Today's cell is selected
+  // when the window is first shown.
+  void ShowFirstMonth();
+  // Stops the thumbnail worker for good (exit).
+  void StopWorkers();
+
+  CalendarController& calendar() const { return *controller_; }
+  MonthCalendar& month() { return month_; }
+  ImageListPanel& imageList() const { return *list_; }
+  CalendarPopupMenu& dayMenu() const { return *dayMenu_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ConnectCalendar();
+  void ConnectImageList();
+  // Takes over the settings the views read (cell look, weekday names,
+  // picture sizes) and the colours of the window's scheme.
+  void ApplySettings();
+  void ApplyScheme();
+  // The year switch finished: the page list and the cells show the new year.
+  void AfterYearSwitch();
+  // The page list's row of the page of `dateText` ("yyyy/mm/dd") in the
+  // loaded year, or -1 when the list does not show the page list or the
+  // day's page is not in it.
+  int PageListRowOf(const QString& dateText) const;
+  void SelectDayInPageList(const QString& dateText);
+  void OpenDayPage(const QString& dateText);
+  void ShowDayOfPage(const QString& page);
+  // The day menu at `point` of the grid, for the day cell there.
+  void ShowDayMenu(const QPoint& point);
+  void ReportError(const QString& message);
+  std::vector<std::string> YearListItems() const;
+
+  TForm1& window_;
+  AlbumStore& album_;
+  HolidayCalendar holidays_;
+  AlbumPageSource pages_;
+  AlbumYearSwitch yearSwitch_;
+  MonthCalendar month_;
+  std::unique_ptr<WindowPrompts> prompts_;
+  PageOperations operations_;
+  CalendarController* controller_ = nullptr;
+  ImageListPanel* list_ = nullptr;
+  CalendarPopupMenu* dayMenu_ = nullptr;
+  bool todaySelected_ = false;       // today's cell was selected at the first show
+  bool selectionFromList_ = false;   // the page list itself is moving the calendar
+};
+
+}  // namespace lumidex

@@ -1,0 +1,251 @@
+// The calendar and the image list in the real main window over an album in
+// a temporary home: the month on the grid, the year switch of a month
+// change, and the gestures between the calendar and the page list.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+#include "album/album_fixture.h"
+#include "album/album_store.h"
+#include "calendar/ui/calendar_controller.h"
+#include "calendar/ui/calendar_controls.h"
+#include "calendar/ui/calendar_grid.h"
+#include "foundation/app_environment.h"
+#include "images/bitmap.h"
+#include "images/jpeg_codec.h"
+#include "images/thumbnail_maker.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_view2.h"
+#include "mainwindow/ui/album_calendar_source.h"
+#include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/calendar_popup_menu.h"
+#include "mainwindow/ui/tform1.h"
+#include "platform/ui/qt_bridge.h"
+#include "support/temp_home.h"
+
+using namespace lumidex;
+
+namespace {
+
+constexpr CalendarDate kToday{2014, 8, 20};
+
+// An album with the page 08/20 holding two pictures in 2014 and one in 2013,
+// the page 08/21 without entries, and a sub-album "旅行" of 08/20 in 2014.
+struct TestAlbum {
+  TestAlbum() {
+    auto opened = AppEnvironment::Open(home.path(), "tester", files);
+    if (!opened.ok()) qFatal("album: %s", opened.status().message().c_str());
+    env = std::move(opened).value();
+    ImageContext cellContext;
+    cellContext.types = &env->types;
+    store = std::make_unique<AlbumStore>(
+        env->folders, env->types, *env->pageIndex, *env->lockList, files,
+        [cellContext](const std::string& cover) -> std::optional<std::string> {
+          Result<std::string> jpeg = MakeCellThumbnail(cover, 60, 50, cellContext);
+          if (!jpeg.ok()) return std::nullopt;
+          return std::move(jpeg).value();
+        });
+    first = Picture("a.jpg", 0);
+    second = Picture("b.jpg", 90);
+    env->pageIndex->SetValue("DATA", "08/20", ".alb");
+    env->pageIndex->SetValue("DATA", "08/21", ".alb");
+    Check(store->SavePageIndex());
+    Check(store->SwitchYear("2013"));
+    Check(store->SaveSection("08/20", {second + "="}, false).status());
+    Check(store->SwitchYear("2014"));
+    Check(store->SaveSection("08/20", {first + "=海", second + "=", "@08/20旅行="}, false).status());
+    store->ChangeSubAlbumDocument([&](TMemIniFile& doc) { doc.AppendSection("08/20旅行", {first + "="}); });
+    Check(store->Close());
+  }
+
+  static void Check(const Status& status) {
+    if (!status.ok()) qFatal("album: %s", status.message().c_str());
+  }
+
+  std::string Picture(const std::string& name, int hue) {
+    Bitmap bitmap = Bitmap::Create(64, 48);
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 64; ++x) bitmap.SetPixel(x, y, 0xFF000000u | (hue << 16) | (x * 4 << 8) | (y * 5));
+    }
+    const std::string path = home.Join("pics/" + name);
+    lumidex::testing::WriteFile(path, EncodeJpeg(bitmap).value());
+    return path;
+  }
+
+  lumidex::testing::TempHome home;
+  lumidex::testing::FailableFileStore files;
+  std::unique_ptr<AppEnvironment> env;
+  std::unique_ptr<AlbumStore> store;
+  std::string first, second;
+};
+
+}  // namespace
+
+class AlbumViewsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    album_ = std::make_unique<TestAlbum>();
+    window_ = std::make_unique<TForm1>();
+    window_->SetEnvironment(std::move(album_->env));
+    views_ = new AlbumViews(*window_, *album_->store, nullptr, [] { return kToday; });
+    views_->ShowFirstMonth();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    album_.reset();
+  }
+
+  void theGridShowsTodaysMonthWithTodaySelected() {
+    QCOMPARE(window_->findChild<CalendarGrid*>(QStringLiteral("StringGrid1")), views_->calendar().grid());
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("Panel8"))->text(), QStringLiteral("2014年8月"));
+    QCOMPARE(views_->month().state().shownMonthText, std::string("2014/08/01"));
+    QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+             ToQString(views_->month().dayLine()));
+  }
+
+  void theFirstMonthOpensTheYearAndFillsThePageList() {
+    QCOMPARE(album_->store->loadedYear(), std::string("2014"));
+    const ImageList& list = views_->imageList().list();
+    QCOMPARE(list.mode(), ListMode::kPageList);
+    QCOMPARE(list.size(), 1);
+    QCOMPARE(std::string(list.entries().NameAt(0)), std::string("08/20"));
+  }
+
+  void theShippedHolidayFileIsInstalledForTheUser() {
+    QVERIFY(lumidex::testing::FileExists(window_->environment().folders.dataDir + "NationalHoliday.txt"));
+  }
+
+  void aMonthChangeIntoAnotherYearRunsTheYearSwitch() {
+    views_->calendar().ShowMonth(QStringLiteral("2014/01/10"), true);
+    QCOMPARE(album_->store->loadedYear(), std::string("2014"));
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    QCOMPARE(views_->month().state().shownMonthText, std::string("2013/12/01"));
+    QCOMPARE(album_->store->loadedYear(), std::string("2013"));
+    // The 2013 page list: 08/20 has its one picture there.
+    QVERIFY(album_->store->FindSummary("08/20") != nullptr);
+    QCOMPARE(album_->store->FindSummary("08/20")->imageCount, 1);
+    QCOMPARE(views_->imageList().list().size(), 1);
+  }
+
+  void aYearChangeLeavesAnOpenPageForThePageList() {
+    OpenByDoubleClick(4, 4);
+    QVERIFY(album_->store->PageOpen());
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton3")), Qt::LeftButton);
+    QCOMPARE(album_->store->loadedYear(), std::string("2013"));
+    QVERIFY(!album_->store->PageOpen());
+    QCOMPARE(views_->imageList().list().mode(), ListMode::kPageList);
+  }
+
+  void doubleClickingADayWithAPageOpensItInTheList() {
+    // 2014/08/20 is a Wednesday in the fourth week of the grid.
+    OpenByDoubleClick(4, 4);
+    QVERIFY(album_->store->PageOpen());
+    QCOMPARE(album_->store->openPage(), std::string("08/20"));
+    const ImageList& list = views_->imageList().list();
+    QCOMPARE(list.mode(), ListMode::kContainer);
+    QCOMPARE(list.size(), 3);
+    QCOMPARE(std::string(list.entries().NameAt(0)), album_->first);
+  }
+
+  void doubleClickingADayWhosePageHasNoEntriesOpensNothing() {
+    OpenByDoubleClick(5, 4);  // 08/21
+    QVERIFY(!album_->store->PageOpen());
+    QCOMPARE(views_->imageList().list().mode(), ListMode::kPageList);
+  }
+
+  void selectingADaySelectsItsPageInThePageList() {
+    // Today's page was selected at the first show.
+    QCOMPARE(views_->imageList().view()->SelectedRows(), QVector<int>{0});
+    views_->imageList().view()->clearSelection();
+    views_->calendar().SelectDayCell(QStringLiteral("2014/08/21"));
+    QVERIFY(views_->imageList().view()->SelectedRows().isEmpty());
+    views_->calendar().SelectDayCell(QStringLiteral("2014/08/20"));
+    QCOMPARE(views_->imageList().view()->SelectedRows(), QVector<int>{0});
+  }
+
+  void clickingAPageOfThePageListShowsItsDay() {
+    views_->calendar().ShowMonth(QStringLiteral("2014/03/03"), true);
+    ListView2* view = views_->imageList().view();
+    const QRect item = view->visualRect(view->model()->index(0, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(views_->month().state().shownMonthText, std::string("2014/08/01"));
+    QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
+  }
+
+  void theDayCellsReadTheirPagesFromTheStore() {
+    AlbumPageSource pages(*album_->store);
+    const std::optional<DayPageView> filled = pages.PageOf("08/20");
+    QVERIFY(filled.has_value());
+    QVERIFY(filled->autoCover);
+    QVERIFY(filled->hasEntries);
+    QVERIFY(!filled->coverJpeg.empty());
+    QVERIFY(filled->usedInOtherYears);
+    QCOMPARE(pages.SubAlbumNames("08/20"), std::vector<std::string>{"旅行"});
+    const std::optional<DayPageView> empty = pages.PageOf("08/21");
+    QVERIFY(empty.has_value());
+    QVERIFY(!empty->hasEntries);
+    QVERIFY(empty->coverJpeg.empty());
+    QVERIFY(!pages.PageOf("08/22").has_value());
+  }
+
+  void aFailedYearSwitchKeepsTheYearAndTellsNoView() {
+    AlbumStore& store = *album_->store;
+    store.ChangeYearDocument([](TMemIniFile& doc) { doc.AppendSection("09/01", {"x.jpg="}); });
+    album_->files.failWrites = true;
+    int told = 0;
+    AlbumYearSwitch yearSwitch(store, [&told] { ++told; });
+    QVERIFY(!yearSwitch.SwitchYear(2013).ok());
+    QCOMPARE(store.loadedYear(), std::string("2014"));
+    QCOMPARE(told, 0);
+    album_->files.failWrites = false;
+    QVERIFY(yearSwitch.SwitchYear(2013).ok());
+    QCOMPARE(store.loadedYear(), std::string("2013"));
+    QCOMPARE(told, 1);
+  }
+
+  void theDayMenuCreatesThePageOfADayWithoutOne() {
+    CalendarPopupMenu& menu = views_->dayMenu();
+    QVERIFY(menu.PrepareFor("2014/08/25"));
+    QVERIFY(menu.createPageAction()->isVisible());
+    QVERIFY(!menu.createSubAlbumAction()->isVisible());
+    QVERIFY(!menu.deleteAction()->isVisible());
+    menu.createPageAction()->trigger();
+    QCOMPARE(window_->environment().pageIndex->GetValue("DATA", "08/25", "-"), std::string(".alb"));
+    QVERIFY(AlbumPageSource(*album_->store).PageOf("08/25").has_value());
+  }
+
+  void theDayMenuKeepsAPageThatAnotherYearUses() {
+    CalendarPopupMenu& menu = views_->dayMenu();
+    QVERIFY(menu.PrepareFor("2014/08/20"));
+    QVERIFY(!menu.createPageAction()->isVisible());
+    QVERIFY(menu.createSubAlbumAction()->isVisible());
+    QVERIFY(!menu.deleteAction()->isVisible());
+    QVERIFY(menu.PrepareFor("2014/08/21"));
+    QVERIFY(menu.deleteAction()->isVisible());
+  }
+
+  void theDayMenuOffersNothingOnADayOfAnotherYear() {
+    QVERIFY(!views_->dayMenu().PrepareFor("2013/08/20"));
+  }
+
+ private:
+  void OpenByDoubleClick(int column, int row) {
+    CalendarGrid* grid = views_->calendar().grid();
+    const QPoint at = grid->CellRect(column, row).center();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, at);
+  }
+
+  std::unique_ptr<TestAlbum> album_;
+  std::unique_ptr<TForm1> window_;
+  AlbumViews* views_ = nullptr;
+};
+
+QTEST_MAIN(AlbumViewsTest)
+#include "album_views_test.moc"
