@@ -13,6 +13,7 @@
 #include "imagelist/ui/window_prompts.h"
 #include "imagelist/worker_clock.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
+#include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/environment.h"
@@ -64,6 +65,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
                              SteadyWorkerClock());
   list_->SetLongOperation(&window_.longOperation());
   window_.PlaceView(QStringLiteral("ListView2"), list_);
+  new PageSideCommands(window_, *list_, album_, this);
   dayMenu_ = new CalendarPopupMenu(album_, *list_, controller_->grid());
 
   ApplySettings();

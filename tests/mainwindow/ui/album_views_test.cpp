@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "album/album_fixture.h"
@@ -151,6 +152,28 @@ class AlbumViewsTest : public QObject {
     QCOMPARE(list.mode(), ListMode::kContainer);
     QCOMPARE(list.size(), 3);
     QCOMPARE(std::string(list.entries().NameAt(0)), album_->first);
+  }
+
+  void theToolbarGoesBackFromTheOpenPageAndTheNamePanelFollows() {
+    QAbstractButton* back = window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton14"));
+    QLabel* name = window_->findChild<QLabel*>(QStringLiteral("NamePanel"));
+    QVERIFY(!back->isVisible());
+    QCOMPARE(name->text(), QStringLiteral("2014年の使用ページ"));
+    OpenByDoubleClick(4, 4);
+    QVERIFY(back->isVisible());
+    QVERIFY(!window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn"))->isVisible());
+    QCOMPARE(name->text(), ToQString(album_->store->ContainerTitle()));
+    QTest::mouseClick(back, Qt::LeftButton);
+    QVERIFY(!album_->store->PageOpen());
+    QVERIFY(!back->isVisible());
+    QCOMPARE(views_->imageList().list().mode(), ListMode::kPageList);
+  }
+
+  void theToolbarsSizeButtonSwitchesTheListsPictureSize() {
+    QAbstractButton* size = window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton17"));
+    QVERIFY(!views_->imageList().sizeButton()->isChecked());
+    QTest::mouseClick(size, Qt::LeftButton);
+    QVERIFY(views_->imageList().sizeButton()->isChecked());
   }
 
   void doubleClickingADayWhosePageHasNoEntriesOpensNothing() {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+class QAbstractButton;
+class QLabel;
+
+namespace lumidex {
+
+class AlbumStore;
+class ImageListPanel;
+
+// The page side's toolbar and name panel over the image list panel:
+// "戻る" (`SpeedButton14`), "適用" (`SpeedButton28`) and "サイズ"
+// (`SpeedButton17`) act on the list, whose own buttons for them give way,
+// and `NamePanel` shows the list's heading. "戻る" and "適用" show only
+// while a page or sub-album is open; "全ページ" (`AllPageSpBtn`), which does
+// nothing then, makes room for them.
+// Main thread only; every argument must outlive this object.
+class PageSideCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // `pageSide` holds the toolbar and the name panel (the window will do).
+  PageSideCommands(QWidget& pageSide, ImageListPanel& list, const AlbumStore& album,
+                   QObject* parent = nullptr);
+
+  // Follows what the list shows now: the heading and the buttons of an
+  // open container.
+  void Refresh();
+
+ private:
+  ImageListPanel& list_;
+  const AlbumStore& album_;
+  QLabel* namePanel_ = nullptr;
+  QAbstractButton* back_ = nullptr;
+  QAbstractButton* apply_ = nullptr;
+  QAbstractButton* size_ = nullptr;
+  QAbstractButton* allPages_ = nullptr;
+};
+
+}  // namespace lumidex
