@@ -1,5 +1,6 @@
 #include "mainwindow/ui/album_views.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 
 #include "album/album_store.h"
@@ -98,6 +99,18 @@ void AlbumViews::ConnectCalendar() {
 void AlbumViews::ConnectImageList() {
   StatusArea* status = window_.statusArea();
   connect(list_, &ImageListPanel::pageClicked, this, &AlbumViews::ShowDayOfPage);
+  // "この日に移動": the day of the open page, or of the page selected in the
+  // page list.
+  if (auto* goToDay = window_.findChild<QAbstractButton*>(QStringLiteral("SpeedButton19"))) {
+    connect(goToDay, &QAbstractButton::clicked, this, [this] {
+      if (album_.PageOpen()) {
+        ShowDayOfPage(ToQString(album_.openPage()));
+      } else if (const QVector<int> rows = list_->view()->SelectedRows();
+                 !rows.isEmpty() && list_->list().mode() == ListMode::kPageList) {
+        ShowDayOfPage(ToQString(list_->list().entries().NameAt(rows.front())));
+      }
+    });
+  }
   connect(list_, &ImageListPanel::statusText, this,
           [status](const QString& text) { status->SetIndicatorText(kItemPanel, text); });
   connect(list_, &ImageListPanel::operationFailed, this, &AlbumViews::ReportError);

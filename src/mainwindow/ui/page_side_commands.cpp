@@ -20,7 +20,7 @@ void Hide(QWidget* widget) {
 
 }  // namespace
 
-PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, const AlbumStore& album,
+PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, AlbumStore& album,
                                    QObject* parent)
     : QObject(parent),
       list_(list),
@@ -43,6 +43,10 @@ PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, cons
     size_->setChecked(list.sizeButton()->isChecked());
     connect(size_, &QAbstractButton::toggled, list.sizeButton(), &QAbstractButton::setChecked);
   }
+  if (allPages_ != nullptr) {
+    allPages_->setChecked(album.showAllPages());
+    connect(allPages_, &QAbstractButton::toggled, this, &PageSideCommands::ShowAllPages);
+  }
   connect(&list, &ImageListPanel::contentChanged, this, &PageSideCommands::Refresh);
   Refresh();
 }
@@ -54,6 +58,11 @@ void PageSideCommands::Refresh() {
   }
   if (allPages_ != nullptr) allPages_->setVisible(!open);
   if (namePanel_ != nullptr) namePanel_->setText(list_.heading()->text());
+}
+
+void PageSideCommands::ShowAllPages(bool all) {
+  album_.SetShowAllPages(all);
+  if (!album_.PageOpen()) list_.ShowCurrent();
 }
 
 }  // namespace lumidex

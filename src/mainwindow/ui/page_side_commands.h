@@ -13,16 +13,17 @@ class ImageListPanel;
 // The page side's toolbar and name panel over the image list panel:
 // "戻る" (`SpeedButton14`), "適用" (`SpeedButton28`) and "サイズ"
 // (`SpeedButton17`) act on the list, whose own buttons for them give way,
-// and `NamePanel` shows the list's heading. "戻る" and "適用" show only
-// while a page or sub-album is open; "全ページ" (`AllPageSpBtn`), which does
-// nothing then, makes room for them.
+// and `NamePanel` shows the list's heading. "全ページ" (`AllPageSpBtn`)
+// switches the page list between the pages of the shown year and all
+// pages. "戻る" and "適用" show only while a page or sub-album is open;
+// "全ページ", which does nothing then, makes room for them.
 // Main thread only; every argument must outlive this object.
 class PageSideCommands : public QObject {
   Q_OBJECT
 
  public:
   // `pageSide` holds the toolbar and the name panel (the window will do).
-  PageSideCommands(QWidget& pageSide, ImageListPanel& list, const AlbumStore& album,
+  PageSideCommands(QWidget& pageSide, ImageListPanel& list, AlbumStore& album,
                    QObject* parent = nullptr);
 
   // Follows what the list shows now: the heading and the buttons of an
@@ -30,8 +31,10 @@ class PageSideCommands : public QObject {
   void Refresh();
 
  private:
+  void ShowAllPages(bool all);
+
   ImageListPanel& list_;
-  const AlbumStore& album_;
+  AlbumStore& album_;
   QLabel* namePanel_ = nullptr;
   QAbstractButton* back_ = nullptr;
   QAbstractButton* apply_ = nullptr;

@@ -176,6 +176,23 @@ class AlbumViewsTest : public QObject {
     QVERIFY(views_->imageList().sizeButton()->isChecked());
   }
 
+  void theAllPagesButtonListsPagesWithoutEntriesToo() {
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")), Qt::LeftButton);
+    QCOMPARE(views_->imageList().list().size(), 2);
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("NamePanel"))->text(), QStringLiteral("全アルバムの使用ページ"));
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")), Qt::LeftButton);
+    QCOMPARE(views_->imageList().list().size(), 1);
+  }
+
+  void goingToTheDayOfTheOpenPageShowsItsMonth() {
+    OpenByDoubleClick(4, 4);
+    views_->calendar().ShowMonth(QStringLiteral("2014/03/03"), true);
+    QVERIFY(album_->store->PageOpen());
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton19")), Qt::LeftButton);
+    QCOMPARE(views_->month().state().shownMonthText, std::string("2014/08/01"));
+    QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
+  }
+
   void doubleClickingADayWhosePageHasNoEntriesOpensNothing() {
     OpenByDoubleClick(5, 4);  // 08/21
     QVERIFY(!album_->store->PageOpen());
