@@ -65,10 +65,17 @@ StatusArea::StatusArea(QStatusBar* statusBar, QWidget* parent) : QWidget(parent)
   statusBar->setAutoFillBackground(true);
   for (int i = 0; i < 3; ++i) {
     indicators_[i] = new QLabel(statusBar);
-    indicators_[i]->setFixedWidth(kIndicatorWidths[i]);
     indicators_[i]->setAlignment(i < 2 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    if (i == 2) indicators_[i]->setIndent(3);
-    statusBar->addWidget(indicators_[i]);
+    if (i < 2) {
+      indicators_[i]->setFixedWidth(kIndicatorWidths[i]);
+      statusBar->addWidget(indicators_[i]);
+    } else {
+      // The last panel takes the rest of the bar: it shows a day's page
+      // status and the name of the entry worked on, which are longer.
+      indicators_[i]->setMinimumWidth(kIndicatorWidths[i]);
+      indicators_[i]->setIndent(3);
+      statusBar->addWidget(indicators_[i], 1);
+    }
   }
 }
 

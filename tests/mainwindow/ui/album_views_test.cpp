@@ -3,6 +3,7 @@
 // change, and the gestures between the calendar and the page list.
 #include <QAbstractButton>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -108,6 +109,17 @@ class AlbumViewsTest : public QObject {
     QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
     QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
              ToQString(views_->month().dayLine()));
+  }
+
+  void aPressedDayShowsItsPageStatusUncutInTheStatusBar() {
+    CalendarGrid* grid = views_->calendar().grid();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(6, 4).center());  // 08/22
+    QLabel* panel = nullptr;
+    for (QLabel* label : window_->statusBar()->findChildren<QLabel*>()) {
+      if (label->text() == QStringLiteral("ページなし")) panel = label;
+    }
+    QVERIFY(panel != nullptr);
+    QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()) + panel->indent());
   }
 
   void theFirstMonthOpensTheYearAndFillsThePageList() {
