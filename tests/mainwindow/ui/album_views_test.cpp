@@ -3,6 +3,7 @@
 // change, and the gestures between the calendar and the page list.
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -14,11 +15,13 @@
 #include "calendar/ui/calendar_controls.h"
 #include "calendar/ui/calendar_grid.h"
 #include "foundation/app_environment.h"
+#include "foundation/text_codec.h"
 #include "images/bitmap.h"
 #include "images/jpeg_codec.h"
 #include "images/thumbnail_maker.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
+#include "imagelist/ui/memo_panel.h"
 #include "mainwindow/ui/album_calendar_source.h"
 #include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
@@ -203,6 +206,33 @@ class AlbumViewsTest : public QObject {
     QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton19")), Qt::LeftButton);
     QCOMPARE(views_->month().state().shownMonthText, std::string("2014/08/01"));
     QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
+  }
+
+  void aPageMadeOnTheCalendarIsFilledOpenedCommentedAndSaved() {
+    views_->dayMenu().PrepareFor("2014/08/25");
+    views_->dayMenu().createPageAction()->trigger();
+    AlbumStore& store = *album_->store;
+    QVERIFY(store.SaveSection("08/25", {album_->second + "="}, false).ok());
+    store.RefreshSummary("08/25");
+    store.RefreshPageList();
+    views_->imageList().SyncWithStore();
+    views_->calendar().PagesChanged();
+    OpenByDoubleClick(2, 5);  // 2014/08/25, a Monday
+    QCOMPARE(store.openPage(), std::string("08/25"));
+
+    ListView2* view = views_->imageList().view();
+    const QRect item = view->visualRect(view->model()->index(0, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    MemoPanel* memo = views_->imageList().memo();
+    memo->SetText(QStringLiteral("夏の海\n二日目"));
+    QTest::mouseClick(memo->applyButton(), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton14")), Qt::LeftButton);
+    QVERIFY(!store.PageOpen());
+
+    const std::string saved =
+        DecodeAlbumFile(lumidex::testing::ReadFile(window_->environment().folders.photoDir + "2014.ini"));
+    QVERIFY2(saved.find("[08/25]\r\n" + album_->second + "=夏の海･･二日目\r\n") != std::string::npos, saved.c_str());
+    QCOMPARE(views_->imageList().list().size(), 2);
   }
 
   void doubleClickingADayWhosePageHasNoEntriesOpensNothing() {
