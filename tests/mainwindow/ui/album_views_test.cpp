@@ -2,6 +2,7 @@
 // a temporary home: the month on the grid, the year switch of a month
 // change, and the gestures between the calendar and the page list.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -131,6 +132,21 @@ class AlbumViewsTest : public QObject {
     QCOMPARE(list.mode(), ListMode::kPageList);
     QCOMPARE(list.size(), 1);
     QCOMPARE(std::string(list.entries().NameAt(0)), std::string("08/20"));
+  }
+
+  void theYearListHoldsTheAlbumsYearsWithTheLoadedYearFromMemory() {
+    views_->calendar().ShowMonth(QStringLiteral("2014/01/10"), true);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton3")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton5")), Qt::LeftButton);
+    auto* years = window_->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    QCOMPARE(years->count(), 2);
+    QCOMPARE(years->itemText(0), QStringLiteral("2013年 （1枚）"));
+    QCOMPARE(years->itemText(1), QStringLiteral("2014年 （2枚） （1冊 - 1枚）"));
+    // An entry not saved yet counts when the list drops down.
+    album_->store->ChangeYearDocument([](TMemIniFile& doc) { doc.AppendSection("09/01", {"x.jpg="}); });
+    years->showPopup();
+    years->hidePopup();
+    QCOMPARE(years->itemText(1), QStringLiteral("2014年 （3枚） （1冊 - 1枚）"));
   }
 
   void theShippedHolidayFileIsInstalledForTheUser() {
