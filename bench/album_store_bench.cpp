@@ -9,8 +9,6 @@
 //   bytes once; goal within 3x;
 // - PageUsedInOtherYears for all 366 pages; goal under 1 ms in total;
 // - the peak memory of the process.
-#include <iconv.h>
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -21,24 +19,9 @@
 #include "album/album_store.h"
 #include "foundation/app_environment.h"
 #include "foundation/text_codec.h"
+#include "bench_timing.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// Best of `runs` timings of `f`, in milliseconds.
-template <typename F>
-double Best(int runs, F f) {
-  double best = 1e300;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    f();
-    best = std::min(best, Ms(Clock::now() - start));
-  }
-  return best;
-}
 
 std::string PageKey(int day) {
   char key[8];
@@ -76,22 +59,11 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   if (!lumidex::RealFileStore().WriteAtomic(path, bytes).ok()) std::abort();
 }
 
-double ReadAndConvert(const std::string& path) {
-  lumidex::Result<std::string> raw = lumidex::RealFileStore().ReadAll(path);
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  std::string out(raw.value().size() * 2, '\0');
-  char* in = raw.value().data();
-  size_t inLeft = raw.value().size(), outLeft = out.size();
-  char* o = out.data();
-  iconv(cd, &in, &inLeft, &o, &outLeft);
-  iconv_close(cd);
-  return static_cast<double>(out.size() - outLeft);
-}
-
 }  // namespace
 
 int main() {
   using namespace lumidex;
+  using namespace lumidex::bench;
   const auto base = std::filesystem::temp_directory_path() / "lumidex-album-bench";
   std::filesystem::remove_all(base);
   auto env = AppEnvironment::Open(base.string(), "bench").value();
@@ -157,8 +129,6 @@ int main() {
   });
   if (used != 366) std::abort();
 
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
 
   std::printf("album: 10 years x 366 pages x 100 entries; year document %zu bytes\n", yearBytes);
   std::printf("%-44s %9s %9s %7s\n", "operation", "ours ms", "ref ms", "ratio");
@@ -171,7 +141,7 @@ int main() {
               saveSection, writeOnce, saveSection / writeOnce);
   std::printf("%-44s %9.3f %9s          (goal < 1 ms)\n", "PageUsedInOtherYears x 366", lookups, "-");
   std::printf("%-44s %9.2f\n", "first switch (also builds YearSectionIndex)", firstSwitch);
-  std::printf("%-44s %9ld KiB\n", "peak memory (max RSS)", usage.ru_maxrss);
+  std::printf("%-44s %9.1f MB\n", "peak memory (max RSS)", PeakMemoryMb());
   std::filesystem::remove_all(base);
   return 0;
 }

@@ -21,12 +21,12 @@
 #include "foundation/app_environment.h"
 #include "imagelist/folder_walk.h"
 #include "images/exif_reader.h"
+#include "bench_timing.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using lumidex::bench::Clock;
+using lumidex::bench::Ms;
 
 void Put16(std::string& s, unsigned v) {
   s.push_back(static_cast<char>(v & 0xFF));

@@ -18,13 +18,13 @@
 #include "foundation/file_store.h"
 #include "images/jpeg_codec.h"
 #include "platform/environment.h"
+#include "bench_timing.h"
 
 namespace {
 
 using namespace lumidex;
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using lumidex::bench::Clock;
+using lumidex::bench::Ms;
 
 // Every page of the year with its own cover, a 128 x 96 photo-like JPEG.
 class BenchAlbum : public CalendarPageSource, public CalendarYearSwitch {

@@ -4,8 +4,6 @@
 // reference: reading the same file and converting it with iconv, and writing
 // the same bytes. Goal: load within 3x of read+convert, save within 3x of
 // writing the bytes.
-#include <iconv.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -17,24 +15,9 @@
 #include "foundation/ini_line.h"
 #include "foundation/mem_ini_file.h"
 #include "foundation/text_codec.h"
+#include "bench_timing.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// Best of `runs` timings of `f`, in milliseconds.
-template <typename F>
-double Best(int runs, F f) {
-  double best = 1e300;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    f();
-    best = std::min(best, Ms(Clock::now() - start));
-  }
-  return best;
-}
 
 std::string GenerateYearText() {
   std::string text;
@@ -61,6 +44,7 @@ std::string GenerateYearText() {
 
 int main() {
   using namespace lumidex;
+  using bench::Best;
   const auto folder = std::filesystem::temp_directory_path() / "lumidex-ini-bench";
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "2024.ini").string();
@@ -68,16 +52,7 @@ int main() {
   { std::ofstream(path, std::ios::binary) << bytes; }
 
   const int runs = 5;
-  const double readConvert = Best(runs, [&] {
-    Result<std::string> raw = RealFileStore().ReadAll(path);
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    std::string out(raw.value().size() * 2, '\0');
-    char* in = raw.value().data();
-    size_t inLeft = raw.value().size(), outLeft = out.size();
-    char* o = out.data();
-    iconv(cd, &in, &inLeft, &o, &outLeft);
-    iconv_close(cd);
-  });
+  const double readConvert = Best(runs, [&] { bench::ReadAndConvert(path); });
   std::unique_ptr<TMemIniFile> doc;
   const double load = Best(runs, [&] { doc = std::move(TMemIniFile::Open(path).value()); });
   const double lookup = Best(runs, [&] {

@@ -1,0 +1,55 @@
+#pragma once
+
+// Timing helpers and the common reference measurement of the benchmarks.
+
+#include <iconv.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+#include "foundation/file_store.h"
+
+namespace lumidex::bench {
+
+using Clock = std::chrono::steady_clock;
+
+inline double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Best of `runs` wall-clock timings of `f`, in milliseconds.
+template <typename F>
+double Best(int runs, F f) {
+  double best = 1e300;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = Clock::now();
+    f();
+    best = std::min(best, Ms(Clock::now() - start));
+  }
+  return best;
+}
+
+// The reference of the document benchmarks: reads `path` whole and converts
+// it from cp932 to UTF-8 with iconv. Returns the number of bytes produced.
+inline size_t ReadAndConvert(const std::string& path) {
+  Result<std::string> raw = RealFileStore().ReadAll(path);
+  if (!raw.ok()) std::abort();
+  iconv_t cd = iconv_open("UTF-8", "CP932");
+  std::string out(raw.value().size() * 2, '\0');
+  char* in = raw.value().data();
+  size_t inLeft = raw.value().size(), outLeft = out.size();
+  char* o = out.data();
+  iconv(cd, &in, &inLeft, &o, &outLeft);
+  iconv_close(cd);
+  return out.size() - outLeft;
+}
+
+// Peak resident memory of this process so far, in megabytes.
+inline double PeakMemoryMb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+}  // namespace lumidex::bench
