@@ -64,6 +64,21 @@ char* WriteUtf8(char* o, char32_t cp) {
   return o;
 }
 
+// NextCodePoint with a fast path for the three-byte sequences of Japanese
+// text, which make up most of an album's non-ASCII characters.
+char32_t NextThreeByteCodePoint(std::string_view text, size_t& pos) {
+  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+  if ((t[pos] & 0xF0) == 0xE0 && pos + 2 < text.size() && (t[pos + 1] & 0xC0) == 0x80 &&
+      (t[pos + 2] & 0xC0) == 0x80) {
+    const char32_t cp = ((t[pos] & 0x0F) << 12) | ((t[pos + 1] & 0x3F) << 6) | (t[pos + 2] & 0x3F);
+    if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+      pos += 3;
+      return cp;
+    }
+  }
+  return NextCodePoint(text, pos);
+}
+
 }  // namespace
 
 char32_t NextCodePoint(std::string_view text, size_t& pos) {
@@ -156,7 +171,7 @@ std::optional<std::string> EncodeCp932Exact(std::string_view text) {
       ++pos;
       continue;
     }
-    const char32_t cp = NextCodePoint(text, pos);
+    const char32_t cp = NextThreeByteCodePoint(text, pos);
     if (const uint32_t code = tables.Encode(cp); code != Cp932Tables::kNone) {
       if (code > 0xFF) *o++ = static_cast<char>(code >> 8);
       *o++ = static_cast<char>(code & 0xFF);
