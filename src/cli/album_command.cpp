@@ -10,9 +10,8 @@
 #include "album/page_operations.h"
 #include "album/year_counts.h"
 #include "cli/cli_command.h"
+#include "cli/managed_types_setting.h"
 #include "foundation/app_environment.h"
-#include "foundation/ini_line.h"
-#include "foundation/settings_store.h"
 #include "platform/environment.h"
 
 namespace lumidex::cli {
@@ -83,18 +82,6 @@ class CliPrompts : public AlbumPrompts {
   const std::optional<std::string> name_;
   bool refused_ = false;
 };
-
-// The further registrable types of the "extlist" setting, read without
-// writing anything; none when the settings file has none or cannot be read.
-std::vector<std::string> ManagedTypesSetting() {
-  SettingsStore settings(SettingsFilePath(platform::SettingsFolder()));
-  Result<RegistryData> data = settings.Read();
-  if (!data.ok()) return {};
-  const RegistryKey* key = data.value().FindKey(kSettingsKeyPath);
-  const RegistryValue* value = key == nullptr ? nullptr : key->Find("extlist");
-  if (value == nullptr || value->type != RegistryValueType::kString) return {};
-  return SplitLines(value->data);
-}
 
 // The album of this user with the shown year's documents open.
 struct OpenAlbum {
