@@ -32,7 +32,12 @@ QImage CoverCache::Scaled(std::string_view md, std::string_view jpeg, int width,
   auto it = entry.scaled.find({width, height});
   if (it == entry.scaled.end()) {
     QImage scaled;
-    Result<Bitmap> decoded = DecodeJpeg(jpeg);
+    // Decoding at the smallest scale that still covers the cell's picture
+    // area leaves less to decode and less to scale down.
+    JpegDecodeOptions options;
+    options.coverWidth = width;
+    options.coverHeight = height;
+    Result<Bitmap> decoded = DecodeJpeg(jpeg, options);
     if (decoded.ok()) {
       const Bitmap& bitmap = decoded.value();
       // Bitmap rows are blue, green, red, alpha bytes: Format_RGB32 on a
