@@ -13,6 +13,7 @@
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/window_prompts.h"
 #include "imagelist/worker_clock.h"
+#include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/status_area.h"
@@ -68,6 +69,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   window_.PlaceView(QStringLiteral("ListView2"), list_);
   new PageSideCommands(window_, *list_, album_, this);
   dayMenu_ = new CalendarPopupMenu(album_, *list_, controller_->grid());
+  fileDrop_ = new CalendarFileDrop(*controller_->grid(), month_, album_, window.environment().types,
+                                   [this](const Status& status) { AfterRegistration(status); }, this);
 
   ApplySettings();
   ApplyScheme();
@@ -216,6 +219,13 @@ void AlbumViews::ShowDayMenu(const QPoint& point) {
   if (dayMenu_->PrepareFor(DateText(month_.CellDate(cell.y(), cell.x())))) {
     dayMenu_->popup(grid->mapToGlobal(point));
   }
+}
+
+void AlbumViews::AfterRegistration(const Status& status) {
+  if (!status.ok()) ReportError(ToQString(status.message()));
+  album_.RefreshPageList();
+  list_->SyncWithStore();
+  controller_->PagesChanged();
 }
 
 void AlbumViews::ReportError(const QString& message) { TForm1::ReportError(Status::Error(ToStdString(message))); }

@@ -16,6 +16,7 @@ namespace lumidex {
 
 class AlbumStore;
 class CalendarController;
+class CalendarFileDrop;
 class CalendarPopupMenu;
 class ImageListPanel;
 class TForm1;
@@ -28,7 +29,8 @@ class WindowPrompts;
 // day selects its page in the page list, double-clicking a day opens its
 // page, clicking a page in the page list shows its day, and every month
 // change runs the album's year switch through the calendar's month build.
-// The day menu of the grid runs the page commands of a day.
+// The day menu of the grid runs the page commands of a day; files dropped
+// on a day are registered on its page.
 //
 // Main thread only. `window`, `album` and `cache` (may be null) must outlive
 // this object; the placed widgets belong to the window.
@@ -54,6 +56,7 @@ class AlbumViews : public QObject {
   MonthCalendar& month() { return month_; }
   ImageListPanel& imageList() const { return *list_; }
   CalendarPopupMenu& dayMenu() const { return *dayMenu_; }
+  CalendarFileDrop& fileDrop() const { return *fileDrop_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +80,8 @@ class AlbumViews : public QObject {
   // The day menu at `point` of the grid, for the day cell there.
   void ShowDayMenu(const QPoint& point);
   void ReportError(const QString& message);
+  // Files were registered from outside: the list and the cells show them.
+  void AfterRegistration(const Status& status);
   std::vector<std::string> YearListItems() const;
 
   TForm1& window_;
@@ -90,6 +95,7 @@ class AlbumViews : public QObject {
   CalendarController* controller_ = nullptr;
   ImageListPanel* list_ = nullptr;
   CalendarPopupMenu* dayMenu_ = nullptr;
+  CalendarFileDrop* fileDrop_ = nullptr;
   bool todaySelected_ = false;       // today's cell was selected at the first show
   bool selectionFromList_ = false;   // the page list itself is moving the calendar
 };

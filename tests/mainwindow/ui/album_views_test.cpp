@@ -2,7 +2,11 @@
 // a temporary home: the month on the grid, the year switch of a month
 // change, and the gestures between the calendar and the page list.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -25,6 +29,7 @@
 #include "imagelist/ui/memo_panel.h"
 #include "mainwindow/ui/album_calendar_source.h"
 #include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/qt_bridge.h"
@@ -249,6 +254,32 @@ class AlbumViewsTest : public QObject {
         DecodeAlbumFile(lumidex::testing::ReadFile(window_->environment().folders.photoDir + "2014.ini"));
     QVERIFY2(saved.find("[08/25]\r\n" + album_->second + "=夏の海･･二日目\r\n") != std::string::npos, saved.c_str());
     QCOMPARE(views_->imageList().list().size(), 2);
+  }
+
+  void filesDroppedOnADayAreRegisteredOnItsNewPage() {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(ToQString(album_->first)), QUrl::fromLocalFile(ToQString(album_->second))});
+    CalendarGrid* grid = views_->calendar().grid();
+    const QPointF at = grid->CellRect(3, 5).center();  // 2014/08/26
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid, &drop);
+    AlbumStore& store = *album_->store;
+    QCOMPARE(store.pageIndex().GetValue("DATA", "08/26", "-"), std::string(".alb"));
+    QCOMPARE(store.FindSummary("08/26")->imageCount, 2);
+    QVERIFY(AlbumPageSource(store).PageOf("08/26")->hasEntries);
+    QCOMPARE(views_->imageList().list().size(), 2);
+  }
+
+  void filesDroppedOnADayOfAnotherYearAreNotRegistered() {
+    views_->calendar().ShowMonth(QStringLiteral("2014/12/01"), true);
+    // The last row of December 2014 shows January 2015.
+    views_->fileDrop().DropOn(6, 5, {album_->first});
+    QVERIFY(!album_->store->pageIndex().HasKey("DATA", "01/02"));
+    views_->fileDrop().DropOn(5, 4, {album_->first});  // 2014/12/25
+    QVERIFY(album_->store->pageIndex().HasKey("DATA", "12/25"));
   }
 
   void doubleClickingADayWhosePageHasNoEntriesOpensNothing() {
