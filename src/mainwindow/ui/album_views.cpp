@@ -8,6 +8,8 @@
 #include "calendar/general_holiday_file.h"
 #include "calendar/ui/calendar_controller.h"
 #include "calendar/year_list.h"
+#include "filetools/folder_search.h"
+#include "filetools/ui/registration_actions.h"
 #include "foundation/ini_line.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
@@ -53,7 +55,10 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       month_(holidays_, yearSwitch_, std::move(today)),
       prompts_(std::make_unique<WindowPrompts>(
           &window, ToQString(window.environment().folders.programDir + "sound/start.wav"))),
-      operations_(album, *prompts_) {
+      operations_(album, *prompts_),
+      registrationPrompts_(&window),
+      registration_(album, window.environment().types, registrationPrompts_,
+                    MakeFolderSearch(window.environment().types, false)) {
   // The holiday file shipped with the program is the user's first one.
   InstallGeneralHolidayFile(window.environment().folders, platform::ShareFolder());
 
@@ -68,8 +73,12 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   list_->SetLongOperation(&window_.longOperation());
   window_.PlaceView(QStringLiteral("ListView2"), list_);
   new PageSideCommands(window_, *list_, album_, this);
-  dayMenu_ = new CalendarPopupMenu(album_, *list_, controller_->grid());
-  fileDrop_ = new CalendarFileDrop(*controller_->grid(), month_, album_, window.environment().types,
+  registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
+      &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
+      registration_, [this](const QString& text) { window_.statusArea()->SetIndicatorText(kItemPanel, text); },
+      [this](const QString& topic) { window_.ShowHelp(topic); }});
+  dayMenu_ = new CalendarPopupMenu(album_, *list_, *registrationContext_, controller_->grid());
+  fileDrop_ = new CalendarFileDrop(*controller_->grid(), month_, album_, registration_,
                                    [this](const Status& status) { AfterRegistration(status); }, this);
 
   ApplySettings();
@@ -97,6 +106,7 @@ void AlbumViews::ConnectCalendar() {
   grid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid, &QWidget::customContextMenuRequested, this, &AlbumViews::ShowDayMenu);
   connect(dayMenu_, &CalendarPopupMenu::pagesChanged, controller_, &CalendarController::PagesChanged);
+  connect(dayMenu_, &CalendarPopupMenu::filesAdded, this, [this] { AfterRegistration(Status::Ok()); });
 }
 
 void AlbumViews::ConnectImageList() {

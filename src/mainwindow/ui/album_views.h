@@ -6,10 +6,12 @@
 #include <functional>
 #include <memory>
 
+#include "album/entry_registration.h"
 #include "album/page_operations.h"
 #include "calendar/calendar_date.h"
 #include "calendar/holiday_calendar.h"
 #include "calendar/month_calendar.h"
+#include "filetools/ui/dialog_registration_prompts.h"
 #include "mainwindow/ui/album_calendar_source.h"
 
 namespace lumidex {
@@ -22,6 +24,7 @@ class ImageListPanel;
 class TForm1;
 class ThumbnailCache;
 class WindowPrompts;
+struct RegistrationContext;
 
 // The album's views in the main window and the gestures between them: the
 // month calendar (grid `StringGrid1` and its bar controls) over the album
@@ -92,6 +95,9 @@ class AlbumViews : public QObject {
   MonthCalendar month_;
   std::unique_ptr<WindowPrompts> prompts_;
   PageOperations operations_;
+  DialogRegistrationPrompts registrationPrompts_;
+  EntryRegistration registration_;
+  std::unique_ptr<RegistrationContext> registrationContext_;
   CalendarController* controller_ = nullptr;
   ImageListPanel* list_ = nullptr;
   CalendarPopupMenu* dayMenu_ = nullptr;

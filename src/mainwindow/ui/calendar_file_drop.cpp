@@ -7,21 +7,20 @@
 #include "album/album_store.h"
 #include "calendar/month_calendar.h"
 #include "calendar/ui/calendar_grid.h"
-#include "filetools/folder_search.h"
 #include "filetools/registration_commands.h"
 #include "filetools/ui/clipboard_files.h"
 
 namespace lumidex {
 
 CalendarFileDrop::CalendarFileDrop(CalendarGrid& grid, const MonthCalendar& month, AlbumStore& album,
-                                   FileTypeLists& types, std::function<void(const Status&)> registered,
+                                   EntryRegistration& registration,
+                                   std::function<void(const Status&)> registered,
                                    QObject* parent)
     : QObject(parent),
       grid_(grid),
       month_(month),
       album_(album),
-      prompts_(&grid),
-      registration_(album, types, prompts_, MakeFolderSearch(types, false)),
+      registration_(registration),
       registered_(std::move(registered)) {
   grid.setAcceptDrops(true);
   grid.installEventFilter(this);

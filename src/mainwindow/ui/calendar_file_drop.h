@@ -5,13 +5,11 @@
 #include <string>
 
 #include "album/entry_registration.h"
-#include "filetools/ui/dialog_registration_prompts.h"
 
 namespace lumidex {
 
 class AlbumStore;
 class CalendarGrid;
-class FileTypeLists;
 class MonthCalendar;
 
 // Files dropped from the file manager on a day cell of the calendar grid:
@@ -25,7 +23,7 @@ class CalendarFileDrop : public QObject {
 
  public:
   CalendarFileDrop(CalendarGrid& grid, const MonthCalendar& month, AlbumStore& album,
-                   FileTypeLists& types, std::function<void(const Status&)> registered,
+                   EntryRegistration& registration, std::function<void(const Status&)> registered,
                    QObject* parent = nullptr);
 
   // Registers `paths` dropped on the day cell (column 1-7, row 1-6).
@@ -38,8 +36,7 @@ class CalendarFileDrop : public QObject {
   CalendarGrid& grid_;
   const MonthCalendar& month_;
   AlbumStore& album_;
-  DialogRegistrationPrompts prompts_;
-  EntryRegistration registration_;
+  EntryRegistration& registration_;
   std::function<void(const Status&)> registered_;
 };
 

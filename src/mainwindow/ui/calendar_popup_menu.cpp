@@ -1,6 +1,11 @@
 #include "mainwindow/ui/calendar_popup_menu.h"
 
+#include <QApplication>
+#include <QClipboard>
+
 #include "album/album_store.h"
+#include "filetools/ui/clipboard_files.h"
+#include "filetools/ui/registration_actions.h"
 #include "imagelist/page_menu_rules.h"
 #include "imagelist/ui/image_list_panel.h"
 
@@ -18,12 +23,33 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list, QWidget* parent)
-    : QMenu(parent), album_(album), list_(list) {
+CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list,
+                                     RegistrationContext& registration, QWidget* parent)
+    : QMenu(parent), album_(album), list_(list), registration_(registration) {
   setObjectName(QStringLiteral("PopupMenu1"));
   createPage_ = AddCommand(this, "CreatePageMenu", QStringLiteral("アルバムにページを作成"));
   createSubAlbum_ = AddCommand(this, "CreateSubAlbumMenu", QStringLiteral("サブアルバムの作成"));
+  auto* addImages = new QMenu(QStringLiteral("画像の追加"), this);
+  addImages_ = addMenu(addImages);
+  addImages_->setObjectName(QStringLiteral("FileAddMenu"));
+  QAction* fromFolder = AddCommand(addImages, "FolderSearchMenu", QStringLiteral("フォルダから検索"));
+  QAction* fromDialog = AddCommand(addImages, "FileSelectMenu", QStringLiteral("ファイルを選択"));
+  paste_ = AddCommand(this, "PasteMenu", QStringLiteral("貼り付け(&P)"));
+  paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   delete_ = AddCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
+  delete_->setShortcut(QKeySequence(Qt::Key_Delete));
+  connect(fromFolder, &QAction::triggered, this, [this] {
+    AddFromFolderCommand(registration_, page_);
+    emit filesAdded();
+  });
+  connect(fromDialog, &QAction::triggered, this, [this] {
+    AddFromDialogCommand(registration_, page_);
+    emit filesAdded();
+  });
+  connect(paste_, &QAction::triggered, this, [this] {
+    PasteCommand(registration_, page_);
+    emit filesAdded();
+  });
   connect(createPage_, &QAction::triggered, this, [this] {
     list_.CreatePage(page_);
     emit pagesChanged();
@@ -49,7 +75,11 @@ bool CalendarPopupMenu::PrepareFor(const std::string& date) {
   createPage_->setVisible(items.createPage);
   createSubAlbum_->setVisible(items.createSubAlbum);
   delete_->setVisible(items.remove);
-  return items.createPage || items.createSubAlbum || items.remove;
+  // Files go onto a page of the shown year that exists.
+  addImages_->setVisible(facts.inShownYear && facts.hasPage);
+  paste_->setVisible(facts.inShownYear);
+  paste_->setEnabled(facts.hasPage && CanPaste(QApplication::clipboard()->mimeData()));
+  return facts.inShownYear;
 }
 
 }  // namespace lumidex

@@ -9,17 +9,22 @@ namespace lumidex {
 
 class AlbumStore;
 class ImageListPanel;
+struct RegistrationContext;
 
-// The calendar's day menu `PopupMenu1` with the page commands of a day:
-// "アルバムにページを作成", "サブアルバムの作成" and "削除(&D)". Only days of
-// the shown year offer them, and only as the day's page allows; the commands
-// run through the image list panel, which asks the questions and shows the
-// result. Main thread only; `album` and `list` must outlive the menu.
+// The calendar's day menu `PopupMenu1` with the commands of a day:
+// "アルバムにページを作成", "サブアルバムの作成", "画像の追加" ("フォルダから
+// 検索", "ファイルを選択"), "貼り付け(&P)" and "削除(&D)". Only days of the
+// shown year offer them, and only as the day's page allows. The page
+// commands run through the image list panel, which asks the questions and
+// shows the result; the others register files on the day's page, or in the
+// open page or sub-album. Main thread only; `album`, `list` and
+// `registration` must outlive the menu.
 class CalendarPopupMenu : public QMenu {
   Q_OBJECT
 
  public:
-  CalendarPopupMenu(AlbumStore& album, ImageListPanel& list, QWidget* parent = nullptr);
+  CalendarPopupMenu(AlbumStore& album, ImageListPanel& list, RegistrationContext& registration,
+                    QWidget* parent = nullptr);
 
   // Makes the menu the one of the day `date` ("yyyy/mm/dd"). False when it
   // offers no command for that day (the menu is not shown then).
@@ -27,18 +32,25 @@ class CalendarPopupMenu : public QMenu {
 
   QAction* createPageAction() const { return createPage_; }
   QAction* createSubAlbumAction() const { return createSubAlbum_; }
+  QAction* addImagesAction() const { return addImages_; }
+  QAction* pasteAction() const { return paste_; }
   QAction* deleteAction() const { return delete_; }
 
  signals:
-  // A command ran: the day cells may show other pages now.
+  // A page command ran: the day cells may show other pages now.
   void pagesChanged();
+  // Files were registered: the list and the day cells show them.
+  void filesAdded();
 
  private:
   AlbumStore& album_;
   ImageListPanel& list_;
+  RegistrationContext& registration_;
   std::string page_;  // "mm/dd" of the day the menu was prepared for
   QAction* createPage_ = nullptr;
   QAction* createSubAlbum_ = nullptr;
+  QAction* addImages_ = nullptr;
+  QAction* paste_ = nullptr;
   QAction* delete_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 // change, and the gestures between the calendar and the page list.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
@@ -20,6 +21,7 @@
 #include "calendar/ui/calendar_controls.h"
 #include "calendar/ui/calendar_grid.h"
 #include "foundation/app_environment.h"
+#include "filetools/ui/clipboard_files.h"
 #include "foundation/text_codec.h"
 #include "images/bitmap.h"
 #include "images/jpeg_codec.h"
@@ -357,6 +359,22 @@ class AlbumViewsTest : public QObject {
     QVERIFY(!menu.deleteAction()->isVisible());
     QVERIFY(menu.PrepareFor("2014/08/21"));
     QVERIFY(menu.deleteAction()->isVisible());
+  }
+
+  void theDayMenuPastesCopiedFilesOntoTheDaysPage() {
+    QApplication::clipboard()->setMimeData(FileListMimeData({album_->first}, false).release());
+    CalendarPopupMenu& menu = views_->dayMenu();
+    QVERIFY(menu.PrepareFor("2014/08/22"));
+    QVERIFY(menu.pasteAction()->isVisible());
+    QVERIFY(!menu.pasteAction()->isEnabled());  // no page on that day
+    QVERIFY(!menu.addImagesAction()->isVisible());
+    QVERIFY(menu.PrepareFor("2014/08/21"));
+    QVERIFY(menu.addImagesAction()->isVisible());
+    QVERIFY(menu.pasteAction()->isEnabled());
+    menu.pasteAction()->trigger();
+    QCOMPARE(album_->store->yearDocument().KeyNames("08/21"), std::vector<std::string>{album_->first});
+    QCOMPARE(views_->imageList().list().size(), 2);
+    QVERIFY(AlbumPageSource(*album_->store).PageOf("08/21")->hasEntries);
   }
 
   void theDayMenuOffersNothingOnADayOfAnotherYear() {
