@@ -24,7 +24,8 @@ std::optional<DayPageView> AlbumPageSource::PageOf(std::string_view md) const {
   const TMemIniFile& index = album_.pageIndex();
   if (!index.HasKey(kPageIndexSection, md)) return std::nullopt;
   DayPageView view;
-  view.autoCover = index.GetValue(kPageIndexSection, md, "").find(kAutoCoverMark) != std::string::npos;
+  view.autoCover =
+      index.GetValue(kPageIndexSection, md, "").find(kAutoCoverMark) != std::string::npos;
   if (const GRPDATA* summary = album_.FindSummary(md)) {
     if (summary->thumbnail) view.coverJpeg = *summary->thumbnail;
     view.coverManagedOrIcon = summary->iconCover;
@@ -38,7 +39,8 @@ std::vector<std::string> AlbumPageSource::SubAlbumNames(std::string_view md) con
   std::vector<std::string> names;
   if (!album_.HasYear() || md.empty()) return names;
   for (const std::string& section : album_.subAlbumDocument().SectionNames()) {
-    if (section.size() > md.size() && section.starts_with(md)) names.push_back(section.substr(md.size()));
+    if (section.size() > md.size() && section.starts_with(md))
+      names.push_back(section.substr(md.size()));
   }
   return names;
 }

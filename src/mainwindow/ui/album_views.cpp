@@ -75,11 +75,13 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   new PageSideCommands(window_, *list_, album_, this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
-      registration_, [this](const QString& text) { window_.statusArea()->SetIndicatorText(kItemPanel, text); },
+      registration_,
+      [this](const QString& text) { window_.statusArea()->SetIndicatorText(kItemPanel, text); },
       [this](const QString& topic) { window_.ShowHelp(topic); }});
   dayMenu_ = new CalendarPopupMenu(album_, *list_, *registrationContext_, controller_->grid());
-  fileDrop_ = new CalendarFileDrop(*controller_->grid(), month_, album_, registration_,
-                                   [this](const Status& status) { AfterRegistration(status); }, this);
+  fileDrop_ = new CalendarFileDrop(
+      *controller_->grid(), month_, album_, registration_,
+      [this](const Status& status) { AfterRegistration(status); }, this);
 
   ApplySettings();
   ApplyScheme();
@@ -105,8 +107,10 @@ void AlbumViews::ConnectCalendar() {
   CalendarGrid* grid = controller_->grid();
   grid->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid, &QWidget::customContextMenuRequested, this, &AlbumViews::ShowDayMenu);
-  connect(dayMenu_, &CalendarPopupMenu::pagesChanged, controller_, &CalendarController::PagesChanged);
-  connect(dayMenu_, &CalendarPopupMenu::filesAdded, this, [this] { AfterRegistration(Status::Ok()); });
+  connect(dayMenu_, &CalendarPopupMenu::pagesChanged, controller_,
+          &CalendarController::PagesChanged);
+  connect(dayMenu_, &CalendarPopupMenu::filesAdded, this,
+          [this] { AfterRegistration(Status::Ok()); });
 }
 
 void AlbumViews::ConnectImageList() {
@@ -149,7 +153,8 @@ void AlbumViews::ApplyScheme() {
   // The caption and the year list on the light colour with the bottom bar's
   // colour as text; the today panel the other way round, lettered in the
   // accent.
-  controller_->SetSchemeColours(CalendarSchemeColours{scheme.light, scheme.Row(35), scheme.accentColour()});
+  controller_->SetSchemeColours(
+      CalendarSchemeColours{scheme.light, scheme.Row(35), scheme.accentColour()});
   ListLook look;
   look.light = scheme.light;
   look.band16 = scheme.band(1);
@@ -238,7 +243,9 @@ void AlbumViews::AfterRegistration(const Status& status) {
   controller_->PagesChanged();
 }
 
-void AlbumViews::ReportError(const QString& message) { TForm1::ReportError(Status::Error(ToStdString(message))); }
+void AlbumViews::ReportError(const QString& message) {
+  TForm1::ReportError(Status::Error(ToStdString(message)));
+}
 
 std::vector<std::string> AlbumViews::YearListItems() const {
   std::optional<LoadedYearLines> loaded;

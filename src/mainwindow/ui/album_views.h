@@ -102,8 +102,8 @@ class AlbumViews : public QObject {
   ImageListPanel* list_ = nullptr;
   CalendarPopupMenu* dayMenu_ = nullptr;
   CalendarFileDrop* fileDrop_ = nullptr;
-  bool todaySelected_ = false;       // today's cell was selected at the first show
-  bool selectionFromList_ = false;   // the page list itself is moving the calendar
+  bool todaySelected_ = false;      // today's cell was selected at the first show
+  bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };
 
 }  // namespace lumidex

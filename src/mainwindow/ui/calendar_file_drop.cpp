@@ -12,10 +12,9 @@
 
 namespace lumidex {
 
-CalendarFileDrop::CalendarFileDrop(CalendarGrid& grid, const MonthCalendar& month, AlbumStore& album,
-                                   EntryRegistration& registration,
-                                   std::function<void(const Status&)> registered,
-                                   QObject* parent)
+CalendarFileDrop::CalendarFileDrop(CalendarGrid& grid, const MonthCalendar& month,
+                                   AlbumStore& album, EntryRegistration& registration,
+                                   std::function<void(const Status&)> registered, QObject* parent)
     : QObject(parent),
       grid_(grid),
       month_(month),

@@ -32,7 +32,8 @@ CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list,
   auto* addImages = new QMenu(QStringLiteral("画像の追加"), this);
   addImages_ = addMenu(addImages);
   addImages_->setObjectName(QStringLiteral("FileAddMenu"));
-  QAction* fromFolder = AddCommand(addImages, "FolderSearchMenu", QStringLiteral("フォルダから検索"));
+  QAction* fromFolder =
+      AddCommand(addImages, "FolderSearchMenu", QStringLiteral("フォルダから検索"));
   QAction* fromDialog = AddCommand(addImages, "FileSelectMenu", QStringLiteral("ファイルを選択"));
   paste_ = AddCommand(this, "PasteMenu", QStringLiteral("貼り付け(&P)"));
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
@@ -67,9 +68,11 @@ CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list,
 bool CalendarPopupMenu::PrepareFor(const std::string& date) {
   page_ = date.size() == 10 ? date.substr(5, 5) : std::string();
   CalendarDayFacts facts;
-  facts.inShownYear = !page_.empty() && !album_.loadedYear().empty() && date.starts_with(album_.loadedYear());
+  facts.inShownYear =
+      !page_.empty() && !album_.loadedYear().empty() && date.starts_with(album_.loadedYear());
   facts.hasPage = album_.pageIndex().HasKey(kPageIndexSection, page_);
-  facts.coverIsPath = facts.hasPage && album_.pageIndex().GetValue(kPageIndexSection, page_, "") != kAutoCover;
+  facts.coverIsPath =
+      facts.hasPage && album_.pageIndex().GetValue(kPageIndexSection, page_, "") != kAutoCover;
   facts.usedInOtherYears = facts.hasPage && album_.PageUsedInOtherYears(page_, album_.loadedYear());
   const CalendarDayMenu items = CalendarDayMenuFor(facts);
   createPage_->setVisible(items.createPage);

@@ -38,7 +38,8 @@ PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, Albu
   if (namePanel_ != nullptr) Hide(list.heading());
 
   if (back_ != nullptr) connect(back_, &QAbstractButton::clicked, &list, &ImageListPanel::GoBack);
-  if (apply_ != nullptr) connect(apply_, &QAbstractButton::clicked, &list, &ImageListPanel::ApplyChanges);
+  if (apply_ != nullptr)
+    connect(apply_, &QAbstractButton::clicked, &list, &ImageListPanel::ApplyChanges);
   if (size_ != nullptr) {
     size_->setChecked(list.sizeButton()->isChecked());
     connect(size_, &QAbstractButton::toggled, list.sizeButton(), &QAbstractButton::setChecked);

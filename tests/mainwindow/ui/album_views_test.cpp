@@ -6,13 +6,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <memory>
 
 #include "album/album_fixture.h"
@@ -20,15 +20,15 @@
 #include "calendar/ui/calendar_controller.h"
 #include "calendar/ui/calendar_controls.h"
 #include "calendar/ui/calendar_grid.h"
-#include "foundation/app_environment.h"
 #include "filetools/ui/clipboard_files.h"
+#include "foundation/app_environment.h"
 #include "foundation/text_codec.h"
-#include "images/bitmap.h"
-#include "images/jpeg_codec.h"
-#include "images/thumbnail_maker.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/memo_panel.h"
+#include "images/bitmap.h"
+#include "images/jpeg_codec.h"
+#include "images/thumbnail_maker.h"
 #include "mainwindow/ui/album_calendar_source.h"
 #include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/calendar_file_drop.h"
@@ -67,8 +67,10 @@ struct TestAlbum {
     Check(store->SwitchYear("2013"));
     Check(store->SaveSection("08/20", {second + "="}, false).status());
     Check(store->SwitchYear("2014"));
-    Check(store->SaveSection("08/20", {first + "=海", second + "=", "@08/20旅行="}, false).status());
-    store->ChangeSubAlbumDocument([&](TMemIniFile& doc) { doc.AppendSection("08/20旅行", {first + "="}); });
+    Check(
+        store->SaveSection("08/20", {first + "=海", second + "=", "@08/20旅行="}, false).status());
+    store->ChangeSubAlbumDocument(
+        [&](TMemIniFile& doc) { doc.AppendSection("08/20旅行", {first + "="}); });
     Check(store->Close());
   }
 
@@ -79,7 +81,8 @@ struct TestAlbum {
   std::string Picture(const std::string& name, int hue) {
     Bitmap bitmap = Bitmap::Create(64, 48);
     for (int y = 0; y < 48; ++y) {
-      for (int x = 0; x < 64; ++x) bitmap.SetPixel(x, y, 0xFF000000u | (hue << 16) | (x * 4 << 8) | (y * 5));
+      for (int x = 0; x < 64; ++x)
+        bitmap.SetPixel(x, y, 0xFF000000u | (hue << 16) | (x * 4 << 8) | (y * 5));
     }
     const std::string path = home.Join("pics/" + name);
     lumidex::testing::WriteFile(path, EncodeJpeg(bitmap).value());
@@ -114,8 +117,10 @@ class AlbumViewsTest : public QObject {
   }
 
   void theGridShowsTodaysMonthWithTodaySelected() {
-    QCOMPARE(window_->findChild<CalendarGrid*>(QStringLiteral("StringGrid1")), views_->calendar().grid());
-    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("Panel8"))->text(), QStringLiteral("2014年8月"));
+    QCOMPARE(window_->findChild<CalendarGrid*>(QStringLiteral("StringGrid1")),
+             views_->calendar().grid());
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("Panel8"))->text(),
+             QStringLiteral("2014年8月"));
     QCOMPARE(views_->month().state().shownMonthText, std::string("2014/08/01"));
     QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
     QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
@@ -130,7 +135,8 @@ class AlbumViewsTest : public QObject {
       if (label->text() == QStringLiteral("ページなし")) panel = label;
     }
     QVERIFY(panel != nullptr);
-    QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()) + panel->indent());
+    QVERIFY(panel->contentsRect().width() >=
+            panel->fontMetrics().horizontalAdvance(panel->text()) + panel->indent());
   }
 
   void theFirstMonthOpensTheYearAndFillsThePageList() {
@@ -143,27 +149,32 @@ class AlbumViewsTest : public QObject {
 
   void theYearListHoldsTheAlbumsYearsWithTheLoadedYearFromMemory() {
     views_->calendar().ShowMonth(QStringLiteral("2014/01/10"), true);
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton3")), Qt::LeftButton);
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton5")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton3")),
+                      Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton5")),
+                      Qt::LeftButton);
     auto* years = window_->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
     QCOMPARE(years->count(), 2);
     QCOMPARE(years->itemText(0), QStringLiteral("2013年 （1枚）"));
     QCOMPARE(years->itemText(1), QStringLiteral("2014年 （2枚） （1冊 - 1枚）"));
     // An entry not saved yet counts when the list drops down.
-    album_->store->ChangeYearDocument([](TMemIniFile& doc) { doc.AppendSection("09/01", {"x.jpg="}); });
+    album_->store->ChangeYearDocument(
+        [](TMemIniFile& doc) { doc.AppendSection("09/01", {"x.jpg="}); });
     years->showPopup();
     years->hidePopup();
     QCOMPARE(years->itemText(1), QStringLiteral("2014年 （3枚） （1冊 - 1枚）"));
   }
 
   void theShippedHolidayFileIsInstalledForTheUser() {
-    QVERIFY(lumidex::testing::FileExists(window_->environment().folders.dataDir + "NationalHoliday.txt"));
+    QVERIFY(lumidex::testing::FileExists(window_->environment().folders.dataDir +
+                                         "NationalHoliday.txt"));
   }
 
   void aMonthChangeIntoAnotherYearRunsTheYearSwitch() {
     views_->calendar().ShowMonth(QStringLiteral("2014/01/10"), true);
     QCOMPARE(album_->store->loadedYear(), std::string("2014"));
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1")),
+                      Qt::LeftButton);
     QCOMPARE(views_->month().state().shownMonthText, std::string("2013/12/01"));
     QCOMPARE(album_->store->loadedYear(), std::string("2013"));
     // The 2013 page list: 08/20 has its one picture there.
@@ -175,7 +186,8 @@ class AlbumViewsTest : public QObject {
   void aYearChangeLeavesAnOpenPageForThePageList() {
     OpenByDoubleClick(4, 4);
     QVERIFY(album_->store->PageOpen());
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton3")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton3")),
+                      Qt::LeftButton);
     QCOMPARE(album_->store->loadedYear(), std::string("2013"));
     QVERIFY(!album_->store->PageOpen());
     QCOMPARE(views_->imageList().list().mode(), ListMode::kPageList);
@@ -215,10 +227,13 @@ class AlbumViewsTest : public QObject {
   }
 
   void theAllPagesButtonListsPagesWithoutEntriesToo() {
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")),
+                      Qt::LeftButton);
     QCOMPARE(views_->imageList().list().size(), 2);
-    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("NamePanel"))->text(), QStringLiteral("全アルバムの使用ページ"));
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")), Qt::LeftButton);
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("NamePanel"))->text(),
+             QStringLiteral("全アルバムの使用ページ"));
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")),
+                      Qt::LeftButton);
     QCOMPARE(views_->imageList().list().size(), 1);
   }
 
@@ -226,7 +241,8 @@ class AlbumViewsTest : public QObject {
     OpenByDoubleClick(4, 4);
     views_->calendar().ShowMonth(QStringLiteral("2014/03/03"), true);
     QVERIFY(album_->store->PageOpen());
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton19")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton19")),
+                      Qt::LeftButton);
     QCOMPARE(views_->month().state().shownMonthText, std::string("2014/08/01"));
     QCOMPARE(views_->month().state().selectedDay, std::string("2014/08/20"));
   }
@@ -249,18 +265,22 @@ class AlbumViewsTest : public QObject {
     MemoPanel* memo = views_->imageList().memo();
     memo->SetText(QStringLiteral("夏の海\n二日目"));
     QTest::mouseClick(memo->applyButton(), Qt::LeftButton);
-    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton14")), Qt::LeftButton);
+    QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton14")),
+                      Qt::LeftButton);
     QVERIFY(!store.PageOpen());
 
-    const std::string saved =
-        DecodeAlbumFile(lumidex::testing::ReadFile(window_->environment().folders.photoDir + "2014.ini"));
-    QVERIFY2(saved.find("[08/25]\r\n" + album_->second + "=夏の海･･二日目\r\n") != std::string::npos, saved.c_str());
+    const std::string saved = DecodeAlbumFile(
+        lumidex::testing::ReadFile(window_->environment().folders.photoDir + "2014.ini"));
+    QVERIFY2(
+        saved.find("[08/25]\r\n" + album_->second + "=夏の海･･二日目\r\n") != std::string::npos,
+        saved.c_str());
     QCOMPARE(views_->imageList().list().size(), 2);
   }
 
   void filesDroppedOnADayAreRegisteredOnItsNewPage() {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(ToQString(album_->first)), QUrl::fromLocalFile(ToQString(album_->second))});
+    data.setUrls({QUrl::fromLocalFile(ToQString(album_->first)),
+                  QUrl::fromLocalFile(ToQString(album_->second))});
     CalendarGrid* grid = views_->calendar().grid();
     const QPointF at = grid->CellRect(3, 5).center();  // 2014/08/26
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -372,7 +392,8 @@ class AlbumViewsTest : public QObject {
     QVERIFY(menu.addImagesAction()->isVisible());
     QVERIFY(menu.pasteAction()->isEnabled());
     menu.pasteAction()->trigger();
-    QCOMPARE(album_->store->yearDocument().KeyNames("08/21"), std::vector<std::string>{album_->first});
+    QCOMPARE(album_->store->yearDocument().KeyNames("08/21"),
+             std::vector<std::string>{album_->first});
     QCOMPARE(views_->imageList().list().size(), 2);
     QVERIFY(AlbumPageSource(*album_->store).PageOf("08/21")->hasEntries);
   }
