@@ -2,9 +2,9 @@
 
 namespace lumidex {
 
-ListMenuItems ListMenuFor(const ListMenuFacts& facts) {
-  using Kind = ListMenuFacts::Kind;
-  ListMenuItems items;
+ListPopupItems ListPopupFor(const ListPopupFacts& facts) {
+  using Kind = ListPopupFacts::Kind;
+  ListPopupItems items;
   const bool containerOpen = facts.mode == ListMode::kContainer;
   const bool pageList = facts.mode == ListMode::kPageList;
   const bool selection = facts.selectedCount > 0;
@@ -37,8 +37,8 @@ ListMenuItems ListMenuFor(const ListMenuFacts& facts) {
   return items;
 }
 
-CalendarDayMenu CalendarDayMenuFor(const CalendarDayFacts& facts) {
-  CalendarDayMenu menu;
+CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts) {
+  CalendarPopupItems menu;
   if (!facts.inShownYear) return menu;
   menu.createPage = !facts.hasPage;
   menu.createSubAlbum = facts.hasPage;

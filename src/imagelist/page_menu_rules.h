@@ -7,7 +7,7 @@
 namespace lumidex {
 
 // What the list's popup menu knows about the moment it opens.
-struct ListMenuFacts {
+struct ListPopupFacts {
   ListMode mode = ListMode::kPageList;
   int selectedCount = 0;
   // The first selected line: a page of the page list, a "@" entry or a file.
@@ -21,7 +21,7 @@ struct ListMenuFacts {
 
 // The page and sub-album commands of the list's popup menu and whether each
 // is shown and enabled.
-struct ListMenuItems {
+struct ListPopupItems {
   std::string openText;  // "ページを開く", "サブアルバムを開く" or "エクスプローラ"
   bool openVisible = false;
   bool openEnabled = false;
@@ -32,7 +32,7 @@ struct ListMenuItems {
   bool removeEnabled = false;
   bool editComment = false;     // "コメントの編集"
   bool revert = false;          // "元に戻す(&U)"
-  bool operator==(const ListMenuItems&) const = default;
+  bool operator==(const ListPopupItems&) const = default;
 };
 
 // The menu for `facts`: the first item is named after the first selected
@@ -41,10 +41,10 @@ struct ListMenuItems {
 // only while a page or sub-album is open; "削除(&D)" and "名前" need a
 // selection and no running slide show, and in the page list "削除(&D)" is
 // offered only for a page no other year uses (or whose cover is a path).
-ListMenuItems ListMenuFor(const ListMenuFacts& facts);
+ListPopupItems ListPopupFor(const ListPopupFacts& facts);
 
 // What the calendar's day menu knows about the day.
-struct CalendarDayFacts {
+struct CalendarPopupFacts {
   bool inShownYear = false;  // neighbouring months' days of another year are not
   bool hasPage = false;      // the page index has the day's "mm/dd"
   bool usedInOtherYears = false;
@@ -52,16 +52,16 @@ struct CalendarDayFacts {
 };
 
 // The page commands of the calendar's day menu.
-struct CalendarDayMenu {
+struct CalendarPopupItems {
   bool createPage = false;      // "アルバムにページを作成"
   bool createSubAlbum = false;  // "サブアルバムの作成"
   bool remove = false;          // "削除(&D)"
-  bool operator==(const CalendarDayMenu&) const = default;
+  bool operator==(const CalendarPopupItems&) const = default;
 };
 
 // Days of the shown year only: "アルバムにページを作成" without a page,
 // "サブアルバムの作成" with one, "削除(&D)" for a page no other year uses (or
 // whose cover is a path).
-CalendarDayMenu CalendarDayMenuFor(const CalendarDayFacts& facts);
+CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts);
 
 }  // namespace lumidex

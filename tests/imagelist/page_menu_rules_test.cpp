@@ -5,68 +5,68 @@
 namespace lumidex {
 namespace {
 
-using Kind = ListMenuFacts::Kind;
+using Kind = ListPopupFacts::Kind;
 
 TEST(PageMenuRulesTest, FirstItemIsNamedAfterTheFirstSelectedLine) {
-  ListMenuFacts facts;
+  ListPopupFacts facts;
   facts.selectedCount = 1;
   facts.firstKind = Kind::kPage;
-  EXPECT_EQ(ListMenuFor(facts).openText, "ページを開く");
-  EXPECT_FALSE(ListMenuFor(facts).openEnabled);
+  EXPECT_EQ(ListPopupFor(facts).openText, "ページを開く");
+  EXPECT_FALSE(ListPopupFor(facts).openEnabled);
   facts.pageHasContent = true;
-  EXPECT_TRUE(ListMenuFor(facts).openEnabled);
+  EXPECT_TRUE(ListPopupFor(facts).openEnabled);
   facts.mode = ListMode::kContainer;
   facts.firstKind = Kind::kSubAlbum;
-  EXPECT_EQ(ListMenuFor(facts).openText, "サブアルバムを開く");
+  EXPECT_EQ(ListPopupFor(facts).openText, "サブアルバムを開く");
   facts.firstKind = Kind::kFile;
-  EXPECT_EQ(ListMenuFor(facts).openText, "エクスプローラ");
+  EXPECT_EQ(ListPopupFor(facts).openText, "エクスプローラ");
 }
 
 TEST(PageMenuRulesTest, ContainerCommandsOnlyWhileAPageOrSubAlbumIsOpen) {
-  ListMenuFacts facts;
+  ListPopupFacts facts;
   facts.selectedCount = 1;
   facts.firstKind = Kind::kPage;
-  const ListMenuItems pageList = ListMenuFor(facts);
+  const ListPopupItems pageList = ListPopupFor(facts);
   EXPECT_FALSE(pageList.rename);
   EXPECT_FALSE(pageList.editComment);
   EXPECT_FALSE(pageList.revert);
   EXPECT_TRUE(pageList.createSubAlbum);
   facts.mode = ListMode::kContainer;
   facts.firstKind = Kind::kFile;
-  const ListMenuItems page = ListMenuFor(facts);
+  const ListPopupItems page = ListPopupFor(facts);
   EXPECT_TRUE(page.rename && page.renameEnabled && page.editComment && page.revert);
   facts.subAlbumOpen = true;
-  EXPECT_FALSE(ListMenuFor(facts).createSubAlbum);
+  EXPECT_FALSE(ListPopupFor(facts).createSubAlbum);
 }
 
 TEST(PageMenuRulesTest, DeleteAndRenameNeedASelectionAndNoSlideShow) {
-  ListMenuFacts facts;
+  ListPopupFacts facts;
   facts.mode = ListMode::kContainer;
   facts.firstKind = Kind::kFile;
-  EXPECT_FALSE(ListMenuFor(facts).removeEnabled);
+  EXPECT_FALSE(ListPopupFor(facts).removeEnabled);
   facts.selectedCount = 2;
-  EXPECT_TRUE(ListMenuFor(facts).removeEnabled);
+  EXPECT_TRUE(ListPopupFor(facts).removeEnabled);
   facts.slideShowRunning = true;
-  EXPECT_FALSE(ListMenuFor(facts).removeEnabled);
-  EXPECT_FALSE(ListMenuFor(facts).renameEnabled);
+  EXPECT_FALSE(ListPopupFor(facts).removeEnabled);
+  EXPECT_FALSE(ListPopupFor(facts).renameEnabled);
 }
 
 TEST(PageMenuRulesTest, APageUsedInAnotherYearCannotBeDeletedFromThePageList) {
-  ListMenuFacts facts;
+  ListPopupFacts facts;
   facts.selectedCount = 1;
   facts.firstKind = Kind::kPage;
   facts.pageUsedInOtherYears = true;
-  EXPECT_FALSE(ListMenuFor(facts).removeEnabled);
+  EXPECT_FALSE(ListPopupFor(facts).removeEnabled);
   facts.coverIsPath = true;
-  EXPECT_TRUE(ListMenuFor(facts).removeEnabled);
+  EXPECT_TRUE(ListPopupFor(facts).removeEnabled);
 }
 
 TEST(PageMenuRulesTest, CalendarDayOffersCreateOrSubAlbumAndDelete) {
-  EXPECT_EQ(CalendarDayMenuFor({true, false, false, false}), (CalendarDayMenu{true, false, false}));
-  EXPECT_EQ(CalendarDayMenuFor({true, true, false, false}), (CalendarDayMenu{false, true, true}));
-  EXPECT_EQ(CalendarDayMenuFor({true, true, true, false}), (CalendarDayMenu{false, true, false}));
-  EXPECT_EQ(CalendarDayMenuFor({true, true, true, true}), (CalendarDayMenu{false, true, true}));
-  EXPECT_EQ(CalendarDayMenuFor({false, false, false, false}), CalendarDayMenu{});
+  EXPECT_EQ(CalendarPopupFor({true, false, false, false}), (CalendarPopupItems{true, false, false}));
+  EXPECT_EQ(CalendarPopupFor({true, true, false, false}), (CalendarPopupItems{false, true, true}));
+  EXPECT_EQ(CalendarPopupFor({true, true, true, false}), (CalendarPopupItems{false, true, false}));
+  EXPECT_EQ(CalendarPopupFor({true, true, true, true}), (CalendarPopupItems{false, true, true}));
+  EXPECT_EQ(CalendarPopupFor({false, false, false, false}), CalendarPopupItems{});
 }
 
 }  // namespace

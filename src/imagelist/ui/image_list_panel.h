@@ -105,7 +105,7 @@ class ImageListPanel : public QWidget {
   void SelectGroupOf(bool altHeld);
 
   // The facts the popup menu goes by, for the current selection.
-  ListMenuFacts MenuFacts() const;
+  ListPopupFacts MenuFacts() const;
   // Whether a slide show runs (the menu and drags are then limited).
   void SetSlideShowRunning(bool running);
 

@@ -53,8 +53,8 @@ void ImageListPanel::OpenFromMenu(int row) {
   OpenRow(row);
 }
 
-ListMenuFacts ImageListPanel::MenuFacts() const {
-  ListMenuFacts facts;
+ListPopupFacts ImageListPanel::MenuFacts() const {
+  ListPopupFacts facts;
   facts.mode = list_->mode();
   const QVector<int> rows = view_->SelectedRows();
   facts.selectedCount = static_cast<int>(rows.size());
@@ -64,13 +64,13 @@ ListMenuFacts ImageListPanel::MenuFacts() const {
   const std::string_view name = list_->entries().NameAt(rows.front());
   const std::string_view value = list_->entries().ValueAt(rows.front());
   if (facts.mode == ListMode::kPageList) {
-    facts.firstKind = ListMenuFacts::Kind::kPage;
+    facts.firstKind = ListPopupFacts::Kind::kPage;
     facts.pageHasContent = store_.PageCover(name, value).hasContent;
     facts.pageUsedInOtherYears = store_.PageUsedInOtherYears(name, store_.loadedYear());
     facts.coverIsPath = value.find(".alb") == std::string_view::npos;
   } else {
-    facts.firstKind = name.starts_with("@") ? ListMenuFacts::Kind::kSubAlbum
-                                            : ListMenuFacts::Kind::kFile;
+    facts.firstKind = name.starts_with("@") ? ListPopupFacts::Kind::kSubAlbum
+                                            : ListPopupFacts::Kind::kFile;
   }
   return facts;
 }

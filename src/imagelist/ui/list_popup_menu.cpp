@@ -29,8 +29,8 @@ ListPopupMenu::ListPopupMenu(ImageListPanel& panel) : QMenu(&panel) {
   connect(revert_, &QAction::triggered, &panel, &ImageListPanel::RevertChanges);
 }
 
-void ListPopupMenu::Prepare(const ListMenuFacts& facts) {
-  const ListMenuItems items = ListMenuFor(facts);
+void ListPopupMenu::Prepare(const ListPopupFacts& facts) {
+  const ListPopupItems items = ListPopupFor(facts);
   open_->setText(ToQString(items.openText));
   open_->setVisible(items.openVisible);
   open_->setEnabled(items.openEnabled);

@@ -20,7 +20,7 @@ class ListPopupMenu : public QMenu {
   explicit ListPopupMenu(ImageListPanel& panel);
 
   // Shows, hides, enables and names the items for `facts`.
-  void Prepare(const ListMenuFacts& facts);
+  void Prepare(const ListPopupFacts& facts);
 
   QAction* openAction() const { return open_; }
   QAction* createSubAlbumAction() const { return createSubAlbum_; }

@@ -67,14 +67,14 @@ CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list,
 
 bool CalendarPopupMenu::PrepareFor(const std::string& date) {
   page_ = date.size() == 10 ? date.substr(5, 5) : std::string();
-  CalendarDayFacts facts;
+  CalendarPopupFacts facts;
   facts.inShownYear =
       !page_.empty() && !album_.loadedYear().empty() && date.starts_with(album_.loadedYear());
   facts.hasPage = album_.pageIndex().HasKey(kPageIndexSection, page_);
   facts.coverIsPath =
       facts.hasPage && album_.pageIndex().GetValue(kPageIndexSection, page_, "") != kAutoCover;
   facts.usedInOtherYears = facts.hasPage && album_.PageUsedInOtherYears(page_, album_.loadedYear());
-  const CalendarDayMenu items = CalendarDayMenuFor(facts);
+  const CalendarPopupItems items = CalendarPopupFor(facts);
   createPage_->setVisible(items.createPage);
   createSubAlbum_->setVisible(items.createSubAlbum);
   delete_->setVisible(items.remove);
