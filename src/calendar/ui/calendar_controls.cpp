@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -28,13 +29,6 @@ class YearListBox : public QComboBox {
   }
 };
 
-// "short|long": the short text is the tool tip, the long one the status tip.
-void SetSplitHint(QWidget* widget, const QString& hint) {
-  const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-  widget->setToolTip(bar < 0 ? hint : hint.left(bar));
-  widget->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
 QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& hint) {
   auto* button = new QToolButton(parent);
@@ -42,7 +36,7 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   button->setText(caption);
   button->setAutoRaise(true);
   button->setFixedHeight(kControlHeight);
-  SetSplitHint(button, hint);
+  SetHint(button, hint);
   return button;
 }
 
@@ -75,7 +69,7 @@ CalendarControls::CalendarControls(QWidget* parent) : QWidget(parent) {
   yearList->setMaxVisibleItems(16);
   yearList->setIconSize(QSize(16, 16));
   yearList->view()->setMinimumWidth(kYearListPopupWidth);
-  SetSplitHint(yearList, QStringLiteral("アルバムリスト|選択した年に移動する"));
+  SetHint(yearList, QStringLiteral("アルバムリスト|選択した年に移動する"));
   connect(yearList, &QComboBox::activated, this,
           [this, yearList](int index) { emit yearChosen(yearList->itemText(index)); });
   yearList_ = yearList;
@@ -89,7 +83,7 @@ CalendarControls::CalendarControls(QWidget* parent) : QWidget(parent) {
   captionFont.setBold(true);
   captionFont.setPointSize(11);
   caption_->setFont(captionFont);
-  SetSplitHint(caption_, QStringLiteral("現在、カレンダーで表示している年月"));
+  SetHint(caption_, QStringLiteral("現在、カレンダーで表示している年月"));
   PlaceCaption();
 
   chooserButton_ =
@@ -129,7 +123,7 @@ void CalendarControls::SetCaption(const QString& caption) { caption_->setText(ca
 
 void CalendarControls::SetToday(const QString& text, const QString& hint) {
   todayPanel_->setText(text);
-  SetSplitHint(todayPanel_, hint);
+  SetHint(todayPanel_, hint);
 }
 
 void CalendarControls::SetYearItems(const std::vector<std::string>& items,

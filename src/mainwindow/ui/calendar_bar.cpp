@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 
-#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {

@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/control_hint.h"
 
 namespace lumidex {
 namespace {

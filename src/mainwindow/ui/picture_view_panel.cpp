@@ -8,7 +8,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/control_hint.h"
 
 namespace lumidex {
 namespace {

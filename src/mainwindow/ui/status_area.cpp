@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
-#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {

@@ -16,7 +16,7 @@
 
 #include "mainwindow/colour_scheme.h"
 #include "mainwindow/help_topic.h"
-#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {

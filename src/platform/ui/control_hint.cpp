@@ -1,4 +1,4 @@
-#include "mainwindow/ui/control_hint.h"
+#include "platform/ui/control_hint.h"
 
 #include <QToolButton>
 #include <QWidget>
