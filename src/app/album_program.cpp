@@ -107,11 +107,7 @@ Status AlbumProgram::OpenDocuments() {
   cellContext.types = &env.types;
   album_ = std::make_unique<AlbumStore>(
       env.folders, env.types, *env.pageIndex, *env.lockList, RealFileStore(),
-      [cellContext](const std::string& cover) -> std::optional<std::string> {
-        Result<std::string> jpeg = MakeCellThumbnail(cover, kCoverWidth, kCoverHeight, cellContext);
-        if (!jpeg.ok()) return std::nullopt;
-        return std::move(jpeg).value();
-      });
+      CellThumbnailRenderer(kCoverWidth, kCoverHeight, cellContext));
   return Status::Ok();
 }
 

@@ -249,4 +249,13 @@ Result<std::string> LoadFullImage(const std::string& path, uint32_t background,
   return Render(path, recipe, context);
 }
 
+std::function<std::optional<std::string>(const std::string& coverPath)> CellThumbnailRenderer(
+    int cellWidth, int cellHeight, const ImageContext& context) {
+  return [cellWidth, cellHeight, context](const std::string& cover) -> std::optional<std::string> {
+    Result<std::string> jpeg = MakeCellThumbnail(cover, cellWidth, cellHeight, context);
+    if (!jpeg.ok()) return std::nullopt;
+    return std::move(jpeg).value();
+  };
+}
+
 }  // namespace lumidex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "foundation/status.h"
@@ -44,6 +46,12 @@ Result<std::string> MakeListThumbnail(ThumbnailRequest& request, const ImageCont
 // 32 x 32 sheet. Errors as RenderListThumbnail.
 Result<std::string> MakeCellThumbnail(const std::string& path, int cellWidth, int cellHeight,
                                       const ImageContext& context);
+
+// The page-cover renderer the album store takes: MakeCellThumbnail of a cover
+// path at cellWidth x cellHeight, nothing when the file gives no picture.
+// `context` is copied; what it points to must outlive the renderer.
+std::function<std::optional<std::string>(const std::string& coverPath)> CellThumbnailRenderer(
+    int cellWidth, int cellHeight, const ImageContext& context);
 
 // The file at its own size drawn over `background` (the free layout's
 // pictures), as a JPEG of quality 90. Errors as RenderListThumbnail.

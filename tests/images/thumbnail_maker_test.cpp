@@ -170,6 +170,15 @@ TEST_F(ThumbnailMakerTest, CellThumbnailUsesASquareBoxAtMost) {
   EXPECT_EQ(size.value().height, 44);
 }
 
+TEST_F(ThumbnailMakerTest, CellRendererGivesTheCellPictureOrNothing) {
+  const auto render = CellThumbnailRenderer(60, 100, ImageContext());
+  const std::optional<std::string> cover = render(Write("r.jpg", testing::WriteJpeg(400, 300)));
+  ASSERT_TRUE(cover.has_value());
+  EXPECT_EQ(ReadJpegSize(*cover).value().width, 59);
+  EXPECT_FALSE(render(Write("broken.jpg", "not a picture")).has_value());
+  EXPECT_FALSE(render("/nonexistent/missing.jpg").has_value());
+}
+
 TEST_F(ThumbnailMakerTest, FullImageKeepsTheOwnSize) {
   const std::string path = Write("f.png", testing::WritePng(37, 23, testing::PngOptions(), [](int, int, int) { return 9; }));
   Result<std::string> jpeg = LoadFullImage(path, 0xFFFFFF, ImageContext());

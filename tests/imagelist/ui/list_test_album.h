@@ -33,11 +33,7 @@ class ListTestAlbum {
     cellContext.types = &env->types;
     store = std::make_unique<AlbumStore>(
         env->folders, env->types, *env->pageIndex, *env->lockList, files,
-        [cellContext](const std::string& cover) -> std::optional<std::string> {
-          Result<std::string> jpeg = MakeCellThumbnail(cover, 34, 34, cellContext);
-          if (!jpeg.ok()) return std::nullopt;
-          return std::move(jpeg).value();
-        });
+        CellThumbnailRenderer(34, 34, cellContext));
     operations = std::make_unique<PageOperations>(*store, prompts);
     cache = std::make_unique<ThumbnailCache>(env->folders.cacheDir, true);
   }

@@ -54,11 +54,7 @@ struct TestAlbum {
     cellContext.types = &env->types;
     store = std::make_unique<AlbumStore>(
         env->folders, env->types, *env->pageIndex, *env->lockList, files,
-        [cellContext](const std::string& cover) -> std::optional<std::string> {
-          Result<std::string> jpeg = MakeCellThumbnail(cover, 60, 50, cellContext);
-          if (!jpeg.ok()) return std::nullopt;
-          return std::move(jpeg).value();
-        });
+        CellThumbnailRenderer(60, 50, cellContext));
     first = Picture("a.jpg", 0);
     second = Picture("b.jpg", 90);
     env->pageIndex->SetValue("DATA", "08/20", ".alb");
