@@ -1,0 +1,163 @@
+#include "imagelist/preview_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "images/image_fixtures.h"
+#include "images/shell_images.h"
+#include "support/temp_home.h"
+
+namespace lumidex {
+namespace {
+
+using testing::TempHome;
+using testing::WriteFile;
+
+constexpr uint32_t kWindowColour = 0x00C08040;  // 0x00BBGGRR
+constexpr uint32_t kWindowArgb = 0xFF4080C0;
+
+// Whether the colour of `argb` is `rgb` give or take one step per channel.
+bool Near(uint32_t argb, uint32_t rgb) {
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int a = static_cast<int>((argb >> shift) & 0xFF);
+    const int b = static_cast<int>((rgb >> shift) & 0xFF);
+    if (std::abs(a - b) > 1) return false;
+  }
+  return true;
+}
+
+// A desktop that answers every thumbnail request with a 10 x 10 red sheet
+// (or nothing) and remembers the size asked for.
+class FakeShell final : public ShellImages {
+ public:
+  explicit FakeShell(bool hasThumbnails) : hasThumbnails_(hasThumbnails) {}
+  std::optional<Bitmap> ShellThumbnail(const std::string&, int width, int height) const override {
+    asked_.push_back({width, height});
+    if (!hasThumbnails_) return std::nullopt;
+    Bitmap sheet = Bitmap::Create(10, 10);
+    sheet.Fill(0x0000FF);
+    return sheet;
+  }
+  Bitmap ShellIcon(const std::string&, bool) const override { return Bitmap::Create(16, 16); }
+  mutable std::vector<std::pair<int, int>> asked_;
+
+ private:
+  bool hasThumbnails_;
+};
+
+TEST(PreviewPictureTest, SourceFollowsTheExtension) {
+  EXPECT_EQ(PreviewSourceFor(".dib"), PreviewSource::kBitmapFile);
+  EXPECT_EQ(PreviewSourceFor(".png"), PreviewSource::kPng);
+  EXPECT_EQ(PreviewSourceFor(".gif"), PreviewSource::kGif);
+  EXPECT_EQ(PreviewSourceFor(".ico"), PreviewSource::kIcon);
+  EXPECT_EQ(PreviewSourceFor(".jpg"), PreviewSource::kPicture);
+  EXPECT_EQ(PreviewSourceFor(".bmp"), PreviewSource::kPicture);
+  EXPECT_EQ(PreviewSourceFor(".tif"), PreviewSource::kShell);
+  EXPECT_EQ(PreviewSourceFor(".pdf"), PreviewSource::kShell);
+}
+
+TEST(PreviewPictureTest, PngTransparencyIsLaidOverTheWindowColour) {
+  TempHome home;
+  const std::string path = home.Join("a.png");
+  testing::PngOptions options;
+  options.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+  // Left half transparent, right half opaque black.
+  WriteFile(path, testing::WritePng(8, 4, options, [](int x, int, int channel) {
+              return channel == 3 ? (x < 4 ? 0 : 255) : 0;
+            }));
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  ASSERT_TRUE(picture.ok()) << picture.status().message();
+  const Bitmap& bitmap = picture.value().bitmap;
+  EXPECT_FALSE(bitmap.hasAlpha());
+  EXPECT_FALSE(picture.value().icon);
+  EXPECT_EQ(bitmap.PixelAt(0, 0) & 0xFFFFFF, kWindowArgb & 0xFFFFFF);
+  EXPECT_EQ(bitmap.PixelAt(7, 0) & 0xFFFFFF, 0u);
+}
+
+TEST(PreviewPictureTest, JpegIsDecodedAtItsOwnSize) {
+  TempHome home;
+  const std::string path = home.Join("a.JPG");
+  WriteFile(path, testing::WriteJpeg(64, 48));
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 30, 20, kWindowColour, NoShellImages());
+  ASSERT_TRUE(picture.ok());
+  EXPECT_EQ(picture.value().bitmap.width(), 64);
+  EXPECT_EQ(picture.value().bitmap.height(), 48);
+  EXPECT_FALSE(picture.value().fittedToCard);
+}
+
+TEST(PreviewPictureTest, IconWithMaskTurnsTransparentPixelsWhite) {
+  TempHome home;
+  const std::string path = home.Join("a.ico");
+  // 8 x 2, 24 bits, all black; the mask makes the left half of each row transparent.
+  const std::vector<std::string> rows(2, std::string(24, '\0'));
+  const std::vector<std::string> mask(2, std::string("\xF0", 1));
+  WriteFile(path, testing::MakeIco(testing::MakeDib(8, 2, 24, rows, {}, 2, mask), 8, 2));
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  ASSERT_TRUE(picture.ok()) << picture.status().message();
+  EXPECT_TRUE(picture.value().icon);
+  const Bitmap& bitmap = picture.value().bitmap;
+  EXPECT_EQ(bitmap.width(), 8);
+  EXPECT_EQ(bitmap.PixelAt(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(bitmap.PixelAt(7, 0) & 0xFFFFFF, 0u);
+}
+
+TEST(PreviewPictureTest, GifAsksTheDesktopAtTheGifsOwnSize) {
+  TempHome home;
+  const std::string path = home.Join("a.gif");
+  WriteFile(path, testing::MakeGif(3, 2, {0xFF0000, 0x00FF00}, {0, 1, 0, 1, 0, 1}));
+  FakeShell shell(true);
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, shell);
+  ASSERT_TRUE(picture.ok());
+  ASSERT_EQ(shell.asked_.size(), 1u);
+  EXPECT_EQ(shell.asked_[0], (std::pair<int, int>{3, 2}));
+}
+
+TEST(PreviewPictureTest, GifWithoutADesktopPictureIsDecodedHere) {
+  TempHome home;
+  const std::string path = home.Join("a.gif");
+  WriteFile(path, testing::MakeGif(3, 2, {0xFF0000, 0x00FF00}, {0, 1, 0, 1, 0, 1}));
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  ASSERT_TRUE(picture.ok()) << picture.status().message();
+  EXPECT_EQ(picture.value().bitmap.width(), 3);
+  // Opaque pixels may move one step towards the window colour when laid over it.
+  EXPECT_TRUE(Near(picture.value().bitmap.PixelAt(0, 0), 0xFF0000u));
+  EXPECT_TRUE(Near(picture.value().bitmap.PixelAt(1, 0), 0x00FF00u));
+}
+
+TEST(PreviewPictureTest, FileNamedGifButNotAGifAsksTheDesktopAtTheCardsSize) {
+  TempHome home;
+  const std::string path = home.Join("b.gif");
+  WriteFile(path, "not a picture");
+  FakeShell shell(true);
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, shell);
+  ASSERT_TRUE(picture.ok());
+  EXPECT_EQ(shell.asked_.at(0), (std::pair<int, int>{100, 80}));
+  EXPECT_TRUE(picture.value().fittedToCard);
+}
+
+TEST(PreviewPictureTest, OtherTypesComeFromTheDesktopOrFail) {
+  TempHome home;
+  const std::string path = home.Join("a.pdf");
+  WriteFile(path, "%PDF");
+  FakeShell shell(true);
+  Result<PreviewPicture> picture = LoadPreviewPicture(path, 120, 90, kWindowColour, shell);
+  ASSERT_TRUE(picture.ok());
+  EXPECT_EQ(shell.asked_.at(0), (std::pair<int, int>{120, 90}));
+  EXPECT_EQ(picture.value().bitmap.PixelAt(0, 0) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_FALSE(LoadPreviewPicture(path, 120, 90, kWindowColour, NoShellImages()).ok());
+}
+
+TEST(PreviewPictureTest, MissingOrDamagedFileIsAnError) {
+  TempHome home;
+  EXPECT_FALSE(LoadPreviewPicture(home.Join("none.jpg"), 100, 80, kWindowColour, NoShellImages()).ok());
+  const std::string damaged = home.Join("bad.png");
+  WriteFile(damaged, "garbage");
+  EXPECT_FALSE(LoadPreviewPicture(damaged, 100, 80, kWindowColour, NoShellImages()).ok());
+}
+
+}  // namespace
+}  // namespace lumidex
