@@ -23,7 +23,8 @@ struct FolderWalkOptions {
 // links to folders are never followed, so a link loop cannot trap the walk;
 // links to files count as files. Anything that is neither a regular file nor
 // a folder (devices, sockets, pipes) is skipped, as are folders that cannot
-// be read. `visit` gets every file's full path and returns false to stop.
+// be read. The listing tells most entries' types, so only links and entries
+// of unknown type cost a stat. `visit` gets every file's full path and returns false to stop.
 // Returns false when stopped.
 bool WalkFolder(const std::string& root, const FolderWalkOptions& options,
                 const std::function<bool(const std::string& path)>& visit);

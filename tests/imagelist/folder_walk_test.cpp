@@ -1,7 +1,10 @@
 #include "imagelist/folder_walk.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "imagelist/fake_worker_clock.h"
 #include "support/temp_home.h"
@@ -72,6 +75,30 @@ TEST_F(FolderWalkTest, LinksToFoldersAreNeverFollowedSoLoopsEnd) {
   ASSERT_EQ(symlink((Root() + "/a").c_str(), (Root() + "/a/loop").c_str()), 0);
   ASSERT_EQ(symlink((Root() + "/a/p.jpg").c_str(), (Root() + "/link.jpg").c_str()), 0);
   EXPECT_EQ(Walk(), (std::vector<std::string>{"link.jpg", "a/p.jpg"}));
+}
+
+TEST_F(FolderWalkTest, PipesAndLinksToThemAreNoFiles) {
+  // Opening a pipe to read a picture from it would wait for a writer forever.
+  WriteFile(Root() + "/a.jpg", "x");
+  ASSERT_EQ(mkfifo((Root() + "/pipe.jpg").c_str(), 0600), 0);
+  ASSERT_EQ(symlink((Root() + "/pipe.jpg").c_str(), (Root() + "/to-pipe.jpg").c_str()), 0);
+  ASSERT_EQ(symlink((Root() + "/none.jpg").c_str(), (Root() + "/dangling.jpg").c_str()), 0);
+  EXPECT_EQ(Walk(), (std::vector<std::string>{"a.jpg"}));
+}
+
+TEST_F(FolderWalkTest, AFolderThatCannotBeListedWhenItsTurnComesIsSkipped) {
+  WriteFile(Root() + "/a.jpg", "x");
+  WriteFile(Root() + "/gone/b.jpg", "x");
+  WriteFile(Root() + "/kept/c.jpg", "x");
+  std::vector<std::string> paths;
+  const bool finished = WalkFolder(Root(), {}, [&](const std::string& path) {
+    // Another program removes a folder after the walk listed its parent.
+    if (path == Root() + "/a.jpg") std::filesystem::remove_all(Root() + "/gone");
+    paths.push_back(path.substr(Root().size() + 1));
+    return true;
+  });
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(paths, (std::vector<std::string>{"a.jpg", "kept/c.jpg"}));
 }
 
 TEST_F(FolderWalkTest, CollectsPicturesAndManagedTypesAsLines) {
