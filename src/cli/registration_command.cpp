@@ -181,9 +181,13 @@ int RunAutoRegister(const std::vector<std::string>& args, CliIo& io) {
   io.err << HitFilesText(report.value().hitFiles) << "\n";
   if (report.value().unstorable > 0)
     io.err << UnstorablePathsMessage(report.value().unstorable) << "\n";
+  if (const std::string skipped = SkippedFilesMessage(report.value()); !skipped.empty())
+    io.err << skipped << "\n";
   for (const auto& message : report.value().saveErrors) io.err << message << "\n";
   if (!closed.ok()) return Fail(io, closed.message());
-  return report.value().saveErrors.empty() ? kExitOk : kExitFailed;
+  // A year that could not be read lost its files: the run is incomplete.
+  const bool complete = report.value().saveErrors.empty() && report.value().readErrors.empty();
+  return complete ? kExitOk : kExitFailed;
 }
 
 }  // namespace

@@ -53,6 +53,27 @@ int AutoRegisterReport::added() const {
 
 std::string HitFilesText(int count) { return "hit files > " + WithThousandsSeparators(count); }
 
+std::string SkippedFilesMessage(const AutoRegisterReport& report) {
+  std::vector<std::string> parts;
+  if (report.undated > 0) {
+    parts.push_back(FormatMessage(
+        "日付を調べられないファイル（登録中に消えたファイルなど）は登録されませんでした。（%s 個）",
+        {std::to_string(report.undated)}));
+  }
+  if (report.unreadableYears > 0) {
+    parts.insert(parts.end(), report.readErrors.begin(), report.readErrors.end());
+    parts.push_back(
+        FormatMessage("読み込めない年のアルバムに入るファイルは登録されませんでした。（%s 個）",
+                      {std::to_string(report.unreadableYears)}));
+  }
+  std::string message;
+  for (const std::string& part : parts) {
+    if (!message.empty()) message += "\n";
+    message += part;
+  }
+  return message;
+}
+
 std::string FileDateText(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return "";
@@ -91,21 +112,23 @@ Result<AutoRegisterReport> AutoRegistration::Run(const std::string& root,
   if (store_.modified()) {
     if (Status s = store_.SaveCurrent(false); !s.ok()) return s;
   }
-  const FolderWalkOptions walk{options.includeHidden};
-  WalkFolder(root_, walk, [&](const std::string&) {
-    ++report_.hitFiles;
+  // One walk lists the files; its length sizes the progress bar, so the
+  // folders are not listed a second time to register them.
+  std::vector<std::string> paths;
+  WalkFolder(root_, {options.includeHidden}, [&](const std::string& path) {
+    paths.push_back(path);
     return true;
   });
+  report_.hitFiles = static_cast<int>(paths.size());
   progress.Begin(report_.hitFiles);
-  WalkFolder(root_, walk, [&](const std::string& path) {
+  for (const std::string& path : paths) {
     ++report_.walked;
     if (progress.Step(report_.walked, path)) {
       report_.stopped = true;
-      return false;
+      break;
     }
     RegisterFile(path);
-    return true;
-  });
+  }
   SaveAll();
   progress.End();
   return report_;
@@ -135,7 +158,10 @@ AutoRegistration::YearDocuments* AutoRegistration::DocumentsOf(const std::string
   auto yearDoc = TMemIniFile::Open(base + ".ini", store_.fileStore());
   auto subDoc = TMemIniFile::Open(base + "S.ini", store_.fileStore());
   // A document that exists but cannot be read is never written over.
-  if (!yearDoc.ok() || !subDoc.ok()) return nullptr;
+  if (!yearDoc.ok() || !subDoc.ok()) {
+    report_.readErrors.push_back((yearDoc.ok() ? subDoc.status() : yearDoc.status()).message());
+    return nullptr;
+  }
   it->second = std::make_unique<YearDocuments>();
   it->second->year = std::move(yearDoc).value();
   it->second->sub = std::move(subDoc).value();

@@ -26,8 +26,8 @@ struct AutoRegisterOptions {
 
 // What one run did.
 struct AutoRegisterReport {
-  int hitFiles = 0;  // files the counting walk found (the progress maximum)
-  int walked = 0;    // files the registration walk visited
+  int hitFiles = 0;  // files the walk found (the progress maximum)
+  int walked = 0;    // of those, files gone through until the end or the stop
   // Entries added per date "yyyy/mm/dd" (a file already on its page adds none).
   std::map<std::string, int> addedPerDate;
   int alreadyThere = 0;                 // registrable files that had their entry already
@@ -35,6 +35,7 @@ struct AutoRegisterReport {
   int undated = 0;                      // files that vanished or have no usable date
   int unreadableYears = 0;              // files of years whose document could not be read
   bool stopped = false;                 // "中止" was pressed
+  std::vector<std::string> readErrors;  // messages of year documents that could not be read
   std::vector<std::string> saveErrors;  // messages of documents that could not be saved
 
   int added() const;
@@ -42,6 +43,12 @@ struct AutoRegisterReport {
 
 // "hit files > " followed by the count with thousands separators.
 std::string HitFilesText(int count);
+
+// What the user is told about registrable files the run left out: those
+// without a usable date (they vanished during the run or cannot be
+// examined), and those of years whose documents could not be read, after the
+// messages of those documents. "" when no file was left out so.
+std::string SkippedFilesMessage(const AutoRegisterReport& report);
 
 // The date text "yyyy/mm/dd" of the last-write time of `path` in local time,
 // or "" when the file cannot be examined.
@@ -64,9 +71,11 @@ class AutoRegistration {
   ~AutoRegistration();
 
   // Runs over `root` with `progress` (Begin with the count, Step per file,
-  // End). Errors: NotFound "cannot open" when `root` is no folder, or the
+  // End). The folders are listed once, before the first step: files that
+  // appear later wait for the next run, and the steps never exceed the
+  // count. Errors: NotFound "cannot open" when `root` is no folder, or the
   // error of saving the pending edits before the run (nothing is done then).
-  // Failures to save documents at the end are listed in the report.
+  // Failures to read or save documents are listed in the report.
   Result<AutoRegisterReport> Run(const std::string& root, const AutoRegisterOptions& options,
                                  LongOperation& progress);
 

@@ -2,6 +2,7 @@
 #include <sys/time.h>
 
 #include <ctime>
+#include <filesystem>
 
 #include "foundation/text_codec.h"
 #include "platform/environment.h"
@@ -83,6 +84,24 @@ TEST_F(CliRegistrationTest, AutoRegisterPrintsWhatItRegisteredPerPage) {
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, "2013/12/31\t1\n2014/03/15\t1\n");
   EXPECT_EQ(ReadAlbum(PhotoPath("2014.ini")), "[03/15]\r\n" + b + "=\r\n" + c + "=\r\n\r\n");
+}
+
+TEST_F(CliRegistrationTest, AutoRegisterOverBadInputRegistersTheRestAndSaysWhatItLeftOut) {
+  const std::string b = Shot("cam/b.jpg", 2014, 3, 15);
+  Shot("cam/\xff\xfe.jpg", 2014, 3, 15);
+  Shot("cam/old.jpg", 2013, 12, 31);
+  std::filesystem::create_directory_symlink(home.Join("cam"), home.Join("cam/loop"));
+  // 2013's document exists but cannot be read: a folder in its place.
+  std::filesystem::create_directories(PhotoPath("2013.ini"));
+  const auto result = testing::RunCli({"auto-register", home.Join("cam")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "2014/03/15\t1\n");
+  EXPECT_NE(result.err.find("hit files > 3"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("文字コードが正しくない名前のファイルは登録できません。（1 個）"),
+            std::string::npos);
+  EXPECT_NE(result.err.find(PhotoPath("2013.ini")), std::string::npos);
+  EXPECT_EQ(ReadAlbum(PhotoPath("2014.ini")), "[03/15]\r\n" + b + "=\r\n\r\n");
+  EXPECT_TRUE(std::filesystem::is_directory(PhotoPath("2013.ini")));
 }
 
 TEST_F(CliRegistrationTest, AutoRegisterOfAMissingFolderFails) {

@@ -175,7 +175,7 @@ class VanishingProgress : public RecordingProgress {
   }
 };
 
-TEST_F(AutoRegistrationTest, AFileThatVanishesDuringTheWalkIsSkipped) {
+TEST_F(AutoRegistrationTest, AFileThatVanishesDuringTheWalkIsSkippedAndToldAbout) {
   const std::string a = Shot("a.jpg", "2014/03/15");
   const std::string b = Shot("b.jpg", "2014/03/15");
   OpenYear("2014");
@@ -185,7 +185,61 @@ TEST_F(AutoRegistrationTest, AFileThatVanishesDuringTheWalkIsSkipped) {
   auto report = registration.Run(Root(), {}, vanishing);
   ASSERT_TRUE(report.ok());
   EXPECT_EQ(report.value().undated, 1);
+  EXPECT_THAT(SkippedFilesMessage(report.value()), HasSubstr("（1 個）"));
   EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(a + "="));
+  EXPECT_EQ(ReadAlbum(YearPath("2014")), "[03/15]\r\n" + a + "=\r\n\r\n");
+}
+
+TEST_F(AutoRegistrationTest, AYearThatCannotBeReadIsNeitherWrittenNorMarkedAndIsToldAbout) {
+  Shot("old.jpg", "2013/05/05");
+  const std::string a = Shot("new.jpg", "2014/03/15");
+  // A document that exists but cannot be read: a folder in its place.
+  std::filesystem::create_directories(YearPath("2013"));
+  OpenYear("2014");
+  auto report = Run();
+  ASSERT_TRUE(report.ok());
+  EXPECT_EQ(report.value().unreadableYears, 1);
+  ASSERT_EQ(report.value().readErrors.size(), 1u);
+  EXPECT_THAT(report.value().readErrors[0], HasSubstr(YearPath("2013")));
+  const std::string message = SkippedFilesMessage(report.value());
+  EXPECT_THAT(message, HasSubstr(report.value().readErrors[0]));
+  EXPECT_THAT(message, HasSubstr("（1 個）"));
+  EXPECT_TRUE(std::filesystem::is_directory(YearPath("2013")));
+  EXPECT_FALSE(FileExists(SubPath("2013")));
+  EXPECT_THAT(ReadAlbum(IndexPath()), ::testing::Not(HasSubstr("05/05")));
+  EXPECT_EQ(ReadAlbum(YearPath("2014")), "[03/15]\r\n" + a + "=\r\n\r\n");
+}
+
+TEST_F(AutoRegistrationTest, NothingSkippedNeedsNoMessage) {
+  Shot("a.jpg", "2014/03/15");
+  OpenYear("2014");
+  auto report = Run();
+  ASSERT_TRUE(report.ok());
+  EXPECT_EQ(SkippedFilesMessage(report.value()), "");
+}
+
+TEST_F(AutoRegistrationTest, FoldersAreListedOnceForTheCountAndTheRegistration) {
+  const std::string a = Shot("a.jpg", "2014/03/15");
+  const std::string b = Shot("sub/b.jpg", "2014/03/15");
+  OpenYear("2014");
+  // A file that appears after the count would otherwise be registered without
+  // a step of the progress bar: it is left to the next run.
+  class AppearingProgress : public RecordingProgress {
+   public:
+    std::string newcomer;
+    bool Step(int done, std::string_view item) override {
+      if (done == 1) WritePictureDated(newcomer, "2014/03/15");
+      return RecordingProgress::Step(done, item);
+    }
+  } appearing;
+  appearing.newcomer = Root() + "/sub/c.jpg";
+  AutoRegistration registration(*store, env->types);
+  auto report = registration.Run(Root(), {}, appearing);
+  ASSERT_TRUE(report.ok());
+  EXPECT_EQ(appearing.total, 2);
+  EXPECT_THAT(appearing.items, ElementsAre(a, b));
+  EXPECT_EQ(report.value().walked, report.value().hitFiles);
+  EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(a + "=", b + "="));
 }
 
 TEST_F(AutoRegistrationTest, AMissingFolderIsReportedAndNothingIsWritten) {

@@ -81,6 +81,10 @@ std::optional<AutoRegisterReport> RunAutoRegisterCommand(RegistrationContext& co
     QMessageBox::information(context.window, QApplication::applicationDisplayName(),
                              ToQString(UnstorablePathsMessage(report.value().unstorable)));
   }
+  if (const std::string skipped = SkippedFilesMessage(report.value()); !skipped.empty()) {
+    QMessageBox::information(context.window, QApplication::applicationDisplayName(),
+                             ToQString(skipped));
+  }
   return report.value();
 }
 
