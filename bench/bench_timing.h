@@ -45,6 +45,16 @@ inline size_t ReadAndConvert(const std::string& path) {
   return out.size() - outLeft;
 }
 
+// CPU time used so far by this process (`who` RUSAGE_SELF) or its finished
+// children (RUSAGE_CHILDREN), in milliseconds: on a shared machine wall times
+// also count waiting for a core.
+inline double CpuMs(int who = RUSAGE_SELF) {
+  rusage usage{};
+  getrusage(who, &usage);
+  return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
 // Peak resident memory of this process so far, in megabytes.
 inline double PeakMemoryMb() {
   rusage usage{};
