@@ -5,12 +5,13 @@
 #include "album/album_text.h"
 #include "album/entry_registration.h"
 #include "album/file_presence.h"
+#include "album/registrable_file.h"
 #include "foundation/mem_ini_file.h"
 
 namespace lumidex {
 
-Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey,
-                             const std::string& folder) {
+Result<PlacementImport> ImportPlacement(AlbumStore& store, std::string_view pageKey,
+                                        const std::string& folder) {
   const std::string page(pageKey.substr(0, 5));
   if (!IsPageKey(page)) return Status::Error("ページの日付が正しくありません。");
   if (store.SubAlbumOpen()) return Status::Error("サブアルバムが開かれています。");
@@ -21,9 +22,9 @@ Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey,
   auto opened = TMemIniFile::Open(base + std::string(kPlacementFileName), store.fileStore());
   if (!opened.ok()) return opened.status();
   const TMemIniFile& placement = *opened.value();
-  bool anySection = false;
+  PlacementImport result;
   for (const auto& section : placement.SectionNames()) {
-    anySection = true;
+    result.hadSections = true;
     const bool onPage = section == kPlacementPageSection;
     if (!onPage && !IsPlainName(section)) continue;
     const std::string subSection = page + section;
@@ -32,6 +33,10 @@ Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey,
       if (!IsPlainName(key)) continue;
       const std::string path = onPage ? base + key : base + section + "/" + key;
       if (!FileExists(path)) continue;
+      if (!CanStoreAsKey(path)) {
+        ++result.unstorable;
+        continue;
+      }
       anyFile = true;
       if (onPage && !store.yearDocument().HasKey(page, path)) {
         store.ChangeYearDocument([&](TMemIniFile& doc) { doc.SetValue(page, path, ""); });
@@ -48,7 +53,7 @@ Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey,
   if (Status s = store.SaveYearDocument(); !s.ok()) return s;
   RecountPage(store, page);
   store.RefreshPageList();
-  return anySection;
+  return result;
 }
 
 }  // namespace lumidex

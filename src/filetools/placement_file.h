@@ -19,6 +19,12 @@ class AlbumStore;
 inline constexpr std::string_view kPlacementFileName = "alb_data.ini";
 inline constexpr std::string_view kPlacementPageSection = "file zoon";
 
+// What an import did.
+struct PlacementImport {
+  bool hadSections = false;  // the file had any section
+  int unstorable = 0;        // files skipped: their paths cannot be entry names
+};
+
 // Registers the folder `folder` described by its placement file onto the
 // page `pageKey` (its first five characters, "mm/dd") of the shown year:
 // files of "file zoon" onto the page, files of any other section into the
@@ -26,13 +32,15 @@ inline constexpr std::string_view kPlacementPageSection = "file zoon";
 // its files exists). The file comes from outside: a section or key that is
 // not a plain name ("/", "\", "..", "=" or line breaks) is skipped, so
 // nothing outside the folder is ever registered; files that do not exist
-// are skipped. Entries already there keep their comments. The documents are
-// saved, the open list or the page's summary renewed.
+// are skipped, and so are files whose paths cannot be entry names (a
+// folder with "=" in its name; see CanStoreAsKey), which are counted.
+// Entries already there keep their comments. The documents are saved, the
+// open list or the page's summary renewed.
 //
-// Returns whether the file had any section. Errors: a page key that is not
-// "mm/dd", a sub-album open, or a document that cannot be saved (the
+// Errors: a page key that is not "mm/dd", a sub-album open, a placement file
+// that exists but cannot be read, or a document that cannot be saved (the
 // additions then stay in memory, to be saved later).
-Result<bool> ImportPlacement(AlbumStore& store, std::string_view pageKey,
-                             const std::string& folder);
+Result<PlacementImport> ImportPlacement(AlbumStore& store, std::string_view pageKey,
+                                        const std::string& folder);
 
 }  // namespace lumidex

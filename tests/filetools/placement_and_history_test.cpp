@@ -31,7 +31,8 @@ TEST_F(PlacementTest, FilesOfThePageAndOfSubAlbumsAreRegistered) {
   OpenYear("2014");
   auto imported = ImportPlacement(*store, "03/15", Folder());
   ASSERT_TRUE(imported.ok()) << imported.status().message();
-  EXPECT_TRUE(imported.value());
+  EXPECT_TRUE(imported.value().hadSections);
+  EXPECT_EQ(imported.value().unstorable, 0);
   EXPECT_EQ(ReadAlbum(YearPath("2014")),
             "[03/15]\r\n" + Folder() + "/a.jpg=\r\n@03/15旅行=\r\n\r\n");
   EXPECT_EQ(ReadAlbum(SubPath("2014")), "[03/15旅行]\r\n" + Folder() + "/旅行/b.jpg=\r\n\r\n");
@@ -65,8 +66,35 @@ TEST_F(PlacementTest, AFileThatIsNotAPlacementFileRegistersNothing) {
   OpenYear("2014");
   auto imported = ImportPlacement(*store, "03/15", Folder());
   ASSERT_TRUE(imported.ok());
-  EXPECT_FALSE(imported.value());
+  EXPECT_FALSE(imported.value().hadSections);
   EXPECT_FALSE(FileExists(YearPath("2014")));
+}
+
+TEST_F(PlacementTest, FilesWhosePathsCannotBeEntryNamesAreCountedNotStoredMangled) {
+  const std::string folder = home.Join("a=b");
+  WriteFile(folder + "/x.jpg", "x");
+  WriteFile(folder + "/旅行/y.jpg", "x");
+  WriteFile(folder + "/alb_data.ini",
+            EncodeAlbumFile("[file zoon]\r\nx.jpg=\r\n[旅行]\r\ny.jpg=\r\n"));
+  OpenYear("2014");
+  auto imported = ImportPlacement(*store, "03/15", folder);
+  ASSERT_TRUE(imported.ok()) << imported.status().message();
+  EXPECT_TRUE(imported.value().hadSections);
+  EXPECT_EQ(imported.value().unstorable, 2);
+  EXPECT_FALSE(store->yearDocument().HasSection("03/15"));
+  EXPECT_THAT(store->subAlbumDocument().SectionNames(), IsEmpty());
+}
+
+TEST_F(PlacementTest, APlacementFileThatCannotBeReadIsAnErrorAndChangesNothing) {
+  std::filesystem::create_directories(Folder() + "/alb_data.ini");
+  WriteAlbum(YearPath("2014"), "[03/15]\r\n/p/x.jpg=思い出\r\n");
+  OpenYear("2014");
+  files.writes = 0;
+  auto imported = ImportPlacement(*store, "03/15", Folder());
+  ASSERT_FALSE(imported.ok());
+  EXPECT_THAT(imported.status().message(), HasSubstr("alb_data.ini"));
+  EXPECT_EQ(files.writes, 0);
+  EXPECT_EQ(ReadAlbum(YearPath("2014")), "[03/15]\r\n/p/x.jpg=思い出\r\n");
 }
 
 TEST_F(PlacementTest, NoImportWhileASubAlbumIsOpen) {

@@ -27,6 +27,11 @@ void ShowError(const RegistrationContext& context, const Status& status) {
                        ToQString(status.message()));
 }
 
+void Inform(const RegistrationContext& context, const std::string& message) {
+  QMessageBox::information(context.window, QApplication::applicationDisplayName(),
+                           ToQString(message));
+}
+
 // Keeps the "extlist" setting in step with extensions the user allowed.
 void SyncManagedTypes(RegistrationContext& context) {
   context.settings.extlist = context.types.ManagedTypes();
@@ -78,12 +83,10 @@ std::optional<AutoRegisterReport> RunAutoRegisterCommand(RegistrationContext& co
   if (context.showStatus) context.showStatus(ToQString(HitFilesText(report.value().hitFiles)));
   for (const auto& message : report.value().saveErrors) ShowError(context, Status::Error(message));
   if (report.value().unstorable > 0) {
-    QMessageBox::information(context.window, QApplication::applicationDisplayName(),
-                             ToQString(UnstorablePathsMessage(report.value().unstorable)));
+    Inform(context, UnstorablePathsMessage(report.value().unstorable));
   }
   if (const std::string skipped = SkippedFilesMessage(report.value()); !skipped.empty()) {
-    QMessageBox::information(context.window, QApplication::applicationDisplayName(),
-                             ToQString(skipped));
+    Inform(context, skipped);
   }
   return report.value();
 }
@@ -120,7 +123,12 @@ void AddFromFolderCommand(RegistrationContext& context, std::string_view page) {
   const std::string target =
       context.store.PageOpen() ? context.store.openPage() : std::string(page);
   if (dialog.usePlacement()) {
-    ShowError(context, ImportPlacement(context.store, target, dialog.folder()).status());
+    const Result<PlacementImport> imported =
+        ImportPlacement(context.store, target, dialog.folder());
+    ShowError(context, imported.status());
+    if (imported.ok() && imported.value().unstorable > 0) {
+      Inform(context, UnstorablePathsMessage(imported.value().unstorable));
+    }
     return;
   }
   const AutoRegisterOptions options = dialog.options();
