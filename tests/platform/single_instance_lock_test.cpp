@@ -1,6 +1,7 @@
 #include "platform/single_instance_lock.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,15 +37,25 @@ TEST(SingleInstanceLockTest, ASecondProcessIsRefusedWhileTheFirstHoldsTheLock) {
 TEST(SingleInstanceLockTest, TheLockIsFreedWhenItsProcessDies) {
   testing::TempHome home;
   const std::string lockFile = SingleInstanceLock::LockFileFor(home.path());
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
   const pid_t holder = ::fork();
   if (holder == 0) {
+    // The holder reports through the pipe once it holds the lock, so the
+    // parent never probes while the holder is still trying.
     auto lock = SingleInstanceLock::TryAcquire(lockFile);
+    const char held = lock ? 'y' : 'n';
+    (void)!::write(ready[1], &held, 1);
     ::pause();
     ::_exit(0);
   }
-  // Wait until the child holds the lock, then kill it without any clean-up.
-  for (int i = 0; i < 200 && TryInChildProcess(lockFile) == 0; ++i) ::usleep(10000);
+  ::close(ready[1]);
+  char held = 0;
+  ASSERT_EQ(::read(ready[0], &held, 1), 1);
+  ::close(ready[0]);
+  EXPECT_EQ(held, 'y');
   EXPECT_EQ(TryInChildProcess(lockFile), 1);
+  // Kill the holder without any clean-up: the kernel must free the lock.
   ::kill(holder, SIGKILL);
   ::waitpid(holder, nullptr, 0);
   EXPECT_EQ(TryInChildProcess(lockFile), 0);
