@@ -178,17 +178,17 @@ void AutoRegistration::RegisterByDate(const std::string& date, const std::string
   if (year == store_.loadedYear()) {
     if (subName.empty()) {
       if (!store_.yearDocument().HasKey(page, path)) {
-        store_.ChangeYearDocument([&](TMemIniFile& doc) { AddIfAbsent(doc, page, path); });
+        store_.ChangeYearDocument([&](TMemIniFile& doc) { doc.SetValue(page, path, ""); });
         added = true;
       }
     } else {
       if (!store_.yearDocument().HasKey(page, "@" + subSection)) {
         store_.ChangeYearDocument(
-            [&](TMemIniFile& doc) { AddIfAbsent(doc, page, "@" + subSection); });
+            [&](TMemIniFile& doc) { doc.SetValue(page, "@" + subSection, ""); });
       }
       if (!store_.subAlbumDocument().HasKey(subSection, path)) {
         store_.ChangeSubAlbumDocument(
-            [&](TMemIniFile& doc) { AddIfAbsent(doc, subSection, path); });
+            [&](TMemIniFile& doc) { doc.SetValue(subSection, path, ""); });
         added = true;
       }
     }
