@@ -114,11 +114,7 @@ Result<AutoRegisterReport> AutoRegistration::Run(const std::string& root,
   }
   // One walk lists the files; its length sizes the progress bar, so the
   // folders are not listed a second time to register them.
-  std::vector<std::string> paths;
-  WalkFolder(root_, {options.includeHidden}, [&](const std::string& path) {
-    paths.push_back(path);
-    return true;
-  });
+  const std::vector<std::string> paths = ListFilesBelow(root_, {options.includeHidden});
   report_.hitFiles = static_cast<int>(paths.size());
   progress.Begin(report_.hitFiles);
   for (const std::string& path : paths) {

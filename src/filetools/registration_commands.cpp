@@ -40,22 +40,20 @@ Result<FolderSearchOutcome> AddFromFolder(AlbumStore& store, EntryRegistration& 
                                           const FolderSearchRequest& request, std::string_view page,
                                           LongOperation& progress) {
   if (!FolderExists(request.folder)) return Status::NotFound(CannotOpenMessage(request.folder));
-  const FolderWalkOptions walk{request.includeHidden};
-  int total = 0;
-  WalkFolder(request.folder, walk, [&](const std::string&) {
-    ++total;
-    return true;
-  });
+  const std::vector<std::string> paths = ListFilesBelow(request.folder, {request.includeHidden});
   FolderSearchOutcome outcome;
   std::vector<std::string> found;
   int done = 0;
-  progress.Begin(total);
-  outcome.stopped = !WalkFolder(request.folder, walk, [&](const std::string& path) {
+  progress.Begin(static_cast<int>(paths.size()));
+  for (const std::string& path : paths) {
     if (RegistrabilityCheck::HasRegistrableType(path, store.types(), request.includeManaged)) {
       found.push_back(path);
     }
-    return !progress.Step(++done, path);
-  });
+    if (progress.Step(++done, path)) {
+      outcome.stopped = true;
+      break;
+    }
+  }
   progress.End();
   outcome.found = static_cast<int>(found.size());
   if (outcome.stopped || found.empty()) return outcome;

@@ -90,6 +90,15 @@ bool WalkFolder(const std::string& root, const FolderWalkOptions& options,
   return WalkFrom(WithSlash(root), options, visit);
 }
 
+std::vector<std::string> ListFilesBelow(const std::string& root, const FolderWalkOptions& options) {
+  std::vector<std::string> paths;
+  WalkFolder(root, options, [&](const std::string& path) {
+    paths.push_back(path);
+    return true;
+  });
+  return paths;
+}
+
 Result<std::vector<std::string>> CollectFolderLines(const std::string& root,
                                                     const FolderWalkOptions& options,
                                                     const FileTypeLists& types,
@@ -104,24 +113,27 @@ Result<std::vector<std::string>> CollectFolderLines(const std::string& root,
     return throttle.Due() ? progress.Step(done, path) : false;
   };
 
-  int total = 0;
+  std::vector<std::string> paths;
   progress.Begin(0);
-  const bool counted = WalkFolder(root, options, [&](const std::string& path) {
-    ++total;
+  const bool listed = WalkFolder(root, options, [&](const std::string& path) {
+    paths.push_back(path);
     return !aborted(0, path);
   });
   std::vector<std::string> lines;
-  bool collected = false;
-  if (counted) {
-    progress.Begin(total);
+  bool collected = listed;
+  if (listed) {
+    progress.Begin(static_cast<int>(paths.size()));
     int done = 0;
-    collected = WalkFolder(root, options, [&](const std::string& path) {
+    for (const std::string& path : paths) {
       const std::string extension = ExtensionOf(path);
       if (FileTypeLists::IsImageType(extension) || types.IsManagedType(extension)) {
         lines.push_back(path + "=");
       }
-      return !aborted(++done, path);
-    });
+      if (aborted(++done, path)) {
+        collected = false;
+        break;
+      }
+    }
   }
   progress.End();
   // Stopped by the user, who needs no message about it.

@@ -29,8 +29,12 @@ struct FolderWalkOptions {
 bool WalkFolder(const std::string& root, const FolderWalkOptions& options,
                 const std::function<bool(const std::string& path)>& visit);
 
-// The lines of folder mode: walks `root` twice, first counting the files,
-// then collecting every file whose extension is an image type or one of the
+// Every file WalkFolder visits below `root`, in its order: one listing of
+// the folders serves both the count of a progress bar and the work.
+std::vector<std::string> ListFilesBelow(const std::string& root, const FolderWalkOptions& options);
+
+// The lines of folder mode: walks `root` once, listing the files, then
+// collects every file whose extension is an image type or one of the
 // managed types, as its path followed by "=". Progress goes to `progress`
 // (its Step, which lets window events run and reports the abort request) at
 // most once every 50 ms of `clock`, not per file. Errors: NotFound with the

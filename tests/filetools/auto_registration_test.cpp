@@ -164,25 +164,15 @@ TEST_F(AutoRegistrationTest, NamesThatCannotBeStoredAreCountedAndSkipped) {
   EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(a + "="));
 }
 
-// Removes a file when the walk reaches its first file, as another program
-// might while the walk runs.
-class VanishingProgress : public RecordingProgress {
- public:
-  std::string victim;
-  bool Step(int done, std::string_view item) override {
-    if (done == 1) std::filesystem::remove(victim);
-    return RecordingProgress::Step(done, item);
-  }
-};
-
 TEST_F(AutoRegistrationTest, AFileThatVanishesDuringTheWalkIsSkippedAndToldAbout) {
   const std::string a = Shot("a.jpg", "2014/03/15");
   const std::string b = Shot("b.jpg", "2014/03/15");
   OpenYear("2014");
-  VanishingProgress vanishing;
-  vanishing.victim = b;
-  AutoRegistration registration(*store, env->types);
-  auto report = registration.Run(Root(), {}, vanishing);
+  // Another program removes a file after the walk listed it.
+  progress.onStep = [&](int done) {
+    if (done == 1) std::filesystem::remove(b);
+  };
+  auto report = Run();
   ASSERT_TRUE(report.ok());
   EXPECT_EQ(report.value().undated, 1);
   EXPECT_THAT(SkippedFilesMessage(report.value()), HasSubstr("（1 個）"));
@@ -224,20 +214,13 @@ TEST_F(AutoRegistrationTest, FoldersAreListedOnceForTheCountAndTheRegistration) 
   OpenYear("2014");
   // A file that appears after the count would otherwise be registered without
   // a step of the progress bar: it is left to the next run.
-  class AppearingProgress : public RecordingProgress {
-   public:
-    std::string newcomer;
-    bool Step(int done, std::string_view item) override {
-      if (done == 1) WritePictureDated(newcomer, "2014/03/15");
-      return RecordingProgress::Step(done, item);
-    }
-  } appearing;
-  appearing.newcomer = Root() + "/sub/c.jpg";
-  AutoRegistration registration(*store, env->types);
-  auto report = registration.Run(Root(), {}, appearing);
+  progress.onStep = [&](int done) {
+    if (done == 1) WritePictureDated(Root() + "/sub/c.jpg", "2014/03/15");
+  };
+  auto report = Run();
   ASSERT_TRUE(report.ok());
-  EXPECT_EQ(appearing.total, 2);
-  EXPECT_THAT(appearing.items, ElementsAre(a, b));
+  EXPECT_EQ(progress.total, 2);
+  EXPECT_THAT(progress.items, ElementsAre(a, b));
   EXPECT_EQ(report.value().walked, report.value().hitFiles);
   EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(a + "=", b + "="));
 }

@@ -3,6 +3,7 @@
 #include <sys/time.h>
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,16 +14,19 @@
 namespace lumidex::testing {
 
 // Records the progress calls of a long operation; asks to stop at step
-// `stopAt` (0: never).
+// `stopAt` (0: never). `onStep`, when set, runs at each step first, as
+// another program acting while the operation runs.
 class RecordingProgress : public LongOperation {
  public:
   int stopAt = 0;
   int total = -1;
   std::vector<std::string> items;
   bool ended = false;
+  std::function<void(int done)> onStep;
 
   void Begin(int count) override { total = count; }
   bool Step(int done, std::string_view item) override {
+    if (onStep) onStep(done);
     items.emplace_back(item);
     aborted_ = stopAt != 0 && done >= stopAt;
     return aborted_;

@@ -68,6 +68,20 @@ TEST_F(RegistrationCommandsTest, AFolderSearchCountsThenAddsThePictures) {
   EXPECT_THAT(store->yearDocument().SectionLines("04/04"), ElementsAre(c + "=", d + "="));
 }
 
+TEST_F(RegistrationCommandsTest, AFolderSearchListsTheFoldersOnceSoStepsNeverPassTheCount) {
+  OpenSample();
+  const std::string c = Picture("f/c.jpg");
+  const std::string d = Picture("f/sub/d.jpg");
+  progress.onStep = [&](int done) {
+    if (done == 1) Picture("f/sub/late.jpg");
+  };
+  auto outcome = AddFromFolder(*store, *reg, {home.Join("pics/f"), true, false}, "04/04", progress);
+  ASSERT_TRUE(outcome.ok());
+  EXPECT_EQ(progress.total, 2);
+  EXPECT_THAT(progress.items, ElementsAre(c, d));
+  EXPECT_THAT(store->yearDocument().SectionLines("04/04"), ElementsAre(c + "=", d + "="));
+}
+
 TEST_F(RegistrationCommandsTest, AStoppedFolderSearchAddsNothing) {
   OpenSample();
   Picture("f/c.jpg");
