@@ -11,7 +11,10 @@
 #include "imagelist/image_list.h"
 #include "imagelist/item_geometry.h"
 #include "imagelist/item_text.h"
+#include "imagelist/list_thumbnail_rules.h"
 #include "images/fit_to_box.h"
+#include "images/jpeg_codec.h"
+#include "images/ui/bitmap_bridge.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -73,7 +76,11 @@ QIcon FileIcon(const std::string& path) {
 
 ImageListDelegate::ImageListDelegate(const ImageList& list, const FileTypeLists& types,
                                      QObject* parent)
-    : QStyledItemDelegate(parent), list_(list), types_(types), decoded_(24 * 1024 * 1024) {}
+    : QStyledItemDelegate(parent),
+      list_(list),
+      types_(types),
+      decoded_(24 * 1024 * 1024),
+      quarterDecoded_(4 * 1024 * 1024) {}
 
 QSize ImageListDelegate::ItemSize() const {
   if (list_.mode() == ListMode::kPageList) return QSize(260, kPageRowHeight);
@@ -94,6 +101,35 @@ QImage ImageListDelegate::Decoded(const std::string& bytes) const {
     decoded_.insert(key, new QImage(image), static_cast<int>(image.sizeInBytes()));
   }
   return image;
+}
+
+QImage ImageListDelegate::QuarterDecoded(const std::string& bytes) const {
+  const size_t key = std::hash<std::string_view>()(bytes);
+  if (QImage* hit = quarterDecoded_.object(key)) return *hit;
+  const Result<JpegSize> size = ReadJpegSize(bytes);
+  if (!size.ok()) return QImage();
+  JpegDecodeOptions options;
+  options.coverWidth = std::max((size.value().width + 3) / 4, 1);
+  options.coverHeight = std::max((size.value().height + 3) / 4, 1);
+  options.fast = true;
+  const Result<Bitmap> bitmap = DecodeJpeg(bytes, options);
+  if (!bitmap.ok()) return QImage();
+  QImage image = WrapAsQImage(bitmap.value()).convertToFormat(QImage::Format_RGB32);
+  quarterDecoded_.insert(key, new QImage(image), static_cast<int>(image.sizeInBytes()));
+  return image;
+}
+
+QImage ImageListDelegate::Thumbnail(const std::string& bytes, int w, int h) const {
+  const ThumbnailDrawState state{scrolling_, multiColumn_, look_.smallSize, highQuality_};
+  // The header is read only while scrolling: the rule needs the size then.
+  if (state.scrolling) {
+    const Result<JpegSize> size = ReadJpegSize(bytes);
+    if (size.ok() && DecodesAtQuarterSize(state, size.value().width, size.value().height, w, h)) {
+      const QImage quarter = QuarterDecoded(bytes);
+      if (!quarter.isNull()) return quarter;
+    }
+  }
+  return Decoded(bytes);
 }
 
 void ImageListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -161,13 +197,14 @@ void ImageListDelegate::PaintFileItem(QPainter& p, const QRect& cell, int row,
     }
     bool drawn = false;
     if (bytes) {
-      const QImage image = Decoded(*bytes);
+      const QImage image = Thumbnail(*bytes, layout.w, layout.h);
       if (!image.isNull()) {
         const FittedBox fit = FitToBox(layout.pictureBox.width, layout.pictureBox.height, false,
                                        image.width(), image.height());
         const QRect target(layout.pictureBox.x + fit.left, layout.pictureBox.y + fit.top,
                            fit.width, fit.height);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, look_.smallSize && !look_.simplifiedScrolling);
+        p.setRenderHint(QPainter::SmoothPixmapTransform,
+                        ScalesWithHighQuality({scrolling_, multiColumn_, look_.smallSize, highQuality_}));
         p.drawImage(target, image);
         drawn = true;
       }

@@ -46,7 +46,9 @@ struct PageRowFacts {
 // rows alternating by month with the summary picture, counts and marks;
 // file items on a photo mount with their number and caption ("不明 > " for
 // missing files, the comment mark); sub-album items with their picture,
-// count, name and comment. Decoded thumbnails are kept in a small cache
+// count, name and comment. While the scroll bar is dragged in the
+// multi-column mode with small items, large thumbnails are decoded at a
+// quarter of their size. Decoded thumbnails are kept in a small cache
 // keyed by their bytes, so a repaint decodes only what it has not seen.
 // Main thread only; the list and the type lists must outlive the delegate.
 class ImageListDelegate : public QStyledItemDelegate {
@@ -57,6 +59,15 @@ class ImageListDelegate : public QStyledItemDelegate {
 
   void SetLook(const ListLook& look) { look_ = look; }
   const ListLook& look() const { return look_; }
+  // The page side's options that change how thumbnails are decoded and
+  // scaled: the multi-column mode and the check box "高画質".
+  void SetViewOptions(bool multiColumn, bool highQuality) {
+    multiColumn_ = multiColumn;
+    highQuality_ = highQuality;
+  }
+  // Whether the vertical scroll bar is being dragged; the end of scrolling
+  // redraws the list at full quality.
+  void SetScrolling(bool scrolling) { scrolling_ = scrolling; }
   void SetPageRowFacts(PageRowFacts facts) { facts_ = std::move(facts); }
   // Makes a thumbnail at once for a picture without data while thumbnails
   // are not kept in memory (JPEG bytes, or nothing when it cannot).
@@ -76,13 +87,23 @@ class ImageListDelegate : public QStyledItemDelegate {
   void PaintFileItem(QPainter& p, const QRect& cell, int row, bool selected) const;
   void PaintSubAlbumItem(QPainter& p, const QRect& cell, int row, bool selected) const;
   QImage Decoded(const std::string& bytes) const;
+  // The JPEG `bytes` decoded at a quarter of their size (null when they do
+  // not decode).
+  QImage QuarterDecoded(const std::string& bytes) const;
+  // The thumbnail of a file item for a picture area of w x h: at a quarter
+  // of its size while scrolling many small items (DecodesAtQuarterSize).
+  QImage Thumbnail(const std::string& bytes, int w, int h) const;
 
   const ImageList& list_;
   const FileTypeLists& types_;
   ListLook look_;
   PageRowFacts facts_;
   std::function<std::optional<std::string>(const std::string&)> makeNow_;
+  bool multiColumn_ = false;
+  bool highQuality_ = false;
+  bool scrolling_ = false;
   mutable QCache<size_t, QImage> decoded_;
+  mutable QCache<size_t, QImage> quarterDecoded_;  // kept apart: same bytes, other size
 };
 
 }  // namespace lumidex

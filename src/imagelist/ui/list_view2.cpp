@@ -12,6 +12,7 @@
 
 #include "imagelist/image_list.h"
 #include "imagelist/list_selection.h"
+#include "imagelist/ui/page_list_range_selector.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -51,14 +52,16 @@ ListView2::ListView2(const ImageList& list, QWidget* parent) : QListView(parent)
   setDropIndicatorShown(false);
   setMouseTracking(false);
   setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  new PageListRangeSelector(*this, list_);
 }
 
 void ListView2::ApplyMode(const QSize& itemSize) {
+  itemSize_ = itemSize;
   if (list_.mode() == ListMode::kPageList) {
     setViewMode(QListView::ListMode);
-    setFlow(QListView::TopToBottom);
-    setWrapping(false);
-    setGridSize(QSize());
+    setFlow(multiColumn_ ? QListView::LeftToRight : QListView::TopToBottom);
+    setWrapping(multiColumn_);
+    setGridSize(multiColumn_ ? itemSize + QSize(4, 0) : QSize());
   } else {
     setViewMode(QListView::IconMode);
     setFlow(QListView::LeftToRight);
@@ -66,8 +69,17 @@ void ListView2::ApplyMode(const QSize& itemSize) {
     setGridSize(itemSize + QSize(4, 4));
     setMovement(QListView::Static);
   }
+  // A static movement makes QListView refuse every drop, which would end
+  // the list's own reordering drags and the file manager's drops.
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
   setIconSize(itemSize);
   verticalScrollBar()->setSingleStep(std::max(itemSize.height() / 4, 8));
+}
+
+void ListView2::SetMultiColumn(bool on) {
+  multiColumn_ = on;
+  if (itemSize_.isValid()) ApplyMode(itemSize_);
 }
 
 QVector<int> ListView2::SelectedRows() const {

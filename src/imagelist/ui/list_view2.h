@@ -33,6 +33,9 @@ class ListView2 : public QListView {
 
   // Lays the view out for the list's mode and the item size of the delegate.
   void ApplyMode(const QSize& itemSize);
+  // The multi-column list mode: the page list's rows flow across the
+  // list's width, line by line, instead of one column.
+  void SetMultiColumn(bool on);
   // The rows of the selection, ascending.
   QVector<int> SelectedRows() const;
   // Selects exactly `rows` (ascending), the first one current.
@@ -76,6 +79,8 @@ class ListView2 : public QListView {
   void StartEntryDrag();
 
   const ImageList& list_;
+  QSize itemSize_;
+  bool multiColumn_ = false;
   QPoint pressPoint_;
   int pressRow_ = -1;
   bool dragAllowed_ = true;

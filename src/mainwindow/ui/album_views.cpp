@@ -17,6 +17,7 @@
 #include "imagelist/worker_clock.h"
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
+#include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
@@ -73,6 +74,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   list_->SetLongOperation(&window_.longOperation());
   window_.PlaceView(QStringLiteral("ListView2"), list_);
   new PageSideCommands(window_, *list_, album_, this);
+  new MultiColumnMode(window_, *list_, album_);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
       registration_,

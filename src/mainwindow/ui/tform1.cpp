@@ -128,6 +128,24 @@ void TForm1::KeepSplitterMinimum() {
   pageSide_->setMinimumWidth(kSplitterMinimum);
 }
 
+void TForm1::SetPageSideWide(bool wide) {
+  QWidget* calendarSide = splitter_->widget(0);
+  QWidget* grid = calendarSide->findChild<QWidget*>(QStringLiteral("StringGrid1"));
+  if (wide) {
+    if (!pageSideWide_) narrowSizes_ = splitter_->sizes();
+    if (grid != nullptr) grid->hide();
+    pictureView_->hide();
+    calendarSide->setMinimumWidth(kWideSplitterMinimum);
+    const int pageWidth = width() - kWidePageSideMargin;
+    splitter_->setSizes({splitter_->width() - splitter_->handleWidth() - pageWidth, pageWidth});
+  } else {
+    if (grid != nullptr) grid->show();
+    KeepSplitterMinimum();
+    if (pageSideWide_) splitter_->setSizes(narrowSizes_);
+  }
+  pageSideWide_ = wide;
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pictureView_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
     KeepSplitterMinimum();

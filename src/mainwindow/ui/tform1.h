@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QList>
 #include <QPointer>
 #include <memory>
 
@@ -46,6 +47,10 @@ class TForm1 : public QMainWindow {
   static constexpr int kMinimumHeight = 381;
   // The least width the splitter leaves each side.
   static constexpr int kSplitterMinimum = 130;
+  // In the multi-column list mode: the calendar side's least width, and how
+  // much of the window's width the page side leaves to it.
+  static constexpr int kWideSplitterMinimum = 30;
+  static constexpr int kWidePageSideMargin = 40;
 
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
@@ -74,6 +79,14 @@ class TForm1 : public QMainWindow {
   // control at once and tells the views through colourSchemeChanged.
   void ApplyColourScheme(int n);
   const ColourScheme& scheme() const { return *scheme_; }
+
+  // The regions of the multi-column list mode. With `wide`, the month grid
+  // and the picture view region are hidden and the page side `GrpPanel`
+  // takes the window's width less 40 pixels, the splitter leaving the
+  // calendar side at least 30; otherwise the grid shows again and the page
+  // side gets back the width it had before.
+  void SetPageSideWide(bool wide);
+  bool pageSideWide() const { return pageSideWide_; }
 
   // Shows the help document at `topic` in the help window (at its start when
   // `topic` is empty). A missing document is reported as an error.
@@ -137,6 +150,8 @@ class TForm1 : public QMainWindow {
   QSplitter* splitter_ = nullptr;
   PictureViewPanel* pictureView_ = nullptr;
   PageSidePanel* pageSide_ = nullptr;
+  bool pageSideWide_ = false;
+  QList<int> narrowSizes_;  // the splitter's sizes before the page side went wide
   StatusArea* statusArea_ = nullptr;
   QPointer<HelpWindow> helpWindow_;
   QPointer<QWidget> albumListWindow_;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "images/ui/desktop_shell_images.h"
+
+class QAbstractButton;
+
+namespace lumidex {
+
+class AlbumStore;
+class ImageListPanel;
+class PreviewCardWidget;
+class TForm1;
+
+// The multi-column list mode of the page side (`SpeedButton12`, "複数列"),
+// the preview card over the list and the page side's picture check boxes.
+// Switching the mode on hides the month grid and the picture view region and
+// widens the page side to the window's width less 40 pixels; switching it
+// off restores them and hides the preview card. Either way the selection is
+// kept and scrolled into view, the thumbnail worker prepares the visible
+// items again, and "拡大" (`CheckBox2`) and "ストレッチ" (`CheckBox3`) show
+// only in the mode. A click on a file item with "拡大" checked shows it on
+// the preview card `Image3`; "ストレッチ" and "高画質" (`CheckBox4`) redraw a
+// shown card, and "高画質" with the scroll bar's dragging decide how the
+// list scales and decodes its thumbnails.
+//
+// Main thread only; the window, the list and the album must outlive it.
+class MultiColumnMode : public QObject {
+  Q_OBJECT
+
+ public:
+  MultiColumnMode(TForm1& window, ImageListPanel& list, AlbumStore& album);
+
+  // What the button "複数列" does when pressed (`on`) or released.
+  void Switch(bool on);
+  bool on() const { return on_; }
+  PreviewCardWidget& card() const { return *card_; }
+
+ private:
+  void OnEntryClicked(const QString& path);
+  void ApplyViewOptions();
+
+  TForm1& window_;
+  ImageListPanel& list_;
+  AlbumStore& album_;
+  DesktopShellImages shell_;
+  PreviewCardWidget* card_ = nullptr;
+  QAbstractButton* enlarge_ = nullptr;
+  QAbstractButton* stretch_ = nullptr;
+  QAbstractButton* highQuality_ = nullptr;
+  bool on_ = false;
+};
+
+}  // namespace lumidex
