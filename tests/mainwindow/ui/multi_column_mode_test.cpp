@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "album/album_store.h"
+#include "imagelist/grp_update_thread.h"
 #include "imagelist/preview_card.h"
 #include "imagelist/ui/image_list_delegate.h"
 #include "imagelist/ui/image_list_panel.h"
@@ -121,8 +122,15 @@ class MultiColumnModeTest : public QObject {
   void theSelectedItemIsKeptAcrossTheSwitch() {
     OpenPage();
     View().SelectAndShow(1);
+    const ListWorker& worker = views_->imageList().worker().worker();
+    QTRY_VERIFY(worker.lastFirst() >= 0);  // the worker went over the visible items
     Button("SpeedButton12")->click();
     QCOMPARE(View().SelectedRows(), (QVector<int>{1}));
+    // It is running and goes over the newly visible items again.
+    QVERIFY(!worker.paused());
+    QCOMPARE(worker.lastFirst(), -1);
+    QTRY_VERIFY(worker.lastFirst() >= 0);
+    SaveScreenshot(*window_, "multi_column_page.png");
     Button("SpeedButton12")->click();
     QCOMPARE(View().SelectedRows(), (QVector<int>{1}));
   }
