@@ -35,6 +35,9 @@ MultiColumnMode::MultiColumnMode(TForm1& window, ImageListPanel& list, AlbumStor
       enlarge_(Button(window, "CheckBox2")),
       stretch_(Button(window, "CheckBox3")),
       highQuality_(Button(window, "CheckBox4")) {
+  // The card lies over the list rather than beside it: it takes the
+  // place of the page side's placeholder by name only.
+  delete window.findChild<QWidget*>(QStringLiteral("Image3"));
   card_ = new PreviewCardWidget(*list_.view(), shell_);
   if (QAbstractButton* button = Button(window, "SpeedButton12")) {
     connect(button, &QAbstractButton::toggled, this, &MultiColumnMode::Switch);

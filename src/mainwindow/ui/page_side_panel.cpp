@@ -219,6 +219,10 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   auto* list = new QListWidget(listRow);
   list->setObjectName(QStringLiteral("ListView2"));
   listLayout->addWidget(list, 1);
+  auto* preview = new QLabel(listRow);
+  preview->setObjectName(QStringLiteral("Image3"));
+  preview->hide();
+  listLayout->addWidget(preview);
   listLayout->addWidget(MakeFavourites(listRow));
   split->addWidget(listRow);
   split->addWidget(MakeCommentEditor(split));

@@ -155,6 +155,7 @@ class MultiColumnModeTest : public QObject {
     QVERIFY(Card().hasPicture());
     QCOMPARE(Card().path(), album_->first);
     QCOMPARE(Card().geometry(), View().rect());
+    QCOMPARE(Widget("Image3"), static_cast<QWidget*>(&Card()));
     // The picture lies on the card's face.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QImage shown = Card().grab().toImage();
