@@ -24,7 +24,8 @@ PreviewCardLayout LayoutPreviewCard(int areaWidth, int areaHeight) {
   const int fullHeight = areaHeight - kFreeHeight;
   // In an area narrower than the card, the card shrinks to fit rather than
   // running off the right edge with its picture.
-  const FittedBox place = FitToBox(areaWidth, areaHeight, false, fullHeight + fullHeight / 3, fullHeight);
+  const FittedBox place =
+      FitToBox(areaWidth, areaHeight, false, fullHeight + fullHeight / 3, fullHeight);
   const int cw = place.width;
   const int ch = place.height;
   if (cw < kLeastCardHeight || ch < kLeastCardHeight) return layout;

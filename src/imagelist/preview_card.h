@@ -17,10 +17,11 @@ struct PreviewCardLayout {
   // Three light grey lines below the card, (x0 + 3, y0 + ch + k) cw long,
   // then three at its right, (x0 + cw + k, y0 + 3) ch long; k = 0, 1, 2.
   std::array<ItemRect, 6> shadows{};
-  ItemRect leftEdge;    // the card's left and top edges, drawn again in
-  ItemRect topEdge;     // light grey over the outline
-  ItemRect pictureBox;  // the box the picture is fitted into: (cw - 12) x (ch - 12) at (x0 + 6, y0 + 6)
-  ItemRect closeMark;   // the close symbol at (W - 18, 1)
+  ItemRect leftEdge;  // the card's left and top edges, drawn again in
+  ItemRect topEdge;   // light grey over the outline
+  ItemRect
+      pictureBox;  // the box the picture is fitted into: (cw - 12) x (ch - 12) at (x0 + 6, y0 + 6)
+  ItemRect closeMark;  // the close symbol at (W - 18, 1)
   bool operator==(const PreviewCardLayout&) const = default;
 };
 
@@ -42,7 +43,7 @@ struct PreviewClickFacts {
   bool pictureViewVisible = false;  // the picture view shows clicked items instead
   int selectedCount = 0;
   bool fileExists = false;
-  std::string_view extension;       // lower case, with the dot
+  std::string_view extension;  // lower case, with the dot
 };
 
 // True when the clicked item is shown on the preview card: "拡大" checked,

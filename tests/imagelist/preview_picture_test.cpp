@@ -69,7 +69,8 @@ TEST(PreviewPictureTest, PngTransparencyIsLaidOverTheWindowColour) {
   WriteFile(path, testing::WritePng(8, 4, options, [](int x, int, int channel) {
               return channel == 3 ? (x < 4 ? 0 : 255) : 0;
             }));
-  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  Result<PreviewPicture> picture =
+      LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   const Bitmap& bitmap = picture.value().bitmap;
   EXPECT_FALSE(bitmap.hasAlpha());
@@ -96,7 +97,8 @@ TEST(PreviewPictureTest, IconWithMaskTurnsTransparentPixelsWhite) {
   const std::vector<std::string> rows(2, std::string(24, '\0'));
   const std::vector<std::string> mask(2, std::string("\xF0", 1));
   WriteFile(path, testing::MakeIco(testing::MakeDib(8, 2, 24, rows, {}, 2, mask), 8, 2));
-  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  Result<PreviewPicture> picture =
+      LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   EXPECT_TRUE(picture.value().icon);
   const Bitmap& bitmap = picture.value().bitmap;
@@ -120,7 +122,8 @@ TEST(PreviewPictureTest, GifWithoutADesktopPictureIsDecodedHere) {
   TempHome home;
   const std::string path = home.Join("a.gif");
   WriteFile(path, testing::MakeGif(3, 2, {0xFF0000, 0x00FF00}, {0, 1, 0, 1, 0, 1}));
-  Result<PreviewPicture> picture = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  Result<PreviewPicture> picture =
+      LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   EXPECT_EQ(picture.value().bitmap.width(), 3);
   // Opaque pixels may move one step towards the window colour when laid over it.
@@ -153,7 +156,8 @@ TEST(PreviewPictureTest, OtherTypesComeFromTheDesktopOrFail) {
 
 TEST(PreviewPictureTest, MissingOrDamagedFileIsAnError) {
   TempHome home;
-  EXPECT_FALSE(LoadPreviewPicture(home.Join("none.jpg"), 100, 80, kWindowColour, NoShellImages()).ok());
+  EXPECT_FALSE(
+      LoadPreviewPicture(home.Join("none.jpg"), 100, 80, kWindowColour, NoShellImages()).ok());
   const std::string damaged = home.Join("bad.png");
   WriteFile(damaged, "garbage");
   EXPECT_FALSE(LoadPreviewPicture(damaged, 100, 80, kWindowColour, NoShellImages()).ok());

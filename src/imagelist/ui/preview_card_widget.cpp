@@ -111,14 +111,15 @@ void PreviewCardWidget::paintEvent(QPaintEvent*) {
     DrawPicture(p);
   }
   DrawCloseMark(p, ToQRect(layout.closeMark.width > 0 ? layout.closeMark
-                                                       : ItemRect{width() - 18, 1, 16, 16}));
+                                                      : ItemRect{width() - 18, 1, 16, 16}));
 }
 
 void PreviewCardWidget::DrawPicture(QPainter& painter) const {
   if (!picture_ || picture_->bitmap.empty()) return;
   const PreviewCardLayout layout = LayoutPreviewCard(width(), height());
   const Bitmap& source = picture_->bitmap;
-  const ItemRect at = PreviewPictureRect(layout, source.width(), source.height(), stretch_, picture_->icon);
+  const ItemRect at =
+      PreviewPictureRect(layout, source.width(), source.height(), stretch_, picture_->icon);
   const Bitmap scaled = highQuality_ ? ScaleAreaAverage(source, at.width, at.height)
                                      : ScaleNearest(source, at.width, at.height);
   if (scaled.empty()) return;

@@ -109,7 +109,8 @@ void MultiColumnMode::OnEntryClicked(const QString& path) {
   facts.fileExists = QFileInfo(path).isFile();
   facts.extension = extension;
   if (!ShowsPreviewOnClick(facts)) return;
-  card_->SetColours(album_.SubAlbumOpen() ? window_.scheme().light : kWhite, list_.delegate()->look().listColour);
+  card_->SetColours(album_.SubAlbumOpen() ? window_.scheme().light : kWhite,
+                    list_.delegate()->look().listColour);
   card_->SetStretch(Checked(stretch_));
   card_->SetHighQuality(Checked(highQuality_));
   card_->ShowPicture(file);

@@ -25,7 +25,9 @@ class PageListRangeSelectorTest : public QObject {
     for (int day = 1; day <= 40; ++day) {
       const int month = day <= 28 ? 1 : 2;
       const int inMonth = day <= 28 ? day : day - 28;
-      const QString page = QStringLiteral("%1/%2").arg(month, 2, 10, QLatin1Char('0')).arg(inMonth, 2, 10, QLatin1Char('0'));
+      const QString page = QStringLiteral("%1/%2")
+                               .arg(month, 2, 10, QLatin1Char('0'))
+                               .arg(inMonth, 2, 10, QLatin1Char('0'));
       if (!album_->operations->CreatePage(page.toStdString()).ok()) qFatal("page");
     }
     panel_ = album_->MakePanel(320, 260);
@@ -38,17 +40,25 @@ class PageListRangeSelectorTest : public QObject {
     QCOMPARE(view_->model()->rowCount(), 40);
   }
 
-  QPoint RowPoint(int row) const { return view_->visualRect(view_->model()->index(row, 0)).center(); }
+  QPoint RowPoint(int row) const {
+    return view_->visualRect(view_->model()->index(row, 0)).center();
+  }
 
   void Send(QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons held) {
     QMouseEvent event(type, QPointF(at), QPointF(view_->viewport()->mapToGlobal(at)), button, held,
                       Qt::NoModifier);
     QApplication::sendEvent(view_->viewport(), &event);
   }
-  void Press(int row) { Send(QEvent::MouseButtonPress, RowPoint(row), Qt::LeftButton, Qt::LeftButton); }
+  void Press(int row) {
+    Send(QEvent::MouseButtonPress, RowPoint(row), Qt::LeftButton, Qt::LeftButton);
+  }
   void MoveTo(int row) { Send(QEvent::MouseMove, RowPoint(row), Qt::NoButton, Qt::LeftButton); }
-  void Release(const QPoint& at) { Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
-  bool Selected(int row) const { return view_->selectionModel()->isSelected(view_->model()->index(row, 0)); }
+  void Release(const QPoint& at) {
+    Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  }
+  bool Selected(int row) const {
+    return view_->selectionModel()->isSelected(view_->model()->index(row, 0));
+  }
 
   std::unique_ptr<ListTestAlbum> album_;
   std::unique_ptr<ImageListPanel> panel_;
@@ -152,8 +162,10 @@ class PageListRangeSelectorTest : public QObject {
     QCOMPARE(view_->SelectedRows().size(), across * 2 + 2);
     // A row as far beyond the range as a line of items plus one is deselected
     // when the range is pulled back; one further stays.
-    view_->selectionModel()->select(view_->model()->index(across + 2, 0), QItemSelectionModel::Select);
-    view_->selectionModel()->select(view_->model()->index(across + 3, 0), QItemSelectionModel::Select);
+    view_->selectionModel()->select(view_->model()->index(across + 2, 0),
+                                    QItemSelectionModel::Select);
+    view_->selectionModel()->select(view_->model()->index(across + 3, 0),
+                                    QItemSelectionModel::Select);
     MoveTo(1);
     QCOMPARE(view_->SelectedRows(), (QVector<int>{0, 1, across + 3}));
     Release(RowPoint(1));

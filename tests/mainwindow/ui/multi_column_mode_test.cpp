@@ -162,7 +162,8 @@ class MultiColumnModeTest : public QObject {
     const PreviewCardLayout layout = LayoutPreviewCard(Card().width(), Card().height());
     const ItemRect picture = PreviewPictureRect(layout, 64, 48, false, false);
     QCOMPARE(QColor(shown.pixel(layout.card.x + 1, layout.card.bottom() - 2)), QColor(Qt::white));
-    QCOMPARE(QColor(shown.pixel(layout.shadows[0].x + 10, layout.shadows[0].y)), QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(QColor(shown.pixel(layout.shadows[0].x + 10, layout.shadows[0].y)),
+             QColor(0xC0, 0xC0, 0xC0));
     QVERIFY(QColor(shown.pixel(picture.x + picture.width / 2, picture.y + picture.height / 2)) !=
             QColor(Qt::white));
     SaveScreenshot(*window_, "preview_card.png");
@@ -170,8 +171,10 @@ class MultiColumnModeTest : public QObject {
     Button("CheckBox3")->setChecked(true);  // stretched: the picture fills the box
     QVERIFY(Card().isVisible());
     const QImage stretched = Card().grab().toImage();
-    QVERIFY(QColor(stretched.pixel(layout.pictureBox.x + 2, layout.pictureBox.y + 2)) != QColor(Qt::white));
-    QCOMPARE(QColor(shown.pixel(layout.pictureBox.x + 2, layout.pictureBox.y + 2)), QColor(Qt::white));
+    QVERIFY(QColor(stretched.pixel(layout.pictureBox.x + 2, layout.pictureBox.y + 2)) !=
+            QColor(Qt::white));
+    QCOMPARE(QColor(shown.pixel(layout.pictureBox.x + 2, layout.pictureBox.y + 2)),
+             QColor(Qt::white));
     SaveScreenshot(*window_, "preview_card_stretched.png");
 
     QTest::mouseClick(&Card(), Qt::LeftButton);
