@@ -34,6 +34,16 @@ ListPopupItems ListPopupFor(const ListPopupFacts& facts) {
   const bool deletablePage = !facts.pageUsedInOtherYears || facts.coverIsPath;
   items.removeEnabled =
       items.remove && selection && !facts.slideShowRunning && (!pageList || deletablePage);
+  const bool album = facts.mode != ListMode::kFolder;
+  const bool hasTarget = containerOpen || (pageList && facts.firstKind == Kind::kPage);
+  items.addImages = album && hasTarget;
+  items.arrange = containerOpen;
+  items.cutEnabled = containerOpen && selection && !facts.slideShowRunning;
+  items.copy = album;
+  items.copyEnabled = album && selection;
+  items.paste = album;
+  items.pasteEnabled = album && hasTarget && facts.clipboardHasFiles;
+  items.insertEnabled = containerOpen && items.pasteEnabled;
   return items;
 }
 
@@ -43,6 +53,9 @@ CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts) {
   menu.createPage = !facts.hasPage;
   menu.createSubAlbum = facts.hasPage;
   menu.remove = facts.hasPage && (!facts.usedInOtherYears || facts.coverIsPath);
+  menu.addImages = facts.hasPage;
+  menu.paste = true;
+  menu.pasteEnabled = facts.hasPage && facts.clipboardHasFiles;
   return menu;
 }
 

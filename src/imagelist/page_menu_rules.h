@@ -12,11 +12,12 @@ struct ListPopupFacts {
   int selectedCount = 0;
   // The first selected line: a page of the page list, a "@" entry or a file.
   enum class Kind { kNone, kPage, kSubAlbum, kFile } firstKind = Kind::kNone;
-  bool pageHasContent = false;      // the page's cover choice reports content
+  bool pageHasContent = false;  // the page's cover choice reports content
   bool pageUsedInOtherYears = false;
-  bool coverIsPath = false;         // the page's cover value is a file path
+  bool coverIsPath = false;  // the page's cover value is a file path
   bool subAlbumOpen = false;
   bool slideShowRunning = false;
+  bool clipboardHasFiles = false;  // a file list or album information to paste
 };
 
 // The page and sub-album commands of the list's popup menu and whether each
@@ -28,10 +29,18 @@ struct ListPopupItems {
   bool createSubAlbum = false;  // "サブアルバムの作成"
   bool rename = false;          // "名前" (shown)
   bool renameEnabled = false;
-  bool remove = false;          // "削除(&D)" (shown)
+  bool remove = false;  // "削除(&D)" (shown)
   bool removeEnabled = false;
-  bool editComment = false;     // "コメントの編集"
-  bool revert = false;          // "元に戻す(&U)"
+  bool editComment = false;    // "コメントの編集"
+  bool revert = false;         // "元に戻す(&U)"
+  bool addImages = false;      // "画像の追加" (shown)
+  bool arrange = false;        // "配置(&M)" (shown)
+  bool cutEnabled = false;     // "切り取り(&T)"
+  bool insertEnabled = false;  // "挿入"
+  bool copy = false;           // "コピー(&C)" and "コピー（アルバム情報）" (shown)
+  bool copyEnabled = false;
+  bool paste = false;  // "貼り付け(&P)" (shown)
+  bool pasteEnabled = false;
   bool operator==(const ListPopupItems&) const = default;
 };
 
@@ -41,6 +50,12 @@ struct ListPopupItems {
 // only while a page or sub-album is open; "削除(&D)" and "名前" need a
 // selection and no running slide show, and in the page list "削除(&D)" is
 // offered only for a page no other year uses (or whose cover is a path).
+// The registration commands work on the album: none of them is offered for
+// a folder's pictures. "画像の追加" and "貼り付け(&P)" need a target: the
+// open container or the selected page. "配置(&M)" only while a page or
+// sub-album is open; its "切り取り(&T)" needs a selection, its "挿入" is
+// enabled when "貼り付け(&P)" is. Both copies need a selection; pasting needs
+// something on the clipboard.
 ListPopupItems ListPopupFor(const ListPopupFacts& facts);
 
 // What the calendar's day menu knows about the day.
@@ -49,6 +64,7 @@ struct CalendarPopupFacts {
   bool hasPage = false;      // the page index has the day's "mm/dd"
   bool usedInOtherYears = false;
   bool coverIsPath = false;
+  bool clipboardHasFiles = false;  // a file list or album information to paste
 };
 
 // The page commands of the calendar's day menu.
@@ -56,12 +72,17 @@ struct CalendarPopupItems {
   bool createPage = false;      // "アルバムにページを作成"
   bool createSubAlbum = false;  // "サブアルバムの作成"
   bool remove = false;          // "削除(&D)"
+  bool addImages = false;       // "画像の追加"
+  bool paste = false;           // "貼り付け(&P)" (shown)
+  bool pasteEnabled = false;
   bool operator==(const CalendarPopupItems&) const = default;
 };
 
 // Days of the shown year only: "アルバムにページを作成" without a page,
-// "サブアルバムの作成" with one, "削除(&D)" for a page no other year uses (or
-// whose cover is a path).
+// "サブアルバムの作成" and "画像の追加" with one, "削除(&D)" for a page no
+// other year uses (or whose cover is a path); "貼り付け(&P)" on every day of
+// the shown year, enabled when the day has a page and the clipboard
+// something to paste.
 CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts);
 
 }  // namespace lumidex

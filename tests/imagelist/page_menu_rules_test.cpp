@@ -62,11 +62,79 @@ TEST(PageMenuRulesTest, APageUsedInAnotherYearCannotBeDeletedFromThePageList) {
 }
 
 TEST(PageMenuRulesTest, CalendarDayOffersCreateOrSubAlbumAndDelete) {
-  EXPECT_EQ(CalendarPopupFor({true, false, false, false}), (CalendarPopupItems{true, false, false}));
-  EXPECT_EQ(CalendarPopupFor({true, true, false, false}), (CalendarPopupItems{false, true, true}));
-  EXPECT_EQ(CalendarPopupFor({true, true, true, false}), (CalendarPopupItems{false, true, false}));
-  EXPECT_EQ(CalendarPopupFor({true, true, true, true}), (CalendarPopupItems{false, true, true}));
-  EXPECT_EQ(CalendarPopupFor({false, false, false, false}), CalendarPopupItems{});
+  const CalendarPopupItems noPage = CalendarPopupFor({true, false, false, false, false});
+  EXPECT_TRUE(noPage.createPage);
+  EXPECT_FALSE(noPage.createSubAlbum || noPage.remove || noPage.addImages);
+  const CalendarPopupItems page = CalendarPopupFor({true, true, false, false, false});
+  EXPECT_FALSE(page.createPage);
+  EXPECT_TRUE(page.createSubAlbum && page.remove && page.addImages);
+  EXPECT_FALSE(CalendarPopupFor({true, true, true, false, false}).remove);
+  EXPECT_TRUE(CalendarPopupFor({true, true, true, true, false}).remove);
+  EXPECT_EQ(CalendarPopupFor({false, true, false, false, true}), CalendarPopupItems{});
+}
+
+TEST(PageMenuRulesTest, CalendarPasteIsShownOnEveryDayButNeedsAPageAndAFileList) {
+  CalendarPopupFacts day;
+  day.inShownYear = true;
+  day.clipboardHasFiles = true;
+  EXPECT_TRUE(CalendarPopupFor(day).paste);
+  EXPECT_FALSE(CalendarPopupFor(day).pasteEnabled);
+  day.hasPage = true;
+  EXPECT_TRUE(CalendarPopupFor(day).pasteEnabled);
+  day.clipboardHasFiles = false;
+  EXPECT_FALSE(CalendarPopupFor(day).pasteEnabled);
+}
+
+TEST(PageMenuRulesTest, ArrangingIsOfferedOnlyWhileAContainerIsOpen) {
+  ListPopupFacts facts;
+  facts.selectedCount = 1;
+  facts.firstKind = Kind::kPage;
+  facts.clipboardHasFiles = true;
+  EXPECT_FALSE(ListPopupFor(facts).arrange);
+  EXPECT_FALSE(ListPopupFor(facts).insertEnabled);
+  facts.mode = ListMode::kContainer;
+  facts.firstKind = Kind::kFile;
+  ListPopupItems items = ListPopupFor(facts);
+  EXPECT_TRUE(items.arrange && items.cutEnabled && items.insertEnabled);
+  facts.selectedCount = 0;
+  facts.firstKind = Kind::kNone;
+  items = ListPopupFor(facts);
+  EXPECT_FALSE(items.cutEnabled);
+  EXPECT_TRUE(items.insertEnabled);  // appends at the end
+  facts.clipboardHasFiles = false;
+  EXPECT_FALSE(ListPopupFor(facts).insertEnabled);
+}
+
+TEST(PageMenuRulesTest, CopiesNeedASelectionAndPastingAClipboardAndATarget) {
+  ListPopupFacts facts;
+  facts.clipboardHasFiles = true;
+  ListPopupItems items = ListPopupFor(facts);
+  EXPECT_TRUE(items.copy && items.paste);
+  EXPECT_FALSE(items.copyEnabled);
+  // The page list with no page selected has nothing to paste onto.
+  EXPECT_FALSE(items.pasteEnabled);
+  EXPECT_FALSE(items.addImages);
+  facts.selectedCount = 1;
+  facts.firstKind = Kind::kPage;
+  items = ListPopupFor(facts);
+  EXPECT_TRUE(items.copyEnabled && items.pasteEnabled && items.addImages);
+  facts.clipboardHasFiles = false;
+  EXPECT_FALSE(ListPopupFor(facts).pasteEnabled);
+  facts.mode = ListMode::kContainer;
+  facts.firstKind = Kind::kNone;
+  facts.selectedCount = 0;
+  EXPECT_TRUE(ListPopupFor(facts).addImages);
+}
+
+TEST(PageMenuRulesTest, AFoldersPicturesOfferNoAlbumCommands) {
+  ListPopupFacts facts;
+  facts.mode = ListMode::kFolder;
+  facts.selectedCount = 2;
+  facts.firstKind = Kind::kFile;
+  facts.clipboardHasFiles = true;
+  const ListPopupItems items = ListPopupFor(facts);
+  EXPECT_FALSE(items.addImages || items.arrange || items.copy || items.paste || items.remove ||
+               items.createSubAlbum || items.pasteEnabled || items.copyEnabled);
 }
 
 }  // namespace

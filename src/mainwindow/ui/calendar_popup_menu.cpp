@@ -74,14 +74,14 @@ bool CalendarPopupMenu::PrepareFor(const std::string& date) {
   facts.coverIsPath =
       facts.hasPage && album_.pageIndex().GetValue(kPageIndexSection, page_, "") != kAutoCover;
   facts.usedInOtherYears = facts.hasPage && album_.PageUsedInOtherYears(page_, album_.loadedYear());
+  facts.clipboardHasFiles = CanPaste(QApplication::clipboard()->mimeData());
   const CalendarPopupItems items = CalendarPopupFor(facts);
   createPage_->setVisible(items.createPage);
   createSubAlbum_->setVisible(items.createSubAlbum);
   delete_->setVisible(items.remove);
-  // Files go onto a page of the shown year that exists.
-  addImages_->setVisible(facts.inShownYear && facts.hasPage);
-  paste_->setVisible(facts.inShownYear);
-  paste_->setEnabled(facts.hasPage && CanPaste(QApplication::clipboard()->mimeData()));
+  addImages_->setVisible(items.addImages);
+  paste_->setVisible(items.paste);
+  paste_->setEnabled(items.pasteEnabled);
   return facts.inShownYear;
 }
 
