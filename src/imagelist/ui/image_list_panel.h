@@ -4,10 +4,12 @@
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "album/entry_moves.h"
 #include "foundation/settings.h"
 #include "imagelist/folder_walk.h"
 #include "imagelist/image_list.h"
@@ -101,6 +103,15 @@ class ImageListPanel : public QWidget {
   void SetCommentOfSelection(const QString& text);   // the comment editor's apply button
   // Moves the selected rows as one block onto `target` (drag and drop).
   void MoveSelection(const QVector<int>& selected, int target);
+  // "↑" and "↓": each selected line of the open container moves by one;
+  // the lines stay selected and the first of them is scrolled into view.
+  void MoveSelectedUp();
+  void MoveSelectedDown();
+  // "名前で整列", "種類で整列", "パスで整列" of the open container.
+  void SortLines(SortOrder order);
+  // The selected rows as indexes into the store's lines (none in folder
+  // mode, whose items are not album lines).
+  std::vector<size_t> SelectedLines() const;
   // Double click on empty space: selects a group (see SelectGroup).
   void SelectGroupOf(bool altHeld);
 
@@ -108,6 +119,8 @@ class ImageListPanel : public QWidget {
   ListPopupFacts MenuFacts() const;
   // Whether a slide show runs (the menu and drags are then limited).
   void SetSlideShowRunning(bool running);
+  // Whether the clipboard holds something to paste, for the menu.
+  void SetPasteTest(std::function<bool()> test) { pasteTest_ = std::move(test); }
 
   // ---- Parts, for the window and for tests ----
 
@@ -157,6 +170,9 @@ class ImageListPanel : public QWidget {
   void Report(const Status& status);
   std::vector<size_t> Selection() const;
   void PauseWorker();
+  // Takes over `lines`, the open container's lines in a new order, keeping
+  // each item's record; `selected` lines (by old index) stay selected.
+  void TakeReorderedLines(std::vector<std::string> lines, const std::vector<size_t>& selected);
   ItemDataSources MakeSources();
 
   AlbumStore& store_;
@@ -183,6 +199,7 @@ class ImageListPanel : public QWidget {
   MemoPanel* memo_ = nullptr;
   ListPopupMenu* menu_ = nullptr;
   bool slideShowRunning_ = false;
+  std::function<bool()> pasteTest_;
 
   Settings settings_;
   ListLook look_;

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/album_views.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QEvent>
 
 #include "album/album_store.h"
@@ -17,6 +18,9 @@
 #include "imagelist/worker_clock.h"
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
+#include "mainwindow/ui/command_lock.h"
+#include "mainwindow/ui/list_file_drop.h"
+#include "mainwindow/ui/list_registration_commands.h"
 #include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/status_area.h"
@@ -84,6 +88,15 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   fileDrop_ = new CalendarFileDrop(
       *controller_->grid(), month_, album_, registration_,
       [this](const Status& status) { AfterRegistration(status); }, this);
+  listDrop_ = new ListFileDrop(
+      *list_, album_, registration_, [this](const Status& status) { AfterRegistration(status); },
+      this);
+  listCommands_ = new ListRegistrationCommands(
+      window_, *list_, album_, *registrationContext_,
+      [this](const Status& status) { AfterRegistration(status); }, this);
+  if (auto* autoMenu = window_.findChild<QAction*>(QStringLiteral("AutoMenu"))) {
+    connect(autoMenu, &QAction::triggered, this, &AlbumViews::RunAutoRegistration);
+  }
 
   ApplySettings();
   ApplyScheme();
@@ -243,6 +256,14 @@ void AlbumViews::AfterRegistration(const Status& status) {
   album_.RefreshPageList();
   list_->SyncWithStore();
   controller_->PagesChanged();
+}
+
+void AlbumViews::RunAutoRegistration() {
+  {
+    CommandLock lock(window_);
+    if (!RunAutoRegisterCommand(*registrationContext_)) return;
+  }
+  AfterRegistration(Status::Ok());
 }
 
 void AlbumViews::ReportError(const QString& message) {

@@ -21,6 +21,8 @@ class CalendarController;
 class CalendarFileDrop;
 class CalendarPopupMenu;
 class ImageListPanel;
+class ListFileDrop;
+class ListRegistrationCommands;
 class TForm1;
 class ThumbnailCache;
 class WindowPrompts;
@@ -33,7 +35,9 @@ struct RegistrationContext;
 // page, clicking a page in the page list shows its day, and every month
 // change runs the album's year switch through the calendar's month build.
 // The day menu of the grid runs the page commands of a day; files dropped
-// on a day are registered on its page.
+// on a day are registered on its page. The list's menu and drops register
+// files on the open container or a page of the page list, and the tools
+// menu runs the automatic registration.
 //
 // Main thread only. `window`, `album` and `cache` (may be null) must outlive
 // this object; the placed widgets belong to the window.
@@ -60,6 +64,8 @@ class AlbumViews : public QObject {
   ImageListPanel& imageList() const { return *list_; }
   CalendarPopupMenu& dayMenu() const { return *dayMenu_; }
   CalendarFileDrop& fileDrop() const { return *fileDrop_; }
+  ListFileDrop& listDrop() const { return *listDrop_; }
+  ListRegistrationCommands& listCommands() const { return *listCommands_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +73,8 @@ class AlbumViews : public QObject {
  private:
   void ConnectCalendar();
   void ConnectImageList();
+  // "自動登録(&A)": the dialog and the run, the window's commands locked.
+  void RunAutoRegistration();
   // Takes over the settings the views read (cell look, weekday names,
   // picture sizes) and the colours of the window's scheme.
   void ApplySettings();
@@ -102,6 +110,8 @@ class AlbumViews : public QObject {
   ImageListPanel* list_ = nullptr;
   CalendarPopupMenu* dayMenu_ = nullptr;
   CalendarFileDrop* fileDrop_ = nullptr;
+  ListFileDrop* listDrop_ = nullptr;
+  ListRegistrationCommands* listCommands_ = nullptr;
   bool todaySelected_ = false;      // today's cell was selected at the first show
   bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };

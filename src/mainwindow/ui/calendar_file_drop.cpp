@@ -1,64 +1,36 @@
 #include "mainwindow/ui/calendar_file_drop.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-
 #include "album/album_store.h"
 #include "calendar/month_calendar.h"
 #include "calendar/ui/calendar_grid.h"
-#include "filetools/registration_commands.h"
-#include "filetools/ui/clipboard_files.h"
 
 namespace lumidex {
 
 CalendarFileDrop::CalendarFileDrop(CalendarGrid& grid, const MonthCalendar& month,
                                    AlbumStore& album, EntryRegistration& registration,
                                    std::function<void(const Status&)> registered, QObject* parent)
-    : QObject(parent),
+    : ShellFileDrop(grid, grid, album, registration, std::move(registered), parent),
       grid_(grid),
-      month_(month),
-      album_(album),
-      registration_(registration),
-      registered_(std::move(registered)) {
-  grid.setAcceptDrops(true);
-  grid.installEventFilter(this);
-}
+      month_(month) {}
 
 void CalendarFileDrop::DropOn(int column, int row, const std::vector<std::string>& paths) {
-  if (paths.empty() || column < 1 || row < 1 || album_.loadedYear().empty()) return;
-  const std::string date = DateText(month_.CellDate(row, column));
-  if (!date.starts_with(album_.loadedYear())) return;
-  DropPlace place;
-  place.control = DropControl::kCalendar;
-  place.page = date.substr(5, 5);
-  place.containerOpen = album_.PageOpen();
-  place.pageExists = album_.pageIndex().HasKey("DATA", place.page);
-  const DropAction action = RouteDrop(place);
-  if (action.kind == DropAction::Kind::kIgnore) return;
-  const Result<RegistrationTally> added = DropFiles(album_, registration_, action, paths);
-  registered_(added.status());
+  Drop(PlaceOfCell(column, row), paths);
 }
 
-bool CalendarFileDrop::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != &grid_) return QObject::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-      auto* drag = static_cast<QDropEvent*>(event);
-      if (drag->mimeData()->hasUrls()) drag->acceptProposedAction();
-      return true;
-    }
-    case QEvent::Drop: {
-      auto* drop = static_cast<QDropEvent*>(event);
-      const QPoint cell = grid_.DayCellAt(drop->position().toPoint());
-      DropOn(cell.x(), cell.y(), ReadPastedLines(drop->mimeData()).lines);
-      drop->acceptProposedAction();
-      return true;
-    }
-    default:
-      return QObject::eventFilter(watched, event);
-  }
+DropPlace CalendarFileDrop::PlaceAt(const QPoint& point) const {
+  const QPoint cell = grid_.DayCellAt(point);
+  return PlaceOfCell(cell.x(), cell.y());
+}
+
+// Only days of the shown year name a page: the pages of a neighbouring year
+// are not in the shown year's page index.
+DropPlace CalendarFileDrop::PlaceOfCell(int column, int row) const {
+  DropPlace place;
+  place.control = DropControl::kCalendar;
+  if (column < 1 || row < 1 || album().loadedYear().empty()) return place;
+  const std::string date = DateText(month_.CellDate(row, column));
+  if (date.starts_with(album().loadedYear())) place.page = date.substr(5, 5);
+  return place;
 }
 
 }  // namespace lumidex

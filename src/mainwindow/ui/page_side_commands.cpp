@@ -28,6 +28,8 @@ PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, Albu
       namePanel_(pageSide.findChild<QLabel*>(QStringLiteral("NamePanel"))),
       back_(Button(pageSide, "SpeedButton14")),
       apply_(Button(pageSide, "SpeedButton28")),
+      up_(Button(pageSide, "SpeedButton15")),
+      down_(Button(pageSide, "SpeedButton16")),
       size_(Button(pageSide, "SpeedButton17")),
       allPages_(Button(pageSide, "AllPageSpBtn")) {
   // The panel's own copies of these commands and its heading give way to
@@ -40,6 +42,12 @@ PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, Albu
   if (back_ != nullptr) connect(back_, &QAbstractButton::clicked, &list, &ImageListPanel::GoBack);
   if (apply_ != nullptr)
     connect(apply_, &QAbstractButton::clicked, &list, &ImageListPanel::ApplyChanges);
+  if (up_ != nullptr) {
+    connect(up_, &QAbstractButton::clicked, &list, &ImageListPanel::MoveSelectedUp);
+  }
+  if (down_ != nullptr) {
+    connect(down_, &QAbstractButton::clicked, &list, &ImageListPanel::MoveSelectedDown);
+  }
   if (size_ != nullptr) {
     size_->setChecked(list.sizeButton()->isChecked());
     connect(size_, &QAbstractButton::toggled, list.sizeButton(), &QAbstractButton::setChecked);
@@ -54,7 +62,7 @@ PageSideCommands::PageSideCommands(QWidget& pageSide, ImageListPanel& list, Albu
 
 void PageSideCommands::Refresh() {
   const bool open = album_.PageOpen();
-  for (QAbstractButton* button : {back_, apply_}) {
+  for (QAbstractButton* button : {back_, up_, down_, apply_}) {
     if (button != nullptr) button->setVisible(open);
   }
   if (allPages_ != nullptr) allPages_->setVisible(!open);

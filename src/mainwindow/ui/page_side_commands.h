@@ -13,9 +13,11 @@ class ImageListPanel;
 // The page side's toolbar and name panel over the image list panel:
 // "戻る" (`SpeedButton14`), "適用" (`SpeedButton28`) and "サイズ"
 // (`SpeedButton17`) act on the list, whose own buttons for them give way,
-// and `NamePanel` shows the list's heading. "全ページ" (`AllPageSpBtn`)
+// and `NamePanel` shows the list's heading. "↑" and "↓" (`SpeedButton15`,
+// `SpeedButton16`) move the selected entries. "全ページ" (`AllPageSpBtn`)
 // switches the page list between the pages of the shown year and all
-// pages. "戻る" and "適用" show only while a page or sub-album is open;
+// pages. "戻る", "↑", "↓" and "適用" show only while a page or sub-album is
+// open;
 // "全ページ", which does nothing then, makes room for them.
 // Main thread only; every argument must outlive this object.
 class PageSideCommands : public QObject {
@@ -38,6 +40,8 @@ class PageSideCommands : public QObject {
   QLabel* namePanel_ = nullptr;
   QAbstractButton* back_ = nullptr;
   QAbstractButton* apply_ = nullptr;
+  QAbstractButton* up_ = nullptr;
+  QAbstractButton* down_ = nullptr;
   QAbstractButton* size_ = nullptr;
   QAbstractButton* allPages_ = nullptr;
 };

@@ -67,6 +67,10 @@ void TForm1::BuildMenu() {
   exit->setObjectName(QStringLiteral("Exit1"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
+  // The album's views connect the commands they run.
+  QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+  tools->addAction(QStringLiteral("自動登録(&A)"))->setObjectName(QStringLiteral("AutoMenu"));
+
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   QAction* helpFile = help->addAction(QStringLiteral("Help File(&H)"));
   helpFile->setObjectName(QStringLiteral("HelpFile1"));
