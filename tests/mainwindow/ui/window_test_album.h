@@ -1,0 +1,67 @@
+#pragma once
+
+// An album in a temporary home for the main window's tests: the
+// environment, the store, and real JPEG pictures below the home.
+
+#include <memory>
+#include <string>
+
+#include "album/album_fixture.h"
+#include "album/album_store.h"
+#include "foundation/app_environment.h"
+#include "images/bitmap.h"
+#include "images/jpeg_codec.h"
+#include "images/thumbnail_maker.h"
+#include "support/temp_home.h"
+
+namespace lumidex::testing {
+
+// An album with the page 08/20 holding two pictures in 2014 and one in 2013,
+// the page 08/21 without entries, and a sub-album "旅行" of 08/20 in 2014.
+struct WindowTestAlbum {
+  WindowTestAlbum() {
+    auto opened = AppEnvironment::Open(home.path(), "tester", files);
+    if (!opened.ok()) qFatal("album: %s", opened.status().message().c_str());
+    env = std::move(opened).value();
+    ImageContext cellContext;
+    cellContext.types = &env->types;
+    store = std::make_unique<AlbumStore>(env->folders, env->types, *env->pageIndex, *env->lockList,
+                                         files, CellThumbnailRenderer(60, 50, cellContext));
+    first = Picture("a.jpg", 0);
+    second = Picture("b.jpg", 90);
+    env->pageIndex->SetValue("DATA", "08/20", ".alb");
+    env->pageIndex->SetValue("DATA", "08/21", ".alb");
+    Check(store->SavePageIndex());
+    Check(store->SwitchYear("2013"));
+    Check(store->SaveSection("08/20", {second + "="}, false).status());
+    Check(store->SwitchYear("2014"));
+    Check(
+        store->SaveSection("08/20", {first + "=海", second + "=", "@08/20旅行="}, false).status());
+    store->ChangeSubAlbumDocument(
+        [&](TMemIniFile& doc) { doc.AppendSection("08/20旅行", {first + "="}); });
+    Check(store->Close());
+  }
+
+  static void Check(const Status& status) {
+    if (!status.ok()) qFatal("album: %s", status.message().c_str());
+  }
+
+  std::string Picture(const std::string& name, int hue) {
+    Bitmap bitmap = Bitmap::Create(64, 48);
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 64; ++x)
+        bitmap.SetPixel(x, y, 0xFF000000u | (hue << 16) | (x * 4 << 8) | (y * 5));
+    }
+    const std::string path = home.Join("pics/" + name);
+    WriteFile(path, EncodeJpeg(bitmap).value());
+    return path;
+  }
+
+  TempHome home;
+  FailableFileStore files;
+  std::unique_ptr<AppEnvironment> env;
+  std::unique_ptr<AlbumStore> store;
+  std::string first, second;
+};
+
+}  // namespace lumidex::testing
