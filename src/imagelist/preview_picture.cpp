@@ -72,9 +72,16 @@ Result<PreviewPicture> LoadPreviewPicture(const std::string& path, int boxWidth,
     return FromShell(path, boxWidth, boxHeight, windowColour, shell, true);
   }
   if (source == PreviewSource::kPicture) {
-    Result<Bitmap> picture = LoadPicture(path);
+    // A camera JPEG is decoded only as large as the card needs: the smallest
+    // scale that still covers the picture box.
+    JpegDecodeOptions jpeg;
+    jpeg.coverWidth = boxWidth;
+    jpeg.coverHeight = boxHeight;
+    Result<Bitmap> picture = LoadPicture(path, jpeg);
     if (!picture.ok()) return picture.status();
-    return Opaque(std::move(picture).value(), windowColour);
+    const std::string extension = ExtensionOf(path);
+    return Opaque(std::move(picture).value(), windowColour,
+                  extension == ".jpg" || extension == ".jpeg");
   }
   Result<std::string> bytes = ReadPictureFile(path);
   if (!bytes.ok()) return bytes.status();

@@ -27,13 +27,14 @@ PreviewSource PreviewSourceFor(std::string_view extension);
 struct PreviewPicture {
   Bitmap bitmap;
   bool icon = false;  // drawn one pixel lower (see PreviewPictureRect)
-  // The desktop made it for the card's picture box, so a card of another
-  // size asks for it again.
+  // It was made for the card's picture box (by the desktop, or a JPEG
+  // decoded at a reduced scale), so a card of another size reads it again.
   bool fittedToCard = false;
 };
 
 // Loads `path` for a card whose picture box is `boxWidth` x `boxHeight`.
 // `windowColour` (0x00BBGGRR) is what transparent pixels are laid over.
+// A JPEG is decoded at the smallest scale that still covers the box.
 // A GIF the desktop has no picture of, and a file of a type without a
 // desktop picture, are decoded here (the first frame of a GIF) so the card
 // never stays blank for a picture the album can read. Errors: the file

@@ -79,14 +79,31 @@ TEST(PreviewPictureTest, PngTransparencyIsLaidOverTheWindowColour) {
   EXPECT_EQ(bitmap.PixelAt(7, 0) & 0xFFFFFF, 0u);
 }
 
-TEST(PreviewPictureTest, JpegIsDecodedAtItsOwnSize) {
+TEST(PreviewPictureTest, JpegIsDecodedOnlyAsLargeAsTheCardNeeds) {
   TempHome home;
   const std::string path = home.Join("a.JPG");
-  WriteFile(path, testing::WriteJpeg(64, 48));
-  Result<PreviewPicture> picture = LoadPreviewPicture(path, 30, 20, kWindowColour, NoShellImages());
-  ASSERT_TRUE(picture.ok());
-  EXPECT_EQ(picture.value().bitmap.width(), 64);
-  EXPECT_EQ(picture.value().bitmap.height(), 48);
+  WriteFile(path, testing::WriteJpeg(640, 480));
+  Result<PreviewPicture> small = LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  ASSERT_TRUE(small.ok());
+  EXPECT_EQ(small.value().bitmap.width(), 160);  // a quarter still covers 100 x 80
+  EXPECT_EQ(small.value().bitmap.height(), 120);
+  EXPECT_TRUE(small.value().fittedToCard);
+  Result<PreviewPicture> large =
+      LoadPreviewPicture(path, 1000, 700, kWindowColour, NoShellImages());
+  ASSERT_TRUE(large.ok());
+  EXPECT_EQ(large.value().bitmap.width(), 640);
+  EXPECT_EQ(large.value().bitmap.height(), 480);
+}
+
+TEST(PreviewPictureTest, BitmapFileKeepsItsOwnSize) {
+  TempHome home;
+  const std::string path = home.Join("a.bmp");
+  const std::vector<std::string> rows(3, std::string(12, '\x40'));
+  WriteFile(path, testing::MakeBmpFile(testing::MakeDib(4, 3, 24, rows), 0));
+  Result<PreviewPicture> picture =
+      LoadPreviewPicture(path, 100, 80, kWindowColour, NoShellImages());
+  ASSERT_TRUE(picture.ok()) << picture.status().message();
+  EXPECT_EQ(picture.value().bitmap.width(), 4);
   EXPECT_FALSE(picture.value().fittedToCard);
 }
 

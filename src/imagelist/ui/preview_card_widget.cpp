@@ -19,6 +19,8 @@ namespace {
 
 constexpr QRgb kLightGrey = 0xC0C0C0;
 constexpr QRgb kGrey = 0x808080;
+// A picture box no picture is larger than: the whole picture is read.
+constexpr int kWholePicture = 1 << 16;
 
 QRect ToQRect(const ItemRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
@@ -154,8 +156,11 @@ bool PreviewCardWidget::eventFilter(QObject* watched, QEvent* event) {
 void PreviewCardWidget::CopyToClipboard() const {
   if (path_.empty()) return;
   QClipboard* clipboard = QApplication::clipboard();
-  if (picture_ && FileTypeLists::IsImageType(ExtensionOf(path_))) {
-    clipboard->setImage(WrapAsQImage(picture_->bitmap).convertToFormat(QImage::Format_RGB32));
+  // The card may hold a reduced decode; the clipboard gets the whole picture.
+  Result<PreviewPicture> full =
+      LoadPreviewPicture(path_, kWholePicture, kWholePicture, window_, shell_);
+  if (full.ok() && FileTypeLists::IsImageType(ExtensionOf(path_))) {
+    clipboard->setImage(WrapAsQImage(full.value().bitmap).convertToFormat(QImage::Format_RGB32));
   } else {
     clipboard->setMimeData(FileListMimeData({path_}, false).release());
   }
