@@ -22,8 +22,9 @@ class ShellImages;
 // there is no external editing) and "コピー(&C)", which copies the picture
 // (files of the picture types) or else the file itself to the clipboard.
 //
-// The picture is read when shown (and again for a card of another size when
-// the desktop made it for the card). Main thread only; `covered` and
+// The picture is read when shown, and again for a card of another size when
+// it was made for the card's size (PreviewPicture::fittedToCard). Main
+// thread only; `covered` and
 // `shell` must outlive the card, which `covered` owns.
 class PreviewCardWidget : public QWidget {
   Q_OBJECT
