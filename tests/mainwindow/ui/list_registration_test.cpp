@@ -124,10 +124,14 @@ class ListRegistrationTest : public QObject {
   void theArrowsMoveTheSelectionAndSortingByNamePutsTheSubAlbumFirst() {
     OpenPage("08/20");
     QVERIFY(Button("SpeedButton15")->isVisible());
+    List().list().EnsureItemData(1);
+    const ALBDATA* record = List().list().entries().record(1);
+    QVERIFY(record != nullptr);
     List().view()->SelectRows({1});
     Button("SpeedButton15")->click();  // ↑
     QCOMPARE(Store().Lines().front(), album_->second + "=");
     QCOMPARE(List().view()->SelectedRows(), QVector<int>{0});
+    QCOMPARE(List().list().entries().record(0), record);  // the item moved with its data
     Button("SpeedButton15")->click();  // the first line moves no further
     QCOMPARE(Store().Lines().front(), album_->second + "=");
     List().view()->SelectRows({1});
