@@ -132,7 +132,7 @@ class ListRegistrationTest : public QObject {
     QCOMPARE(Store().Lines().front(), album_->second + "=");
     QCOMPARE(List().view()->SelectedRows(), QVector<int>{0});
     QCOMPARE(List().list().entries().record(0), record);  // the item moved with its data
-    Button("SpeedButton15")->click();  // the first line moves no further
+    Button("SpeedButton15")->click();                     // the first line moves no further
     QCOMPARE(Store().Lines().front(), album_->second + "=");
     List().view()->SelectRows({1});
     Button("SpeedButton16")->click();  // ↓
