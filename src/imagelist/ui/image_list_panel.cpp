@@ -284,8 +284,16 @@ void ImageListPanel::PauseWorker() { worker_->worker().Pause(); }
 
 void ImageListPanel::OnDataHint(int first, int last) {
   const bool canWork = workerStarted_ && list_->mode() != ListMode::kPageList;
+  const bool wasPaused = worker_->worker().paused();
   worker_->OnDataHint(first, last, canWork);
-  if (!worker_->worker().paused()) timer_->Wake();
+  if (worker_->worker().paused()) return;
+  // The first hint of new content prepares the visible items at once, so
+  // that the first paint already has their thumbnails.
+  if (wasPaused) {
+    timer_->RunNow();
+  } else {
+    timer_->Wake();
+  }
 }
 
 // ---- What the list shows ----
@@ -340,9 +348,14 @@ void ImageListPanel::Refresh(bool fresh) {
   } else {
     view_->verticalScrollBar()->setValue(scroll);
   }
-  // The layout is done in one pass, so the visible range is known now: the
-  // worker starts on it without waiting for a paint.
-  view_->doItemsLayout();
+  // The layout is done in one pass when the visible range is asked for, so
+  // the worker starts on it without waiting for a paint. The scroll bar's
+  // room is kept meanwhile, so that a long list, whose scroll bar then
+  // appears, is not laid out a second time for the narrower viewport.
+  const Qt::ScrollBarPolicy policy = view_->verticalScrollBarPolicy();
+  view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  view_->HintVisibleRange();
+  view_->setVerticalScrollBarPolicy(policy);
   view_->HintVisibleRange();
   UpdateHeading();
   emit contentChanged();

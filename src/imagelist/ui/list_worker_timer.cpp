@@ -15,6 +15,11 @@ void ListWorkerTimer::Wake() {
   if (!timer_.isActive()) timer_.start(0);
 }
 
+void ListWorkerTimer::RunNow() {
+  timer_.stop();
+  RunStep();
+}
+
 void ListWorkerTimer::RunStep() {
   const int delay = worker_.RunDue();
   if (delay >= 0) timer_.start(delay);

@@ -19,6 +19,10 @@ class ListWorkerTimer : public QObject {
 
   // Arms the timer at once when it is idle (after the worker was resumed).
   void Wake();
+  // Runs the step that is due now, without waiting for the event loop, and
+  // arms the timer for the next one. A freshly resumed worker thus prepares
+  // the visible items before the list is painted for the first time.
+  void RunNow();
   bool active() const { return timer_.isActive(); }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "imagelist/fake_worker_clock.h"
 #include "imagelist/list_worker.h"
 #include "imagelist/worker_clock.h"
 
@@ -43,6 +44,31 @@ class ListWorkerTimerTest : public QObject {
     const int rounds = client.idleRounds;
     QTest::qWait(50);
     QCOMPARE(client.idleRounds, rounds);
+  }
+
+  void RunNowPreparesTheRangeBeforeTheEventLoopRuns() {
+    CountingClient client;
+    testing::FakeWorkerClock clock;  // never moves: the range budget is never spent
+    ListWorker worker(client, clock);
+    worker.SetRangeBudgetMs(5);
+    ListWorkerTimer timer(worker);
+    worker.Resume();
+    timer.RunNow();
+    QCOMPARE(client.prepared, 10);
+    QCOMPARE(client.idleRounds, 0);
+    // The next step (the idle round) waits for the event loop.
+    QVERIFY(timer.active());
+    QTRY_VERIFY(client.idleRounds >= 1);
+  }
+
+  void RunNowOnAPausedWorkerDoesNothingAndLeavesTheTimerIdle() {
+    CountingClient client;
+    testing::FakeWorkerClock clock;
+    ListWorker worker(client, clock);
+    ListWorkerTimer timer(worker);
+    timer.RunNow();
+    QCOMPARE(client.prepared, 0);
+    QVERIFY(!timer.active());
   }
 };
 
