@@ -117,12 +117,17 @@ std::string CameraJpeg(int index, int width, int height) {
   std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
   uint32_t seed = 2166136261u ^ static_cast<uint32_t>(index);
   const double phase = index * 0.7;
+  // The colour field varies along x and y apart: its sines once per column.
+  std::vector<double> waveX(static_cast<size_t>(width));
+  for (int x = 0; x < width; ++x) waveX[x] = std::sin(6.0 * x / width + phase);
   for (int y = 0; y < height; ++y) {
+    const double v = static_cast<double>(y) / height;
+    const double waveY = std::cos(4.0 * v - phase);
     for (int x = 0; x < width; ++x) {
       seed = seed * 1664525u + 1013904223u;
       const int grain = static_cast<int>((seed >> 24) & 15) - 8;
-      const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
-      const double base = 0.5 + 0.5 * std::sin(6.0 * u + phase) * std::cos(4.0 * v - phase);
+      const double u = static_cast<double>(x) / width;
+      const double base = 0.5 + 0.5 * waveX[x] * waveY;
       const int r = static_cast<int>(255 * base) + grain;
       const int g = static_cast<int>(255 * (0.3 + 0.6 * v * base)) + grain;
       const int b = static_cast<int>(255 * (0.8 - 0.6 * u)) + grain;
