@@ -84,7 +84,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       registration_,
       [this](const QString& text) { window_.statusArea()->SetIndicatorText(kItemPanel, text); },
       [this](const QString& topic) { window_.ShowHelp(topic); }});
-  dayMenu_ = new CalendarPopupMenu(album_, *list_, *registrationContext_, controller_->grid());
+  dayMenu_ =
+      new CalendarPopupMenu(window_, album_, *list_, *registrationContext_, controller_->grid());
   fileDrop_ = new CalendarFileDrop(
       *controller_->grid(), month_, album_, registration_,
       [this](const Status& status) { AfterRegistration(status); }, this);

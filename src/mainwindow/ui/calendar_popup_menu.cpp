@@ -8,6 +8,7 @@
 #include "filetools/ui/registration_actions.h"
 #include "imagelist/page_menu_rules.h"
 #include "imagelist/ui/image_list_panel.h"
+#include "mainwindow/ui/command_lock.h"
 
 namespace lumidex {
 namespace {
@@ -23,9 +24,9 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list,
+CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageListPanel& list,
                                      RegistrationContext& registration, QWidget* parent)
-    : QMenu(parent), album_(album), list_(list), registration_(registration) {
+    : QMenu(parent), window_(window), album_(album), list_(list), registration_(registration) {
   setObjectName(QStringLiteral("PopupMenu1"));
   createPage_ = AddCommand(this, "CreatePageMenu", QStringLiteral("アルバムにページを作成"));
   createSubAlbum_ = AddCommand(this, "CreateSubAlbumMenu", QStringLiteral("サブアルバムの作成"));
@@ -40,7 +41,11 @@ CalendarPopupMenu::CalendarPopupMenu(AlbumStore& album, ImageListPanel& list,
   delete_ = AddCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
   connect(fromFolder, &QAction::triggered, this, [this] {
-    AddFromFolderCommand(registration_, page_);
+    {
+      // The walk processes events: no other command may start meanwhile.
+      CommandLock lock(window_);
+      AddFromFolderCommand(registration_, page_);
+    }
     emit filesAdded();
   });
   connect(fromDialog, &QAction::triggered, this, [this] {

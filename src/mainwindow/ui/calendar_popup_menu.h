@@ -9,6 +9,7 @@ namespace lumidex {
 
 class AlbumStore;
 class ImageListPanel;
+class TForm1;
 struct RegistrationContext;
 
 // The calendar's day menu `PopupMenu1` with the commands of a day:
@@ -17,14 +18,15 @@ struct RegistrationContext;
 // shown year offer them, and only as the day's page allows. The page
 // commands run through the image list panel, which asks the questions and
 // shows the result; the others register files on the day's page, or in the
-// open page or sub-album. Main thread only; `album`, `list` and
+// open page or sub-album; the folder search locks the window's commands
+// while it walks. Main thread only; `window`, `album`, `list` and
 // `registration` must outlive the menu.
 class CalendarPopupMenu : public QMenu {
   Q_OBJECT
 
  public:
-  CalendarPopupMenu(AlbumStore& album, ImageListPanel& list, RegistrationContext& registration,
-                    QWidget* parent = nullptr);
+  CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageListPanel& list,
+                    RegistrationContext& registration, QWidget* parent = nullptr);
 
   // Makes the menu the one of the day `date` ("yyyy/mm/dd"). False when it
   // offers no command for that day (the menu is not shown then).
@@ -43,6 +45,7 @@ class CalendarPopupMenu : public QMenu {
   void filesAdded();
 
  private:
+  TForm1& window_;
   AlbumStore& album_;
   ImageListPanel& list_;
   RegistrationContext& registration_;

@@ -27,6 +27,7 @@
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/list_registration_commands.h"
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/window_test_album.h"
@@ -99,6 +100,22 @@ class ListRegistrationTest : public QObject {
     QCOMPARE(ToQString(Section("2014", "08/21")),
              ToQString(album_->first + "=\r\n" + album_->second + "=\r\n"));
     QVERIFY(window_->menuBar()->isEnabled());  // the lock is gone
+  }
+
+  void theDayMenusFolderSearchLocksTheWindowWhileItRuns() {
+    window_->settings().aDir = album_->home.Join("pics");
+    CalendarPopupMenu& menu = views_->dayMenu();
+    QVERIFY(menu.PrepareFor("2014/08/21"));
+    bool lockedDuringSearch = false;
+    AnswerNextDialog<QDialog>([this, &lockedDuringSearch](QDialog& dialog) {
+      lockedDuringSearch = !window_->menuBar()->isEnabled();
+      dialog.accept();
+    });
+    menu.findChild<QAction*>(QStringLiteral("FolderSearchMenu"))->trigger();
+    QVERIFY(lockedDuringSearch);
+    QVERIFY(window_->menuBar()->isEnabled());
+    QCOMPARE(ToQString(Section("2014", "08/21")),
+             ToQString(album_->first + "=\r\n" + album_->second + "=\r\n"));
   }
 
   void cutLinesInsertedAgainKeepTheirOrderAndTheSubAlbum() {
