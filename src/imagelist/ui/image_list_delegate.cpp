@@ -114,7 +114,9 @@ QImage ImageListDelegate::QuarterDecoded(const std::string& bytes) const {
   options.fast = true;
   const Result<Bitmap> bitmap = DecodeJpeg(bytes, options);
   if (!bitmap.ok()) return QImage();
-  QImage image = WrapAsQImage(bitmap.value()).convertToFormat(QImage::Format_RGB32);
+  // A deep copy: the wrapped pixels die with `bitmap`, and converting to the
+  // format they already have would only share them.
+  QImage image = WrapAsQImage(bitmap.value()).convertToFormat(QImage::Format_RGB32).copy();
   quarterDecoded_.insert(key, new QImage(image), static_cast<int>(image.sizeInBytes()));
   return image;
 }
@@ -169,8 +171,7 @@ void ImageListDelegate::PaintFileItem(QPainter& p, const QRect& cell, int row,
   const EntryList& entries = list_.entries();
   const std::string name(entries.NameAt(row));
   const ALBDATA* record = entries.record(row);
-  const FileItemLayout layout =
-      LayoutFileItem({0, 0, cell.width(), cell.height()}, selected);
+  const FileItemLayout layout = LayoutFileItem({0, 0, cell.width(), cell.height()}, selected);
   const std::string extension = ExtensionOf(name);
   const QColor text = selected ? QColor(Qt::white) : QColor(Qt::black);
 
@@ -201,10 +202,11 @@ void ImageListDelegate::PaintFileItem(QPainter& p, const QRect& cell, int row,
       if (!image.isNull()) {
         const FittedBox fit = FitToBox(layout.pictureBox.width, layout.pictureBox.height, false,
                                        image.width(), image.height());
-        const QRect target(layout.pictureBox.x + fit.left, layout.pictureBox.y + fit.top,
-                           fit.width, fit.height);
-        p.setRenderHint(QPainter::SmoothPixmapTransform,
-                        ScalesWithHighQuality({scrolling_, multiColumn_, look_.smallSize, highQuality_}));
+        const QRect target(layout.pictureBox.x + fit.left, layout.pictureBox.y + fit.top, fit.width,
+                           fit.height);
+        p.setRenderHint(
+            QPainter::SmoothPixmapTransform,
+            ScalesWithHighQuality({scrolling_, multiColumn_, look_.smallSize, highQuality_}));
         p.drawImage(target, image);
         drawn = true;
       }
@@ -235,10 +237,12 @@ void ImageListDelegate::PaintSubAlbumItem(QPainter& p, const QRect& cell, int ro
                                           bool selected) const {
   const EntryList& entries = list_.entries();
   const ALBDATA* record = entries.record(row);
-  const SubAlbumItemLayout layout = LayoutSubAlbumItem(cell.width(), cell.height(), !look_.smallSize);
+  const SubAlbumItemLayout layout =
+      LayoutSubAlbumItem(cell.width(), cell.height(), !look_.smallSize);
   if (!selected) {
     p.setPen(ToQColor(look_.band16));
-    p.setBrush(look_.fullScreen ? ToQColor(Blend(look_.accent, kBlack, 80)) : ToQColor(look_.paleAccent));
+    p.setBrush(look_.fullScreen ? ToQColor(Blend(look_.accent, kBlack, 80))
+                                : ToQColor(look_.paleAccent));
     p.drawRect(ToQRect(layout.frame).adjusted(0, 0, -1, -1));
   }
   const QRect picture = ToQRect(layout.picture);
@@ -276,26 +280,26 @@ void ImageListDelegate::PaintSubAlbumItem(QPainter& p, const QRect& cell, int ro
   p.setPen(selected ? QColor(Qt::black) : text);
   DrawLine(p, ToQRect(layout.name), ToQString(SubAlbumNameOf(entries.NameAt(row).substr(1))));
   const QRect comment = ToQRect(layout.comment);
-  const QString full =
-      ToQString(DisplayedComment(entries.ValueAt(row))).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  const QString full = ToQString(DisplayedComment(entries.ValueAt(row)))
+                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QString shown = full;
   const QFontMetrics metrics = p.fontMetrics();
   // Word-wrapped below the line, ending with an ellipsis when too long.
-  while (!shown.isEmpty() &&
-         metrics.boundingRect(comment, Qt::TextWordWrap, shown + (shown == full ? "" : "…")).height() >
-             comment.height()) {
+  while (
+      !shown.isEmpty() &&
+      metrics.boundingRect(comment, Qt::TextWordWrap, shown + (shown == full ? "" : "…")).height() >
+          comment.height()) {
     shown.chop(1);
   }
   p.drawText(comment, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
              shown == full ? shown : shown + QStringLiteral("…"));
 }
 
-void ImageListDelegate::PaintPageRow(QPainter& p, const QRect& rect, int row,
-                                     bool selected) const {
+void ImageListDelegate::PaintPageRow(QPainter& p, const QRect& rect, int row, bool selected) const {
   const EntryList& entries = list_.entries();
   const std::string page(entries.NameAt(row));
   const int month = page.size() >= 2 ? (page[0] - '0') * 10 + (page[1] - '0') : 1;
-  QColor background = selected ? QColor(0x33, 0x66, 0xCC)
+  QColor background = selected                        ? QColor(0x33, 0x66, 0xCC)
                       : PageRowUsesLightColour(month) ? ToQColor(look_.light)
                                                       : QColor(Qt::white);
   p.fillRect(rect, background);

@@ -1,8 +1,8 @@
 #include "imagelist/ui/image_list_panel.h"
 
 #include <QCheckBox>
-#include <QHelpEvent>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
@@ -62,9 +62,8 @@ QToolButton* MakeButton(const QString& name, const QString& text, const QString&
 
 }  // namespace
 
-ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations,
-                               ThumbnailCache* cache, ImageContext context,
-                               const WorkerClock& clock, QWidget* parent)
+ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations, ThumbnailCache* cache,
+                               ImageContext context, const WorkerClock& clock, QWidget* parent)
     : QWidget(parent),
       store_(store),
       operations_(operations),
@@ -105,6 +104,10 @@ ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations,
 
 ImageListPanel::~ImageListPanel() {
   worker_->worker().Stop();
+  // The view and its helpers read the list while they are hidden and torn
+  // down, so they go before the list (a member) does.
+  delete view_;
+  view_ = nullptr;
   list_->SetRedrawHandler(nullptr);
   list_->SetItemChangedHandler(nullptr);
 }
@@ -148,16 +151,17 @@ ItemDataSources ImageListPanel::MakeSources() {
 void ImageListPanel::BuildLayout() {
   heading_ = new QLabel(this);
   heading_->setObjectName(QStringLiteral("ListHeading"));
-  backButton_ = MakeButton("BackButton", QStringLiteral("戻る"), QStringLiteral("戻る"), false, this);
+  backButton_ =
+      MakeButton("BackButton", QStringLiteral("戻る"), QStringLiteral("戻る"), false, this);
   applyButton_ = MakeButton("ApplyButton", QStringLiteral("適用"),
                             QStringLiteral("ページやサブアルバムの変更を保存する"), false, this);
   sizeButton_ = MakeButton("SizeButton", QStringLiteral("画像サイズの切換"),
                            QStringLiteral("画像サイズの切換"), true, this);
   datesButton_ = MakeButton("DatesButton", QStringLiteral("更新日を表示"),
                             QStringLiteral("更新日を表示"), true, this);
-  sameKindButton_ =
-      MakeButton("SameKindButton", QStringLiteral("同種ファイルの選択"),
-                 QStringLiteral("現在選択しているファイルと同じ拡張子のファイルを選択"), true, this);
+  sameKindButton_ = MakeButton(
+      "SameKindButton", QStringLiteral("同種ファイルの選択"),
+      QStringLiteral("現在選択しているファイルと同じ拡張子のファイルを選択"), true, this);
   exifBox_ = new QCheckBox(QStringLiteral("Exif"), this);
   exifBox_->setObjectName(QStringLiteral("ExifCheckBox"));
 
@@ -169,9 +173,10 @@ void ImageListPanel::BuildLayout() {
 
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* widget : {static_cast<QWidget*>(backButton_), static_cast<QWidget*>(applyButton_),
-                          static_cast<QWidget*>(sizeButton_), static_cast<QWidget*>(datesButton_),
-                          static_cast<QWidget*>(sameKindButton_), static_cast<QWidget*>(exifBox_)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(backButton_), static_cast<QWidget*>(applyButton_),
+        static_cast<QWidget*>(sizeButton_), static_cast<QWidget*>(datesButton_),
+        static_cast<QWidget*>(sameKindButton_), static_cast<QWidget*>(exifBox_)}) {
     buttons->addWidget(widget);
   }
   buttons->addStretch();
@@ -220,9 +225,8 @@ void ImageListPanel::ConnectView() {
   });
   view_->setToolTipDuration(-1);
   view_->viewport()->installEventFilter(this);
-  connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-    QTimer::singleShot(0, view_, [this] { view_->HintVisibleRange(); });
-  });
+  connect(model_, &QAbstractItemModel::modelReset, this,
+          [this] { QTimer::singleShot(0, view_, [this] { view_->HintVisibleRange(); }); });
 }
 
 void ImageListPanel::ApplySettings(const Settings& settings) {
@@ -315,10 +319,10 @@ void ImageListPanel::ShowCurrent() {
 
 void ImageListPanel::SyncWithStore() {
   const bool container = store_.PageOpen();
-  const bool sameContent = folder_.empty() &&
-                           (container ? list_->mode() == ListMode::kContainer &&
-                                            shownSection_ == store_.currentSection()
-                                      : list_->mode() == ListMode::kPageList);
+  const bool sameContent =
+      folder_.empty() &&
+      (container ? list_->mode() == ListMode::kContainer && shownSection_ == store_.currentSection()
+                 : list_->mode() == ListMode::kPageList);
   if (!sameContent) {
     ShowCurrent();
     return;
@@ -368,8 +372,9 @@ void ImageListPanel::UpdateHeading() {
   } else if (store_.PageOpen()) {
     text = ToQString(store_.ContainerTitle());
   } else if (store_.HasYear()) {
-    text = store_.showAllPages() ? QStringLiteral("全アルバムの使用ページ")
-                                 : ToQString(store_.loadedYear()) + QStringLiteral("年の使用ページ");
+    text = store_.showAllPages()
+               ? QStringLiteral("全アルバムの使用ページ")
+               : ToQString(store_.loadedYear()) + QStringLiteral("年の使用ページ");
   }
   heading_->setText(text);
 }
@@ -445,8 +450,8 @@ void ImageListPanel::SelectGroupOf(bool altHeld) {
   // Which files are missing: from the records where they exist, else from
   // the disk (making records here would queue every thumbnail at once).
   const EntryList& entries = list_->entries();
-  const std::vector<int> rows = SelectGroup(
-      entries, lastKind_, altHeld || sameKindButton_->isChecked(), [&entries](int row) {
+  const std::vector<int> rows =
+      SelectGroup(entries, lastKind_, altHeld || sameKindButton_->isChecked(), [&entries](int row) {
         const ALBDATA* record = entries.record(row);
         return record != nullptr ? record->exists == 0
                                  : FileDateText(std::string(entries.NameAt(row))).empty();

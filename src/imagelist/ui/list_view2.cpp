@@ -52,8 +52,10 @@ ListView2::ListView2(const ImageList& list, QWidget* parent) : QListView(parent)
   setDropIndicatorShown(false);
   setMouseTracking(false);
   setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-  new PageListRangeSelector(*this, list_);
+  rangeSelector_ = new PageListRangeSelector(*this, list_);
 }
+
+ListView2::~ListView2() { delete rangeSelector_; }
 
 void ListView2::ApplyMode(const QSize& itemSize) {
   itemSize_ = itemSize;
@@ -97,7 +99,8 @@ void ListView2::SelectRows(const QVector<int>& rows) {
   }
   selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   if (!rows.isEmpty()) {
-    selectionModel()->setCurrentIndex(model()->index(rows.front(), 0), QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(model()->index(rows.front(), 0),
+                                      QItemSelectionModel::NoUpdate);
   }
 }
 

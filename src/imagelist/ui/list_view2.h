@@ -7,6 +7,7 @@
 namespace lumidex {
 
 class ImageList;
+class PageListRangeSelector;
 
 // The image list control: a virtual QListView (uniform item sizes, items
 // asked for only when drawn) over ImageListModel. Page-list mode shows rows,
@@ -30,6 +31,10 @@ class ListView2 : public QListView {
 
  public:
   explicit ListView2(const ImageList& list, QWidget* parent = nullptr);
+  // Removes the range selector first: the viewport still gets events while
+  // the view's base classes are torn down, and the selector must not see
+  // them then.
+  ~ListView2() override;
 
   // Lays the view out for the list's mode and the item size of the delegate.
   void ApplyMode(const QSize& itemSize);
@@ -79,6 +84,7 @@ class ListView2 : public QListView {
   void StartEntryDrag();
 
   const ImageList& list_;
+  PageListRangeSelector* rangeSelector_ = nullptr;
   QSize itemSize_;
   bool multiColumn_ = false;
   QPoint pressPoint_;

@@ -160,7 +160,8 @@ void PreviewCardWidget::CopyToClipboard() const {
   Result<PreviewPicture> full =
       LoadPreviewPicture(path_, kWholePicture, kWholePicture, window_, shell_);
   if (full.ok() && FileTypeLists::IsImageType(ExtensionOf(path_))) {
-    clipboard->setImage(WrapAsQImage(full.value().bitmap).convertToFormat(QImage::Format_RGB32));
+    clipboard->setImage(
+        WrapAsQImage(full.value().bitmap).convertToFormat(QImage::Format_RGB32).copy());
   } else {
     clipboard->setMimeData(FileListMimeData({path_}, false).release());
   }
