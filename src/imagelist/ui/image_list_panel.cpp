@@ -412,7 +412,9 @@ bool ImageListPanel::ShowFolder(const std::string& folder, const FolderWalkOptio
 // ---- Clicks ----
 
 bool ImageListPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_->viewport() && event->type() == QEvent::ToolTip) {
+  // The event type first: the viewport also gets events while the view is
+  // torn down, when the view must not be asked for anything.
+  if (event->type() == QEvent::ToolTip && watched == view_->viewport()) {
     auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex at = view_->indexAt(help->pos());
     const bool fileItem = at.isValid() && list_->mode() != ListMode::kPageList &&

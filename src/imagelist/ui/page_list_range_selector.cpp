@@ -34,7 +34,13 @@ PageListRangeSelector::PageListRangeSelector(ListView2& view, const ImageList& l
 }
 
 bool PageListRangeSelector::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != view_.viewport() || list_.mode() != ListMode::kPageList) {
+  // Only mouse buttons and moves matter; checking the type first keeps the
+  // view and the list out of every other event (some come while they are
+  // torn down).
+  const QEvent::Type type = event->type();
+  const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                     type == QEvent::MouseButtonRelease;
+  if (!mouse || watched != view_.viewport() || list_.mode() != ListMode::kPageList) {
     return QObject::eventFilter(watched, event);
   }
   switch (event->type()) {

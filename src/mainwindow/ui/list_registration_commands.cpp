@@ -96,7 +96,7 @@ void ListRegistrationCommands::RunIfOffered(QAction* action) {
 }
 
 bool ListRegistrationCommands::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_.view() && event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress && watched == list_.view()) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Copy)) {
       RunIfOffered(list_.popupMenu()->copyAction());

@@ -35,7 +35,8 @@ bool HasFocusIn(const QWidget* view) {
 }
 
 QString HelpDocumentPath() {
-  return ToQString(platform::ShareFolder()) + QStringLiteral("/help/") + ToQString(kHelpDocumentName);
+  return ToQString(platform::ShareFolder()) + QStringLiteral("/help/") +
+         ToQString(kHelpDocumentName);
 }
 
 }  // namespace
@@ -57,7 +58,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), scheme_(&ColourSchemeFor(
   ApplyColourScheme(settings_.clrNo);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The regions read the environment (file types, settings), the image list
+  // even from its decoding threads, while they are hidden and torn down: they
+  // go first, while it still exists.
+  delete centralWidget();
+}
 
 void TForm1::BuildMenu() {
   QMenuBar* bar = menuBar();
@@ -171,11 +177,14 @@ void TForm1::BuildTimers() {
   timer3_->setProperty("tag", 0);
 }
 
-void TForm1::SetEnvironment(std::unique_ptr<AppEnvironment> environment) { environment_ = std::move(environment); }
+void TForm1::SetEnvironment(std::unique_ptr<AppEnvironment> environment) {
+  environment_ = std::move(environment);
+}
 
 bool TForm1::PlaceView(const QString& objectName, QWidget* view) {
   QWidget* placeholder = centralWidget()->findChild<QWidget*>(objectName);
-  if (!placeholder || !placeholder->parentWidget() || !placeholder->parentWidget()->layout()) return false;
+  if (!placeholder || !placeholder->parentWidget() || !placeholder->parentWidget()->layout())
+    return false;
   QLayoutItem* replaced = placeholder->parentWidget()->layout()->replaceWidget(placeholder, view);
   if (!replaced) return false;
   delete replaced;
@@ -208,7 +217,8 @@ void TForm1::HelpFile1Click() {
   context.freeLayoutDown = freeLayout && freeLayout->isChecked();
   context.calendarHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("StringGrid1")));
   context.imageListHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("ListView2")));
-  context.albumListHasFocus = albumListWindow_ && albumListWindow_->isVisible() && HasFocusIn(albumListWindow_);
+  context.albumListHasFocus =
+      albumListWindow_ && albumListWindow_->isVisible() && HasFocusIn(albumListWindow_);
   ShowHelp(ToQString(HelpTopicFor(context)));
 }
 
@@ -216,7 +226,8 @@ void TForm1::OptionSpBtnClick() {
   OptionState state;
   state.settings = settings_;
   state.cacheDir = environment_ ? environment_->folders.cacheDir : std::string();
-  state.managedTypes = environment_ ? environment_->types.ManagedTypes() : std::vector<std::string>();
+  state.managedTypes =
+      environment_ ? environment_->types.ManagedTypes() : std::vector<std::string>();
 
   TOptionDlg dialog(OptionValuesFrom(state.settings, state.cacheDir, state.managedTypes), this);
   connect(&dialog, &TOptionDlg::helpRequested, this, &TForm1::ShowHelp);
@@ -235,7 +246,9 @@ void TForm1::OptionSpBtnClick() {
 
 LongOperation& TForm1::longOperation() { return *statusArea_; }
 
-void TForm1::ReportError(const Status& status) { ErrorReportingApplication::ShowErrorBox(status.message()); }
+void TForm1::ReportError(const Status& status) {
+  ErrorReportingApplication::ShowErrorBox(status.message());
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (exited_) {
