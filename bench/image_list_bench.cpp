@@ -1,5 +1,6 @@
-// bench-libs: lumidex_imagelist_ui lumidex_imagelist lumidex_album lumidex_images lumidex_platform_ui lumidex_foundation Qt6::Widgets
-// The image list on a large page and on a folder of camera pictures.
+// bench-libs: lumidex_imagelist_ui lumidex_imagelist lumidex_album lumidex_images
+// lumidex_platform_ui lumidex_foundation Qt6::Widgets The image list on a large page and on a
+// folder of camera pictures.
 //   image_list_bench [ENTRIES [CAMERA_FOLDER [LUMIDEX_CLI]]]
 // Page part (ENTRIES, default 10000): a page whose every thumbnail is in the
 // disk cache. Prints the time from opening the page until every visible item
@@ -13,11 +14,11 @@
 // until every picture has its thumbnail, beside "lumidex-cli thumbnail
 // --jobs 1" on the same files.
 // Runs without a screen (QT_QPA_PLATFORM=offscreen is set when unset).
+#include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QScrollBar>
-#include <sys/resource.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -25,12 +26,14 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "album/album_prompts.h"
 #include "album/album_store.h"
 #include "album/page_operations.h"
+#include "bench_timing.h"
 #include "foundation/app_environment.h"
 #include "foundation/file_store.h"
 #include "imagelist/folder_walk.h"
@@ -41,7 +44,6 @@
 #include "images/bitmap.h"
 #include "images/jpeg_codec.h"
 #include "images/thumbnail_cache.h"
-#include "bench_timing.h"
 
 namespace {
 
@@ -115,6 +117,21 @@ bool VisibleDrawn(ImageListPanel& panel) {
   return true;
 }
 
+// The list panel at a usual window size, shown with its worker running and
+// the shown year's page list in it.
+std::unique_ptr<ImageListPanel> ShownPanel(AlbumStore& store, PageOperations& operations,
+                                           ThumbnailCache& cache, const FileTypeLists& types) {
+  ImageContext context;
+  context.types = &types;
+  auto panel =
+      std::make_unique<ImageListPanel>(store, operations, &cache, context, SteadyWorkerClock());
+  panel->resize(1024, 768);
+  panel->show();
+  panel->StartWorker();
+  panel->ShowCurrent();
+  return panel;
+}
+
 int PageBench(const std::string& home, int entries) {
   std::printf("== page of %d entries, thumbnails in the disk cache ==\n", entries);
   auto opened = AppEnvironment::Open(home, "bench", RealFileStore());
@@ -142,13 +159,8 @@ int PageBench(const std::string& home, int entries) {
     return 1;
   }
   store.RebuildSummaries();
-  ImageContext context;
-  context.types = &env->types;
-  ImageListPanel panel(store, operations, &cache, context, SteadyWorkerClock());
-  panel.resize(1024, 768);
-  panel.show();
-  panel.StartWorker();
-  panel.ShowCurrent();
+  auto shown = ShownPanel(store, operations, cache, env->types);
+  ImageListPanel& panel = *shown;
   QApplication::processEvents();
   const long rssBefore = ResidentKb();
   // The window has decoded pictures before a page is opened (calendar covers,
@@ -201,13 +213,15 @@ int PageBench(const std::string& home, int entries) {
                        static_cast<int>(bytes.value().size()));
   }
   const double reusingMs = Ms(reusing);
-  std::printf("open to visible items drawn (%d items): %8.1f ms (opening the page itself %.1f ms), "
-              "cpu %.1f ms\n",
-              last - first + 1, openMs, openCallMs, openCpuMs);
-  std::printf("read and decode them alone:           %8.1f ms, cpu %.1f ms   ratio %.2f, "
-              "cpu ratio %.2f (goal <= 1.5)\n",
-              aloneMs, aloneCpuMs, openMs / std::max(aloneMs, 0.001),
-              openCpuMs / std::max(aloneCpuMs, 0.001));
+  std::printf(
+      "open to visible items drawn (%d items): %8.1f ms (opening the page itself %.1f ms), "
+      "cpu %.1f ms\n",
+      last - first + 1, openMs, openCallMs, openCpuMs);
+  std::printf(
+      "read and decode them alone:           %8.1f ms, cpu %.1f ms   ratio %.2f, "
+      "cpu ratio %.2f (goal <= 1.5)\n",
+      aloneMs, aloneCpuMs, openMs / std::max(aloneMs, 0.001),
+      openCpuMs / std::max(aloneCpuMs, 0.001));
   std::printf("  (decoding them one by one into reused memory: %.1f ms, ratio %.2f)\n", reusingMs,
               openMs / std::max(reusingMs, 0.001));
 
@@ -259,13 +273,8 @@ int FolderBench(const std::string& home, const std::string& folder, const std::s
   SilentPrompts prompts;
   PageOperations operations(store, prompts);
   if (!store.SwitchYear("2014/01/01").ok()) return 1;
-  ImageContext context;
-  context.types = &env->types;
-  ImageListPanel panel(store, operations, &cache, context, SteadyWorkerClock());
-  panel.resize(1024, 768);
-  panel.show();
-  panel.StartWorker();
-  panel.ShowCurrent();
+  auto shown = ShownPanel(store, operations, cache, env->types);
+  ImageListPanel& panel = *shown;
   QElapsedTimer timer;
   timer.start();
   const double cpuBefore = CpuMs(RUSAGE_SELF);
@@ -284,7 +293,8 @@ int FolderBench(const std::string& home, const std::string& folder, const std::s
               CpuMs(RUSAGE_SELF) - cpuBefore);
   if (cli.empty()) return 0;
   std::string command = cli + " thumbnail --jobs 1 --out " + home + "/cli-out";
-  for (int row = 0; row < count; ++row) command += " '" + std::string(panel.list().entries().NameAt(row)) + "'";
+  for (int row = 0; row < count; ++row)
+    command += " '" + std::string(panel.list().entries().NameAt(row)) + "'";
   command += " > /dev/null";
   std::filesystem::create_directories(home + "/cli-out");
   QElapsedTimer single;
@@ -292,8 +302,8 @@ int FolderBench(const std::string& home, const std::string& folder, const std::s
   const double childBefore = CpuMs(RUSAGE_CHILDREN);
   if (std::system(command.c_str()) != 0) return std::puts("lumidex-cli thumbnail failed"), 1;
   const double cliMs = Ms(single);
-  std::printf("lumidex-cli thumbnail --jobs 1:      %9.0f ms (cpu %.0f ms)   list/cli %.2f\n", cliMs,
-              CpuMs(RUSAGE_CHILDREN) - childBefore, listMs / std::max(cliMs, 0.001));
+  std::printf("lumidex-cli thumbnail --jobs 1:      %9.0f ms (cpu %.0f ms)   list/cli %.2f\n",
+              cliMs, CpuMs(RUSAGE_CHILDREN) - childBefore, listMs / std::max(cliMs, 0.001));
   return 0;
 }
 
