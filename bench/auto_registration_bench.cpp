@@ -23,6 +23,7 @@
 #include "bench_timing.h"
 #include "filetools/auto_registration.h"
 #include "foundation/app_environment.h"
+#include "foundation/long_operation.h"
 #include "imagelist/folder_walk.h"
 #include "images/exif_reader.h"
 
@@ -83,14 +84,6 @@ std::string ExifJpeg(const std::string& when) {
   jpeg.push_back(static_cast<char>((payload.size() + 2) & 0xFF));
   return jpeg + payload + "\xFF\xD9";
 }
-
-class NoProgress : public lumidex::LongOperation {
- public:
-  void Begin(int) override {}
-  bool Step(int, std::string_view) override { return false; }
-  bool AbortRequested() const override { return false; }
-  void End() override {}
-};
 
 }  // namespace
 
@@ -156,7 +149,7 @@ int main() {
     lumidex::AutoRegisterOptions options;
     options.exifDates = true;
     options.subAlbumsByFolder = true;
-    NoProgress progress;
+    lumidex::SilentOperation progress;
     lumidex::AutoRegistration registration(store, env->types);
     bool ok = false;
     registering.Run([&] {

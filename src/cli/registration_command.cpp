@@ -73,15 +73,6 @@ class CliRegistrationPrompts : public RegistrationPrompts {
   CliIo& io_;
 };
 
-// No progress bar and no "中止" on the command line.
-class SilentProgress : public LongOperation {
- public:
-  void Begin(int) override {}
-  bool Step(int, std::string_view) override { return false; }
-  bool AbortRequested() const override { return false; }
-  void End() override {}
-};
-
 struct OpenAlbum {
   std::unique_ptr<AppEnvironment> env;
   std::unique_ptr<AlbumStore> store;
@@ -171,7 +162,7 @@ int RunAutoRegister(const std::vector<std::string>& args, CliIo& io) {
   if (root.empty()) return UsageError(io, kAutoUsage, "auto-register needs a folder");
   auto album = Open(io, TodayText());
   if (album == nullptr) return kExitFailed;
-  SilentProgress progress;
+  SilentOperation progress;
   AutoRegistration registration(*album->store, album->env->types);
   Result<AutoRegisterReport> report = registration.Run(AbsolutePath(root), options, progress);
   const Status closed = album->store->Close();

@@ -30,4 +30,14 @@ class LongOperation {
   virtual void End() = 0;
 };
 
+// A long operation nobody watches: no bar, never stopped (the command line,
+// the exit's cache clean-up, folder walks when the window gave no progress).
+class SilentOperation final : public LongOperation {
+ public:
+  void Begin(int) override {}
+  bool Step(int, std::string_view) override { return false; }
+  bool AbortRequested() const override { return false; }
+  void End() override {}
+};
+
 }  // namespace lumidex

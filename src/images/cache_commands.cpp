@@ -12,6 +12,7 @@
 #include "foundation/data_folders.h"
 #include "foundation/file_types.h"
 #include "foundation/ini_line.h"
+#include "foundation/long_operation.h"
 #include "foundation/mem_ini_file.h"
 #include "foundation/message_format.h"
 #include "images/thread_pool.h"
@@ -22,7 +23,8 @@ namespace lumidex {
 namespace {
 
 bool IsYear(std::string_view text) {
-  return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return text.size() == 4 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Regular files directly in `folder`, in the order the system lists them.
@@ -116,10 +118,9 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
     if (DrawnByShell(items[i].path, context)) return Status::NotFound("");
     return render(i);
   };
-  const std::function<bool(size_t, Result<std::string>&&)> consume =
+  const std::function<bool(size_t, Result<std::string> &&)> consume =
       [&](size_t i, Result<std::string>&& decoded) {
-        Result<std::string> jpeg =
-            decoded.status().isNotFound() ? render(i) : std::move(decoded);
+        Result<std::string> jpeg = decoded.status().isNotFound() ? render(i) : std::move(decoded);
         if (jpeg.ok()) {
           ThumbnailRequest request;
           request.path = items[i].path;
@@ -137,9 +138,10 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
 CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress) {
   CleanResult result;
   std::vector<std::string> names = FileNames(cache.cacheDir());
-  names.erase(std::remove_if(names.begin(), names.end(),
-                             [](const std::string& n) { return !IsCacheFileName(n) || n[0] == '.'; }),
-              names.end());
+  names.erase(
+      std::remove_if(names.begin(), names.end(),
+                     [](const std::string& n) { return !IsCacheFileName(n) || n[0] == '.'; }),
+      names.end());
   result.names = names.size();
   // The greatest head of each tail, found in one pass.
   std::map<std::string, std::string> keeper;
@@ -197,21 +199,8 @@ size_t UpdateSelectedCache(std::vector<std::string> paths, bool overwriteAll, Th
   return made;
 }
 
-namespace {
-
-// A long operation nobody watches.
-class Silent final : public LongOperation {
- public:
-  void Begin(int) override {}
-  bool Step(int, std::string_view) override { return false; }
-  bool AbortRequested() const override { return false; }
-  void End() override {}
-};
-
-}  // namespace
-
 size_t DeleteCacheAtExit(ThumbnailCache& cache) {
-  Silent silent;
+  SilentOperation silent;
   return EmptyCache(cache, silent);
 }
 

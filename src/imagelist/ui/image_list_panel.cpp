@@ -41,15 +41,6 @@ constexpr int kRangeBudgetMs = 12;
 // How long a reading of the system's memory load is used.
 constexpr int64_t kMemoryLoadIntervalMs = 500;
 
-// Progress for a folder walk when the window gave none: never aborts.
-class SilentProgress final : public LongOperation {
- public:
-  void Begin(int) override {}
-  bool Step(int, std::string_view) override { return false; }
-  bool AbortRequested() const override { return false; }
-  void End() override {}
-};
-
 QToolButton* MakeButton(const QString& name, const QString& text, const QString& hint,
                         bool checkable, QWidget* parent) {
   auto* button = new QToolButton(parent);
@@ -380,7 +371,7 @@ void ImageListPanel::UpdateHeading() {
 }
 
 bool ImageListPanel::ShowFolder(const std::string& folder, const FolderWalkOptions& options) {
-  SilentProgress silent;
+  SilentOperation silent;
   LongOperation& progress = progress_ != nullptr ? *progress_ : silent;
   if (store_.PageOpen()) {
     const Status left = store_.GoBack(true);

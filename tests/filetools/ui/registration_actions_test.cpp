@@ -23,14 +23,6 @@ class NoPrompts : public RegistrationPrompts {
   void Inform(const std::string&) override {}
 };
 
-class NoProgress : public LongOperation {
- public:
-  void Begin(int) override {}
-  bool Step(int, std::string_view) override { return false; }
-  bool AbortRequested() const override { return false; }
-  void End() override {}
-};
-
 class RegistrationActionsTest : public QObject {
   Q_OBJECT
 
@@ -55,7 +47,7 @@ class RegistrationActionsTest : public QObject {
     QVERIFY(store.SwitchYear("2014/01/01").ok());
     store.RebuildSummaries();
     NoPrompts prompts;
-    NoProgress progress;
+    SilentOperation progress;
     Settings settings;
     EntryRegistration registration(store, env->types, prompts, MakeFolderSearch(env->types, false));
     RegistrationContext context{nullptr,  store,        env->types, settings,
