@@ -63,6 +63,8 @@ std::string StoredComment(std::string_view text) {
     } else if (text[i] == '\n') {
       out += kStoredLineBreak;
       ++i;
+    } else if (text[i] == '\0') {
+      ++i;
     } else if (text.substr(i, kParagraphSeparator.size()) == kParagraphSeparator) {
       out += kStoredLineBreak;
       i += kParagraphSeparator.size();
@@ -85,6 +87,14 @@ std::string DisplayedComment(std::string_view stored) {
     }
   }
   return out;
+}
+
+bool HasControlCharacter(std::string_view name) {
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) return true;
+  }
+  return false;
 }
 
 size_t CharacterCount(std::string_view text) {

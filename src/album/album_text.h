@@ -38,9 +38,18 @@ inline constexpr std::string_view kStoredLineBreak = "\xEF\xBD\xA5\xEF\xBD\xA5";
 
 // A comment as it is stored: every CR LF, CR, LF and U+2029 (the paragraph
 // separator Qt uses) becomes "･･", so a comment never splits an entry line.
+// NUL is dropped, since an album file is text and a load would not give it
+// back; the other control characters stay (only CR and LF end a line).
 std::string StoredComment(std::string_view text);
 // A stored comment for editing and display: every "･･" becomes CR LF.
 std::string DisplayedComment(std::string_view stored);
+
+// True when `name` holds a control character (U+0000-U+001F or U+007F). Such
+// a name is never stored as an album key: CR and LF would split its line
+// (the rest becoming a bogus entry), NUL does not survive a save and load,
+// and the others cannot be seen in any list that shows the name. In UTF-8
+// these bytes only ever stand for themselves, so a byte scan finds them.
+bool HasControlCharacter(std::string_view name);
 
 // Number of characters (code points) of UTF-8 text.
 size_t CharacterCount(std::string_view text);

@@ -58,6 +58,10 @@ Status PageOperations::CreateSubAlbum(std::string_view page) {
     prompts_.Inform(std::string(kNameWithEqualsMessage));
     return Status::Ok();
   }
+  if (HasControlCharacter(name)) {
+    prompts_.Inform(std::string(kNameWithControlCharacterMessage));
+    return Status::Ok();
+  }
   const std::string key = "@" + std::string(page) + name;
   const bool pageIsOpen = store_.PageOpen() && EqualsNoCase(store_.openPage(), page);
   if (store_.yearDocument().HasKey(page, key) || (pageIsOpen && HasEntryNamed(store_.Lines(), key))) {

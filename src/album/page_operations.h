@@ -75,6 +75,9 @@ class PageOperations {
 
 // Shown when a name for the album contains "=", which would split its line.
 inline constexpr std::string_view kNameWithEqualsMessage = "名前に '=' は使えません。";
+// Shown when a name for the album contains a control character (see
+// HasControlCharacter).
+inline constexpr std::string_view kNameWithControlCharacterMessage = "名前に制御文字は使えません。";
 // Shown when a new file name contains a folder separator.
 inline constexpr std::string_view kNameWithSeparatorMessage = "名前に '/' や '\\' は使えません。";
 

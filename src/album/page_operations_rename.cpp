@@ -66,6 +66,11 @@ Status PageOperations::RenameEntries(const std::vector<size_t>& selection) {
     prompts_.Inform(std::string(kNameWithEqualsMessage));
     return Status::Ok();
   }
+  // Both a sub-album name and a file name become the key of an entry line.
+  if (HasControlCharacter(*typed)) {
+    prompts_.Inform(std::string(kNameWithControlCharacterMessage));
+    return Status::Ok();
+  }
   // A file name with a separator would move the file to another folder.
   const bool filesSelected = std::any_of(selection.begin(), selection.end(), [&](size_t i) {
     return i < lines.size() && !IsSubAlbumEntry(EntryNameOf(lines[i]));

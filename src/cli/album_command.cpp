@@ -10,6 +10,7 @@
 #include "album/page_operations.h"
 #include "album/year_counts.h"
 #include "cli/cli_command.h"
+#include "cli/cli_dates.h"
 #include "cli/managed_types_setting.h"
 #include "foundation/app_environment.h"
 #include "platform/environment.h"
@@ -35,21 +36,6 @@ constexpr const char* kSubAlbumUsage =
 const CliRegistration kList({"list", kListUsage, "list years, pages or entries of the album", RunList});
 const CliRegistration kPage({"page", kPageUsage, "create or delete a page", RunPage});
 const CliRegistration kSubAlbum({"subalbum", kSubAlbumUsage, "create a sub-album", RunSubAlbum});
-
-bool IsYear(std::string_view text) {
-  return text.size() == 4 && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-bool IsValidPage(std::string_view page) {
-  if (!IsPageKey(page)) return false;
-  const int month = (page[0] - '0') * 10 + (page[1] - '0');
-  const int day = (page[3] - '0') * 10 + (page[4] - '0');
-  return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
-bool IsDateText(std::string_view text) {
-  return text.size() == 10 && IsYear(text.substr(0, 4)) && text[4] == '/' && IsValidPage(text.substr(5));
-}
 
 // Answers the operations' questions from the command line: Yes only with
 // --yes; names from the arguments; messages go to stderr and mark the
@@ -160,20 +146,20 @@ int ListEntries(CliIo& io, const std::string& date, const std::optional<std::str
 
 int RunList(const std::vector<std::string>& args, CliIo& io) {
   if (args.empty()) return ListYears(io);
-  if (IsYear(args[0])) {
+  if (IsAlbumYear(args[0])) {
     if (args.size() == 1) return ListPages(io, args[0], false);
     if (args.size() == 2 && args[1] == "--all") return ListPages(io, args[0], true);
     return UsageError(io, kListUsage, "list YYYY takes only --all");
   }
-  if (IsDateText(args[0]) && args.size() <= 2) {
+  if (IsAlbumDate(args[0]) && args.size() <= 2) {
     return ListEntries(io, args[0], args.size() == 2 ? std::optional(args[1]) : std::nullopt);
   }
-  return UsageError(io, kListUsage, "expected YYYY or YYYY/MM/DD");
+  return UsageError(io, kListUsage, "expected YYYY or YYYY/MM/DD (a real day, years 1001-9998)");
 }
 
 int RunPage(const std::vector<std::string>& args, CliIo& io) {
   if (args.size() == 2 && args[0] == "create") {
-    if (!IsValidPage(args[1])) return UsageError(io, kPageUsage, "expected MM/DD");
+    if (!IsAlbumPage(args[1])) return UsageError(io, kPageUsage, "expected MM/DD (a real day)");
     auto album = Open(io, "");
     if (!album) return kExitFailed;
     CliPrompts prompts(io, false, std::nullopt);
@@ -181,7 +167,9 @@ int RunPage(const std::vector<std::string>& args, CliIo& io) {
     return Finish(io, *album->store, operations.CreatePage(args[1]), prompts);
   }
   if ((args.size() == 2 || args.size() == 3) && args[0] == "delete") {
-    if (!IsDateText(args[1])) return UsageError(io, kPageUsage, "expected YYYY/MM/DD");
+    if (!IsAlbumDate(args[1])) {
+      return UsageError(io, kPageUsage, "expected YYYY/MM/DD (a real day, years 1001-9998)");
+    }
     if (args.size() == 3 && args[2] != "--yes") return UsageError(io, kPageUsage, "unknown option");
     auto album = Open(io, args[1]);
     if (!album) return kExitFailed;
@@ -195,7 +183,7 @@ int RunPage(const std::vector<std::string>& args, CliIo& io) {
 }
 
 int RunSubAlbum(const std::vector<std::string>& args, CliIo& io) {
-  if (args.size() != 3 || args[0] != "create" || !IsDateText(args[1])) {
+  if (args.size() != 3 || args[0] != "create" || !IsAlbumDate(args[1])) {
     return UsageError(io, kSubAlbumUsage, "expected create YYYY/MM/DD NAME");
   }
   if (args[2].empty()) return UsageError(io, kSubAlbumUsage, "the name must not be empty");

@@ -27,4 +27,22 @@ int UsageError(CliIo& io, std::string_view usage, std::string_view message) {
   return kExitUsage;
 }
 
+std::string MissingFileMessage(std::string_view path) {
+  return "ファイルがありません: " + std::string(path);
+}
+
+std::string WithLfLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+    } else {
+      out += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+  }
+  return out;
+}
+
 }  // namespace lumidex::cli

@@ -41,4 +41,13 @@ struct CliRegistration {
 // Writes "lumidex-cli: <message>" and `usage` to io.err; returns kExitUsage.
 int UsageError(CliIo& io, std::string_view usage, std::string_view message);
 
+// "ファイルがありません: <path>": the message for a path given on the command
+// line where nothing exists.
+std::string MissingFileMessage(std::string_view path);
+
+// `text` with every CR LF and every lone CR turned into LF: texts the core
+// keeps with CR LF line breaks (Exif summaries, multi-line setting values)
+// are printed with the line ends of the rest of the output.
+std::string WithLfLineEnds(std::string_view text);
+
 }  // namespace lumidex::cli

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 #include "cli/cli_command.h"
@@ -44,15 +45,26 @@ const CliRegistration kCache({"cache", kCacheUsage,
 
 int RunExif(const std::vector<std::string>& args, CliIo& io) {
   if (args.empty()) return UsageError(io, kExifUsage, "exif needs at least one file");
+  bool refused = false;
   for (const std::string& path : args) {
-    std::string text = ExifSummary(path, true);
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-      text.replace(at, 2, "\n");
+    // The summary is empty both for a file without shooting information and
+    // for one that cannot be read; only the first is an answer.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+      io.err << "lumidex-cli: " << MissingFileMessage(path) << "\n";
+      refused = true;
+      continue;
     }
+    if (!std::ifstream(path, std::ios::binary).is_open()) {
+      io.err << "lumidex-cli: " << CannotOpenMessage(path) << "\n";
+      refused = true;
+      continue;
+    }
+    const std::string text = WithLfLineEnds(ExifSummary(path, true));
     io.out << "== " << path << "\n";
     if (!text.empty()) io.out << text << "\n";
   }
-  return kExitOk;
+  return refused ? kExitFailed : kExitOk;
 }
 
 int RunThumbnail(const std::vector<std::string>& args, CliIo& io) {

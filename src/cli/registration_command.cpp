@@ -10,8 +10,11 @@
 #include "album/album_text.h"
 #include "album/drop_target.h"
 #include "album/entry_registration.h"
+#include "album/file_presence.h"
+#include "album/registrable_file.h"
 #include "album/registration_prompts.h"
 #include "cli/cli_command.h"
+#include "cli/cli_dates.h"
 #include "cli/managed_types_setting.h"
 #include "filetools/auto_registration.h"
 #include "filetools/folder_search.h"
@@ -46,31 +49,27 @@ int Fail(CliIo& io, std::string_view message) {
   return kExitFailed;
 }
 
-// "yyyy/mm/dd" with a month 1-12 and a day 1-31.
-bool IsDate(std::string_view text) {
-  if (text.size() != 10 || text[4] != '/' ||
-      text.substr(0, 4).find_first_not_of("0123456789") != std::string_view::npos ||
-      !IsPageKey(text.substr(5))) {
-    return false;
-  }
-  const int month = (text[5] - '0') * 10 + (text[6] - '0');
-  const int day = (text[8] - '0') * 10 + (text[9] - '0');
-  return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
 // Without a screen, an extension that is not registrable stays so; notices go
-// to stderr.
+// to stderr and mark the command as refused (something asked for was not
+// done).
 class CliRegistrationPrompts : public RegistrationPrompts {
  public:
   explicit CliRegistrationPrompts(CliIo& io) : io_(io) {}
   ManagedTypeAnswer AskManagedType(const std::string& extension, const std::string&) override {
     io_.err << "lumidex-cli: files of type " << extension << " are not registered\n";
+    refused_ = true;
     return {false, true};
   }
-  void Inform(const std::string& message) override { io_.err << message << "\n"; }
+  void Inform(const std::string& message) override {
+    io_.err << message << "\n";
+    refused_ = true;
+  }
+
+  bool refused() const { return refused_; }
 
  private:
   CliIo& io_;
+  bool refused_ = false;
 };
 
 struct OpenAlbum {
@@ -108,17 +107,49 @@ std::string AbsolutePath(const std::string& path) {
   return text;
 }
 
+// Why the path `given` on the command line (absolute: `path`) cannot be
+// registered, or "" when the registration can take it. A file the
+// registration would pass over without a word (missing, of a type that is
+// neither a picture nor a managed type, without extension) is named here,
+// so the command can say what it left out.
+std::string RefusalOf(const std::string& given, const std::string& path,
+                      const FileTypeLists& types) {
+  const bool isFile = FileExists(path);
+  if (!isFile && !FolderExists(path)) return MissingFileMessage(given);
+  if (!CanStoreAsKey(path)) return "登録できない名前です: " + given;
+  if (isFile && !RegistrabilityCheck::HasRegistrableType(path, types, true)) {
+    return "登録できない種類のファイルです: " + given;
+  }
+  return "";
+}
+
 int RunAdd(const std::vector<std::string>& args, CliIo& io) {
   if (args.size() < 2) return UsageError(io, kAddUsage, "add needs a date and at least one path");
-  if (!IsDate(args[0])) return UsageError(io, kAddUsage, "expected YYYY/MM/DD");
+  if (!IsAlbumDate(args[0])) {
+    return UsageError(io, kAddUsage, "expected YYYY/MM/DD (a real day, years 1001-9998)");
+  }
+  // The paths are checked before the album is opened: when none can be
+  // registered, the album stays exactly as it was (no page is made).
+  FileTypeLists types;
+  types.SetManagedTypes(ManagedTypesSetting());
+  std::vector<std::string> paths;
+  bool refused = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string path = AbsolutePath(args[i]);
+    if (const std::string refusal = RefusalOf(args[i], path, types); !refusal.empty()) {
+      Fail(io, refusal);
+      refused = true;
+    } else {
+      paths.push_back(path);
+    }
+  }
+  if (paths.empty()) return kExitFailed;
   auto album = Open(io, args[0]);
   if (album == nullptr) return kExitFailed;
   AlbumStore& store = *album->store;
   const std::string page = args[0].substr(5);
   const DropAction action =
       RouteDrop({DropControl::kCalendar, page, false, store.pageIndex().HasKey("DATA", page)});
-  std::vector<std::string> paths;
-  for (size_t i = 1; i < args.size(); ++i) paths.push_back(AbsolutePath(args[i]));
   CliRegistrationPrompts prompts(io);
   EntryRegistration registration(store, album->env->types, prompts,
                                  MakeFolderSearch(album->env->types, false));
@@ -128,7 +159,7 @@ int RunAdd(const std::vector<std::string>& args, CliIo& io) {
   if (!tally.ok()) return Fail(io, tally.status().message());
   if (!closed.ok()) return Fail(io, closed.message());
   io.out << args[0] << "\t" << tally.value().files << "\n";
-  return kExitOk;
+  return refused || prompts.refused() ? kExitFailed : kExitOk;
 }
 
 std::string TodayText() {

@@ -16,7 +16,8 @@ int RunSettings(const std::vector<std::string>& args, CliIo& io);
 constexpr const char* kSettingsUsage =
     "  lumidex-cli settings export FILE   write the settings text file (tag line \"Lumidex\")\n"
     "  lumidex-cli settings import FILE   import a settings text file as at start\n"
-    "  lumidex-cli settings get NAME      print one value: \"text\", dword:XXXXXXXX or hex:...\n";
+    "  lumidex-cli settings get NAME      print one value: \"text\", dword:XXXXXXXX or hex:...\n"
+    "                                     (line breaks of the value as LF)\n";
 const CliRegistration kSettings({"settings", kSettingsUsage,
                                  "export, import or read the program's settings", RunSettings});
 
@@ -24,6 +25,9 @@ int Export(SettingsStore& store, const std::string& file, CliIo& io) {
   const Status status = store.Export(file);
   if (status.ok()) return kExitOk;
   io.err << "lumidex-cli: " << status.message() << "\n";
+  if (status.message() == kOpenKeyErrorMessage) {
+    io.err << "lumidex-cli: no settings have been stored yet; " << file << " was not written\n";
+  }
   return kExitFailed;
 }
 
@@ -45,7 +49,7 @@ int Get(SettingsStore& store, const std::string& name, CliIo& io) {
     io.err << "lumidex-cli: 設定値 " << name << " はありません\n";
     return kExitFailed;
   }
-  io.out << RegistryValueText(*value) << "\n";
+  io.out << WithLfLineEnds(RegistryValueText(*value)) << "\n";
   return kExitOk;
 }
 

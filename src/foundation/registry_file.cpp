@@ -101,11 +101,10 @@ Status TRegistryFile::ExportKey(const std::string& fileName, std::string_view ke
                                 std::string_view tag) {
   if (keyPath.empty()) return Status::Ok();
   const std::vector<const RegistryKey*> keys = registry_.KeyAndSubkeys(keyPath);
-  const Status written =
-      store_.WriteAtomic(fileName, EncodeAlbumFile(RegistryText(keys, tag)), 0600);
-  if (!written.ok()) return written;
+  // A file of header and tag alone holds no settings, and an import refuses
+  // it: writing it would only destroy whatever `fileName` held.
   if (keys.empty()) return Status::Error(std::string(kOpenKeyErrorMessage));
-  return Status::Ok();
+  return store_.WriteAtomic(fileName, EncodeAlbumFile(RegistryText(keys, tag)), 0600);
 }
 
 RegistryImportResult TRegistryFile::ImportFile(const std::string& fileName,

@@ -99,11 +99,11 @@ class TRegistryFile {
       : registry_(registry), store_(store) {}
 
   // Writes `keyPath` (root name, "\", path below the root) and its subkeys to
-  // `fileName`, replacing it, with the tag line `tag` when not empty. An
-  // empty `keyPath` does nothing. A key that cannot be found still gives a
-  // file with header and tag, and Error kOpenKeyErrorMessage. Error
-  // "ファイル %s を作成できません" when the file cannot be written (an old
-  // file stays as it was).
+  // `fileName`, replacing it atomically, with the tag line `tag` when not
+  // empty. An empty `keyPath` does nothing. Error kOpenKeyErrorMessage when
+  // the key cannot be found; nothing is written then. Error
+  // "ファイル %s を作成できません" when the file cannot be written. On every
+  // error an old file stays as it was.
   Status ExportKey(const std::string& fileName, std::string_view keyPath, std::string_view tag);
 
   // Reads `fileName` into the registry (see ImportRegistryText). A file that

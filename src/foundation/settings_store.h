@@ -61,7 +61,7 @@ class SettingsStore {
   // Writes the settings key to the settings text file `fileName` with the
   // tag line kSettingsFileTag (cp932 when it round-trips). Errors: those of
   // Read, then TRegistryFile::ExportKey's ("OpenKey Error" when the store
-  // has no settings yet; the file then holds header and tag only).
+  // has no settings yet). On every error `fileName` is left as it was.
   Status Export(const std::string& fileName) const;
 
  private:

@@ -32,6 +32,10 @@ TEST(AlbumTextTest, CommentWithTwoLineBreaksIsStoredOnOneLineAndComesBack) {
   EXPECT_EQ(DisplayedComment(stored), "一\r\n二\r\n三");
   EXPECT_EQ(StoredComment("a\n\nb"), "a････b");
   EXPECT_EQ(StoredComment("a\u2029b\rc"), "a･･b･･c");
+  // Other control characters cannot end a line of the file and stay; NUL
+  // would vanish at the next load and is dropped at once.
+  const std::string controls("a\tb\x0B\x1F\x7F\0c", 8);
+  EXPECT_EQ(StoredComment(controls), controls.substr(0, 6) + "c");
 }
 
 TEST(AlbumTextTest, EntryLinesWithoutEqualsAreNamedByTheWholeLine) {

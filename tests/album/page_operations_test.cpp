@@ -254,11 +254,21 @@ TEST_F(RenameTest, ASubAlbumIsRenamedInBothDocumentsWithANumberWhenTaken) {
   EXPECT_EQ(ReadAlbum(SubPath("2014")), "[03/15海-001]\r\n/s/x.jpg=\r\n\r\n[03/15海]\r\n/s/y.jpg=\r\n\r\n");
 }
 
-TEST_F(RenameTest, ANameWithAnEqualsSignIsRefused) {
+TEST_F(RenameTest, ANameThatWouldBreakItsLineIsRefused) {
   prompts.nameAnswer = "x=y";
   ASSERT_TRUE(ops->RenameEntries({2}).ok());
   EXPECT_THAT(prompts.messages, ElementsAre("名前に '=' は使えません。"));
   EXPECT_EQ(store->Lines()[2], "@03/15旅行=x");
+  for (const std::string name : {"海\r\n/evil.jpg", "tab\tname", "del\x7F"}) {
+    prompts.messages.clear();
+    prompts.nameAnswer = name;
+    ASSERT_TRUE(ops->RenameEntries({0, 2}).ok());
+    EXPECT_THAT(prompts.messages, ElementsAre("名前に制御文字は使えません。"));
+  }
+  EXPECT_EQ(store->Lines()[0], a + "=夏");
+  EXPECT_EQ(store->Lines()[2], "@03/15旅行=x");
+  EXPECT_TRUE(FileExists(a));
+  EXPECT_FALSE(store->modified());
 }
 
 TEST_F(RenameTest, AFileNameWithAFolderSeparatorIsRefused) {

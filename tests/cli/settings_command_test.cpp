@@ -34,9 +34,10 @@ TEST(CliSettingsTest, GetPrintsOneValueAsTheStoreHoldsIt) {
   ASSERT_EQ(testing::RunCli({"settings", "import", in}).exitCode, 0);
   EXPECT_EQ(testing::RunCli({"settings", "get", "ALFHA"}).out, "dword:000000C8\n");
   EXPECT_EQ(testing::RunCli({"settings", "get", "dir1"}).out, "\"D:\\\\写真\\\\整理\"\n");
-  EXPECT_EQ(testing::RunCli({"settings", "get", "extlist"}).out, "\".pdf\r\n.doc\r\n\"\n");
+  // Line breaks of a value print as LF, like every other output of the tool.
+  EXPECT_EQ(testing::RunCli({"settings", "get", "extlist"}).out, "\".pdf\n.doc\n\"\n");
   EXPECT_EQ(testing::RunCli({"settings", "get", "blob"}).out,
-            "hex:01,02,03,04,05,06,07,08,09,\r\n0A,0B,0C,0D,0E,0F,10,11,\r\n12,13,FF\n");
+            "hex:01,02,03,04,05,06,07,08,09,\n0A,0B,0C,0D,0E,0F,10,11,\n12,13,FF\n");
   const auto missing = testing::RunCli({"settings", "get", "nothing"});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.err.find("nothing"), std::string::npos);
@@ -64,11 +65,16 @@ TEST(CliSettingsTest, FileWithAnotherTagIsRefused) {
   EXPECT_EQ(testing::RunCli({"settings", "get", "alfha"}).exitCode, 1);
 }
 
-TEST(CliSettingsTest, ExportWithoutSettingsSaysSoAndBadUsageIsRefused) {
+TEST(CliSettingsTest, ExportWithoutSettingsSaysSoLeavesTheFileAndBadUsageIsRefused) {
   testing::TempHome home;
-  const auto r = testing::RunCli({"settings", "export", home.Join("out.opl")});
+  const std::string out = home.Join("out.opl");
+  testing::WriteFile(out, "an older export");
+  const auto r = testing::RunCli({"settings", "export", out});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("OpenKey Error"), std::string::npos);
+  EXPECT_EQ(testing::ReadFile(out), "an older export");
+  EXPECT_EQ(testing::RunCli({"settings", "export", home.Join("new.opl")}).exitCode, 1);
+  EXPECT_FALSE(testing::FileExists(home.Join("new.opl")));
   EXPECT_EQ(testing::RunCli({"settings"}).exitCode, 2);
   EXPECT_EQ(testing::RunCli({"settings", "remove", "x"}).exitCode, 2);
   EXPECT_EQ(testing::RunCli({"settings", "get"}).exitCode, 2);

@@ -120,12 +120,13 @@ TEST(SettingsTextExportTest, HalfWidthKanaThatLooksLikeUtf8ReadsBackAsKana) {
   EXPECT_EQ(Value(back, "dir1")->data, "ﾃｩ");
 }
 
-TEST(SettingsTextExportTest, MissingKeyGivesHeaderAndTagAndOpenKeyError) {
+TEST(SettingsTextExportTest, MissingKeyGivesOpenKeyErrorAndLeavesTheFileAlone) {
   FakeFileStore files;
+  files.files["/out.opl"] = "old";
   RegistryData empty;
   const Status status = TRegistryFile(empty, files).ExportKey("/out.opl", kKey, "Lumidex");
   EXPECT_EQ(status.message(), "OpenKey Error");
-  EXPECT_EQ(DecodeAlbumFile(files.files["/out.opl"]), kHead + "Lumidex\r\n");
+  EXPECT_EQ(files.files["/out.opl"], "old");
   EXPECT_TRUE(TRegistryFile(empty, files).ExportKey("/none.opl", "", "Lumidex").ok());
   EXPECT_EQ(files.files.count("/none.opl"), 0u);
 }
