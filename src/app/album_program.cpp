@@ -2,9 +2,13 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <ctime>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "album/album_store.h"
@@ -23,6 +27,7 @@
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/environment.h"
+#include "platform/album_writer_lock.h"
 #include "platform/single_instance_lock.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -32,6 +37,9 @@ namespace {
 void Warn(const std::string& text) {
   QMessageBox::warning(QApplication::activeWindow(), ToQString(kAppTitle), ToQString(text));
 }
+
+constexpr std::string_view kAlbumBusyMessage =
+    "lumidex-cli がアルバムを変更中のため、起動できません。終わってからもう一度起動してください。";
 
 // The size the page covers are rendered at for the day cells: larger than a
 // cell of the first window size, so that the cells shrink them as they fit.
@@ -98,16 +106,54 @@ void AlbumProgram::ShowSplash() {
   QApplication::processEvents();
 }
 
+// The window holds the album writer lock for its whole run, so no command
+// changes the album behind its back. A command that is writing is waited for
+// a little; the start fails when it goes on longer.
+Status AlbumProgram::AcquireAlbumLock() {
+  platform::AlbumWriterLock::Wait wait;
+  wait.timeout = std::chrono::seconds(10);
+  auto attempt = platform::AlbumWriterLock::Acquire(baseFolder_, platform::AlbumWriterLock::Role::kWindow, wait);
+  switch (attempt.outcome) {
+    case platform::AlbumWriterLock::Outcome::kAcquired: break;
+    case platform::AlbumWriterLock::Outcome::kUnavailable:
+      // An album folder that cannot hold the lock file cannot be saved to
+      // either; the window still shows it.
+      return Status::Ok();
+    case platform::AlbumWriterLock::Outcome::kWindowRunning:
+    case platform::AlbumWriterLock::Outcome::kTimedOut:
+      return Status::Error(std::string(kAlbumBusyMessage));
+  }
+  albumLock_ = std::move(attempt.lock);
+  // Holding the lock, no other save is under way: temporary files of saves
+  // are left-overs of processes that were killed.
+  const time_t now = std::time(nullptr) + 1;
+  for (const auto& folder : DataFolders::ForBase(baseFolder_, loginName_).DocumentFolders()) {
+    RemoveStaleTempFiles(folder, now);
+  }
+  RemoveStaleTempFiles(platform::SettingsFolder(), now);
+  return Status::Ok();
+}
+
 Status AlbumProgram::OpenDocuments() {
-  auto environment = AppEnvironment::Open(baseFolder_, loginName_);
+  if (Status s = AcquireAlbumLock(); !s.ok()) return s;
+  // A page index or lock list that cannot be read stands empty and is never
+  // saved; the window runs on and says why.
+  auto environment = AppEnvironment::Open(baseFolder_, loginName_, AppEnvironment::Unreadable::kStandEmpty);
   if (!environment.ok()) return environment.status();
   window_->SetEnvironment(std::move(environment).value());
   AppEnvironment& env = window_->environment();
+  startProblems_ = env.problems;
   ImageContext cellContext;
   cellContext.types = &env.types;
   album_ = std::make_unique<AlbumStore>(
       env.folders, env.types, *env.pageIndex, *env.lockList, RealFileStore(),
       CellThumbnailRenderer(kCoverWidth, kCoverHeight, cellContext));
+  Result<std::vector<std::string>> restored = album_->RestoreMissingPages();
+  if (!restored.ok()) {
+    startProblems_.push_back(restored.status().message());
+  } else if (!restored.value().empty()) {
+    restoredPagesNote_ = RestoredPagesMessage(restored.value());
+  }
   return Status::Ok();
 }
 
@@ -161,7 +207,9 @@ void AlbumProgram::RemoveSplash() {
 }
 
 void AlbumProgram::ReportSettingsProblems() {
+  for (const std::string& problem : startProblems_) Warn(problem);
   if (!settingsProblems_.empty()) Warn(SettingsProblemMessage(settingsProblems_));
+  if (!restoredPagesNote_.empty()) window_->statusBar()->showMessage(ToQString(restoredPagesNote_));
 }
 
 void AlbumProgram::ReportStartError(const Status& status) {

@@ -18,6 +18,7 @@ class SplashScreen;
 class TForm1;
 class ThumbnailCache;
 namespace platform {
+class AlbumWriterLock;
 class SingleInstanceLock;
 }
 
@@ -66,17 +67,24 @@ class AlbumProgram : public StartSteps, public ExitSteps {
  private:
   // Opens the thumbnail cache on the current cache folder and counts it.
   void OpenCache();
+  // Takes the album writer lock for the run and removes the temporary files
+  // killed saves left; fails when a command keeps the album busy.
+  Status AcquireAlbumLock();
 
   const std::string baseFolder_;
   const std::string loginName_;
   SettingsStore settingsStore_;
   std::unique_ptr<platform::SingleInstanceLock> lock_;
+  std::unique_ptr<platform::AlbumWriterLock> albumLock_;
   std::unique_ptr<TForm1> window_;
   std::unique_ptr<SplashScreen> splash_;
   std::unique_ptr<AlbumStore> album_;
   std::unique_ptr<ThumbnailCache> cache_;
   AlbumViews* views_ = nullptr;  // the calendar and the image list; the window owns them
   std::vector<std::string> settingsProblems_;
+  // Documents that stand empty and restorations, shown once after the start.
+  std::vector<std::string> startProblems_;
+  std::string restoredPagesNote_;
 };
 
 }  // namespace lumidex

@@ -9,6 +9,7 @@
 #include "album/album_text.h"
 #include "album/page_operations.h"
 #include "album/year_counts.h"
+#include "cli/album_session.h"
 #include "cli/cli_command.h"
 #include "cli/cli_dates.h"
 #include "cli/managed_types_setting.h"
@@ -69,39 +70,6 @@ class CliPrompts : public AlbumPrompts {
   bool refused_ = false;
 };
 
-// The album of this user with the shown year's documents open.
-struct OpenAlbum {
-  std::unique_ptr<AppEnvironment> env;
-  std::unique_ptr<AlbumStore> store;
-};
-
-int Fail(CliIo& io, std::string_view message) {
-  io.err << "lumidex-cli: " << message << "\n";
-  return kExitFailed;
-}
-
-// Opens the album and, when `date` is given, switches to its year and builds
-// the summaries. Prints the error and returns nullopt on failure.
-std::optional<OpenAlbum> Open(CliIo& io, std::string_view date) {
-  auto env = AppEnvironment::Open(platform::ApplicationBaseFolder(), platform::LoginName());
-  if (!env.ok()) {
-    Fail(io, env.status().message());
-    return std::nullopt;
-  }
-  OpenAlbum album{std::move(env).value(), nullptr};
-  album.env->types.SetManagedTypes(ManagedTypesSetting());
-  album.store = std::make_unique<AlbumStore>(album.env->folders, album.env->types,
-                                             *album.env->pageIndex, *album.env->lockList);
-  if (!date.empty()) {
-    if (Status s = album.store->SwitchYear(date); !s.ok()) {
-      Fail(io, s.message());
-      return std::nullopt;
-    }
-  }
-  album.store->RebuildSummaries();
-  return album;
-}
-
 // Ends a changing command: saves what the store holds and maps the outcome
 // to the exit code.
 int Finish(CliIo& io, AlbumStore& store, const Status& operation, const CliPrompts& prompts) {
@@ -112,7 +80,7 @@ int Finish(CliIo& io, AlbumStore& store, const Status& operation, const CliPromp
 }
 
 int ListYears(CliIo& io) {
-  auto album = Open(io, "");
+  auto album = OpenAlbumSession(io, AlbumAccess::kRead, "");
   if (!album) return kExitFailed;
   for (const auto& file : album->store->yearIndex().YearFiles()) {
     const std::string year = file.substr(0, 4);
@@ -122,7 +90,7 @@ int ListYears(CliIo& io) {
 }
 
 int ListPages(CliIo& io, const std::string& year, bool all) {
-  auto album = Open(io, year);
+  auto album = OpenAlbumSession(io, AlbumAccess::kRead, year);
   if (!album) return kExitFailed;
   AlbumStore& store = *album->store;
   for (const auto& line : store.PageList(all)) {
@@ -136,7 +104,7 @@ int ListPages(CliIo& io, const std::string& year, bool all) {
 }
 
 int ListEntries(CliIo& io, const std::string& date, const std::optional<std::string>& name) {
-  auto album = Open(io, date);
+  auto album = OpenAlbumSession(io, AlbumAccess::kRead, date);
   if (!album) return kExitFailed;
   const std::string page = date.substr(5);
   const TMemIniFile& doc = name ? album->store->subAlbumDocument() : album->store->yearDocument();
@@ -160,7 +128,7 @@ int RunList(const std::vector<std::string>& args, CliIo& io) {
 int RunPage(const std::vector<std::string>& args, CliIo& io) {
   if (args.size() == 2 && args[0] == "create") {
     if (!IsAlbumPage(args[1])) return UsageError(io, kPageUsage, "expected MM/DD (a real day)");
-    auto album = Open(io, "");
+    auto album = OpenAlbumSession(io, AlbumAccess::kWrite, "");
     if (!album) return kExitFailed;
     CliPrompts prompts(io, false, std::nullopt);
     PageOperations operations(*album->store, prompts);
@@ -171,7 +139,7 @@ int RunPage(const std::vector<std::string>& args, CliIo& io) {
       return UsageError(io, kPageUsage, "expected YYYY/MM/DD (a real day, years 1001-9998)");
     }
     if (args.size() == 3 && args[2] != "--yes") return UsageError(io, kPageUsage, "unknown option");
-    auto album = Open(io, args[1]);
+    auto album = OpenAlbumSession(io, AlbumAccess::kWrite, args[1]);
     if (!album) return kExitFailed;
     const std::string page = args[1].substr(5);
     if (!album->store->pageIndex().HasKey("DATA", page)) return Fail(io, "no page " + page);
@@ -187,7 +155,7 @@ int RunSubAlbum(const std::vector<std::string>& args, CliIo& io) {
     return UsageError(io, kSubAlbumUsage, "expected create YYYY/MM/DD NAME");
   }
   if (args[2].empty()) return UsageError(io, kSubAlbumUsage, "the name must not be empty");
-  auto album = Open(io, args[1]);
+  auto album = OpenAlbumSession(io, AlbumAccess::kWrite, args[1]);
   if (!album) return kExitFailed;
   const std::string page = args[1].substr(5);
   if (!album->store->pageIndex().HasKey("DATA", page)) return Fail(io, "no page " + page);

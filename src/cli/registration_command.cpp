@@ -13,6 +13,7 @@
 #include "album/file_presence.h"
 #include "album/registrable_file.h"
 #include "album/registration_prompts.h"
+#include "cli/album_session.h"
 #include "cli/cli_command.h"
 #include "cli/cli_dates.h"
 #include "cli/managed_types_setting.h"
@@ -44,11 +45,6 @@ const CliRegistration kAuto({"auto-register", kAutoUsage,
                              "register a folder's pictures by shooting or file date",
                              RunAutoRegister});
 
-int Fail(CliIo& io, std::string_view message) {
-  io.err << "lumidex-cli: " << message << "\n";
-  return kExitFailed;
-}
-
 // Without a screen, an extension that is not registrable stays so; notices go
 // to stderr and mark the command as refused (something asked for was not
 // done).
@@ -71,32 +67,6 @@ class CliRegistrationPrompts : public RegistrationPrompts {
   CliIo& io_;
   bool refused_ = false;
 };
-
-struct OpenAlbum {
-  std::unique_ptr<AppEnvironment> env;
-  std::unique_ptr<AlbumStore> store;
-};
-
-// The album of this user showing the year of `date`; prints the error and
-// returns nullptr on failure.
-std::unique_ptr<OpenAlbum> Open(CliIo& io, std::string_view date) {
-  auto env = AppEnvironment::Open(platform::ApplicationBaseFolder(), platform::LoginName());
-  if (!env.ok()) {
-    Fail(io, env.status().message());
-    return nullptr;
-  }
-  auto album = std::make_unique<OpenAlbum>();
-  album->env = std::move(env).value();
-  album->env->types.SetManagedTypes(ManagedTypesSetting());
-  album->store = std::make_unique<AlbumStore>(album->env->folders, album->env->types,
-                                              *album->env->pageIndex, *album->env->lockList);
-  if (Status s = album->store->SwitchYear(date); !s.ok()) {
-    Fail(io, s.message());
-    return nullptr;
-  }
-  album->store->RebuildSummaries();
-  return album;
-}
 
 std::string AbsolutePath(const std::string& path) {
   std::error_code error;
@@ -144,7 +114,7 @@ int RunAdd(const std::vector<std::string>& args, CliIo& io) {
     }
   }
   if (paths.empty()) return kExitFailed;
-  auto album = Open(io, args[0]);
+  auto album = OpenAlbumSession(io, AlbumAccess::kWrite, args[0]);
   if (album == nullptr) return kExitFailed;
   AlbumStore& store = *album->store;
   const std::string page = args[0].substr(5);
@@ -191,7 +161,7 @@ int RunAutoRegister(const std::vector<std::string>& args, CliIo& io) {
     }
   }
   if (root.empty()) return UsageError(io, kAutoUsage, "auto-register needs a folder");
-  auto album = Open(io, TodayText());
+  auto album = OpenAlbumSession(io, AlbumAccess::kWrite, TodayText());
   if (album == nullptr) return kExitFailed;
   SilentOperation progress;
   AutoRegistration registration(*album->store, album->env->types);

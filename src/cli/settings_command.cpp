@@ -2,6 +2,7 @@
 // value of it as the store holds it.
 #include <ostream>
 
+#include "cli/album_session.h"
 #include "cli/cli_command.h"
 #include "foundation/pending_settings_import.h"
 #include "foundation/registry_file.h"
@@ -32,6 +33,10 @@ int Export(SettingsStore& store, const std::string& file, CliIo& io) {
 }
 
 int Import(SettingsStore& store, const std::string& file, CliIo& io) {
+  // The window writes the settings at its exit: an import while it runs
+  // would be overwritten, so importing is a change like any other.
+  const auto lock = TakeWriterLock(io);
+  if (lock == nullptr) return kExitFailed;
   const SettingsImportResult result = ImportSettingsFile(store, file);
   for (const auto& message : result.messages) io.err << "lumidex-cli: " << message << "\n";
   return result.accepted ? kExitOk : kExitFailed;

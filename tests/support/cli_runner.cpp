@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 
@@ -21,7 +22,10 @@ CliOutput RunCli(const std::vector<std::string>& args, const std::string& input)
     result.err = "LUMIDEX_CLI is not set";
     return result;
   }
-  const std::string folder = std::filesystem::temp_directory_path() / ("lumidex-cli-" + std::to_string(::getpid()));
+  // One folder per call, so that several threads may run commands at once.
+  static std::atomic<int> calls{0};
+  const std::string folder = std::filesystem::temp_directory_path() /
+                             ("lumidex-cli-" + std::to_string(::getpid()) + "-" + std::to_string(calls++));
   std::filesystem::create_directories(folder);
   const std::string inPath = folder + "/in", outPath = folder + "/out", errPath = folder + "/err";
   WriteFile(inPath, input);
