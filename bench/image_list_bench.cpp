@@ -134,7 +134,7 @@ std::unique_ptr<ImageListPanel> ShownPanel(AlbumStore& store, PageOperations& op
 
 int PageBench(const std::string& home, int entries) {
   std::printf("== page of %d entries, thumbnails in the disk cache ==\n", entries);
-  auto opened = AppEnvironment::Open(home, "bench", RealFileStore());
+  auto opened = AppEnvironment::Open(home, "bench");
   if (!opened.ok()) return std::fprintf(stderr, "%s\n", opened.status().message().c_str()), 1;
   auto env = std::move(opened).value();
   ThumbnailCache cache(env->folders.cacheDir, true);
@@ -265,7 +265,7 @@ int PageBench(const std::string& home, int entries) {
 
 int FolderBench(const std::string& home, const std::string& folder, const std::string& cli) {
   std::printf("== folder of camera pictures, cold cache ==\n");
-  auto opened = AppEnvironment::Open(home + "/folder-home", "bench", RealFileStore());
+  auto opened = AppEnvironment::Open(home + "/folder-home", "bench");
   if (!opened.ok()) return 1;
   auto env = std::move(opened).value();
   ThumbnailCache cache(env->folders.cacheDir, true);

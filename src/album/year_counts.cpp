@@ -1,6 +1,7 @@
 #include "album/year_counts.h"
 
 #include "album/album_store.h"
+#include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/message_format.h"
 #include "foundation/text_codec.h"
@@ -19,7 +20,8 @@ void ForEachEntryLine(std::string_view text, F entry) {
 
 std::string FileText(AlbumStore& store, const std::string& path) {
   Result<std::string> bytes = store.fileStore().ReadAll(path);
-  return bytes.ok() ? DecodeAlbumFile(bytes.value()) : std::string();
+  if (!bytes.ok() || !CheckAlbumText(path, bytes.value(), AlbumTextKind::kIniDocument).ok()) return {};
+  return DecodeAlbumFile(bytes.value());
 }
 
 }  // namespace

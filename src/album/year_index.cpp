@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/mem_ini_file.h"
 #include "foundation/text_codec.h"
@@ -84,7 +85,7 @@ bool YearIndex::Refresh(const std::string& photoDir, FileStore& store) {
   sections_.clear();
   for (const auto& file : yearFiles_) {
     Result<std::string> bytes = store.ReadAll(photoDir + file);
-    if (!bytes.ok()) continue;
+    if (!bytes.ok() || !CheckAlbumText(file, bytes.value(), AlbumTextKind::kIniDocument).ok()) continue;
     const std::string year = file.substr(0, 4);
     for (auto& name : SectionsWithLines(bytes.value())) {
       sections_.push_back(year + "/" + name);

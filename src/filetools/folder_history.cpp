@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "album/file_presence.h"
+#include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_codec.h"
 #include "foundation/text_compare.h"
@@ -12,7 +13,15 @@ namespace lumidex {
 FolderHistory FolderHistory::Load(const std::string& userDir, FileStore& store) {
   FolderHistory history(userDir + "dirlist.txt", store);
   Result<std::string> bytes = store.ReadAll(history.path_);
-  if (!bytes.ok()) return history;
+  if (!bytes.ok()) {
+    // Only a missing history may be written from scratch.
+    if (!bytes.status().isNotFound()) history.refusal_ = bytes.status().message();
+    return history;
+  }
+  if (Status s = CheckAlbumText(history.path_, bytes.value(), AlbumTextKind::kPlainText); !s.ok()) {
+    history.refusal_ = s.message();
+    return history;
+  }
   for (auto& line : SplitLines(DecodeEditedFile(bytes.value()))) {
     if (!line.empty() && FolderExists(line) &&
         std::find(history.folders_.begin(), history.folders_.end(), line) ==
@@ -37,6 +46,7 @@ void FolderHistory::Add(const std::string& folder) {
 }
 
 Status FolderHistory::Save() const {
+  if (!refusal_.empty()) return Status::Error(refusal_);
   const size_t skip = folders_.size() > kMaxFolders ? folders_.size() - kMaxFolders : 0;
   const std::vector<std::string> kept(folders_.begin() + static_cast<long>(skip), folders_.end());
   return store_->WriteAtomic(path_, EncodeAlbumFile(JoinLines(kept)));

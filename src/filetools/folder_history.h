@@ -35,6 +35,7 @@ class FolderHistory {
   std::string path_;
   FileStore* store_;
   std::vector<std::string> folders_;  // oldest first
+  std::string refusal_;  // non-empty: the file could not be read, Save() refuses
 };
 
 }  // namespace lumidex

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "foundation/data_folders.h"
 #include "foundation/file_types.h"
@@ -16,16 +17,27 @@ namespace lumidex {
 // lock list "daylc.ini". Owned by the window (or the command-line tool) for
 // the run. Not copyable.
 struct AppEnvironment {
+  // What to do with a document that exists but cannot be read.
+  enum class Unreadable {
+    kFail,       // Open fails with the document's message (the command line)
+    kStandEmpty  // an empty document that refuses to be saved takes its place,
+                 // and the message goes to `problems` (the window runs on)
+  };
+
   DataFolders folders;
   FileTypeLists types;
   std::unique_ptr<TMemIniFile> pageIndex;
   std::unique_ptr<TMemIniFile> lockList;
+  // Messages of documents that stand empty (kStandEmpty only).
+  std::vector<std::string> problems;
 
   // Creates the folders below `baseFolder` for `loginName` and opens the two
-  // documents. Fails with "ファイル %s は開けません" when one of them exists
-  // but cannot be read.
+  // documents. A document that exists but cannot be read (see
+  // TMemIniFile::Open) fails the open or stands empty, as `unreadable` says;
+  // its file is never written.
   static Result<std::unique_ptr<AppEnvironment>> Open(const std::string& baseFolder,
                                                      const std::string& loginName,
+                                                     Unreadable unreadable = Unreadable::kFail,
                                                      FileStore& store = RealFileStore());
 };
 

@@ -1,5 +1,6 @@
 #include "foundation/file_store.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,15 +35,21 @@ std::string FolderOf(const std::string& path) {
 class PosixFileStore : public FileStore {
  public:
   Result<std::string> ReadAll(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO named like an album file must not block the open;
+    // anything but a regular file is refused before a byte is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
       if (errno == ENOENT || errno == ENOTDIR) return Status::NotFound(CannotOpenMessage(path));
       return Status::Error(CannotOpenMessage(path));
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
       ::close(fd);
       return Status::Error(CannotOpenMessage(path));
+    }
+    if (static_cast<unsigned long long>(st.st_size) > kMaxReadBytes) {
+      ::close(fd);
+      return Status::Error(TooLargeMessage(path));
     }
     std::string bytes;
     bytes.reserve(static_cast<size_t>(st.st_size));
@@ -55,6 +62,11 @@ class PosixFileStore : public FileStore {
         return Status::Error(CannotOpenMessage(path));
       }
       if (n == 0) break;
+      // A file that grows while it is read is held to the same limit.
+      if (bytes.size() + static_cast<size_t>(n) > kMaxReadBytes) {
+        ::close(fd);
+        return Status::Error(TooLargeMessage(path));
+      }
       bytes.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
@@ -63,7 +75,7 @@ class PosixFileStore : public FileStore {
 
   Status WriteAtomic(const std::string& path, std::string_view bytes, unsigned mode) override {
     const std::string folder = FolderOf(path);
-    std::string tempPath = folder + "/.lumidex-save-XXXXXX";
+    std::string tempPath = folder + "/" + std::string(kTempFilePrefix) + "XXXXXX";
     const int fd = ::mkstemp(tempPath.data());
     if (fd < 0) return Status::Error(CannotCreateMessage(path));
     struct stat old {};
@@ -97,6 +109,26 @@ std::string CannotOpenMessage(std::string_view path) {
 
 std::string CannotCreateMessage(std::string_view path) {
   return FormatMessage("ファイル %s を作成できません", {path});
+}
+
+std::string TooLargeMessage(std::string_view path) {
+  return FormatMessage("ファイル %s は大きすぎるため開けません（256MB まで）", {path});
+}
+
+int RemoveStaleTempFiles(const std::string& folder, time_t olderThan) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return 0;
+  int removed = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (!name.starts_with(kTempFilePrefix) || name.size() != kTempFilePrefix.size() + 6) continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (!S_ISREG(st.st_mode) || st.st_mtime >= olderThan) continue;
+    if (::unlinkat(::dirfd(dir), entry->d_name, 0) == 0) ++removed;
+  }
+  ::closedir(dir);
+  return removed;
 }
 
 }  // namespace lumidex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,10 @@ class FileStore {
   virtual ~FileStore() = default;
 
   // The whole content of `path`. NotFound when the file does not exist;
-  // Error "ファイル %s は開けません" when it exists but cannot be read.
+  // Error "ファイル %s は開けません" when it exists but cannot be read or is
+  // not a regular file (a FIFO, a device, a folder: never opened in a way
+  // that could block); Error TooLargeMessage when it holds more than
+  // kMaxReadBytes.
   virtual Result<std::string> ReadAll(const std::string& path) = 0;
 
   // Replaces `path` with `bytes` atomically, creating it with permission bits
@@ -26,11 +30,27 @@ class FileStore {
                              unsigned mode = 0644) = 0;
 };
 
+// No album file, settings file or picture is read past this size: a file
+// linked to /dev/zero or grown by accident must not exhaust memory.
+inline constexpr unsigned long long kMaxReadBytes = 256ull << 20;
+
+// The name prefix of the temporary files of WriteAtomic; six random
+// characters follow.
+inline constexpr std::string_view kTempFilePrefix = ".lumidex-save-";
+
 // The store that works on the real file system. Thread-safe.
 FileStore& RealFileStore();
 
 // The two messages of document files, filled with the path.
 std::string CannotOpenMessage(std::string_view path);
 std::string CannotCreateMessage(std::string_view path);
+std::string TooLargeMessage(std::string_view path);
+
+// Removes the temporary files that saves killed before their rename left in
+// `folder`: regular files named kTempFilePrefix + six characters whose last
+// change is before `olderThan`. Call only while holding the album writer
+// lock, so that no save of another process is under way. Returns how many
+// were removed.
+int RemoveStaleTempFiles(const std::string& folder, time_t olderThan);
 
 }  // namespace lumidex

@@ -1,5 +1,6 @@
 #include "foundation/mem_ini_file.h"
 
+#include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_codec.h"
 #include "foundation/text_compare.h"
@@ -45,6 +46,9 @@ Result<std::unique_ptr<TMemIniFile>> TMemIniFile::Open(std::string fileName, Fil
   if (!bytes.ok()) {
     if (bytes.status().isNotFound()) return doc;
     return bytes.status();
+  }
+  if (Status s = CheckAlbumText(doc->fileName_, bytes.value(), AlbumTextKind::kIniDocument); !s.ok()) {
+    return s;
   }
   doc->ReplaceAll(SplitLines(DecodeAlbumFile(bytes.value())));
   return doc;
@@ -195,6 +199,11 @@ std::string TMemIniFile::ToText() const {
   return text;
 }
 
-Status TMemIniFile::Save() const { return store_.WriteAtomic(fileName_, EncodeAlbumFile(ToText())); }
+Status TMemIniFile::Save() const {
+  if (!refusal_.empty()) return Status::Error(refusal_);
+  return store_.WriteAtomic(fileName_, EncodeAlbumFile(ToText()));
+}
+
+void TMemIniFile::RefuseSaving(std::string message) { refusal_ = std::move(message); }
 
 }  // namespace lumidex

@@ -36,7 +36,8 @@ class TMemIniFile {
 
   // The document of `fileName`, loaded when the file exists; a missing file
   // gives an empty document. Error "ファイル %s は開けません" when the file
-  // exists but cannot be read.
+  // exists but cannot be read, and the message of CheckAlbumText when its
+  // content is not an album document (binary, UTF-16, no sections).
   static Result<std::unique_ptr<TMemIniFile>> Open(std::string fileName,
                                                    FileStore& store = RealFileStore());
 
@@ -77,7 +78,15 @@ class TMemIniFile {
   // Writes the document to FileName() atomically (cp932 when the text
   // round-trips, else UTF-8 with byte-order mark). On failure the file and
   // the document stay as they were; Error "ファイル %s を作成できません".
+  // A document refused by RefuseSaving writes nothing and returns its
+  // message.
   Status Save() const;
+
+  // Makes every later Save() fail with `message` without writing. The
+  // program runs on with an empty stand-in for a file it could not read, and
+  // that file must stay as it is.
+  void RefuseSaving(std::string message);
+  bool SavingRefused() const { return !refusal_.empty(); }
 
  private:
   struct Section;
@@ -90,6 +99,7 @@ class TMemIniFile {
   std::vector<std::unique_ptr<Section>> sections_;
   // Folded section name -> index of the first section of that name.
   std::unordered_map<std::string, size_t> sectionIndex_;
+  std::string refusal_;  // non-empty: Save() refuses with this message
 };
 
 }  // namespace lumidex

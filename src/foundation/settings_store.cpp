@@ -1,5 +1,6 @@
 #include "foundation/settings_store.h"
 
+#include "foundation/album_text_check.h"
 #include "foundation/data_folders.h"
 #include "foundation/registry_file.h"
 #include "foundation/text_codec.h"
@@ -8,7 +9,8 @@ namespace lumidex {
 namespace {
 
 // The store is always UTF-8 (a byte-order mark is allowed and dropped); like
-// every settings text, it ends at its first NUL byte.
+// every settings text, it ends at its first NUL byte (Read refuses a store
+// that holds one).
 std::string DecodeStoreBytes(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
   const size_t nul = bytes.find('\0');
@@ -33,6 +35,9 @@ Result<RegistryData> SettingsStore::Read() const {
     if (bytes.status().isNotFound()) return data;
     return bytes.status();
   }
+  // A file that is not text (a NUL byte, UTF-16) is not read at all, so that
+  // the next write cannot replace it with the part before the damage.
+  if (Status s = CheckAlbumText(path_, bytes.value(), AlbumTextKind::kPlainText); !s.ok()) return s;
   // A damaged file gives what can be read of it; its refusal messages are of
   // no use at start, where the program must come up regardless.
   (void)ImportRegistryText(data, DecodeStoreBytes(bytes.value()), path_, {});

@@ -21,13 +21,15 @@ namespace lumidex::testing {
 class FailableFileStore : public FileStore {
  public:
   bool failWrites = false;
+  std::string failWritesTo;  // when set, writes to paths ending so fail
   int writes = 0;
 
   Result<std::string> ReadAll(const std::string& path) override {
     return RealFileStore().ReadAll(path);
   }
   Status WriteAtomic(const std::string& path, std::string_view bytes, unsigned mode) override {
-    if (failWrites) return Status::Error(CannotCreateMessage(path));
+    const bool failHere = !failWritesTo.empty() && path.ends_with(failWritesTo);
+    if (failWrites || failHere) return Status::Error(CannotCreateMessage(path));
     ++writes;
     return RealFileStore().WriteAtomic(path, bytes, mode);
   }
@@ -91,7 +93,7 @@ class AlbumTest : public ::testing::Test {
 
   // Opens the environment and a store on it (after the files are written).
   void Open(const std::vector<std::string>& managedTypes = {}) {
-    auto opened = AppEnvironment::Open(home.path(), "tester", files);
+    auto opened = AppEnvironment::Open(home.path(), "tester", AppEnvironment::Unreadable::kFail, files);
     ASSERT_TRUE(opened.ok()) << opened.status().message();
     env = std::move(opened).value();
     env->types.SetManagedTypes(managedTypes);

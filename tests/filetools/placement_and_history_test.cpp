@@ -61,12 +61,12 @@ TEST_F(PlacementTest, EntriesThereKeepTheirComments) {
   EXPECT_THAT(store->yearDocument().SectionLines("03/15"), ElementsAre(Folder() + "/a.jpg=思い出"));
 }
 
-TEST_F(PlacementTest, AFileThatIsNotAPlacementFileRegistersNothing) {
+TEST_F(PlacementTest, AFileThatIsNotAPlacementFileIsRefusedAndRegistersNothing) {
   WriteFile(Folder() + "/alb_data.ini", std::string("\x89PNG\r\n\x1a\n\0\0=\xff", 13));
   OpenYear("2014");
   auto imported = ImportPlacement(*store, "03/15", Folder());
-  ASSERT_TRUE(imported.ok());
-  EXPECT_FALSE(imported.value().hadSections);
+  ASSERT_FALSE(imported.ok());
+  EXPECT_NE(imported.status().message().find("alb_data.ini"), std::string::npos);
   EXPECT_FALSE(FileExists(YearPath("2014")));
 }
 

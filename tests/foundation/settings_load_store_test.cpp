@@ -231,10 +231,13 @@ TEST(SettingsProblemTest, ValuesOutsideTheirRangeKeepTheirDefaults) {
 
 TEST(SettingsProblemTest, DamagedOrUnreadableStoreStillStartsWithDefaults) {
   Fixture f;
-  testing::WriteFile(f.path, std::string("\xFF\xFE[\"\x00\"=hex:,,,\r", 13));
+  // A store that is not text is refused whole and never written over.
+  const std::string wide("\xFF\xFE[\"\x00\"=hex:,,,\r", 13);
+  testing::WriteFile(f.path, wide);
   const SettingsLoadResult damaged = f.Load();
   EXPECT_EQ(damaged.settings.alfha, 100);
-  EXPECT_TRUE(damaged.firstStart);
+  EXPECT_NE(damaged.status.message().find("settings.reg"), std::string::npos);
+  EXPECT_EQ(testing::ReadFile(f.path), wide);
 
   testing::FakeFileStore files;
   files.failReads = true;

@@ -26,7 +26,7 @@ namespace lumidex::testing {
 class ListTestAlbum {
  public:
   ListTestAlbum() {
-    auto opened = AppEnvironment::Open(home.path(), "tester", files);
+    auto opened = AppEnvironment::Open(home.path(), "tester", AppEnvironment::Unreadable::kFail, files);
     if (!opened.ok()) qFatal("album: %s", opened.status().message().c_str());
     env = std::move(opened).value();
     ImageContext cellContext;

@@ -20,7 +20,7 @@ namespace lumidex::testing {
 // the page 08/21 without entries, and a sub-album "旅行" of 08/20 in 2014.
 struct WindowTestAlbum {
   WindowTestAlbum() {
-    auto opened = AppEnvironment::Open(home.path(), "tester", files);
+    auto opened = AppEnvironment::Open(home.path(), "tester", AppEnvironment::Unreadable::kFail, files);
     if (!opened.ok()) qFatal("album: %s", opened.status().message().c_str());
     env = std::move(opened).value();
     ImageContext cellContext;

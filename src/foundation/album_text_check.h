@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "foundation/status.h"
+
+namespace lumidex {
+
+// What kind of text a file of the album must hold.
+enum class AlbumTextKind {
+  kIniDocument,  // sections "[name]" with lines: page index, year documents, ...
+  kPlainText,    // lines of text: the settings file, the folder history
+};
+
+// Decides by content whether `bytes`, read from `path`, can be a file the
+// album wrote or a person edited: text of the album's encodings (cp932, or
+// UTF-8) with line breaks. Refused, with UnreadableTextMessage:
+// - a NUL byte anywhere (binary data, UTF-16 or UTF-32 text, a file whose
+//   tail a crash filled with zeros);
+// - a UTF-16 or UTF-32 byte-order mark;
+// - a file larger than 1 MiB without a line break in its first MiB;
+// - for kIniDocument, a file with more than white space but no line that
+//   starts a section ("[").
+// A file refused here is never written over: the caller reports the message
+// and leaves the file as it is.
+Status CheckAlbumText(std::string_view path, std::string_view bytes, AlbumTextKind kind);
+
+std::string UnreadableTextMessage(std::string_view path);
+
+}  // namespace lumidex
