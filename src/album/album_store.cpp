@@ -181,6 +181,32 @@ Status AlbumStore::SaveDocument(TMemIniFile& doc, bool& changed) {
   return Status::Ok();
 }
 
+std::string RestoredPagesMessage(const std::vector<std::string>& restored) {
+  std::string text = "ページ一覧に無かったページを戻しました: ";
+  for (size_t i = 0; i < restored.size(); ++i) {
+    if (i > 0) text += "、";
+    text += restored[i].substr(5) + "（" + restored[i].substr(0, 4) + "年）";
+  }
+  return text;
+}
+
+Result<std::vector<std::string>> AlbumStore::RestoreMissingPages() {
+  std::vector<std::string> restored;
+  if (pageIndex_.SavingRefused()) return restored;
+  yearIndex_.Refresh(folders_.photoDir, store_);
+  SyncYearIndex();
+  for (const auto& entry : yearIndex_.YearSectionIndex()) {
+    // Entries are "yyyy/" + section; pages are the sections named "mm/dd".
+    const std::string_view page = std::string_view(entry).substr(5);
+    if (!IsPageKey(page) || pageIndex_.HasKey(kDataSection, page)) continue;
+    pageIndex_.SetValue(kDataSection, page, ".alb");
+    restored.push_back(entry);
+  }
+  if (restored.empty()) return restored;
+  if (Status s = SavePageIndex(); !s.ok()) return s;
+  return restored;
+}
+
 Status AlbumStore::SaveYearDocument() {
   if (yearDoc_ == nullptr) return Status::Ok();
   if (Status s = SaveDocument(*yearDoc_, yearDocChanged_); !s.ok()) return s;

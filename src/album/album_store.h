@@ -22,6 +22,10 @@ namespace lumidex {
 // nothing when it cannot.
 using ThumbnailRenderer = std::function<std::optional<std::string>(const std::string& coverPath)>;
 
+// The note that RestoreMissingPages gave keys back: "ページ一覧に無かった
+// ページを戻しました: 03/15（2024年）、…" for the restored "yyyy/mm/dd".
+std::string RestoredPagesMessage(const std::vector<std::string>& restored);
+
 // The result of the cover choice for one page.
 struct CoverChoice {
   bool hasContent = false;  // the page has content in the shown year
@@ -120,6 +124,16 @@ class AlbumStore {
   const TMemIniFile& pageIndex() const { return pageIndex_; }
   // Saves the page index now.
   Status SavePageIndex();
+
+  // Gives back its page-index key (".alb") to every page that a year
+  // document holds content for but the page index lacks, as a crash between
+  // a year document's save and the index's leaves it; without the key the
+  // page and its entries stay hidden. Reads the year documents through the
+  // year index, saves the page index once when keys were added, and returns
+  // the restored pages as "yyyy/mm/dd" (the first year using each). On a
+  // save failure the keys stay added in memory and the error is returned;
+  // an index that could not be read is left alone.
+  Result<std::vector<std::string>> RestoreMissingPages();
 
   // ---- Documents of the shown year ----
   // REQUIRES for all: HasYear().

@@ -156,12 +156,15 @@ Result<RegistrationTally> EntryRegistration::AddToPage(std::string_view page,
   MergedLines merged = MergeSorted(existing, additions);
   collected.tally.files = merged.added - collected.tally.subAlbums;
   if (merged.lines != existing) {
+    // The entries are written before the page's index key: a crash between
+    // the two saves leaves entries whose key the next start restores, never
+    // a key whose entries were lost.
+    Result<bool> saved = store_.SaveSection(page, std::move(merged.lines), true);
+    if (!saved.ok()) return saved.status();
     if (!store_.pageIndex().HasKey("DATA", page)) {
       store_.pageIndex().SetValue("DATA", page, ".alb");
       if (Status s = store_.SavePageIndex(); !s.ok()) return s;
     }
-    Result<bool> saved = store_.SaveSection(page, std::move(merged.lines), true);
-    if (!saved.ok()) return saved.status();
   }
   // Sub-albums copied in went to the sub-album document.
   if (Status s = store_.SaveCurrent(false); !s.ok()) return s;

@@ -64,7 +64,10 @@ class PageOperations {
  private:
   Status DeleteContainerEntries(std::vector<size_t> selection);
   Status DeletePages(const std::vector<size_t>& selection);
-  Status DeletePage(std::string_view page);
+  // Deletes `pages` of the shown year: content (saved first), then page-index
+  // keys no other year needs, and locks. When the content cannot be saved,
+  // the index and the locks stay as they were and the error is returned.
+  Status ErasePages(const std::vector<std::string>& pages);
   bool RenameSubAlbumEntry(std::vector<std::string>& lines, size_t index, const std::string& name);
   bool RenameFileEntry(std::vector<std::string>& lines, size_t index, const std::string& base,
                        const std::string& extension);

@@ -99,29 +99,37 @@ Status PageOperations::DeleteContainerEntries(std::vector<size_t> selection) {
 }
 
 Status PageOperations::DeletePages(const std::vector<size_t>& selection) {
-  const std::vector<std::string> lines = store_.Lines();
-  Status result = Status::Ok();
+  const std::vector<std::string>& lines = store_.Lines();
+  std::vector<std::string> pages;
   for (auto it = selection.rbegin(); it != selection.rend(); ++it) {
-    if (!IsPageLine(lines[*it])) continue;
-    if (Status s = DeletePage(lines[*it].substr(0, 5)); !s.ok() && result.ok()) result = s;
+    if (IsPageLine(lines[*it])) pages.push_back(lines[*it].substr(0, 5));
   }
-  store_.MarkModified();
-  if (Status s = store_.SavePageIndex(); !s.ok() && result.ok()) result = s;
-  // The page index is already written without the pages: their content goes
-  // at once too, so no page content is left without a page.
-  if (Status s = store_.SaveCurrent(false); !s.ok() && result.ok()) result = s;
-  store_.RefreshPageList();
-  return result;
+  return ErasePages(pages);
 }
 
-Status PageOperations::DeletePage(std::string_view page) {
-  store_.DropSummary(page);
-  if (!store_.PageUsedInOtherYears(page, store_.loadedYear())) {
-    store_.pageIndex().DropKey(kDataSection, page);
+Status PageOperations::ErasePages(const std::vector<std::string>& pages) {
+  for (const auto& page : pages) {
+    store_.DropSummary(page);
+    if (store_.yearDocument().FindSection(page) != nullptr) store_.ErasePage(page);
   }
-  const Status unlocked = store_.RemoveLockOf(page);
-  if (store_.yearDocument().FindSection(page) != nullptr) store_.ErasePage(page);
-  return unlocked;
+  store_.MarkModified();
+  // The year document is written before the page index: a crash or a failed
+  // write between the two leaves a page without content, never content
+  // without its page. While another page is open its unsaved edits stay
+  // pending; only the document is written.
+  const Status contentSaved = store_.PageOpen() ? store_.SaveYearDocument() : store_.SaveCurrent(false);
+  Status result = contentSaved;
+  if (contentSaved.ok()) {
+    for (const auto& page : pages) {
+      if (!store_.PageUsedInOtherYears(page, store_.loadedYear())) {
+        store_.pageIndex().DropKey(kDataSection, page);
+      }
+      if (Status s = store_.RemoveLockOf(page); !s.ok() && result.ok()) result = s;
+    }
+    if (Status s = store_.SavePageIndex(); !s.ok() && result.ok()) result = s;
+  }
+  store_.RefreshPageList();
+  return result;
 }
 
 Status PageOperations::DeleteCalendarPage(std::string_view page) {
@@ -133,14 +141,7 @@ Status PageOperations::DeleteCalendarPage(std::string_view page) {
   if (store_.PageOpen() && EqualsNoCase(store_.openPage(), page)) {
     if (Status s = store_.GoBack(true); !s.ok()) return s;
   }
-  Status result = DeletePage(page);
-  store_.MarkModified();
-  if (Status s = store_.SavePageIndex(); !s.ok() && result.ok()) result = s;
-  if (!store_.PageOpen()) {
-    if (Status s = store_.SaveCurrent(false); !s.ok() && result.ok()) result = s;
-  }
-  store_.RefreshPageList();
-  return result;
+  return ErasePages({std::string(page)});
 }
 
 }  // namespace lumidex

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumidex {
 
@@ -25,6 +26,11 @@ struct DataFolders {
   // Creates every missing folder with its parents, in the order above.
   // Failures are not reported: later file operations fail instead.
   void CreateAll() const;
+
+  // The folders the album's documents are saved in (not the cache).
+  std::vector<std::string> DocumentFolders() const {
+    return {dataDir, userDir, photoDir, holidayDir, myPhotoDir, albumDir};
+  }
 
   std::string PageIndexPath() const { return userDir + "grp-list.ini"; }
   std::string LockListPath() const { return userDir + "daylc.ini"; }
