@@ -17,7 +17,7 @@
 #include "album/album_text.h"
 #include "foundation/long_operation.h"
 #include "imagelist/file_date_text.h"
-#include "imagelist/grp_update_thread.h"
+#include "imagelist/thumbnail_scheduler.h"
 #include "imagelist/item_geometry.h"
 #include "imagelist/item_text.h"
 #include "imagelist/memory_load.h"
@@ -64,7 +64,7 @@ ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations, Th
   pipeline_ = new ThumbnailPipeline(context_, cache_, 0, this);
   list_ = std::make_unique<ImageList>(store_.types(), MakeSources());
   pipeline_->SetList(list_.get());
-  worker_ = std::make_unique<TGrpUpdateThread>(*list_, clock);
+  worker_ = std::make_unique<ThumbnailScheduler>(*list_, clock);
   timer_ = new ListWorkerTimer(worker_->worker(), this);
   worker_->worker().SetRangeBudgetMs(kRangeBudgetMs);
   model_ = new ImageListModel(*list_, this);

@@ -32,7 +32,7 @@ class ListWorkerTimer;
 class LongOperation;
 class MemoPanel;
 class PageOperations;
-class TGrpUpdateThread;
+class ThumbnailScheduler;
 class ThumbnailCache;
 class ThumbnailPipeline;
 class WorkerClock;
@@ -131,7 +131,7 @@ class ImageListPanel : public QWidget {
   QLabel* heading() const { return heading_; }
   ImageListDelegate* delegate() const { return delegate_; }
   ThumbnailPipeline* pipeline() const { return pipeline_; }
-  TGrpUpdateThread& worker() { return *worker_; }
+  ThumbnailScheduler& worker() { return *worker_; }
   QToolButton* sizeButton() const { return sizeButton_; }
   QToolButton* datesButton() const { return datesButton_; }
   QToolButton* sameKindButton() const { return sameKindButton_; }
@@ -182,7 +182,7 @@ class ImageListPanel : public QWidget {
   LongOperation* progress_ = nullptr;
 
   std::unique_ptr<ImageList> list_;
-  std::unique_ptr<TGrpUpdateThread> worker_;
+  std::unique_ptr<ThumbnailScheduler> worker_;
   ThumbnailPipeline* pipeline_ = nullptr;
   ListWorkerTimer* timer_ = nullptr;
   ImageListModel* model_ = nullptr;

@@ -7,7 +7,7 @@
 
 #include "album/album_store.h"
 #include "foundation/file_types.h"
-#include "imagelist/grp_update_thread.h"
+#include "imagelist/thumbnail_scheduler.h"
 #include "imagelist/preview_card.h"
 #include "imagelist/ui/image_list_delegate.h"
 #include "imagelist/ui/image_list_panel.h"

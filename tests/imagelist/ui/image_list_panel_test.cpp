@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "album/album_text.h"
-#include "imagelist/grp_update_thread.h"
+#include "imagelist/thumbnail_scheduler.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/memo_panel.h"

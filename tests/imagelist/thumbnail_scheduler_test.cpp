@@ -1,4 +1,4 @@
-#include "imagelist/grp_update_thread.h"
+#include "imagelist/thumbnail_scheduler.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 namespace lumidex {
 namespace {
 
-class GrpUpdateThreadTest : public ::testing::Test {
+class ThumbnailSchedulerTest : public ::testing::Test {
  protected:
-  GrpUpdateThreadTest() {
+  ThumbnailSchedulerTest() {
     ItemDataSources sources;
     sources.fileDateText = [](const std::string&) { return std::string("2024/01/01 00:00:00"); };
     sources.listThumbnail = [this](const std::string& path) {
@@ -23,7 +23,7 @@ class GrpUpdateThreadTest : public ::testing::Test {
     };
     list = std::make_unique<ImageList>(types, sources);
     list->SetRedrawHandler([this] { ++redraws; });
-    thread = std::make_unique<TGrpUpdateThread>(*list, clock);
+    scheduler = std::make_unique<ThumbnailScheduler>(*list, clock);
   }
 
   static std::vector<std::string> Pictures(int count) {
@@ -39,7 +39,7 @@ class GrpUpdateThreadTest : public ::testing::Test {
   std::vector<int> Run(int count) {
     std::vector<int> delays;
     for (int i = 0; i < count; ++i) {
-      const int delay = thread->worker().RunDue();
+      const int delay = scheduler->worker().RunDue();
       delays.push_back(delay);
       if (delay == ListWorker::kIdleForever) break;
       clock.Advance(delay);
@@ -52,24 +52,24 @@ class GrpUpdateThreadTest : public ::testing::Test {
   std::vector<std::string> made;
   int redraws = 0;
   std::unique_ptr<ImageList> list;
-  std::unique_ptr<TGrpUpdateThread> thread;
+  std::unique_ptr<ThumbnailScheduler> scheduler;
 };
 
-TEST_F(GrpUpdateThreadTest, FirstScreenIsPreparedBeforeAnythingElse) {
+TEST_F(ThumbnailSchedulerTest, FirstScreenIsPreparedBeforeAnythingElse) {
   list->FillFromContainer(Pictures(2000));
-  thread->OnDataHint(0, 11, true);
+  scheduler->OnDataHint(0, 11, true);
   Run(12);
   ASSERT_EQ(made.size(), 12u);
   for (int i = 0; i < 12; ++i) EXPECT_EQ(made[i], Path(i));
   EXPECT_EQ(list->prefetchNext(), 0);
 }
 
-TEST_F(GrpUpdateThreadTest, ScrollingToTheEndPreparesThoseItemsBeforeTheBackgroundPass) {
+TEST_F(ThumbnailSchedulerTest, ScrollingToTheEndPreparesThoseItemsBeforeTheBackgroundPass) {
   list->FillFromContainer(Pictures(2000));
-  thread->OnDataHint(0, 9, true);
+  scheduler->OnDataHint(0, 9, true);
   Run(10 + 5);  // the first screen, then a few idle rounds
   made.clear();
-  thread->OnDataHint(1990, 1999, true);
+  scheduler->OnDataHint(1990, 1999, true);
   Run(10);
   ASSERT_EQ(made.size(), 10u);
   EXPECT_EQ(made.front(), Path(1990));
@@ -77,9 +77,9 @@ TEST_F(GrpUpdateThreadTest, ScrollingToTheEndPreparesThoseItemsBeforeTheBackgrou
   EXPECT_LT(list->prefetchNext(), 100);
 }
 
-TEST_F(GrpUpdateThreadTest, IdleRoundsMarkTheRangeShownThenPrefetchInOrderWith1MsSleeps) {
+TEST_F(ThumbnailSchedulerTest, IdleRoundsMarkTheRangeShownThenPrefetchInOrderWith1MsSleeps) {
   list->FillFromContainer(Pictures(30));
-  thread->OnDataHint(0, 4, true);
+  scheduler->OnDataHint(0, 4, true);
   Run(5);
   EXPECT_EQ(redraws, 0);
   const std::vector<int> delays = Run(3);
@@ -91,9 +91,9 @@ TEST_F(GrpUpdateThreadTest, IdleRoundsMarkTheRangeShownThenPrefetchInOrderWith1M
   EXPECT_EQ(made.size(), 5u);
 }
 
-TEST_F(GrpUpdateThreadTest, MarkStepRunsOnlyInTheFirstThreeIdleRoundsAfterARange) {
+TEST_F(ThumbnailSchedulerTest, MarkStepRunsOnlyInTheFirstThreeIdleRoundsAfterARange) {
   list->FillFromContainer(Pictures(40));
-  thread->OnDataHint(0, 1, true);
+  scheduler->OnDataHint(0, 1, true);
   Run(2);
   Run(3);
   // Records of the visible range dropped behind the worker's back: only a
@@ -103,9 +103,9 @@ TEST_F(GrpUpdateThreadTest, MarkStepRunsOnlyInTheFirstThreeIdleRoundsAfterARange
   EXPECT_EQ(list->entries().record(0), nullptr);
 }
 
-TEST_F(GrpUpdateThreadTest, WithoutAVisibleRangeTheBackgroundPassStillRuns) {
+TEST_F(ThumbnailSchedulerTest, WithoutAVisibleRangeTheBackgroundPassStillRuns) {
   list->FillFromContainer(Pictures(3));
-  thread->worker().Resume();  // no data hint yet: the range is unknown
+  scheduler->worker().Resume();  // no data hint yet: the range is unknown
   EXPECT_EQ(Run(4), (std::vector<int>{1, 1, 1, 10}));
   EXPECT_EQ(made, (std::vector<std::string>{Path(0), Path(1), Path(2)}));
   list->SetVisibleRange(1, 1);
@@ -114,37 +114,37 @@ TEST_F(GrpUpdateThreadTest, WithoutAVisibleRangeTheBackgroundPassStillRuns) {
   EXPECT_EQ(made.back(), Path(1));
 }
 
-TEST_F(GrpUpdateThreadTest, SleepsTenMillisecondsOnceEverythingIsPrepared) {
+TEST_F(ThumbnailSchedulerTest, SleepsTenMillisecondsOnceEverythingIsPrepared) {
   list->FillFromContainer(Pictures(2));
-  thread->OnDataHint(0, 1, true);
+  scheduler->OnDataHint(0, 1, true);
   const std::vector<int> delays = Run(2 + 3);
   EXPECT_EQ(delays, (std::vector<int>{0, 0, 1, 1, 10}));
 }
 
-TEST_F(GrpUpdateThreadTest, RefillingPausesTheWorkerUntilTheNextDataHint) {
+TEST_F(ThumbnailSchedulerTest, RefillingPausesTheWorkerUntilTheNextDataHint) {
   list->FillFromContainer(Pictures(10));
-  thread->OnDataHint(0, 3, true);
+  scheduler->OnDataHint(0, 3, true);
   Run(2);
   list->FillFromContainer(Pictures(5));
-  EXPECT_TRUE(thread->worker().paused());
-  EXPECT_EQ(thread->worker().RunDue(), ListWorker::kIdleForever);
+  EXPECT_TRUE(scheduler->worker().paused());
+  EXPECT_EQ(scheduler->worker().RunDue(), ListWorker::kIdleForever);
   made.clear();
-  thread->OnDataHint(0, 1, true);
-  EXPECT_FALSE(thread->worker().paused());
+  scheduler->OnDataHint(0, 1, true);
+  EXPECT_FALSE(scheduler->worker().paused());
   Run(2);
   EXPECT_EQ(made, (std::vector<std::string>{Path(0), Path(1)}));
 }
 
-TEST_F(GrpUpdateThreadTest, HintsAreIgnoredWhenTheListCannotWork) {
+TEST_F(ThumbnailSchedulerTest, HintsAreIgnoredWhenTheListCannotWork) {
   list->FillPageList({"03/15=.alb"});
-  thread->OnDataHint(0, 0, false);
-  EXPECT_TRUE(thread->worker().paused());
+  scheduler->OnDataHint(0, 0, false);
+  EXPECT_TRUE(scheduler->worker().paused());
   EXPECT_EQ(list->visibleFirst(), -1);
 }
 
-TEST_F(GrpUpdateThreadTest, DestroyingTheWorkerDetachesItFromTheList) {
+TEST_F(ThumbnailSchedulerTest, DestroyingTheWorkerDetachesItFromTheList) {
   list->FillFromContainer(Pictures(1));
-  thread.reset();
+  scheduler.reset();
   list->DropItemData(true);  // must not touch the destroyed worker
   EXPECT_EQ(list->size(), 0);
 }

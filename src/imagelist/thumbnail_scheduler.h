@@ -5,25 +5,29 @@
 
 namespace lumidex {
 
-// The thumbnail worker of the image list. It follows the list's visible
-// range: the range is prepared first (EnsureItemData per item); in idle
-// rounds MarkShown runs every round until the first range was worked on and
-// afterwards only in the first 3 idle rounds after each range, and then one
-// background item is prepared. It sleeps 1 ms after a background step that
-// prepared an item, else 10 ms.
+// Decides which items of the image list get their data (thumbnail, date,
+// counts) prepared next; the worker thread `TGrpUpdateThread` of the list
+// becomes this scheduler, whose steps run on the main thread. It follows the
+// list's visible range: the range is prepared first (EnsureItemData per
+// item); in idle rounds MarkShown runs every round until the first range was
+// worked on and afterwards only in the first 3 idle rounds after each range,
+// and then one background item is prepared. It sleeps 1 ms after a
+// background step that prepared an item, else 10 ms.
 //
 // The window drives it with a single-shot timer (RunDue gives the delay);
 // tests drive it with a hand-advanced clock. Main thread only. The list and
 // the clock must outlive it; it attaches itself to the list and detaches on
 // destruction.
-class TGrpUpdateThread final : public ListWorkerClient {
+class ThumbnailScheduler final : public ListWorkerClient {
  public:
   static constexpr int kMarkRoundsAfterRange = 3;
   static constexpr int kSleepAfterItemMs = 1;
   static constexpr int kIdleSleepMs = 10;
 
-  TGrpUpdateThread(ImageList& list, const WorkerClock& clock);
-  ~TGrpUpdateThread() override;
+  ThumbnailScheduler(ImageList& list, const WorkerClock& clock);
+  ThumbnailScheduler(const ThumbnailScheduler&) = delete;
+  ThumbnailScheduler& operator=(const ThumbnailScheduler&) = delete;
+  ~ThumbnailScheduler() override;
 
   ListWorker& worker() { return worker_; }
   const ListWorker& worker() const { return worker_; }
