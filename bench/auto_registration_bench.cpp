@@ -24,7 +24,7 @@
 #include "filetools/auto_registration.h"
 #include "foundation/app_environment.h"
 #include "foundation/long_operation.h"
-#include "imagelist/folder_walk.h"
+#include "foundation/folder_walk.h"
 #include "images/exif_reader.h"
 
 namespace {

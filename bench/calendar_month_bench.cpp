@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_calendar.h"
 #include "calendar/month_calendar.h"
 #include "calendar/ui/calendar_controller.h"

@@ -36,7 +36,7 @@
 #include "bench_timing.h"
 #include "foundation/app_environment.h"
 #include "foundation/file_store.h"
-#include "imagelist/folder_walk.h"
+#include "foundation/folder_walk.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/thumbnail_pipeline.h"

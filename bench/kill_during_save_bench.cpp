@@ -96,8 +96,8 @@ void MakeAlbum(const Album& album, const std::string& picture) {
     index += Page(page) + "=.alb\r\n";
     year += "[" + Page(page) + "]\r\n";
     for (int entry = 0; entry < 60; ++entry) {
-      year += "/home/user/Pictures/2024/holiday-" + std::to_string(page) + "/IMG_" + std::to_string(entry) +
-              ".jpg=comment\r\n";
+      year += "/home/user/Pictures/2024/holiday-" + std::to_string(page) + "/IMG_" +
+              std::to_string(entry) + ".jpg=comment\r\n";
     }
     year += "\r\n";
     if (page % 10 == 0) locks += "2024/" + Page(page) + "=\r\n";
@@ -111,7 +111,8 @@ void MakeAlbum(const Album& album, const std::string& picture) {
 
 // Runs the tool with `args`; kills it after `killAfter` unless it ends first.
 // Returns true when it was killed before it ended.
-bool RunAndKill(const std::string& cli, const std::vector<std::string>& args, Clock::duration killAfter) {
+bool RunAndKill(const std::string& cli, const std::vector<std::string>& args,
+                Clock::duration killAfter) {
   std::vector<char*> argv{const_cast<char*>(cli.c_str())};
   for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -157,15 +158,18 @@ int Run(const std::string& cli, int runs, unsigned seed) {
   for (int run = 0; run < runs; ++run) {
     const std::string indexBefore = ReadBytes(album.index()), yearBefore = ReadBytes(album.year()),
                       locksBefore = ReadBytes(album.locks());
-    const Document oldIndex = *Parse(indexBefore), oldYear = *Parse(yearBefore), oldLocks = *Parse(locksBefore);
+    const Document oldIndex = *Parse(indexBefore), oldYear = *Parse(yearBefore),
+                   oldLocks = *Parse(locksBefore);
     // Three kinds of change: an entry on a page with content, an entry on a
     // new page (year document and page index), deleting a page (year
     // document, page index and lock list).
     const int kind = static_cast<int>(random() % 3);
-    std::string page = kind == 1 ? Page(nextNewPage++ % 336) : Page(static_cast<int>(random() % 240));
+    std::string page =
+        kind == 1 ? Page(nextNewPage++ % 336) : Page(static_cast<int>(random() % 240));
     const std::string entry = picture + "=";
-    std::vector<std::string> args = kind == 2 ? std::vector<std::string>{"page", "delete", "2024/" + page, "--yes"}
-                                              : std::vector<std::string>{"add", "2024/" + page, picture};
+    std::vector<std::string> args =
+        kind == 2 ? std::vector<std::string>{"page", "delete", "2024/" + page, "--yes"}
+                  : std::vector<std::string>{"add", "2024/" + page, picture};
     Document newIndex = oldIndex, newYear = oldYear, newLocks = oldLocks;
     if (kind == 2) {
       newYear.erase(page);
@@ -175,7 +179,8 @@ int Run(const std::string& cli, int runs, unsigned seed) {
       newYear[page].insert(entry);
       newIndex["DATA"].insert(page + "=.alb");
     }
-    const auto killAfter = std::chrono::duration_cast<Clock::duration>(oneRun * (random() % 1200) / 1000);
+    const auto killAfter =
+        std::chrono::duration_cast<Clock::duration>(oneRun * (random() % 1200) / 1000);
     killed += RunAndKill(cli, args, killAfter) ? 1 : 0;
 
     const struct {
@@ -193,7 +198,8 @@ int Run(const std::string& cli, int runs, unsigned seed) {
       }
       const auto doc = Parse(now);
       if (!doc || WithoutEmpty(*doc) != WithoutEmpty(file.after)) {
-        std::printf("VIOLATION run %d: the %s is neither old nor new (%zu bytes)\n", run, file.name, now.size());
+        std::printf("VIOLATION run %d: the %s is neither old nor new (%zu bytes)\n", run, file.name,
+                    now.size());
         return 1;
       }
       ++completed;
@@ -233,10 +239,10 @@ int Run(const std::string& cli, int runs, unsigned seed) {
     indexNow->at("DATA").erase("12/31=.alb");
     if (indexAfterKill != indexNow) ++restoredAfter;
   }
-  std::printf("kill during save: %d runs (one command %.1f ms), %d killed before they ended\n", runs,
-              std::chrono::duration<double, std::milli>(oneRun).count(), killed);
-  std::printf("  files found as they were: %d, found complete and new: %d, torn or mixed: 0\n", unchanged,
-              completed);
+  std::printf("kill during save: %d runs (one command %.1f ms), %d killed before they ended\n",
+              runs, std::chrono::duration<double, std::milli>(oneRun).count(), killed);
+  std::printf("  files found as they were: %d, found complete and new: %d, torn or mixed: 0\n",
+              unchanged, completed);
   std::printf("  temporary files left by kills: %d, all removed by the next start\n", leftOvers);
   std::printf("  next starts that gave pages their lost index key back: %d\n", restoredAfter);
   fs::remove_all(base);
@@ -251,7 +257,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int runs = argc > 2 ? std::atoi(argv[2]) : 300;
-  const unsigned seed = argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : std::random_device()();
+  const unsigned seed =
+      argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : std::random_device()();
   std::printf("seed %u\n", seed);
   return Run(argv[1], runs, seed);
 }

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_calendar.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_codec.h"

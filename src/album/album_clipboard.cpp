@@ -5,7 +5,7 @@
 #include "album/album_info_line.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "foundation/ini_line.h"
 
 namespace lumidex {

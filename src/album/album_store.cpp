@@ -3,7 +3,7 @@
 #include <unordered_map>
 
 #include "album/album_text.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/section_dedupe.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_compare.h"

@@ -4,7 +4,7 @@
 #include "album/album_path.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "foundation/text_compare.h"
 
 namespace lumidex {

@@ -6,7 +6,7 @@
 #include "album/album_text.h"
 #include "album/entry_merge.h"
 #include "album/entry_moves.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/registrable_file.h"
 #include "album/registration_prompts.h"
 #include "foundation/message_format.h"

@@ -6,7 +6,7 @@
 #include "album/album_prompts.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/short_path_text.h"
 #include "album/sub_album_names.h"
 #include "foundation/ini_line.h"

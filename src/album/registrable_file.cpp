@@ -1,7 +1,7 @@
 #include "album/registrable_file.h"
 
 #include "album/album_path.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/registration_prompts.h"
 #include "foundation/text_codec.h"
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_book.h"
 
 namespace lumidex {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_line.h"
 
 namespace lumidex {

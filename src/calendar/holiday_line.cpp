@@ -1,6 +1,6 @@
 #include "calendar/holiday_line.h"
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_codec.h"
 

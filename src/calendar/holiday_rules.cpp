@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 
 namespace lumidex {
 namespace {

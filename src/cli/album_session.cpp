@@ -12,8 +12,10 @@ namespace lumidex::cli {
 namespace {
 
 constexpr std::string_view kWindowRunningMessage =
-    "ルミデクスアルバムの実行中はアルバムを変更できません。ウィンドウを閉じてからもう一度実行してください。";
-constexpr std::string_view kWaitingMessage = "別の lumidex-cli がアルバムを変更中です。終わるのを待っています…";
+    "ルミデクスアルバムの実行中はアルバムを変更できません。ウィンドウを閉じてからもう一度実行してく"
+    "ださい。";
+constexpr std::string_view kWaitingMessage =
+    "別の lumidex-cli がアルバムを変更中です。終わるのを待っています…";
 constexpr std::string_view kTimedOutMessage =
     "別の lumidex-cli がアルバムを変更し続けているため、待つのをやめました。";
 
@@ -47,11 +49,17 @@ std::unique_ptr<platform::AlbumWriterLock> TakeWriterLock(CliIo& io) {
   platform::AlbumWriterLock::Wait wait;
   wait.timeout = LockTimeout();
   wait.onNotice = [&io] { io.err << "lumidex-cli: " << kWaitingMessage << "\n"; };
-  auto attempt = platform::AlbumWriterLock::Acquire(base, platform::AlbumWriterLock::Role::kWriter, wait);
+  auto attempt =
+      platform::AlbumWriterLock::Acquire(base, platform::AlbumWriterLock::Role::kWriter, wait);
   switch (attempt.outcome) {
-    case platform::AlbumWriterLock::Outcome::kAcquired: break;
-    case platform::AlbumWriterLock::Outcome::kWindowRunning: Fail(io, kWindowRunningMessage); return nullptr;
-    case platform::AlbumWriterLock::Outcome::kTimedOut: Fail(io, kTimedOutMessage); return nullptr;
+    case platform::AlbumWriterLock::Outcome::kAcquired:
+      break;
+    case platform::AlbumWriterLock::Outcome::kWindowRunning:
+      Fail(io, kWindowRunningMessage);
+      return nullptr;
+    case platform::AlbumWriterLock::Outcome::kTimedOut:
+      Fail(io, kTimedOutMessage);
+      return nullptr;
     case platform::AlbumWriterLock::Outcome::kUnavailable:
       Fail(io, "ファイル " + platform::AlbumWriterLock::LockFileFor(base) + " を作成できません");
       return nullptr;
@@ -66,7 +74,8 @@ std::unique_ptr<platform::AlbumWriterLock> TakeWriterLock(CliIo& io) {
   return std::move(attempt.lock);
 }
 
-std::unique_ptr<AlbumSession> OpenAlbumSession(CliIo& io, AlbumAccess access, std::string_view date) {
+std::unique_ptr<AlbumSession> OpenAlbumSession(CliIo& io, AlbumAccess access,
+                                               std::string_view date) {
   auto session = std::make_unique<AlbumSession>();
   if (access == AlbumAccess::kWrite) {
     session->lock = TakeWriterLock(io);

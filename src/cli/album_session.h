@@ -36,7 +36,8 @@ std::unique_ptr<platform::AlbumWriterLock> TakeWriterLock(CliIo& io);
 // lost them, saying so on stderr. With a `date` ("yyyy..."), the store shows
 // its year and its summaries are built. Prints the error and returns nullptr
 // on failure.
-std::unique_ptr<AlbumSession> OpenAlbumSession(CliIo& io, AlbumAccess access, std::string_view date);
+std::unique_ptr<AlbumSession> OpenAlbumSession(CliIo& io, AlbumAccess access,
+                                               std::string_view date);
 
 // Writes "lumidex-cli: <message>" to stderr; returns kExitFailed.
 int Fail(CliIo& io, std::string_view message);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 
 namespace lumidex::cli {
 

@@ -3,7 +3,7 @@
 // included, from the user's holiday files.
 #include <ostream>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/general_holiday_file.h"
 #include "calendar/holiday_calendar.h"
 #include "cli/cli_command.h"

@@ -10,7 +10,7 @@
 #include "album/album_text.h"
 #include "album/drop_target.h"
 #include "album/entry_registration.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/registrable_file.h"
 #include "album/registration_prompts.h"
 #include "cli/album_session.h"

@@ -7,26 +7,16 @@
 #include "album/album_path.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
-#include "album/file_presence.h"
 #include "album/registrable_file.h"
+#include "foundation/calendar_date.h"
+#include "foundation/file_paths.h"
 #include "foundation/file_types.h"
+#include "foundation/folder_walk.h"
 #include "foundation/message_format.h"
-#include "imagelist/folder_walk.h"
 #include "images/exif_reader.h"
 
 namespace lumidex {
 namespace {
-
-bool IsDateText(std::string_view date) {
-  return date.size() == 10 && date[4] == '/' &&
-         date.substr(0, 4).find_first_not_of("0123456789") == std::string_view::npos &&
-         IsPageKey(date.substr(5));
-}
-
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
 
 // Adds `key` with an empty value to `section` unless it is there; true when
 // it was added.
@@ -74,7 +64,7 @@ std::string SkippedFilesMessage(const AutoRegisterReport& report) {
   return message;
 }
 
-std::string FileDateText(const std::string& path) {
+std::string FileModifiedDate(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return "";
   struct tm local {};
@@ -139,8 +129,10 @@ void AutoRegistration::RegisterFile(const std::string& path) {
   std::string date;
   // Only ".jpg" files are dated by their shooting date; ".jpeg" keep the file date.
   if (options_.exifDates && ExtensionOf(path) == ".jpg") date = ExifDate(path, false);
-  if (date.empty()) date = FileDateText(path);
-  if (!IsDateText(date)) {
+  if (date.empty()) date = FileModifiedDate(path);
+  // Only a real day of a year the calendar can show has a page to go to.
+  const std::optional<CalendarDate> day = ParseDateText(date);
+  if (!day || day->year < kFirstShownYear || day->year > kLastShownYear) {
     ++report_.undated;
     return;
   }

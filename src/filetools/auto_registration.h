@@ -52,7 +52,7 @@ std::string SkippedFilesMessage(const AutoRegisterReport& report);
 
 // The date text "yyyy/mm/dd" of the last-write time of `path` in local time,
 // or "" when the file cannot be examined.
-std::string FileDateText(const std::string& path);
+std::string FileModifiedDate(const std::string& path);
 
 // Automatic registration: every picture below a folder goes onto the page of
 // its date (the shooting date of ".jpg" files with exifDates, else the file's

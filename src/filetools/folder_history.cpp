@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_codec.h"

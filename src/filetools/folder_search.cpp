@@ -1,7 +1,7 @@
 #include "filetools/folder_search.h"
 
 #include "album/registrable_file.h"
-#include "imagelist/folder_walk.h"
+#include "foundation/folder_walk.h"
 
 namespace lumidex {
 

@@ -4,7 +4,7 @@
 #include "album/album_store.h"
 #include "album/album_text.h"
 #include "album/entry_registration.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/registrable_file.h"
 #include "foundation/mem_ini_file.h"
 

@@ -2,11 +2,11 @@
 
 #include "album/album_store.h"
 #include "album/album_text.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/registrable_file.h"
 #include "foundation/file_store.h"
 #include "foundation/file_types.h"
-#include "imagelist/folder_walk.h"
+#include "foundation/folder_walk.h"
 
 namespace lumidex {
 

@@ -32,20 +32,24 @@ bool IsBlank(std::string_view text) {
 }  // namespace
 
 Status CheckAlbumText(std::string_view path, std::string_view bytes, AlbumTextKind kind) {
-  const bool textual = std::memchr(bytes.data(), '\0', bytes.size()) == nullptr &&
-                       !HasWideTextMark(bytes);
-  const bool hasLines = bytes.size() <= kLineBreakWindow ||
-                        bytes.substr(0, kLineBreakWindow).find_first_of("\r\n") != std::string_view::npos;
+  const bool textual =
+      std::memchr(bytes.data(), '\0', bytes.size()) == nullptr && !HasWideTextMark(bytes);
+  const bool hasLines =
+      bytes.size() <= kLineBreakWindow ||
+      bytes.substr(0, kLineBreakWindow).find_first_of("\r\n") != std::string_view::npos;
   std::string_view text = bytes;
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
-  const bool structured = kind != AlbumTextKind::kIniDocument || IsBlank(text) || HasSectionLine(text);
+  const bool structured =
+      kind != AlbumTextKind::kIniDocument || IsBlank(text) || HasSectionLine(text);
   if (textual && hasLines && structured) return Status::Ok();
   return Status::Error(UnreadableTextMessage(path));
 }
 
 std::string UnreadableTextMessage(std::string_view path) {
-  return FormatMessage("ファイル %s はアルバムのファイルとして読めないため、開けません。このファイルは変更しません。",
-                       {path});
+  return FormatMessage(
+      "ファイル %s "
+      "はアルバムのファイルとして読めないため、開けません。このファイルは変更しません。",
+      {path});
 }
 
 }  // namespace lumidex

@@ -5,12 +5,6 @@
 
 namespace lumidex {
 
-std::string WithTrailingSlash(std::string_view folder) {
-  std::string out(folder);
-  if (out.empty() || out.back() != '/') out += '/';
-  return out;
-}
-
 DataFolders DataFolders::ForBase(std::string_view baseFolder, std::string_view loginName) {
   DataFolders f;
   f.programDir = WithTrailingSlash(baseFolder);

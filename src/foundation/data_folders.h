@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/file_paths.h"
+
 namespace lumidex {
 
 // The folders of one user's album, worked out once at start and held for the
@@ -39,7 +41,5 @@ struct DataFolders {
 // Creates `path` and all its missing parents. True when it exists afterwards.
 bool MakeFolders(const std::string& path);
 
-// Ensures a trailing "/" on a folder path.
-std::string WithTrailingSlash(std::string_view folder);
 
 }  // namespace lumidex

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "foundation/file_paths.h"
 #include "foundation/message_format.h"
 
 namespace lumidex {
@@ -24,12 +25,6 @@ bool WriteFully(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(n));
   }
   return true;
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 class PosixFileStore : public FileStore {

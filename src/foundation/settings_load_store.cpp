@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "foundation/ini_line.h"
+#include "foundation/file_paths.h"
 
 namespace lumidex {
 namespace {
@@ -123,11 +124,6 @@ RegistryValueType StoredType(Kind kind) {
     default:
       return RegistryValueType::kString;
   }
-}
-
-bool FolderExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_directory(path, ec);
 }
 
 // Takes one stored value into `s`; false when it cannot be taken.

@@ -2,6 +2,7 @@
 
 #include "foundation/album_text_check.h"
 #include "foundation/data_folders.h"
+#include "foundation/file_paths.h"
 #include "foundation/registry_file.h"
 #include "foundation/text_codec.h"
 
@@ -15,11 +16,6 @@ std::string DecodeStoreBytes(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
   const size_t nul = bytes.find('\0');
   return DecodeUtf8Lossless(bytes.substr(0, nul));
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 }  // namespace
@@ -56,9 +52,8 @@ Status SettingsStore::Update(const std::function<void(RegistryData&)>& change) {
 }
 
 Status SettingsStore::SetValue(RegistryValue value) {
-  return Update([&](RegistryData& data) {
-    data.CreateKey(kSettingsKeyPath).Set(std::move(value));
-  });
+  return Update(
+      [&](RegistryData& data) { data.CreateKey(kSettingsKeyPath).Set(std::move(value)); });
 }
 
 Status SettingsStore::DeleteValue(std::string_view name) {
@@ -70,7 +65,8 @@ Status SettingsStore::DeleteValue(std::string_view name) {
 Status SettingsStore::Export(const std::string& fileName) const {
   Result<RegistryData> data = Read();
   if (!data.ok()) return data.status();
-  return TRegistryFile(data.value(), files_).ExportKey(fileName, kSettingsKeyPath, kSettingsFileTag);
+  return TRegistryFile(data.value(), files_)
+      .ExportKey(fileName, kSettingsKeyPath, kSettingsFileTag);
 }
 
 }  // namespace lumidex

@@ -12,7 +12,7 @@ namespace lumidex {
 // Copyable value type; not thread-safe to share mutable instances.
 class [[nodiscard]] Status {
  public:
-  enum class Code { kOk, kNotFound, kError };
+  enum class Code { kOk, kNotFound, kError, kAborted };
 
   Status() = default;
   static Status Ok() { return Status(); }
@@ -20,9 +20,12 @@ class [[nodiscard]] Status {
     return Status(Code::kNotFound, std::move(message));
   }
   static Status Error(std::string message) { return Status(Code::kError, std::move(message)); }
+  // The user stopped the operation; nothing to show them about it.
+  static Status Aborted() { return Status(Code::kAborted, std::string()); }
 
   bool ok() const { return code_ == Code::kOk; }
   bool isNotFound() const { return code_ == Code::kNotFound; }
+  bool isAborted() const { return code_ == Code::kAborted; }
   Code code() const { return code_; }
   const std::string& message() const { return message_; }
 

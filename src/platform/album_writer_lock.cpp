@@ -42,7 +42,8 @@ void WriteHolder(int fd, AlbumWriterLock::Role role) {
 
 AlbumWriterLock::Attempt AlbumWriterLock::Acquire(const std::string& baseFolder, Role role,
                                                   const Wait& wait) {
-  const int fd = ::open(LockFileFor(baseFolder).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  const int fd =
+      ::open(LockFileFor(baseFolder).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return {Outcome::kUnavailable, nullptr};
   const Clock::time_point start = Clock::now();
   bool noticed = false;

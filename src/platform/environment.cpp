@@ -6,17 +6,14 @@
 
 #include <cstdlib>
 
+#include "foundation/file_paths.h"
+
 namespace lumidex::platform {
 namespace {
 
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value == nullptr ? std::string() : std::string(value);
-}
-
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
 }
 
 std::string HomeFolder() {

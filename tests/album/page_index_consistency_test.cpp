@@ -13,7 +13,8 @@ using ::testing::IsEmpty;
 
 class PageIndexConsistencyTest : public RegistrationTest {};
 
-TEST_F(PageIndexConsistencyTest, EntriesWhoseIndexKeyWasNotSavedGetTheirPageBackOnceAtTheNextStart) {
+TEST_F(PageIndexConsistencyTest,
+       EntriesWhoseIndexKeyWasNotSavedGetTheirPageBackOnceAtTheNextStart) {
   OpenSample();
   const std::string c = Picture("p/c.jpg");
   files.failWritesTo = "grp-list.ini";
@@ -58,7 +59,8 @@ TEST_F(PageIndexConsistencyTest, AFailedYearSaveWhileDeletingAPageKeepsItsKeyIts
 TEST_F(PageIndexConsistencyTest, AnIndexThatCouldNotBeReadIsNeitherRestoredNorSaved) {
   OpenSample();
   WriteFile(IndexPath(), std::string("\xFF\xFE[\0D\0", 6));
-  auto opened = AppEnvironment::Open(home.path(), "tester", AppEnvironment::Unreadable::kStandEmpty, files);
+  auto opened =
+      AppEnvironment::Open(home.path(), "tester", AppEnvironment::Unreadable::kStandEmpty, files);
   ASSERT_TRUE(opened.ok());
   ASSERT_EQ(opened.value()->problems.size(), 1u);
   EXPECT_THAT(opened.value()->problems[0], ::testing::HasSubstr("grp-list.ini"));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_line.h"
 
 namespace lumidex {

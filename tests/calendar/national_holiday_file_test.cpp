@@ -2,7 +2,7 @@
 // Japan as they were (and are announced to be) in a few telling years.
 #include <gtest/gtest.h>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_calendar.h"
 #include "foundation/text_codec.h"
 #include "support/temp_home.h"

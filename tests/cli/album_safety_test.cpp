@@ -33,9 +33,13 @@ class CliAlbumSafetyTest : public ::testing::Test {
   testing::TempHome home;
 
   std::string UserDir() const { return home.path() + "/data/" + platform::LoginName() + "/"; }
-  std::string YearPath(const std::string& year) const { return UserDir() + "photo/" + year + ".ini"; }
+  std::string YearPath(const std::string& year) const {
+    return UserDir() + "photo/" + year + ".ini";
+  }
   std::string IndexPath() const { return UserDir() + "grp-list.ini"; }
-  std::string ReadAlbum(const std::string& path) const { return DecodeAlbumFile(testing::ReadFile(path)); }
+  std::string ReadAlbum(const std::string& path) const {
+    return DecodeAlbumFile(testing::ReadFile(path));
+  }
   std::string Picture(const std::string& name) const {
     const std::string path = home.Join("pics/" + name);
     testing::WriteFile(path, "x");
@@ -50,7 +54,9 @@ TEST_F(CliAlbumSafetyTest, WritersRacingOnOneYearKeepEveryEntryAndPage) {
   for (int i = 0; i < kWriters; ++i) {
     const std::string day = "2024/05/0" + std::to_string(1 + i % 4);  // two writers per page
     const std::string picture = Picture("p" + std::to_string(i) + ".jpg");
-    threads.emplace_back([&results, i, day, picture] { results[i] = testing::RunCli({"add", day, picture}); });
+    threads.emplace_back([&results, i, day, picture] {
+      results[i] = testing::RunCli({"add", day, picture});
+    });
   }
   for (auto& thread : threads) thread.join();
   for (const auto& result : results) EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -86,7 +92,9 @@ TEST_F(CliAlbumSafetyTest, AWriteIsRefusedWhileTheWindowRunsAndReadsStillWork) {
 
   const auto add = testing::RunCli({"add", "2024/05/01", Picture("a.jpg")});
   EXPECT_EQ(add.exitCode, 1);
-  EXPECT_NE(add.err.find("ルミデクスアルバムの実行中はアルバムを変更できません。"), std::string::npos) << add.err;
+  EXPECT_NE(add.err.find("ルミデクスアルバムの実行中はアルバムを変更できません。"),
+            std::string::npos)
+      << add.err;
   EXPECT_FALSE(testing::FileExists(YearPath("2024")));
   EXPECT_EQ(testing::RunCli({"list", "2024"}).exitCode, 0);
 
@@ -101,13 +109,20 @@ struct HostileFile {
   void (*make)(const std::string& path);
 };
 
-void MakeWideText(const std::string& path) { testing::WriteFile(path, std::string("\xFF\xFE[\0" "0\0" "5\0", 8)); }
+void MakeWideText(const std::string& path) {
+  testing::WriteFile(path, std::string("\xFF\xFE[\0"
+                                       "0\0"
+                                       "5\0",
+                                       8));
+}
 void MakeBinary(const std::string& path) {
   std::string bytes;
   for (int i = 0; i < 8796; ++i) bytes += static_cast<char>((i * 7919) % 256);
   testing::WriteFile(path, "[05/05]\r\n" + bytes);
 }
-void MakeEndlessLine(const std::string& path) { testing::WriteFile(path, std::string(3 << 20, 'a')); }
+void MakeEndlessLine(const std::string& path) {
+  testing::WriteFile(path, std::string(3 << 20, 'a'));
+}
 void MakeFifo(const std::string& path) {
   testing::WriteFile(path, "");
   fs::remove(path);
@@ -128,13 +143,17 @@ std::string Fingerprint(const std::string& path) {
 }
 
 TEST_F(CliAlbumSafetyTest, AYearDocumentThatIsNotAlbumTextIsRefusedByEveryCommandAndNeverWritten) {
-  const HostileFile kinds[] = {{"UTF-16", MakeWideText},      {"binary", MakeBinary},
-                               {"endless line", MakeEndlessLine}, {"FIFO", MakeFifo},
+  const HostileFile kinds[] = {{"UTF-16", MakeWideText},
+                               {"binary", MakeBinary},
+                               {"endless line", MakeEndlessLine},
+                               {"FIFO", MakeFifo},
                                {"link to /dev/zero", MakeZeroLink}};
   const std::string picture = Picture("shot.jpg");
   const std::string folder = home.Join("pics");
   // Automatic registration dates the picture by its file time: 2024/05/05.
-  struct utimbuf times {1714867200, 1714867200};
+  struct utimbuf times {
+    1714867200, 1714867200
+  };
   ASSERT_EQ(::utime(picture.c_str(), &times), 0);
   testing::WriteFile(IndexPath(), EncodeAlbumFile("[DATA]\r\n05/05=.alb\r\n"));
   for (const auto& kind : kinds) {
@@ -161,25 +180,30 @@ TEST_F(CliAlbumSafetyTest, AnUnreadablePageIndexOrSettingsFileIsNeverWrittenOver
   EXPECT_EQ(testing::ReadFile(IndexPath()), garbage);
 
   const std::string settings = platform::SettingsFolder() + "/settings.reg";
-  const std::string damaged = std::string("Lumidex\r\n[HKEY_CURRENT_USER\\x]\r\n\"a\"=\"1\"\0\"b\"=\"2\"\r\n", 47);
+  const std::string damaged =
+      std::string("Lumidex\r\n[HKEY_CURRENT_USER\\x]\r\n\"a\"=\"1\"\0\"b\"=\"2\"\r\n", 47);
   testing::WriteFile(settings, damaged);
   const std::string import = home.Join("import.reg");
-  testing::WriteFile(import, *EncodeCp932Exact(
-                                 "Ｔｓｕｂａｍｅ Registry Text Data Version 1.1\r\nLumidex\r\n\r\n"
-                                 "[HKEY_CURRENT_USER\\Software\\Ｔｓｕｂａｍｅ\\ルミデクスアルバム]\r\n"
-                                 "\"alfha\"=dword:000000C8\r\n"));
+  testing::WriteFile(
+      import,
+      *EncodeCp932Exact("Ｔｓｕｂａｍｅ Registry Text Data Version 1.1\r\nLumidex\r\n\r\n"
+                        "[HKEY_CURRENT_USER\\Software\\Ｔｓｕｂａｍｅ\\ルミデクスアルバム]\r\n"
+                        "\"alfha\"=dword:000000C8\r\n"));
   EXPECT_NE(testing::RunCli({"settings", "import", import}).exitCode, 0);
   EXPECT_EQ(testing::ReadFile(settings), damaged);
 }
 
 TEST_F(CliAlbumSafetyTest, AWriterRestoresLostPageKeysAndRemovesLeftOversOfKilledSaves) {
   testing::WriteFile(IndexPath(), EncodeAlbumFile("[DATA]\r\n05/05=.alb\r\n"));
-  testing::WriteFile(YearPath("2024"), EncodeAlbumFile("[05/05]\r\n/a.jpg=\r\n[06/06]\r\n/b.jpg=\r\n"));
+  testing::WriteFile(YearPath("2024"),
+                     EncodeAlbumFile("[05/05]\r\n/a.jpg=\r\n[06/06]\r\n/b.jpg=\r\n"));
   const std::string stale = UserDir() + "photo/.lumidex-save-Ab12Cd";
   const std::string other = UserDir() + "photo/.lumidex-save-notours";
   testing::WriteFile(stale, "half a year document");
   testing::WriteFile(other, "kept");
-  struct utimbuf old {1000000000, 1000000000};
+  struct utimbuf old {
+    1000000000, 1000000000
+  };
   ASSERT_EQ(::utime(stale.c_str(), &old), 0);
 
   // A reader changes nothing.

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 
 class QCalendarWidget;
 

@@ -6,22 +6,15 @@
 #include <vector>
 
 #include "album/entry_registration.h"
+#include "platform/ui/clipboard_file_list.h"
 
 namespace lumidex {
 
-// The clipboard and drag-and-drop forms of files and album information:
-// - a file list is "text/uri-list" (file URLs) together with
-//   "x-special/gnome-copied-files" ("copy" or "cut", then the URLs, one a
-//   line), the form file managers read and write;
-// - album information is kAlbumInfoMimeType holding the plain text of
-//   AlbumInfoText (UTF-8), with the same text as "text/plain" for other
-//   programs.
+// The clipboard and drag-and-drop forms of album information:
+// kAlbumInfoMimeType holding the plain text of AlbumInfoText (UTF-8), with
+// the same text as "text/plain" for other programs. File lists take the
+// form of FileListMimeData.
 inline constexpr const char* kAlbumInfoMimeType = "application/x-lumidex-album-info";
-inline constexpr const char* kGnomeCopiedFilesMimeType = "x-special/gnome-copied-files";
-
-// A file list of `paths` (absolute paths of this system), marked as cut or
-// copied. The caller owns the result (QClipboard::setMimeData takes it).
-std::unique_ptr<QMimeData> FileListMimeData(const std::vector<std::string>& paths, bool cut);
 
 // Album information lines for the clipboard.
 std::unique_ptr<QMimeData> AlbumInfoMimeData(const std::vector<std::string>& lines);

@@ -9,7 +9,7 @@
 #include "album/album_clipboard.h"
 #include "album/album_path.h"
 #include "album/album_store.h"
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/registrable_file.h"
 #include "filetools/placement_file.h"
 #include "filetools/registration_commands.h"
@@ -22,7 +22,7 @@ namespace lumidex {
 namespace {
 
 void ShowError(const RegistrationContext& context, const Status& status) {
-  if (status.ok() || status.message().empty()) return;
+  if (status.ok() || status.isAborted()) return;
   QMessageBox::warning(context.window, QApplication::applicationDisplayName(),
                        ToQString(status.message()));
 }
@@ -42,12 +42,6 @@ void Paste(RegistrationContext& context, const PastedLines& pasted, std::string_
       PasteEntries(context.store, context.registration, pasted.lines, pasted.kind, page);
   SyncManagedTypes(context);
   ShowError(context, tally.status());
-}
-
-std::string FolderOf(const std::string& path) {
-  std::string folder(FolderPartOf(path));
-  if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder;
 }
 
 }  // namespace

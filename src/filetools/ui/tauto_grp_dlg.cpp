@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "album/file_presence.h"
+#include "foundation/file_paths.h"
 #include "album/short_path_text.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -23,6 +23,16 @@ QCheckBox* AddCheck(QVBoxLayout* layout, QWidget* parent, const char* name, cons
   box->setObjectName(QString::fromLatin1(name));
   box->setChecked(checked);
   layout->addWidget(box);
+  return box;
+}
+
+// "shortph": the history shows each folder as its root, one full stop per
+// level and its own name. (Short file names do not exist here, so the
+// option is named after what it shows.)
+QCheckBox* ShortPathCheck(QVBoxLayout* layout, QWidget* parent, bool checked) {
+  QCheckBox* box = AddCheck(layout, parent, "ShortPathCheck",
+                            QStringLiteral("履歴のフォルダ名を短く表示する"), checked);
+  box->setToolTip(QStringLiteral("例: /home/user/写真/2014 を /....[ 2014 ] と表示します"));
   return box;
 }
 
@@ -65,8 +75,7 @@ TAutoGrpDlg::TAutoGrpDlg(Form form, const std::string& userDir, const Initial& i
     hidden_ = AddCheck(layout, this, "HiddenCheck", QStringLiteral("隠し属性を含める"));
     managed_ = AddCheck(layout, this, "ManagedCheck",
                         QStringLiteral("管理対象に加えたファイルを含める"), true);
-    shortPath_ =
-        AddCheck(layout, this, "ShortPathCheck", QStringLiteral("Short Path"), initial.shortPaths);
+    shortPath_ = ShortPathCheck(layout, this, initial.shortPaths);
     if (initial.placementOffered) {
       placement_ = AddCheck(layout, this, "PlacementCheck", QStringLiteral("配置情報を使用する"));
     }
@@ -81,8 +90,7 @@ TAutoGrpDlg::TAutoGrpDlg(Form form, const std::string& userDir, const Initial& i
     exif_ =
         AddCheck(layout, this, "ExifCheck",
                  QStringLiteral("Exif形式のJPEGファイルは撮影日で振り分ける"), initial.exifDates);
-    shortPath_ =
-        AddCheck(layout, this, "ShortPathCheck", QStringLiteral("Short Path"), initial.shortPaths);
+    shortPath_ = ShortPathCheck(layout, this, initial.shortPaths);
   }
 
   auto* help = new QPushButton(QStringLiteral("ヘルプ"), this);

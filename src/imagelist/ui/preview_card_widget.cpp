@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "filetools/ui/clipboard_files.h"
 #include "foundation/file_types.h"
 #include "imagelist/preview_card.h"
+#include "platform/ui/clipboard_file_list.h"
 #include "images/scaling.h"
 #include "images/ui/bitmap_bridge.h"
 #include "platform/ui/qt_bridge.h"

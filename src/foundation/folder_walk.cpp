@@ -1,4 +1,4 @@
-#include "imagelist/folder_walk.h"
+#include "foundation/folder_walk.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "foundation/file_store.h"
+#include "foundation/file_paths.h"
 #include "foundation/text_compare.h"
 
 namespace lumidex {
@@ -79,15 +79,11 @@ bool WalkFrom(const std::string& folder, const FolderWalkOptions& options,
   return true;
 }
 
-std::string WithSlash(const std::string& folder) {
-  return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
-}
-
 }  // namespace
 
 bool WalkFolder(const std::string& root, const FolderWalkOptions& options,
                 const std::function<bool(const std::string& path)>& visit) {
-  return WalkFrom(WithSlash(root), options, visit);
+  return WalkFrom(WithTrailingSlash(root), options, visit);
 }
 
 std::vector<std::string> ListFilesBelow(const std::string& root, const FolderWalkOptions& options) {
@@ -97,48 +93,6 @@ std::vector<std::string> ListFilesBelow(const std::string& root, const FolderWal
     return true;
   });
   return paths;
-}
-
-Result<std::vector<std::string>> CollectFolderLines(const std::string& root,
-                                                    const FolderWalkOptions& options,
-                                                    const FileTypeLists& types,
-                                                    LongOperation& progress,
-                                                    const WorkerClock& clock) {
-  struct stat info {};
-  if (root.empty() || stat(root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    return Status::NotFound(CannotOpenMessage(root));
-  }
-  Throttle throttle(clock, kFolderWalkProgressMs);
-  auto aborted = [&](int done, const std::string& path) {
-    return throttle.Due() ? progress.Step(done, path) : false;
-  };
-
-  std::vector<std::string> paths;
-  progress.Begin(0);
-  const bool listed = WalkFolder(root, options, [&](const std::string& path) {
-    paths.push_back(path);
-    return !aborted(0, path);
-  });
-  std::vector<std::string> lines;
-  bool collected = listed;
-  if (listed) {
-    progress.Begin(static_cast<int>(paths.size()));
-    int done = 0;
-    for (const std::string& path : paths) {
-      const std::string extension = ExtensionOf(path);
-      if (FileTypeLists::IsImageType(extension) || types.IsManagedType(extension)) {
-        lines.push_back(path + "=");
-      }
-      if (aborted(++done, path)) {
-        collected = false;
-        break;
-      }
-    }
-  }
-  progress.End();
-  // Stopped by the user, who needs no message about it.
-  if (!collected) return Status::Error("");
-  return lines;
 }
 
 }  // namespace lumidex

@@ -1,4 +1,4 @@
-#include "imagelist/folder_walk.h"
+#include "foundation/folder_walk.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "imagelist/fake_worker_clock.h"
 #include "support/temp_home.h"
 
 namespace lumidex {
@@ -14,23 +13,6 @@ namespace {
 
 using testing::TempHome;
 using testing::WriteFile;
-
-// Progress that records the calls and may ask to stop after some steps.
-class RecordingProgress final : public LongOperation {
- public:
-  void Begin(int total) override { begins.push_back(total); }
-  bool Step(int done, std::string_view) override {
-    steps.push_back(done);
-    return stopAfter >= 0 && static_cast<int>(steps.size()) > stopAfter;
-  }
-  bool AbortRequested() const override { return false; }
-  void End() override { ++ends; }
-
-  std::vector<int> begins;
-  std::vector<int> steps;
-  int ends = 0;
-  int stopAfter = -1;
-};
 
 class FolderWalkTest : public ::testing::Test {
  protected:
@@ -45,9 +27,6 @@ class FolderWalkTest : public ::testing::Test {
   }
 
   TempHome home;
-  FileTypeLists types;
-  testing::FakeWorkerClock clock;
-  RecordingProgress progress;
 };
 
 TEST_F(FolderWalkTest, FilesComeBeforeSubfoldersEachListingSortedByName) {
@@ -99,42 +78,6 @@ TEST_F(FolderWalkTest, AFolderThatCannotBeListedWhenItsTurnComesIsSkipped) {
   });
   EXPECT_TRUE(finished);
   EXPECT_EQ(paths, (std::vector<std::string>{"a.jpg", "kept/c.jpg"}));
-}
-
-TEST_F(FolderWalkTest, CollectsPicturesAndManagedTypesAsLines) {
-  types.SetManagedTypes({".pdf"});
-  WriteFile(Root() + "/a.JPG", "x");
-  WriteFile(Root() + "/b.txt", "x");
-  WriteFile(Root() + "/c.pdf", "x");
-  const auto lines = CollectFolderLines(Root(), {}, types, progress, clock);
-  ASSERT_TRUE(lines.ok());
-  EXPECT_EQ(lines.value(), (std::vector<std::string>{Root() + "/a.JPG=", Root() + "/c.pdf="}));
-  EXPECT_EQ(progress.begins, (std::vector<int>{0, 3}));
-  EXPECT_EQ(progress.ends, 1);
-}
-
-TEST_F(FolderWalkTest, ProgressIsReportedAtMostEvery50Milliseconds) {
-  for (int i = 0; i < 20; ++i) WriteFile(Root() + "/" + std::to_string(i) + ".jpg", "x");
-  // The clock stands still: only the very first file reports.
-  const auto lines = CollectFolderLines(Root(), {}, types, progress, clock);
-  ASSERT_TRUE(lines.ok());
-  EXPECT_EQ(lines.value().size(), 20u);
-  EXPECT_EQ(progress.steps.size(), 1u);
-}
-
-TEST_F(FolderWalkTest, AbortStopsTheWalkAndReturnsNothing) {
-  WriteFile(Root() + "/a.jpg", "x");
-  progress.stopAfter = 0;
-  const auto lines = CollectFolderLines(Root(), {}, types, progress, clock);
-  EXPECT_FALSE(lines.ok());
-  EXPECT_EQ(lines.status().message(), "");
-  EXPECT_EQ(progress.ends, 1);
-}
-
-TEST_F(FolderWalkTest, AMissingFolderIsNotFound) {
-  const auto lines = CollectFolderLines(home.Join("none"), {}, types, progress, clock);
-  ASSERT_FALSE(lines.ok());
-  EXPECT_TRUE(lines.status().isNotFound());
 }
 
 }  // namespace

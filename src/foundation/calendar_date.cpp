@@ -1,4 +1,4 @@
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 
 #include <ctime>
 
