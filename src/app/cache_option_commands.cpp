@@ -12,12 +12,6 @@
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
-namespace {
-
-constexpr const char* kCacheButtons[] = {"FillCacheBtn", "CleanCacheBtn", "EmptyCacheBtn", "OKBtn", "CancelBtn"};
-
-}  // namespace
-
 CacheOptionCommands::CacheOptionCommands(TOptionDlg& dialog, TForm1& window, ThumbnailCache& cache)
     : QObject(&dialog), dialog_(dialog), window_(window), cache_(cache) {
   connect(&dialog, &TOptionDlg::fillCacheClicked, this, &CacheOptionCommands::Fill);
@@ -30,25 +24,25 @@ CacheOptionCommands::CacheOptionCommands(TOptionDlg& dialog, TForm1& window, Thu
 
 void CacheOptionCommands::ShowSize() { dialog_.SetCacheSizeText(ToQString(CacheSpaceText(cache_, false))); }
 
-void CacheOptionCommands::SetBusy(bool busy, const char* keep) {
-  for (const char* name : kCacheButtons) {
-    if (keep && std::string_view(name) == keep) continue;
-    if (auto* button = dialog_.findChild<QAbstractButton*>(QString::fromLatin1(name))) button->setEnabled(!busy);
+void CacheOptionCommands::SetBusy(bool busy, const QAbstractButton* keep) {
+  for (QAbstractButton* button : {dialog_.fillCacheButton(), dialog_.cleanCacheButton(), dialog_.emptyCacheButton(),
+                                  dialog_.okButton(), dialog_.cancelButton()}) {
+    if (button != keep) button->setEnabled(!busy);
   }
   // Back to the states the cache options allow.
   if (!busy) dialog_.EnableCacheCommands();
 }
 
 void CacheOptionCommands::Fill() {
-  auto* button = dialog_.findChild<QAbstractButton*>(QStringLiteral("FillCacheBtn"));
+  QAbstractButton* button = dialog_.fillCacheButton();
   if (filling_) {
-    window_.statusArea()->abortButton()->click();
+    window_.statusArea()->RequestAbort();
     return;
   }
   filling_ = true;
   const QString caption = button->text();
   button->setText(QStringLiteral("中止"));
-  SetBusy(true, "FillCacheBtn");
+  SetBusy(true, button);
 
   const Settings& settings = window_.settings();
   ImageContext context;
@@ -57,16 +51,16 @@ void CacheOptionCommands::Fill() {
   context.bigIcons = settings.bigico;
   FillCache(window_.environment().folders.photoDir, cache_, context, window_.longOperation());
 
-  SetBusy(false, nullptr);
+  SetBusy(false);
   button->setText(caption);
   filling_ = false;
   ShowSize();
 }
 
 void CacheOptionCommands::Clean() {
-  SetBusy(true, nullptr);
+  SetBusy(true);
   const CleanResult result = CleanCache(cache_, window_.longOperation());
-  SetBusy(false, nullptr);
+  SetBusy(false);
   ShowSize();
   if (const std::string message = CleanMessage(result); !message.empty()) {
     QMessageBox::information(&dialog_, dialog_.windowTitle(), ToQString(message));
@@ -78,9 +72,9 @@ void CacheOptionCommands::Empty() {
                                             QStringLiteral("ディスクキャッシュの画像ファイルを全て削除します。よろしいですか？"),
                                             QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
-  SetBusy(true, nullptr);
+  SetBusy(true);
   EmptyCache(cache_, window_.longOperation());
-  SetBusy(false, nullptr);
+  SetBusy(false);
   ShowSize();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QAbstractButton;
+
 namespace lumidex {
 
 class TForm1;
@@ -25,8 +27,9 @@ class CacheOptionCommands : public QObject {
   void Fill();
   void Clean();
   void Empty();
-  // Disables the dialog's cache buttons (all but `keep`) while one runs.
-  void SetBusy(bool busy, const char* keep);
+  // Disables the dialog's cache buttons and its OK and Cancel (all but
+  // `keep`) while one runs, and enables them again.
+  void SetBusy(bool busy, const QAbstractButton* keep = nullptr);
 
   TOptionDlg& dialog_;
   TForm1& window_;

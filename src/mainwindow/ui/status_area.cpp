@@ -59,7 +59,7 @@ StatusArea::StatusArea(QStatusBar* statusBar, QWidget* parent) : QWidget(parent)
   progress_->setRange(0, 100);
   progress_->setValue(0);
   row->addWidget(progress_);
-  connect(abortButton_, &QAbstractButton::clicked, this, [this] { abort_ = true; });
+  connect(abortButton_, &QAbstractButton::clicked, this, &StatusArea::RequestAbort);
 
   statusBar->setObjectName(QStringLiteral("StatusBar1"));
   statusBar->setAutoFillBackground(true);

@@ -41,6 +41,9 @@ class StatusArea : public QWidget, public LongOperation {
   bool AbortRequested() const override { return abort_; }
   void End() override;
 
+  // What "中止" does: the running operation stops at its next step.
+  void RequestAbort() { abort_ = true; }
+
   QProgressBar* progressBar() const { return progress_; }
   QAbstractButton* abortButton() const { return abortButton_; }
 

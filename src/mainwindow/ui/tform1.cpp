@@ -223,25 +223,28 @@ void TForm1::HelpFile1Click() {
 }
 
 void TForm1::OptionSpBtnClick() {
-  OptionState state;
-  state.settings = settings_;
-  state.cacheDir = environment_ ? environment_->folders.cacheDir : std::string();
-  state.managedTypes =
-      environment_ ? environment_->types.ManagedTypes() : std::vector<std::string>();
-
-  TOptionDlg dialog(OptionValuesFrom(state.settings, state.cacheDir, state.managedTypes), this);
+  OptionContext context = optionContext_;
+  if (environment_) {
+    context.cacheDir = environment_->folders.cacheDir;
+    context.managedTypes = environment_->types.ManagedTypes();
+  }
+  TOptionDlg dialog(settings_, context, this);
   connect(&dialog, &TOptionDlg::helpRequested, this, &TForm1::ShowHelp);
   emit optionDialogOpened(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
 
-  const OptionEffects effects = ApplyOptions(dialog.Values(), optionContext_, state);
-  settings_ = state.settings;
+  const OptionTakeOver taken = TakeOverOptions(settings_, dialog.Edited(), context);
+  settings_ = taken.settings;
+  const OptionEffects& effects = taken.effects;
   if (environment_) {
-    environment_->folders.cacheDir = state.cacheDir;
-    environment_->types.SetManagedTypes(state.managedTypes);
+    if (effects.cacheFolderChanged) environment_->folders.cacheDir = settings_.wdir;
+    if (effects.managedTypesChanged) environment_->types.SetManagedTypes(settings_.extlist);
   }
   if (effects.schemeChanged) ApplyColourScheme(settings_.clrNo);
   emit optionsApplied(effects);
+  // The other settings are taken even when the new cache folder could not
+  // be made; the cache then stays where it was.
+  if (!taken.status.ok()) ReportError(taken.status);
 }
 
 LongOperation& TForm1::longOperation() { return *statusArea_; }

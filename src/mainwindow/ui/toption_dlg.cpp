@@ -13,7 +13,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <type_traits>
 
+#include "foundation/extension_lists.h"
 #include "mainwindow/colour_scheme.h"
 #include "mainwindow/help_topic.h"
 #include "platform/ui/control_hint.h"
@@ -62,13 +64,65 @@ QStringList ToQStringList(const std::vector<std::string>& lines) {
   return list;
 }
 
+std::vector<std::string> LinesOf(const QListWidget* list) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < list->count(); ++i) lines.push_back(ToStdString(list->item(i)->text()));
+  return lines;
+}
+
+// The kinds of binding between a control and a field of the settings.
+template <typename Binding>
+Binding Bind(QCheckBox* box, bool Settings::*field) {
+  return {[box, field](const Settings& s) { box->setChecked(s.*field); },
+          [box, field](Settings& s) { s.*field = box->isChecked(); }};
+}
+
+template <typename Binding>
+Binding Bind(QSpinBox* box, int Settings::*field) {
+  return {[box, field](const Settings& s) { box->setValue(s.*field); },
+          [box, field](Settings& s) { s.*field = box->value(); }};
+}
+
+// A choice whose item index is the value; `shown` gives the item a value
+// shows (values outside the items may need one).
+template <typename Binding>
+Binding BindIndex(QComboBox* box, int Settings::*field, int (*shown)(int) = nullptr) {
+  return {[box, field, shown](const Settings& s) {
+            box->setCurrentIndex(shown != nullptr ? shown(s.*field) : s.*field);
+          },
+          [box, field](Settings& s) { s.*field = box->currentIndex(); }};
+}
+
+// A field shown as text: `text` gives the control's text for the settings,
+// `take` puts the text back into the edited settings.
+template <typename Binding, typename Control>
+Binding BindText(Control* control, std::function<std::string(const Settings&)> text,
+                 std::function<void(Settings&, const std::string&)> take) {
+  auto show = [control, text](const Settings& s) {
+    if constexpr (std::is_same_v<Control, QComboBox>) {
+      control->setCurrentText(ToQString(text(s)));
+    } else {
+      control->setText(ToQString(text(s)));
+    }
+  };
+  auto back = [control, take](Settings& s) {
+    if constexpr (std::is_same_v<Control, QComboBox>) {
+      take(s, ToStdString(control->currentText()));
+    } else {
+      take(s, ToStdString(control->text()));
+    }
+  };
+  return {show, back};
+}
+
 constexpr char kWorkFolderPrompt[] =
     "ファイルキャッシュで使用する作業フォルダを変更します。ドライブ又はフォルダを選択して下さい。"
     "選択したフォルダには 『jpgdat』 フォルダが自動的に作成されます。";
 
 }  // namespace
 
-TOptionDlg::TOptionDlg(const OptionDialogValues& values, QWidget* parent) : QDialog(parent) {
+TOptionDlg::TOptionDlg(const Settings& settings, const OptionContext& context, QWidget* parent)
+    : QDialog(parent), opened_(settings), context_(context) {
   setObjectName(QStringLiteral("OptionDlg"));
   setWindowTitle(QStringLiteral("オプション"));
 
@@ -83,6 +137,8 @@ TOptionDlg::TOptionDlg(const OptionDialogValues& values, QWidget* parent) : QDia
   auto* ok = Button(this, "OKBtn", QStringLiteral("OK"));
   auto* cancel = Button(this, "CancelBtn", QStringLiteral("キャンセル"));
   auto* help = Button(this, "HelpBtn", QStringLiteral("Help"));
+  ok_ = ok;
+  cancel_ = cancel;
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -97,10 +153,76 @@ TOptionDlg::TOptionDlg(const OptionDialogValues& values, QWidget* parent) : QDia
   layout->addWidget(tabs_);
   layout->addLayout(buttons);
 
-  Show(values);
+  bindings_ = Bindings();
+  for (const Binding& binding : bindings_) binding.show(opened_);
   connect(hdd_, &QCheckBox::toggled, this, &TOptionDlg::UpdateCacheStates);
   connect(delhdd_, &QCheckBox::toggled, this, &TOptionDlg::UpdateCacheStates);
   UpdateCacheStates();
+}
+
+// Every control of the dialog and the setting it edits, tab by tab.
+std::vector<TOptionDlg::Binding> TOptionDlg::Bindings() const {
+  using S = Settings;
+  const OptionContext& context = context_;
+  return {
+      // "カレンダー"
+      Bind<Binding>(monday_, &S::monday),
+      Bind<Binding>(holSw_, &S::holSw),
+      Bind<Binding>(dayshadow_, &S::dayshadow),
+      Bind<Binding>(vClose_, &S::vClose),
+      Bind<Binding>(langfrg_, &S::langfrg),
+      BindIndex<Binding>(linestyle_, &S::linestyle),
+      BindIndex<Binding>(scheme_, &S::clrNo, &EffectiveSchemeNumber),
+      // "画像表示"
+      Bind<Binding>(alfha_, &S::alfha),
+      BindText<Binding>(
+          hispc_, [](const S& s) { return HighQualityTypesText(s.hispc); },
+          [](S& s, const std::string& text) { s.hispc = HighQualityTypesFromText(text); }),
+      BindText<Binding>(
+          workFolder_, [context](const S&) { return CacheFolderText(context.cacheDir); },
+          [context](S& s, const std::string& text) {
+            s.wdir = EditedCacheFolder(text, context.cacheDir, s.wdir);
+          }),
+      BindIndex<Binding>(gLevel_, &S::gLevel),
+      Bind<Binding>(hdd_, &S::hdd),
+      Bind<Binding>(delhdd_, &S::delhdd),
+      Bind<Binding>(mem_, &S::mem),
+      Bind<Binding>(frame_, &S::frame),
+      BindText<Binding>(
+          bigsiz_, [](const S& s) { return PictureHeightText(s.bigsiz); },
+          [](S& s, const std::string& text) {
+            s.bigsiz = PictureHeightFromText(text, kLargePictureFallback);
+          }),
+      BindText<Binding>(
+          smlsiz_, [](const S& s) { return PictureHeightText(s.smlsiz); },
+          [](S& s, const std::string& text) {
+            s.smlsiz = PictureHeightFromText(text, kSmallPictureFallback);
+          }),
+      Bind<Binding>(doublebuff_, &S::doublebuff),
+      Bind<Binding>(scrolframeoff_, &S::scrolframeoff),
+      // "画像以外の管理": the managed types in use, as a list.
+      Binding{[this, context](const S&) {
+                types_->clear();
+                types_->addItems(ToQStringList(context.managedTypes));
+              },
+              [this, context](S& s) {
+                s.extlist = EditedManagedTypes(LinesOf(types_), context.managedTypes, s.extlist);
+              }},
+      Bind<Binding>(bigico_, &S::bigico),
+      // "フリー配置"
+      Bind<Binding>(imgspace_, &S::imgspace),
+      Bind<Binding>(tabline_, &S::tabline),
+      Bind<Binding>(imgshadow_, &S::imgshadow),
+      Bind<Binding>(printTitle_, &S::printTitle),
+      // "印刷"
+      Bind<Binding>(printSoftName_, &S::printSoftName),
+  };
+}
+
+Settings TOptionDlg::Edited() const {
+  Settings edited = opened_;
+  for (const Binding& binding : bindings_) binding.take(edited);
+  return edited;
 }
 
 QWidget* TOptionDlg::BuildCalendarTab() {
@@ -257,66 +379,6 @@ QWidget* TOptionDlg::BuildPrintingTab() {
   layout->addWidget(printSoftName_);
   layout->addStretch(1);
   return page;
-}
-
-void TOptionDlg::Show(const OptionDialogValues& v) {
-  monday_->setChecked(v.monday);
-  holSw_->setChecked(v.holSw);
-  dayshadow_->setChecked(v.dayshadow);
-  vClose_->setChecked(v.vClose);
-  langfrg_->setChecked(v.langfrg);
-  linestyle_->setCurrentIndex(v.linestyle);
-  scheme_->setCurrentIndex(EffectiveSchemeNumber(v.clrNo));
-  alfha_->setValue(v.alfha);
-  hispc_->setText(ToQString(v.hispcText));
-  workFolder_->setText(ToQString(v.cacheFolder));
-  gLevel_->setCurrentIndex(v.gLevel);
-  hdd_->setChecked(v.hdd);
-  delhdd_->setChecked(v.delhdd);
-  mem_->setChecked(v.mem);
-  frame_->setChecked(v.frame);
-  bigsiz_->setCurrentText(ToQString(v.bigsizText));
-  smlsiz_->setCurrentText(ToQString(v.smlsizText));
-  doublebuff_->setChecked(v.doublebuff);
-  scrolframeoff_->setChecked(v.scrolframeoff);
-  types_->addItems(ToQStringList(v.managedTypes));
-  bigico_->setChecked(v.bigico);
-  imgspace_->setValue(v.imgspace);
-  tabline_->setChecked(v.tabline);
-  imgshadow_->setChecked(v.imgshadow);
-  printTitle_->setChecked(v.printTitle);
-  printSoftName_->setChecked(v.printSoftName);
-}
-
-OptionDialogValues TOptionDlg::Values() const {
-  OptionDialogValues v;
-  v.monday = monday_->isChecked();
-  v.holSw = holSw_->isChecked();
-  v.dayshadow = dayshadow_->isChecked();
-  v.vClose = vClose_->isChecked();
-  v.langfrg = langfrg_->isChecked();
-  v.linestyle = linestyle_->currentIndex();
-  v.clrNo = scheme_->currentIndex();
-  v.alfha = alfha_->value();
-  v.hispcText = ToStdString(hispc_->text());
-  v.cacheFolder = ToStdString(workFolder_->text());
-  v.gLevel = gLevel_->currentIndex();
-  v.hdd = hdd_->isChecked();
-  v.delhdd = delhdd_->isChecked();
-  v.mem = mem_->isChecked();
-  v.frame = frame_->isChecked();
-  v.bigsizText = ToStdString(bigsiz_->currentText());
-  v.smlsizText = ToStdString(smlsiz_->currentText());
-  v.doublebuff = doublebuff_->isChecked();
-  v.scrolframeoff = scrolframeoff_->isChecked();
-  for (int i = 0; i < types_->count(); ++i) v.managedTypes.push_back(ToStdString(types_->item(i)->text()));
-  v.bigico = bigico_->isChecked();
-  v.imgspace = imgspace_->value();
-  v.tabline = tabline_->isChecked();
-  v.imgshadow = imgshadow_->isChecked();
-  v.printTitle = printTitle_->isChecked();
-  v.printSoftName = printSoftName_->isChecked();
-  return v;
 }
 
 void TOptionDlg::SetCacheSizeText(const QString& text) { cacheSize_->setText(text); }

@@ -47,6 +47,19 @@ class CountingExit : public ExitSteps {
   void ReportError(const Status&) override {}
 };
 
+OptionContext Context(const std::string& cacheDir, std::vector<std::string> managedTypes) {
+  OptionContext context;
+  context.cacheDir = cacheDir;
+  context.managedTypes = std::move(managedTypes);
+  return context;
+}
+
+QStringList Lines(const QListWidget* list) {
+  QStringList lines;
+  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+  return lines;
+}
+
 QColor PixelAtCentreOf(QWidget* window, const char* name) {
   QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(name));
   if (!control) return {};
@@ -194,7 +207,7 @@ class TForm1Test : public QObject {
   }
 
   void optionDialogHelpFollowsTheShownTab() {
-    TOptionDlg dialog(OptionValuesFrom(Settings{}, "/tmp/data/jpgdat/", {}), window_.get());
+    TOptionDlg dialog(Settings{}, Context("/tmp/data/jpgdat/", {}), window_.get());
     QStringList topics;
     connect(&dialog, &TOptionDlg::helpRequested, [&](const QString& topic) { topics << topic; });
     for (int tab = 0; tab < 5; ++tab) {
@@ -213,22 +226,24 @@ class TForm1Test : public QObject {
     s.bigsiz = 120;
     s.imgspace = 24;
     s.printSoftName = false;
-    const OptionDialogValues shown = OptionValuesFrom(s, "/tmp/album/data/jpgdat/", {".pdf", ".txt"});
-    TOptionDlg dialog(shown, window_.get());
-    const OptionDialogValues back = dialog.Values();
+    TOptionDlg dialog(s, Context("/tmp/album/data/jpgdat/", {".pdf", ".txt"}), window_.get());
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("HispcEdit"))->text(), QStringLiteral(".bmp.png"));
+    QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("WorkFolderEdit"))->text(), QStringLiteral("/tmp/album/data"));
+    QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("BigSizBox"))->currentText(), QStringLiteral("120"));
+    QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("TypesList"))->count(), 2);
+    const Settings back = dialog.Edited();
     QVERIFY(back.monday);
     QCOMPARE(back.clrNo, 3);
     QCOMPARE(back.alfha, 77);
-    QCOMPARE(back.hispcText, std::string(".bmp.png"));
-    QCOMPARE(back.cacheFolder, std::string("/tmp/album/data"));
-    QCOMPARE(back.bigsizText, std::string("120"));
+    QCOMPARE(back.hispc, (std::vector<std::string>{".bmp", ".png"}));
+    QCOMPARE(back.bigsiz, 120);
     QCOMPARE(back.imgspace, 24);
     QVERIFY(!back.printSoftName);
-    QCOMPARE(back.managedTypes.size(), size_t(2));
+    QVERIFY(back == s);
   }
 
   void deleteAtExitIsOfferedOnlyWhileTheDiskCacheIsUsed() {
-    TOptionDlg dialog(OptionValuesFrom(Settings{}, "/tmp/data/jpgdat/", {}), window_.get());
+    TOptionDlg dialog(Settings{}, Context("/tmp/data/jpgdat/", {}), window_.get());
     dialog.EnableCacheCommands();
     auto* hdd = dialog.findChild<QAbstractButton*>(QStringLiteral("HddChk"));
     auto* delhdd = dialog.findChild<QWidget*>(QStringLiteral("DelHddChk"));
@@ -241,7 +256,7 @@ class TForm1Test : public QObject {
   }
 
   void managedTypeButtonsEditTheList() {
-    TOptionDlg dialog(OptionValuesFrom(Settings{}, "/tmp/data/jpgdat/", {".pdf"}), window_.get());
+    TOptionDlg dialog(Settings{}, Context("/tmp/data/jpgdat/", {".pdf"}), window_.get());
     auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("TypeEdit"));
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("TypesList"));
     edit->setText(QStringLiteral("doc"));
@@ -250,10 +265,11 @@ class TForm1Test : public QObject {
     list->setCurrentRow(0);
     edit->setText(QStringLiteral(".txt"));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ReplaceTypeBtn")), Qt::LeftButton);
-    QCOMPARE(dialog.Values().managedTypes, (std::vector<std::string>{".txt", "doc"}));
+    QCOMPARE(Lines(list), (QStringList{".txt", "doc"}));
     list->setCurrentRow(1);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("DeleteTypeBtn")), Qt::LeftButton);
-    QCOMPARE(dialog.Values().managedTypes, (std::vector<std::string>{".txt"}));
+    QCOMPARE(Lines(list), QStringList{".txt"});
+    QCOMPARE(dialog.Edited().extlist, (std::vector<std::string>{".txt"}));
   }
 
   void optionOkRecoloursTheWindowAndCancelChangesNothing() {
