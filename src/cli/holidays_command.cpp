@@ -32,7 +32,11 @@ int RunHolidays(const std::vector<std::string>& args, CliIo& io) {
   const DataFolders folders =
       DataFolders::ForBase(platform::ApplicationBaseFolder(), platform::LoginName());
   folders.CreateAll();
-  InstallGeneralHolidayFile(folders, platform::ShareFolder());
+  // Without the general file the year's own file still gives its days.
+  if (const Status installed = InstallGeneralHolidayFile(folders, platform::ShareFolder());
+      !installed.ok()) {
+    io.err << "lumidex-cli: " << installed.message() << "\n";
+  }
   HolidayCalendar holidays(folders, RealFileStore());
   holidays.ChooseHolidayFile(*year);
   for (CalendarDate date{*year, 1, 1}; date.year == *year; date = AddDays(date, 1)) {

@@ -64,8 +64,13 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       registrationPrompts_(&window),
       registration_(album, window.environment().types, registrationPrompts_,
                     MakeFolderSearch(window.environment().types, false)) {
-  // The holiday file shipped with the program is the user's first one.
-  InstallGeneralHolidayFile(window.environment().folders, platform::ShareFolder());
+  // The holiday file shipped with the program is the user's first one;
+  // without it the calendar shows the days of the years' own files.
+  if (const Status installed =
+          InstallGeneralHolidayFile(window.environment().folders, platform::ShareFolder());
+      !installed.ok()) {
+    TForm1::ReportError(installed);
+  }
 
   controller_ = new CalendarController(month_, this);
   controller_->SetPageSource(&pages_);
