@@ -13,6 +13,16 @@ class QPainter;
 
 namespace lumidex {
 
+// How the grid shows a cell, beside its place.
+struct CellView {
+  bool selected = false;      // the grid's current cell, while the grid has the focus
+  bool gridHasFocus = false;
+  // The grid's day column width and row height: the size cell pictures
+  // are made for.
+  int columnWidth = 0;
+  int rowHeight = 0;
+};
+
 // Paints the cells of the month grid: the white column 0, the weekday
 // header and the day cells with background, cover picture, page mark,
 // borders, today mark, day number, holiday label and strip shadow, in that
@@ -30,17 +40,35 @@ class CalendarCellPainter {
   // The base font (9 points); the day number uses it at 11 points.
   void SetFont(const QFont& font) { font_ = font; }
 
-  // Paints the cell at grid (column 0-7, row 0-6) into `rect`. `selected`:
-  // it is the grid's current cell and the grid has the focus.
-  // `columnWidth` and `rowHeight` are the grid's day column width and row
-  // height (the size of the cell pictures).
-  void PaintCell(QPainter& painter, const QRect& rect, int column, int row, bool selected,
-                 bool gridHasFocus, int columnWidth, int rowHeight);
+  // Paints the cell at grid (column 0-7, row 0-6) into `rect`.
+  void PaintCell(QPainter& painter, const QRect& rect, int column, int row, const CellView& view);
 
  private:
+  // One day cell as it is painted: its date, place, page and colours.
+  struct DayCell;
+
   void PaintHeader(QPainter& painter, const QRect& rect, int column);
-  void PaintDay(QPainter& painter, const QRect& rect, int column, int row, bool selected,
-                bool gridHasFocus, int columnWidth, int rowHeight);
+  void PaintDay(QPainter& painter, const QRect& rect, int column, int row, const CellView& view);
+  DayCell DescribeDay(const QRect& rect, int column, int row, const CellView& view) const;
+  // The cover picture, or the pale page mark of a page without one. True
+  // when a cover was drawn.
+  bool PaintCover(QPainter& painter, const DayCell& cell, const CellView& view);
+  // The cover fitted whole into the picture area.
+  void PaintFittedCover(QPainter& painter, const DayCell& cell);
+  // The cover as a cell picture of the grid's cell size, on white; with
+  // `replaceWhite` its white edges take the cell colour, else it is faded
+  // into the cell colour by "alfha".
+  void PaintCellPicture(QPainter& painter, const DayCell& cell, const CellView& view,
+                        bool replaceWhite);
+  // A page without a cover: its mark in the middle of the picture area.
+  void PaintCoverlessPage(QPainter& painter, const DayCell& cell);
+  void PaintBorders(QPainter& painter, const DayCell& cell);
+  void PaintTodayMark(QPainter& painter, const DayCell& cell);
+  void PaintDayNumber(QPainter& painter, const DayCell& cell);
+  void PaintHolidayLabel(QPainter& painter, const DayCell& cell);
+  void PaintStripShadow(QPainter& painter, const DayCell& cell);
+  // The bold base font at 9 points.
+  QFont BaseFont() const;
 
   const MonthCalendar& calendar_;
   CoverCache& covers_;

@@ -48,8 +48,8 @@ void CalendarGrid::paintEvent(QPaintEvent* event) {
       const QRect cell = CellRect(column, row);
       if (!event->region().intersects(cell)) continue;
       const bool current = column == calendar_.currentColumn() && row == calendar_.currentRow();
-      painter_.PaintCell(painter, cell, column, row, current && hasFocus(), hasFocus(),
-                         columnWidth(), rowHeight());
+      painter_.PaintCell(painter, cell, column, row,
+                         CellView{current && hasFocus(), hasFocus(), columnWidth(), rowHeight()});
     }
   }
 }
