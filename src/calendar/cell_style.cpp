@@ -43,11 +43,9 @@ DayCellColours DecideDayCellColours(const DayCellFacts& f) {
   DayCellColours c;
   const bool otherMonth = IsOtherMonth(f);
   const std::string_view dateText = f.cellText.substr(0, std::min<size_t>(10, f.cellText.size()));
-  Colour number = cc::kNumber;
   Colour background;
   if (f.selected) {
     background = cc::kSelection;
-    number = kWhite;
   } else {
     if (f.column == 1) {
       background = cc::kSunday;
@@ -65,41 +63,44 @@ DayCellColours DecideDayCellColours(const DayCellFacts& f) {
     if (dateText == f.today) background = cc::kToday;
     if (!f.gridHasFocus && f.row == f.selectedRow && f.column == f.selectedCol) {
       background = cc::kSelection;
-      number = kWhite;
     }
     if (f.cellText.substr(0, std::min<size_t>(4, f.cellText.size())) != f.loadedYear) {
       background = cc::kOutsideLoadedYear;
     }
   }
   c.background = background;
+  // The selection colour is dark: whatever stands on it, the selected cell
+  // or the remembered one while the grid has no focus, is drawn light.
+  const bool onSelection = background == cc::kSelection;
 
-  Colour shown = number;
-  if (!f.selected) {
-    if (otherMonth) {
-      shown = cc::kOtherMonthNumber;
-    } else if (f.column == 1) {
-      shown = cc::kRed;
-    } else if (f.column == 7) {
-      shown = cc::kBlue;
-    }
+  Colour shown = cc::kNumber;
+  if (onSelection) {
+    shown = kWhite;
+  } else if (otherMonth) {
+    shown = cc::kOtherMonthNumber;
+  } else if (f.column == 1) {
+    shown = cc::kRed;
+  } else if (f.column == 7) {
+    shown = cc::kBlue;
   }
   c.number = shown;
   if (!otherMonth) {
-    const Colour base = shown == number ? cc::kWeekdayShadowBase : shown;
-    c.numberShadow = f.selected ? cc::kSelectedShadow : Blend(base, kWhite, 90);
+    const Colour base = shown == cc::kNumber ? cc::kWeekdayShadowBase : shown;
+    c.numberShadow = onSelection ? cc::kSelectedShadow : Blend(base, kWhite, 90);
   }
 
   c.drawBorders = !f.selected;
   c.borderPen = BorderPenColour(background);
   c.labelUnder = Blend(background, kWhite, 100);
-  if (f.selected) {
+  c.labelUnderPrint = !onSelection;
+  if (onSelection) {
     c.label = kWhite;
   } else {
     c.label = f.labelKind == DayKind::kEvent   ? cc::kEventLabel
               : f.labelKind == DayKind::kOther ? cc::kBlue
                                                : cc::kRed;
   }
-  c.todayMark = f.selected ? kWhite : cc::kTodayMark;
+  c.todayMark = onSelection ? kWhite : cc::kTodayMark;
   c.stripShadowTop = Blend(kBlack, background, 50);
   c.stripShadowBottom = Blend(kBlack, background, 120);
   return c;

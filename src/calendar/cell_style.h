@@ -70,7 +70,8 @@ struct DayCellColours {
   std::optional<Colour> numberShadow;  // none for a day of another month
   bool drawBorders = true;             // not for the selected cell
   Colour borderPen = 0;                // background with 48 off each channel, floor 0
-  Colour labelUnder = 0;               // the label's soft under-print (not selected)
+  Colour labelUnder = 0;               // the label's soft under-print
+  bool labelUnderPrint = true;         // not on the selection colour
   Colour label = 0;                    // the label itself
   Colour todayMarkShadow = cell_colours::kTodayMarkShadow;
   Colour todayMark = 0;
@@ -81,7 +82,9 @@ struct DayCellColours {
 
 // Decides the colours of a day cell: background by column, month, label
 // kind, today, focus and loaded year; number colour by column and month;
-// shadows, border pen and label colours derived from them.
+// shadows, border pen and label colours derived from them. A cell on the
+// selection colour (selected, or remembered while the grid has no focus)
+// has a white number, label and today mark and no label under-print.
 DayCellColours DecideDayCellColours(const DayCellFacts& facts);
 
 // The border pen: each channel of `background` less 48, never below 0.

@@ -103,6 +103,32 @@ TEST(CellColoursTest, RememberedCellLooksSelectedWhileTheGridHasNoFocus) {
   EXPECT_EQ(DecideDayCellColours(f).number, kWhite);
 }
 
+TEST(CellColoursTest, NumberLabelAndTodayMarkOnTheSelectionColourAreWhite) {
+  for (const bool focused : {true, false}) {
+    for (const int column : {1, 4, 7}) {
+      for (const DayKind kind : {DayKind::kHoliday, DayKind::kEvent, DayKind::kOther}) {
+        DayCellFacts f = PlainDay("2014/08/20@0");  // today
+        f.column = column;
+        f.hasLabel = true;
+        f.labelKind = kind;
+        f.gridHasFocus = focused;
+        f.selected = focused;
+        f.selectedRow = f.row;
+        f.selectedCol = f.column;
+        const DayCellColours c = DecideDayCellColours(f);
+        SCOPED_TRACE(testing::Message() << "focused " << focused << " column " << column);
+        EXPECT_EQ(c.background, cc::kSelection);
+        EXPECT_EQ(c.number, kWhite);
+        EXPECT_EQ(c.numberShadow, cc::kSelectedShadow);
+        EXPECT_EQ(c.label, kWhite);
+        EXPECT_FALSE(c.labelUnderPrint);
+        EXPECT_EQ(c.todayMark, kWhite);
+      }
+    }
+  }
+  EXPECT_TRUE(DecideDayCellColours(PlainDay()).labelUnderPrint);
+}
+
 TEST(CellColoursTest, BorderPenTakes48OffEachChannelWithoutBorrowing) {
   EXPECT_EQ(BorderPenColour(FromRgbHex(0xFFFFAC)), FromRgbHex(0xCFCF7C));
   // Red 0x00 stays 0 and does not take from green.

@@ -341,7 +341,7 @@ void CalendarCellPainter::PaintHolidayLabel(QPainter& painter, const DayCell& ce
   const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine;
   const QRect under(left + kLabelUnderLeft, top + y0, width - kLabelWidthMargin, height - y0);
   const QRect over(left + kLabelLeft, top + y0, width - kLabelWidthMargin, height - y0);
-  if (!cell.facts.selected) {
+  if (cell.colours.labelUnderPrint) {
     painter.setPen(ToQColor(cell.colours.labelUnder));
     painter.drawText(under, flags, metrics.elidedText(text, Qt::ElideRight, under.width()));
   }
