@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace lumidex {
@@ -24,5 +26,18 @@ struct BlockMove {
 // outside the list (empty space) or is the first selected item.
 // `selected` lists indices inside the list, in any order, duplicates allowed.
 std::optional<BlockMove> MoveSelectedBlock(int count, std::vector<int> selected, int target);
+
+// Where each of the lines `after` stood in `before`: new line i is old line
+// order[i]. A line that occurs twice takes its old places in their order.
+// nullopt when `after` is not a reordering of the same lines (another count,
+// a line that was not there) or is the same order.
+std::optional<std::vector<int>> OrderOfReorderedLines(const std::vector<std::string>& before,
+                                                      const std::vector<std::string>& after);
+
+// The new indices, ascending, of the items `selected` (old indices; those
+// outside `order` are ignored) after the reordering `order` (new item i is
+// old item order[i]).
+std::vector<int> SelectionAfterReorder(const std::vector<int>& order,
+                                       const std::vector<size_t>& selected);
 
 }  // namespace lumidex

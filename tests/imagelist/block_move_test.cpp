@@ -73,5 +73,21 @@ TEST(BlockMoveTest, EveryResultIsAPermutationThatKeepsTheOtherItemsInOrder) {
   }
 }
 
+TEST(BlockMoveTest, TwinLinesOfAReorderingKeepTheirOldOrder) {
+  const std::vector<std::string> before{"a=", "b=", "a=", "c="};
+  const auto order = OrderOfReorderedLines(before, {"c=", "a=", "b=", "a="});
+  ASSERT_TRUE(order);
+  EXPECT_EQ(*order, (std::vector<int>{3, 0, 1, 2}));
+  // The lines selected before (the second "a=" and "c=") are where they went.
+  EXPECT_EQ(SelectionAfterReorder(*order, {2, 3, 9}), (std::vector<int>{0, 3}));
+}
+
+TEST(BlockMoveTest, LinesThatAreNotAReorderingGiveNoOrder) {
+  const std::vector<std::string> before{"a=", "b="};
+  EXPECT_FALSE(OrderOfReorderedLines(before, before));
+  EXPECT_FALSE(OrderOfReorderedLines(before, {"b=", "c="}));
+  EXPECT_FALSE(OrderOfReorderedLines(before, {"b="}));
+}
+
 }  // namespace
 }  // namespace lumidex

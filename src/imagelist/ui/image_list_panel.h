@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -11,7 +10,7 @@
 
 #include "album/entry_moves.h"
 #include "foundation/settings.h"
-#include "imagelist/folder_walk.h"
+#include "imagelist/folder_lines.h"
 #include "imagelist/image_list.h"
 #include "imagelist/list_selection.h"
 #include "imagelist/page_menu_rules.h"
@@ -19,7 +18,6 @@
 #include "images/thumbnail_request.h"
 
 class QCheckBox;
-class QLabel;
 class QToolButton;
 
 namespace lumidex {
@@ -28,6 +26,7 @@ class AlbumStore;
 class ImageListModel;
 class ListView2;
 class ListPopupMenu;
+class ListWorker;
 class ListWorkerTimer;
 class LongOperation;
 class MemoPanel;
@@ -37,15 +36,21 @@ class ThumbnailCache;
 class ThumbnailPipeline;
 class WorkerClock;
 
-// The image list panel the main window places: the heading, the list's
-// buttons ("戻る", "適用", "画像サイズの切換", "更新日を表示",
-// "同種ファイルの選択", "Exif"), ListView2 and the comment editor MemoPanel. It shows what
-// the album store holds (the page list, or the open page or sub-album) or a
-// folder's pictures, keeps the thumbnail worker running over the visible
-// items, and runs the page and sub-album operations of the list and the
-// calendar through PageOperations, mirroring every change of the store's
-// lines afterwards. Saving never needs this widget: all edits are in the
-// store.
+// The image list panel the main window places: the list's own buttons
+// ("更新日を表示", "同種ファイルの選択", "Exif"), ListView2 and the comment
+// editor MemoPanel. It shows what the album store holds (the page list, or
+// the open page or sub-album) or a folder's pictures, keeps the thumbnail
+// scheduler running over the visible items, and runs the page and sub-album
+// operations of the list and the calendar through PageOperations, mirroring
+// every change of the store's lines afterwards. Saving never needs this
+// widget: all edits are in the store. The commands whose controls the host
+// shows ("戻る", "適用", the picture size, the heading) are slots and
+// accessors here; the panel makes no controls for them.
+//
+// One class over several files, by concern: building and looks
+// (image_list_panel.cpp), what the list shows and the clicks on it
+// (_content), the page and sub-album operations (_operations), moving
+// entries (_reorder), and scrolling with the thumbnail work (_scrolling).
 //
 // Main thread only. The store, the operations, the cache (may be null) and
 // the clock must outlive the panel.
@@ -69,6 +74,14 @@ class ImageListPanel : public QWidget {
   void StartWorker();
   // Stops the worker for good (window close).
   void StopWorker();
+
+  // "画像サイズの切換": the small picture height ("smlsiz") instead of the
+  // large one; the visible items are prepared again.
+  void SetSmallPictures(bool small);
+  bool smallPictures() const { return smallPictures_; }
+  // The heading of what the list shows: the open container's title, the
+  // folder, or the page list of the year (or of all years).
+  const QString& headingText() const { return heading_; }
 
   // ---- What the list shows ----
 
@@ -122,17 +135,36 @@ class ImageListPanel : public QWidget {
   // Whether the clipboard holds something to paste, for the menu.
   void SetPasteTest(std::function<bool()> test) { pasteTest_ = std::move(test); }
 
+  // ---- Layout and thumbnails, for the page side's modes ----
+
+  // Lays the list out in several columns (`on`, the multi-column mode) or
+  // in one. The selection and the current item are kept and scrolled into
+  // view in the new shape; `reshape`, the host's change of the list's room,
+  // runs in the middle while the list does not paint. The thumbnails of the
+  // newly visible items are prepared again.
+  void SwitchMultiColumn(bool on, bool highQuality, const std::function<void()>& reshape);
+  // How thumbnails are decoded and scaled: in the multi-column mode, and
+  // with "高画質" (`highQuality`). The list is redrawn.
+  void SetThumbnailOptions(bool multiColumn, bool highQuality);
+  // The number of selected items.
+  int selectedCount() const;
+  // The area of the list's items, which a card laid over the list covers.
+  QWidget& itemArea() const;
+  // The list's background colour.
+  Colour listColour() const { return look_.listColour; }
+  // Gives the list the keyboard focus.
+  void FocusList();
+
   // ---- Parts, for the window and for tests ----
 
   ListPopupMenu* popupMenu() const { return menu_; }
   ImageList& list() { return *list_; }
   ListView2* view() const { return view_; }
   MemoPanel* memo() const { return memo_; }
-  QLabel* heading() const { return heading_; }
   ImageListDelegate* delegate() const { return delegate_; }
   ThumbnailPipeline* pipeline() const { return pipeline_; }
-  ThumbnailScheduler& worker() { return *worker_; }
-  QToolButton* sizeButton() const { return sizeButton_; }
+  // The thumbnail work's state, for tests and benchmarks.
+  const ListWorker& thumbnailWorker() const;
   QToolButton* datesButton() const { return datesButton_; }
   QToolButton* sameKindButton() const { return sameKindButton_; }
   const ClickedKind& lastClickedKind() const { return lastKind_; }
@@ -144,7 +176,8 @@ class ImageListPanel : public QWidget {
   void entryClicked(const QString& path);
   // The text of the third status panel.
   void statusText(const QString& text);
-  // A container or folder was shown, or the page list again.
+  // A container or folder was shown, or the page list again; the heading
+  // may have changed.
   void contentChanged();
   // An operation failed with this message (the window's error report).
   void operationFailed(const QString& message);
@@ -160,20 +193,31 @@ class ImageListPanel : public QWidget {
     int scroll = 0;
     QVector<int> selection;
   };
+
+  // image_list_panel.cpp
   void BuildLayout();
   void ConnectView();
+  void UpdateLook();
+  ItemDataSources MakeSources();
+  // The album facts of the page list's rows, with the free layout test.
+  PageRowFacts MakePageRowFacts(std::function<bool(std::string_view page)> freeLayoutPage);
+  // _content.cpp
   void Refresh(bool fresh);
   void UpdateHeading();
-  void UpdateLook();
-  void OnDataHint(int first, int last);
   void OnItemClicked(int row);
+  // _operations.cpp
   void Report(const Status& status);
   std::vector<size_t> Selection() const;
-  void PauseWorker();
+  // _reorder.cpp
   // Takes over `lines`, the open container's lines in a new order, keeping
   // each item's record; `selected` lines (by old index) stay selected.
   void TakeReorderedLines(std::vector<std::string> lines, const std::vector<size_t>& selected);
-  ItemDataSources MakeSources();
+  // _scrolling.cpp
+  void PauseWorker();
+  void OnDataHint(int first, int last);
+  // The vertical scroll bar is dragged (or let go): thumbnails are drawn
+  // for speed meanwhile, and redrawn in full afterwards.
+  void OnScrollBarDragged(bool dragging);
 
   AlbumStore& store_;
   PageOperations& operations_;
@@ -182,16 +226,12 @@ class ImageListPanel : public QWidget {
   LongOperation* progress_ = nullptr;
 
   std::unique_ptr<ImageList> list_;
-  std::unique_ptr<ThumbnailScheduler> worker_;
+  std::unique_ptr<ThumbnailScheduler> scheduler_;
   ThumbnailPipeline* pipeline_ = nullptr;
   ListWorkerTimer* timer_ = nullptr;
   ImageListModel* model_ = nullptr;
   ImageListDelegate* delegate_ = nullptr;
 
-  QLabel* heading_ = nullptr;
-  QToolButton* backButton_ = nullptr;
-  QToolButton* applyButton_ = nullptr;
-  QToolButton* sizeButton_ = nullptr;
   QToolButton* datesButton_ = nullptr;
   QToolButton* sameKindButton_ = nullptr;
   QCheckBox* exifBox_ = nullptr;
@@ -203,6 +243,8 @@ class ImageListPanel : public QWidget {
 
   Settings settings_;
   ListLook look_;
+  bool smallPictures_ = false;
+  QString heading_;
   ClickedKind lastKind_;
   std::string shownSection_;  // the section shown, "" for the page list
   std::string folder_;        // the folder shown in folder mode

@@ -1,12 +1,9 @@
 // The page and sub-album operations of the image list panel: each pauses the
 // worker, runs the operation on the album store and mirrors the result.
 #include <QScrollBar>
-#include <map>
 
 #include "album/album_store.h"
 #include "album/page_operations.h"
-#include "imagelist/block_move.h"
-#include "imagelist/ui/image_list_model.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
 #include "platform/ui/qt_bridge.h"
@@ -56,29 +53,6 @@ void ImageListPanel::OpenFromMenu(int row) {
     return;
   }
   OpenRow(row);
-}
-
-ListPopupFacts ImageListPanel::MenuFacts() const {
-  ListPopupFacts facts;
-  facts.mode = list_->mode();
-  const QVector<int> rows = view_->SelectedRows();
-  facts.selectedCount = static_cast<int>(rows.size());
-  facts.subAlbumOpen = store_.SubAlbumOpen();
-  facts.slideShowRunning = slideShowRunning_;
-  facts.clipboardHasFiles = pasteTest_ && pasteTest_();
-  if (rows.isEmpty()) return facts;
-  const std::string_view name = list_->entries().NameAt(rows.front());
-  const std::string_view value = list_->entries().ValueAt(rows.front());
-  if (facts.mode == ListMode::kPageList) {
-    facts.firstKind = ListPopupFacts::Kind::kPage;
-    facts.pageHasContent = store_.PageCover(name, value).hasContent;
-    facts.pageUsedInOtherYears = store_.PageUsedInOtherYears(name, store_.loadedYear());
-    facts.coverIsPath = value.find(".alb") == std::string_view::npos;
-  } else {
-    facts.firstKind = name.starts_with("@") ? ListPopupFacts::Kind::kSubAlbum
-                                            : ListPopupFacts::Kind::kFile;
-  }
-  return facts;
 }
 
 void ImageListPanel::SetSlideShowRunning(bool running) {
@@ -182,82 +156,6 @@ void ImageListPanel::SetCommentOfSelection(const QString& text) {
   if (selection.empty()) return;
   operations_.SetComment(selection, ToStdString(text));
   SyncWithStore();
-}
-
-void ImageListPanel::MoveSelection(const QVector<int>& selected, int target) {
-  if (list_->mode() != ListMode::kContainer || !store_.PageOpen()) return;
-  const std::optional<BlockMove> move =
-      MoveSelectedBlock(list_->size(), std::vector<int>(selected.begin(), selected.end()), target);
-  if (!move) return;
-  std::vector<std::string> lines;
-  lines.reserve(move->order.size());
-  for (const int from : move->order) lines.push_back(store_.Lines()[static_cast<size_t>(from)]);
-  PauseWorker();
-  store_.SetLines(std::move(lines));
-  list_->entries().Permute(move->order);
-  model_->RedrawAll();
-  view_->SelectRows(QVector<int>(move->selection.begin(), move->selection.end()));
-  view_->viewport()->update();
-  view_->HintVisibleRange();
-}
-
-void ImageListPanel::MoveSelectedUp() {
-  if (list_->mode() != ListMode::kContainer || !store_.PageOpen()) return;
-  std::vector<std::string> lines = store_.Lines();
-  const std::vector<size_t> selection = Selection();
-  MoveUp(lines, selection);
-  TakeReorderedLines(std::move(lines), selection);
-}
-
-void ImageListPanel::MoveSelectedDown() {
-  if (list_->mode() != ListMode::kContainer || !store_.PageOpen()) return;
-  std::vector<std::string> lines = store_.Lines();
-  const std::vector<size_t> selection = Selection();
-  MoveDown(lines, selection);
-  TakeReorderedLines(std::move(lines), selection);
-}
-
-void ImageListPanel::SortLines(SortOrder order) {
-  if (list_->mode() != ListMode::kContainer || !store_.PageOpen()) return;
-  std::vector<std::string> lines = store_.Lines();
-  SortEntries(lines, order);
-  TakeReorderedLines(std::move(lines), Selection());
-}
-
-void ImageListPanel::TakeReorderedLines(std::vector<std::string> lines,
-                                        const std::vector<size_t>& selected) {
-  const std::vector<std::string>& before = store_.Lines();
-  if (lines == before || lines.size() != before.size()) return;
-  // Where each line came from; a line that occurs twice takes its old
-  // places in their order.
-  std::map<std::string_view, std::vector<int>> places;
-  for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) {
-    places[before[static_cast<size_t>(i)]].push_back(i);
-  }
-  std::vector<int> order;
-  order.reserve(lines.size());
-  for (const std::string& line : lines) {
-    std::vector<int>& from = places[line];
-    if (from.empty()) return;  // not a reordering of the same lines
-    order.push_back(from.back());
-    from.pop_back();
-  }
-  std::vector<bool> wasSelected(before.size(), false);
-  for (const size_t row : selected) {
-    if (row < wasSelected.size()) wasSelected[row] = true;
-  }
-  QVector<int> selection;
-  for (int i = 0; i < static_cast<int>(order.size()); ++i) {
-    if (wasSelected[static_cast<size_t>(order[static_cast<size_t>(i)])]) selection.push_back(i);
-  }
-  PauseWorker();
-  store_.SetLines(std::move(lines));
-  list_->entries().Permute(order);
-  model_->RedrawAll();
-  view_->SelectRows(selection);
-  if (!selection.isEmpty()) view_->scrollTo(model_->index(selection.front()));
-  view_->viewport()->update();
-  view_->HintVisibleRange();
 }
 
 }  // namespace lumidex

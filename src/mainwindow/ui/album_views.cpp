@@ -23,6 +23,7 @@
 #include "mainwindow/ui/list_registration_commands.h"
 #include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
+#include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/environment.h"
@@ -75,14 +76,14 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   controller_ = new CalendarController(month_, this);
   controller_->SetPageSource(&pages_);
   controller_->SetYearListProvider([this] { return YearListItems(); });
-  window_.PlaceView(QStringLiteral("StringGrid1"), controller_->grid());
-  window_.PlaceView(QStringLiteral("CalendarBarControls"), controller_->controls());
+  window_.PlaceCalendarGrid(controller_->grid());
+  window_.PlaceCalendarControls(controller_->controls());
 
   list_ = new ImageListPanel(album_, operations_, cache, ListContext(window.environment()),
                              SteadyWorkerClock());
   list_->SetLongOperation(&window_.longOperation());
-  window_.PlaceView(QStringLiteral("ListView2"), list_);
-  new PageSideCommands(window_, *list_, album_, this);
+  window_.PlaceImageList(list_);
+  new PageSideCommands(*window_.pageSide(), *list_, album_, this);
   new MultiColumnMode(window_, *list_, album_);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
@@ -100,9 +101,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   listCommands_ = new ListRegistrationCommands(
       window_, *list_, album_, *registrationContext_,
       [this](const Status& status) { AfterRegistration(status); }, this);
-  if (auto* autoMenu = window_.findChild<QAction*>(QStringLiteral("AutoMenu"))) {
-    connect(autoMenu, &QAction::triggered, this, &AlbumViews::RunAutoRegistration);
-  }
+  connect(window_.autoRegistrationAction(), &QAction::triggered, this,
+          &AlbumViews::RunAutoRegistration);
 
   ApplySettings();
   ApplyScheme();
@@ -139,16 +139,14 @@ void AlbumViews::ConnectImageList() {
   connect(list_, &ImageListPanel::pageClicked, this, &AlbumViews::ShowDayOfPage);
   // "この日に移動": the day of the open page, or of the page selected in the
   // page list.
-  if (auto* goToDay = window_.findChild<QAbstractButton*>(QStringLiteral("SpeedButton19"))) {
-    connect(goToDay, &QAbstractButton::clicked, this, [this] {
-      if (album_.PageOpen()) {
-        ShowDayOfPage(ToQString(album_.openPage()));
-      } else if (const QVector<int> rows = list_->view()->SelectedRows();
-                 !rows.isEmpty() && list_->list().mode() == ListMode::kPageList) {
-        ShowDayOfPage(ToQString(list_->list().entries().NameAt(rows.front())));
-      }
-    });
-  }
+  connect(window_.pageSide()->bottomBar().goToDay, &QAbstractButton::clicked, this, [this] {
+    if (album_.PageOpen()) {
+      ShowDayOfPage(ToQString(album_.openPage()));
+    } else if (const QVector<int> rows = list_->view()->SelectedRows();
+               !rows.isEmpty() && list_->list().mode() == ListMode::kPageList) {
+      ShowDayOfPage(ToQString(list_->list().entries().NameAt(rows.front())));
+    }
+  });
   connect(list_, &ImageListPanel::statusText, this,
           [status](const QString& text) { status->SetIndicatorText(kItemPanel, text); });
   connect(list_, &ImageListPanel::operationFailed, this, &AlbumViews::ReportError);

@@ -24,17 +24,27 @@ CalendarBar::CalendarBar(QWidget* parent) : QWidget(parent), strip_(1, ColourSch
   layout->setContentsMargins(2, 1, 2, 1);
   layout->setSpacing(2);
 
-  auto* controls = new QWidget(this);
-  controls->setObjectName(QStringLiteral("CalendarBarControls"));
-  layout->addWidget(controls);
+  controls_ = new QWidget(this);
+  controls_->setObjectName(QStringLiteral("CalendarBarControls"));
+  layout->addWidget(controls_);
   layout->addStretch(1);
 
-  layout->addWidget(MakeSpeedButton(this, "SpeedButton10", QStringLiteral("全てのアルバム"),
-                                    QStringLiteral("全てのアルバム")));
+  allAlbumsButton_ = MakeSpeedButton(this, "SpeedButton10", QStringLiteral("全てのアルバム"),
+                                     QStringLiteral("全てのアルバム"));
   optionButton_ = MakeSpeedButton(this, "OptionSpBtn", QStringLiteral("Option"), QStringLiteral("Option"));
-  layout->addWidget(optionButton_);
-  layout->addWidget(MakeSpeedButton(this, "SpeedButton13", QStringLiteral("祝日の編集"), QStringLiteral("祝日の編集")));
-  layout->addWidget(MakeSpeedButton(this, "SpeedButton20", QStringLiteral("画像の整理"), QStringLiteral("画像の整理")));
+  holidaysButton_ = MakeSpeedButton(this, "SpeedButton13", QStringLiteral("祝日の編集"), QStringLiteral("祝日の編集"));
+  organiserButton_ = MakeSpeedButton(this, "SpeedButton20", QStringLiteral("画像の整理"), QStringLiteral("画像の整理"));
+  for (QAbstractButton* button : {allAlbumsButton_, optionButton_, holidaysButton_, organiserButton_}) {
+    layout->addWidget(button);
+  }
+}
+
+void CalendarBar::PlaceControls(QWidget* controls) {
+  delete layout()->replaceWidget(controls_, controls);
+  controls->setObjectName(controls_->objectName());
+  controls->setVisible(!controls_->isHidden());
+  delete controls_;
+  controls_ = controls;
 }
 
 void CalendarBar::SetStrip(const ColourScheme& scheme) {

@@ -1,18 +1,16 @@
 #include "mainwindow/ui/command_lock.h"
 
 #include <QMenuBar>
+#include <QSplitter>
 
-#include "mainwindow/ui/status_area.h"
+#include "mainwindow/ui/calendar_bar.h"
 #include "mainwindow/ui/tform1.h"
 
 namespace lumidex {
 
 CommandLock::CommandLock(TForm1& window) {
-  QVector<QWidget*> regions{window.menuBar()};
-  for (QWidget* child :
-       window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child != window.statusArea()) regions.push_back(child);
-  }
+  // Every region of the window but the status area.
+  QWidget* const regions[] = {window.menuBar(), window.calendarBar(), window.splitter()};
   for (QWidget* region : regions) {
     if (region == nullptr || !region->isEnabled()) continue;
     region->setEnabled(false);

@@ -15,7 +15,8 @@ class PreviewCardWidget;
 class TForm1;
 
 // The multi-column list mode of the page side (`SpeedButton12`, "複数列"),
-// the preview card over the list and the page side's picture check boxes.
+// the preview card over the list and the page side's picture check boxes,
+// wired through the page side's and the list's typed parts.
 // Switching the mode on hides the month grid and the picture view region and
 // widens the page side to the window's width less 40 pixels; switching it
 // off restores them and hides the preview card. Either way the selection is
@@ -23,8 +24,8 @@ class TForm1;
 // items again, and "拡大" (`CheckBox2`) and "ストレッチ" (`CheckBox3`) show
 // only in the mode. A click on a file item with "拡大" checked shows it on
 // the preview card `Image3`; "ストレッチ" and "高画質" (`CheckBox4`) redraw a
-// shown card, and "高画質" with the scroll bar's dragging decide how the
-// list scales and decodes its thumbnails.
+// shown card, and "高画質" decides with the mode how the list scales and
+// decodes its thumbnails.
 //
 // Main thread only; the window, the list and the album must outlive it.
 class MultiColumnMode : public QObject {
@@ -40,16 +41,15 @@ class MultiColumnMode : public QObject {
 
  private:
   void OnEntryClicked(const QString& path);
-  void ApplyViewOptions();
 
   TForm1& window_;
   ImageListPanel& list_;
   AlbumStore& album_;
   DesktopShellImages shell_;
+  QAbstractButton& enlarge_;      // CheckBox2 "拡大"
+  QAbstractButton& stretch_;      // CheckBox3 "ストレッチ"
+  QAbstractButton& highQuality_;  // CheckBox4 "高画質"
   PreviewCardWidget* card_ = nullptr;
-  QAbstractButton* enlarge_ = nullptr;
-  QAbstractButton* stretch_ = nullptr;
-  QAbstractButton* highQuality_ = nullptr;
   bool on_ = false;
 };
 

@@ -39,6 +39,7 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, c
 }
 
 struct ButtonSpec {
+  QAbstractButton* PageSidePanel::Toolbar::*slot;
   const char* name;
   const char* caption;
   const char* hint;
@@ -49,26 +50,26 @@ struct ButtonSpec {
 // The page side toolbar, in its order. Buttons of other states (an open
 // page, the free layout) start hidden; their views show them.
 constexpr ButtonSpec kToolbar[] = {
-    {"SpeedButton14", "戻る", "戻る", false, false},
-    {"SpeedButton15", "↑", "↑", false, false},
-    {"SpeedButton16", "↓", "↓", false, false},
-    {"SpeedButton17", "サイズ", "画像サイズの切換", true, true},
-    {"CommentSpBtn", "コメント", "コメントの表示と非表示", true, false},
-    {"SpeedButton12", "複数列", "複数列|リストを複数の列で表示", true, true},
-    {"AllPageSpBtn", "全ページ", "全ページを表示|他の年で使用しているページも表示する", true, true},
-    {"SpeedButton28", "適用", "適用|ページやサブアルバムの変更を保存する", false, false},
-    {"SpeedButton31", "詳細", "詳細|カレンダーの日付、リスト画像のクリックで詳細表示", true, true},
-    {"SpeedButton21", "お気に入り", "お気に入り", true, false},
-    {"FreeAlbSpBtn", "フリー配置", "フリー配置|ページの画像やテキストを自由に配置する", true, true},
-    {"TreeOnSpBtn", "一覧", "フリー配置の一覧|右クリックで一覧を更新する", true, false},
-    {"AlbDayRegBtn", "日付", "日付で管理|フリー配置を日付で管理するかアルバム名で管理するかを切り換える", true, false},
-    {"SpeedButton36", "詳細", "詳細|ファイルやExifの情報を表示", true, false},
-    {"SpeedButton11", "更新日", "更新日を表示", true, false},
-    {"BanMoveSpBtn", "移動", "移動の許可と禁止", true, false},
-    {"SpeedButton37", "他", "他のボタン|配置や印刷等のツールボタンを表示", false, true},
+    {&PageSidePanel::Toolbar::back, "SpeedButton14", "戻る", "戻る", false, false},
+    {&PageSidePanel::Toolbar::up, "SpeedButton15", "↑", "↑", false, false},
+    {&PageSidePanel::Toolbar::down, "SpeedButton16", "↓", "↓", false, false},
+    {&PageSidePanel::Toolbar::size, "SpeedButton17", "サイズ", "画像サイズの切換", true, true},
+    {&PageSidePanel::Toolbar::comment, "CommentSpBtn", "コメント", "コメントの表示と非表示", true, false},
+    {&PageSidePanel::Toolbar::multiColumn, "SpeedButton12", "複数列", "複数列|リストを複数の列で表示", true, true},
+    {&PageSidePanel::Toolbar::allPages, "AllPageSpBtn", "全ページ", "全ページを表示|他の年で使用しているページも表示する", true, true},
+    {&PageSidePanel::Toolbar::apply, "SpeedButton28", "適用", "適用|ページやサブアルバムの変更を保存する", false, false},
+    {&PageSidePanel::Toolbar::dayDetail, "SpeedButton31", "詳細", "詳細|カレンダーの日付、リスト画像のクリックで詳細表示", true, true},
+    {&PageSidePanel::Toolbar::favourites, "SpeedButton21", "お気に入り", "お気に入り", true, false},
+    {&PageSidePanel::Toolbar::freeLayout, "FreeAlbSpBtn", "フリー配置", "フリー配置|ページの画像やテキストを自由に配置する", true, true},
+    {&PageSidePanel::Toolbar::freeLayoutTree, "TreeOnSpBtn", "一覧", "フリー配置の一覧|右クリックで一覧を更新する", true, false},
+    {&PageSidePanel::Toolbar::byDate, "AlbDayRegBtn", "日付", "日付で管理|フリー配置を日付で管理するかアルバム名で管理するかを切り換える", true, false},
+    {&PageSidePanel::Toolbar::fileDetail, "SpeedButton36", "詳細", "詳細|ファイルやExifの情報を表示", true, false},
+    {&PageSidePanel::Toolbar::dates, "SpeedButton11", "更新日", "更新日を表示", true, false},
+    {&PageSidePanel::Toolbar::banMove, "BanMoveSpBtn", "移動", "移動の許可と禁止", true, false},
+    {&PageSidePanel::Toolbar::moreTools, "SpeedButton37", "他", "他のボタン|配置や印刷等のツールボタンを表示", false, true},
 };
 
-QWidget* MakeToolbar(QWidget* parent) {
+QWidget* MakeToolbar(QWidget* parent, PageSidePanel::Toolbar& toolbar) {
   auto* panel = Panel(parent, "Panel13");
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(2, 1, 2, 1);
@@ -77,6 +78,7 @@ QWidget* MakeToolbar(QWidget* parent) {
     QAbstractButton* button = MakeSpeedButton(panel, spec.name, QString::fromUtf8(spec.caption),
                                               QString::fromUtf8(spec.hint), spec.checkable);
     button->setVisible(spec.visibleAtStart);
+    toolbar.*spec.slot = button;
     row->addWidget(button);
   }
   row->addStretch(1);
@@ -93,8 +95,7 @@ QWidget* MakeToolbar(QWidget* parent) {
   toolRow->addWidget(toolBar);
   row->addWidget(tools);
   tools->hide();
-  QObject::connect(panel->findChild<QAbstractButton*>(QStringLiteral("SpeedButton37")), &QAbstractButton::clicked,
-                   tools, &QWidget::show);
+  QObject::connect(toolbar.moreTools, &QAbstractButton::clicked, tools, &QWidget::show);
   QObject::connect(close, &QAction::triggered, tools, &QWidget::hide);
   return panel;
 }
@@ -175,11 +176,12 @@ QWidget* MakeDetailList(QWidget* parent) {
   return panel;
 }
 
-QWidget* MakeBottomBar(QWidget* parent) {
+QWidget* MakeBottomBar(QWidget* parent, PageSidePanel::BottomBar& bar) {
   auto* panel = Panel(parent, "Panel16");
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(2, 1, 2, 1);
-  row->addWidget(MakeSpeedButton(panel, "SpeedButton19", QStringLiteral("この日に移動"), QStringLiteral("この日に移動")));
+  bar.goToDay = MakeSpeedButton(panel, "SpeedButton19", QStringLiteral("この日に移動"), QStringLiteral("この日に移動"));
+  row->addWidget(bar.goToDay);
   row->addStretch(1);
   auto* enlarge = CheckBox(panel, "CheckBox2", QStringLiteral("拡大"),
                            QStringLiteral("画像の拡大|選択した画像を拡大、画像のクリックで戻る"));
@@ -188,9 +190,13 @@ QWidget* MakeBottomBar(QWidget* parent) {
   stretch->hide();
   row->addWidget(enlarge);
   row->addWidget(stretch);
-  row->addWidget(CheckBox(panel, "CheckBox4", QStringLiteral("高画質"),
-                          QStringLiteral("高画質|表示サイズを小さくした時の画質を良くする")));
-  row->addWidget(CheckBox(panel, "CheckBox5", QStringLiteral("Exif")));
+  bar.enlarge = enlarge;
+  bar.stretch = stretch;
+  bar.highQuality = CheckBox(panel, "CheckBox4", QStringLiteral("高画質"),
+                             QStringLiteral("高画質|表示サイズを小さくした時の画質を良くする"));
+  bar.exif = CheckBox(panel, "CheckBox5", QStringLiteral("Exif"));
+  row->addWidget(bar.highQuality);
+  row->addWidget(bar.exif);
   return panel;
 }
 
@@ -201,13 +207,14 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(MakeToolbar(this));
+  column->addWidget(MakeToolbar(this, toolbar_));
 
   auto* frame = Panel(this, "Panel9");
   auto* inner = new QVBoxLayout(frame);
   inner->setContentsMargins(2, 0, 2, 0);
   inner->setSpacing(0);
-  inner->addWidget(Heading(frame, "NamePanel", QStringLiteral("アルバムのページ")));
+  namePanel_ = Heading(frame, "NamePanel", QStringLiteral("アルバムのページ"));
+  inner->addWidget(namePanel_);
 
   auto* split = new QSplitter(Qt::Vertical, frame);
   split->setHandleWidth(3);
@@ -216,13 +223,13 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   auto* listLayout = new QHBoxLayout(listRow);
   listLayout->setContentsMargins(0, 0, 0, 0);
   listLayout->setSpacing(0);
-  auto* list = new QListWidget(listRow);
-  list->setObjectName(QStringLiteral("ListView2"));
-  listLayout->addWidget(list, 1);
-  auto* preview = new QLabel(listRow);
-  preview->setObjectName(QStringLiteral("Image3"));
-  preview->hide();
-  listLayout->addWidget(preview);
+  imageList_ = new QListWidget(listRow);
+  imageList_->setObjectName(QStringLiteral("ListView2"));
+  listLayout->addWidget(imageList_, 1);
+  previewPlaceholder_ = new QLabel(listRow);
+  previewPlaceholder_->setObjectName(QStringLiteral("Image3"));
+  previewPlaceholder_->hide();
+  listLayout->addWidget(previewPlaceholder_);
   listLayout->addWidget(MakeFavourites(listRow));
   split->addWidget(listRow);
   split->addWidget(MakeCommentEditor(split));
@@ -232,7 +239,22 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   inner->addWidget(MakeFreeLayout(frame), 1);
   inner->addWidget(MakeDetailList(frame), 1);
   column->addWidget(frame, 1);
-  column->addWidget(MakeBottomBar(this));
+  column->addWidget(MakeBottomBar(this, bottomBar_));
+}
+
+void PageSidePanel::PlaceImageList(QWidget* list) {
+  QWidget* placeholder = imageList_;
+  QLayout* layout = placeholder->parentWidget()->layout();
+  delete layout->replaceWidget(placeholder, list);
+  list->setObjectName(placeholder->objectName());
+  list->setVisible(!placeholder->isHidden());
+  imageList_ = list;
+  delete placeholder;
+}
+
+void PageSidePanel::RemovePreviewPlaceholder() {
+  delete previewPlaceholder_;
+  previewPlaceholder_ = nullptr;
 }
 
 }  // namespace lumidex

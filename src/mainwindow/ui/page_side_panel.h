@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class QAbstractButton;
+class QLabel;
+
 namespace lumidex {
 
 // The page side of the window, `GrpPanel`, right of the splitter: the
@@ -9,15 +12,65 @@ namespace lumidex {
 // the image list `ListView2` with the preview `Image3` and the favourites
 // `Panel15`, the comment editor `MemoPanel` below `Splitter1`, the free
 // layout `FreeAlbumPanel`, the detail list `ListPanel` shown over the list,
-// and the bar `Panel16` below. Every view of the page side is a placeholder
-// here that its owner replaces (TForm1::PlaceView) or fills; the panel only
-// lays them out. Start state: the page list, with the views of other states
-// hidden.
+// and the bar `Panel16` below. The panel creates its controls and hands
+// them out typed; the views of the page side that other parts build take
+// the place of a placeholder here (PlaceImageList). Start state: the page
+// list, with the views of other states hidden. Main thread only.
 class PageSidePanel : public QWidget {
   Q_OBJECT
 
  public:
+  // The buttons of the toolbar `Panel13`, in their order.
+  struct Toolbar {
+    QAbstractButton* back = nullptr;            // SpeedButton14 "戻る"
+    QAbstractButton* up = nullptr;              // SpeedButton15 "↑"
+    QAbstractButton* down = nullptr;            // SpeedButton16 "↓"
+    QAbstractButton* size = nullptr;            // SpeedButton17 "サイズ"
+    QAbstractButton* comment = nullptr;         // CommentSpBtn "コメント"
+    QAbstractButton* multiColumn = nullptr;     // SpeedButton12 "複数列"
+    QAbstractButton* allPages = nullptr;        // AllPageSpBtn "全ページ"
+    QAbstractButton* apply = nullptr;           // SpeedButton28 "適用"
+    QAbstractButton* dayDetail = nullptr;       // SpeedButton31 "詳細"
+    QAbstractButton* favourites = nullptr;      // SpeedButton21 "お気に入り"
+    QAbstractButton* freeLayout = nullptr;      // FreeAlbSpBtn "フリー配置"
+    QAbstractButton* freeLayoutTree = nullptr;  // TreeOnSpBtn "一覧"
+    QAbstractButton* byDate = nullptr;          // AlbDayRegBtn "日付"
+    QAbstractButton* fileDetail = nullptr;      // SpeedButton36 "詳細"
+    QAbstractButton* dates = nullptr;           // SpeedButton11 "更新日"
+    QAbstractButton* banMove = nullptr;         // BanMoveSpBtn "移動"
+    QAbstractButton* moreTools = nullptr;       // SpeedButton37 "他"
+  };
+
+  // The controls of the bottom bar `Panel16`.
+  struct BottomBar {
+    QAbstractButton* goToDay = nullptr;      // SpeedButton19 "この日に移動"
+    QAbstractButton* enlarge = nullptr;      // CheckBox2 "拡大" (multi-column mode only)
+    QAbstractButton* stretch = nullptr;      // CheckBox3 "ストレッチ" (multi-column mode only)
+    QAbstractButton* highQuality = nullptr;  // CheckBox4 "高画質"
+    QAbstractButton* exif = nullptr;         // CheckBox5 "Exif"
+  };
+
   explicit PageSidePanel(QWidget* parent = nullptr);
+
+  const Toolbar& toolbar() const { return toolbar_; }
+  const BottomBar& bottomBar() const { return bottomBar_; }
+  QLabel* namePanel() const { return namePanel_; }
+  // The image list in its place: the placeholder until PlaceImageList.
+  QWidget* imageList() const { return imageList_; }
+
+  // Puts `list` in the image list's place, with the place's name
+  // `ListView2` and visibility; the panel owns it from then on.
+  void PlaceImageList(QWidget* list);
+  // The preview card `Image3` lies over the list rather than beside it: its
+  // placeholder here goes once the card exists.
+  void RemovePreviewPlaceholder();
+
+ private:
+  Toolbar toolbar_;
+  BottomBar bottomBar_;
+  QLabel* namePanel_ = nullptr;
+  QWidget* imageList_ = nullptr;
+  QWidget* previewPlaceholder_ = nullptr;
 };
 
 }  // namespace lumidex

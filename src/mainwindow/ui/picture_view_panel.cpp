@@ -28,7 +28,8 @@ QComboBox* MakeComboBox(QWidget* parent, const char* name, const QStringList& it
   return box;
 }
 
-QWidget* MakeBar(QWidget* parent) {
+// The bar `Panel14`; `follow` is set to its check box `CheckBox10`.
+QWidget* MakeBar(QWidget* parent, QWidget*& follow) {
   auto* bar = new QWidget(parent);
   bar->setObjectName(QStringLiteral("Panel14"));
   bar->setAutoFillBackground(true);
@@ -56,7 +57,8 @@ QWidget* MakeBar(QWidget* parent) {
                               QStringLiteral("スライドタイプ")));
   row->addWidget(MakeSpeedButton(bar, "SpeedButton29", QStringLiteral("設定"), QStringLiteral("スライドタイプの設定")));
   row->addWidget(MakeCheckBox(bar, "CheckBox13", QStringLiteral("ストレッチ")));
-  row->addWidget(MakeCheckBox(bar, "CheckBox10", QStringLiteral("追随"), QStringLiteral("追随|画像のリストを表示")));
+  follow = MakeCheckBox(bar, "CheckBox10", QStringLiteral("追随"), QStringLiteral("追随|画像のリストを表示"));
+  row->addWidget(follow);
   auto* music = MakeSpeedButton(bar, "MugPlayBtn", QStringLiteral("♪"), QStringLiteral("Play|音楽の再生と停止"), true);
   music->setAutoFillBackground(true);
   row->addWidget(music);
@@ -98,13 +100,12 @@ PictureViewPanel::PictureViewPanel(QWidget* parent) : QWidget(parent) {
   middle->addWidget(picture, 1);
   middle->addWidget(MakeSubAlbumChoice(this));
   column->addLayout(middle, 1);
-  column->addWidget(MakeBar(this));
+  bar_ = MakeBar(this, follow_);
+  column->addWidget(bar_);
 }
 
 int PictureViewPanel::NeededBarWidth() const {
-  const QWidget* follow = findChild<QWidget*>(QStringLiteral("CheckBox10"));
-  const QWidget* bar = findChild<QWidget*>(QStringLiteral("Panel14"));
-  if (!follow || !bar || !bar->layout()) return 0;
+  const QWidget* bar = bar_;
   // Measured from the layout's size hints, so it holds while the panel is hidden.
   int right = bar->layout()->contentsMargins().left();
   for (int i = 0; i < bar->layout()->count(); ++i) {
@@ -112,7 +113,7 @@ int PictureViewPanel::NeededBarWidth() const {
     if (!w) continue;
     right += w->sizeHint().expandedTo(w->minimumSize()).boundedTo(w->maximumSize()).width() +
              bar->layout()->spacing();
-    if (w == follow) break;
+    if (w == follow_) break;
   }
   return right + 16;
 }

@@ -20,6 +20,10 @@ class PictureViewPanel : public QWidget {
   // The width the bar's controls need: `CheckBox10`'s right edge plus 16
   // pixels. The calendar side is never made narrower than this.
   int NeededBarWidth() const;
+
+ private:
+  QWidget* bar_ = nullptr;     // Panel14
+  QWidget* follow_ = nullptr;  // CheckBox10
 };
 
 }  // namespace lumidex

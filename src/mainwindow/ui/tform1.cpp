@@ -75,7 +75,8 @@ void TForm1::BuildMenu() {
 
   // The album's views connect the commands they run.
   QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
-  tools->addAction(QStringLiteral("自動登録(&A)"))->setObjectName(QStringLiteral("AutoMenu"));
+  autoRegistration_ = tools->addAction(QStringLiteral("自動登録(&A)"));
+  autoRegistration_->setObjectName(QStringLiteral("AutoMenu"));
 
   QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
   QAction* helpFile = help->addAction(QStringLiteral("Help File(&H)"));
@@ -109,9 +110,9 @@ QWidget* TForm1::BuildCentre() {
   auto* sideLayout = new QVBoxLayout(calendarSide);
   sideLayout->setContentsMargins(0, 0, 0, 0);
   sideLayout->setSpacing(0);
-  auto* grid = new QWidget(calendarSide);
-  grid->setObjectName(QStringLiteral("StringGrid1"));
-  sideLayout->addWidget(grid, 1);
+  calendarGrid_ = new QWidget(calendarSide);
+  calendarGrid_->setObjectName(QStringLiteral("StringGrid1"));
+  sideLayout->addWidget(calendarGrid_, 1);
   pictureView_ = new PictureViewPanel(calendarSide);
   pictureView_->hide();
   pictureView_->installEventFilter(this);
@@ -140,16 +141,15 @@ void TForm1::KeepSplitterMinimum() {
 
 void TForm1::SetPageSideWide(bool wide) {
   QWidget* calendarSide = splitter_->widget(0);
-  QWidget* grid = calendarSide->findChild<QWidget*>(QStringLiteral("StringGrid1"));
   if (wide) {
     if (!pageSideWide_) narrowSizes_ = splitter_->sizes();
-    if (grid != nullptr) grid->hide();
+    calendarGrid_->hide();
     pictureView_->hide();
     calendarSide->setMinimumWidth(kWideSplitterMinimum);
     const int pageWidth = width() - kWidePageSideMargin;
     splitter_->setSizes({splitter_->width() - splitter_->handleWidth() - pageWidth, pageWidth});
   } else {
-    if (grid != nullptr) grid->show();
+    calendarGrid_->show();
     KeepSplitterMinimum();
     if (pageSideWide_) splitter_->setSizes(narrowSizes_);
   }
@@ -181,19 +181,27 @@ void TForm1::SetEnvironment(std::unique_ptr<AppEnvironment> environment) {
   environment_ = std::move(environment);
 }
 
-bool TForm1::PlaceView(const QString& objectName, QWidget* view) {
-  QWidget* placeholder = centralWidget()->findChild<QWidget*>(objectName);
-  if (!placeholder || !placeholder->parentWidget() || !placeholder->parentWidget()->layout())
-    return false;
-  QLayoutItem* replaced = placeholder->parentWidget()->layout()->replaceWidget(placeholder, view);
-  if (!replaced) return false;
-  delete replaced;
-  view->setObjectName(objectName);
-  view->setVisible(!placeholder->isHidden());
+void TForm1::PlaceCalendarGrid(QWidget* grid) {
+  QWidget* placeholder = calendarGrid_;
+  delete placeholder->parentWidget()->layout()->replaceWidget(placeholder, grid);
+  grid->setObjectName(placeholder->objectName());
+  grid->setVisible(!placeholder->isHidden());
+  calendarGrid_ = grid;
   delete placeholder;
-  PaintSchemeColours(this, *scheme_);
-  return true;
+  Placed();
 }
+
+void TForm1::PlaceCalendarControls(QWidget* controls) {
+  calendarBar_->PlaceControls(controls);
+  Placed();
+}
+
+void TForm1::PlaceImageList(QWidget* list) {
+  pageSide_->PlaceImageList(list);
+  Placed();
+}
+
+void TForm1::Placed() { PaintSchemeColours(this, *scheme_); }
 
 void TForm1::ApplyColourScheme(int n) {
   scheme_ = &ColourSchemeFor(n);
@@ -213,10 +221,9 @@ void TForm1::CloseHelpWindow() {
 
 void TForm1::HelpFile1Click() {
   HelpContext context;
-  const auto* freeLayout = findChild<QAbstractButton*>(QStringLiteral("FreeAlbSpBtn"));
-  context.freeLayoutDown = freeLayout && freeLayout->isChecked();
-  context.calendarHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("StringGrid1")));
-  context.imageListHasFocus = HasFocusIn(findChild<QWidget*>(QStringLiteral("ListView2")));
+  context.freeLayoutDown = pageSide_->toolbar().freeLayout->isChecked();
+  context.calendarHasFocus = HasFocusIn(calendarGrid_);
+  context.imageListHasFocus = HasFocusIn(pageSide_->imageList());
   context.albumListHasFocus =
       albumListWindow_ && albumListWindow_->isVisible() && HasFocusIn(albumListWindow_);
   ShowHelp(ToQString(HelpTopicFor(context)));

@@ -12,6 +12,7 @@
 #include "mainwindow/option_steps.h"
 #include "mainwindow/ui/help_window.h"
 
+class QAction;
 class QSplitter;
 class QTimer;
 
@@ -35,8 +36,9 @@ class LongOperation;
 // side (the month grid `StringGrid1`, or the picture view `Panel12` in its
 // place); the splitter `Splitter2`; the page side
 // (`GrpPanel`); the bottom bar `Panel2` and the status bar `StatusBar1`.
-// Views of other parts of the program are placeholders, found by object
-// name, that their owners replace with PlaceView. Main thread only.
+// Each region creates its own controls and hands them out typed; the views
+// other parts of the program build take the place of a placeholder through
+// the Place functions. Nothing is looked up by name. Main thread only.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -70,10 +72,14 @@ class TForm1 : public QMainWindow {
   // True once the window closed and ran its exit steps.
   bool exitRan() const { return exited_; }
 
-  // Replaces the placeholder named `objectName` by `view`, which takes over
-  // its name, place and visibility; the window owns `view` from then on.
-  // Returns false (and leaves `view` alone) when no such placeholder exists.
-  bool PlaceView(const QString& objectName, QWidget* view);
+  // Put the album's views in the places of their placeholders: the month
+  // grid `StringGrid1`, the calendar's bar controls `CalendarBarControls` and
+  // the image list `ListView2`. Each view takes over its place's name and
+  // visibility and is painted in the colour scheme; the window owns it from
+  // then on.
+  void PlaceCalendarGrid(QWidget* grid);
+  void PlaceCalendarControls(QWidget* controls);
+  void PlaceImageList(QWidget* list);
 
   // Applies colour scheme `n` ("clr-no"; outside 0-4 the default) to every
   // control at once and tells the views through colourSchemeChanged.
@@ -106,7 +112,17 @@ class TForm1 : public QMainWindow {
 
   // The progress bar, "中止" and the abort flag, for long operations.
   LongOperation& longOperation();
+
+  // The regions.
+  CalendarBar* calendarBar() const { return calendarBar_; }
+  // The month grid in its place (the placeholder until PlaceCalendarGrid).
+  QWidget* calendarGrid() const { return calendarGrid_; }
+  PictureViewPanel* pictureView() const { return pictureView_; }
+  QSplitter* splitter() const { return splitter_; }
+  PageSidePanel* pageSide() const { return pageSide_; }
   StatusArea* statusArea() const { return statusArea_; }
+  // "ツール" -> "自動登録(&A)", run by the album's views.
+  QAction* autoRegistrationAction() const { return autoRegistration_; }
 
   // Shows `status`'s message as an unhandled error is shown.
   static void ReportError(const Status& status);
@@ -138,6 +154,8 @@ class TForm1 : public QMainWindow {
   QWidget* BuildCentre();
   void BuildTimers();
   void KeepSplitterMinimum();
+  // A view took a placeholder's place: it shows the scheme's colours.
+  void Placed();
 
   Settings settings_;
   std::unique_ptr<AppEnvironment> environment_;
@@ -146,8 +164,10 @@ class TForm1 : public QMainWindow {
   ExitSteps* exitSteps_ = nullptr;
   bool exited_ = false;  // the exit ran; a second close does not run it again
 
+  QAction* autoRegistration_ = nullptr;
   CalendarBar* calendarBar_ = nullptr;
   QSplitter* splitter_ = nullptr;
+  QWidget* calendarGrid_ = nullptr;
   PictureViewPanel* pictureView_ = nullptr;
   PageSidePanel* pageSide_ = nullptr;
   bool pageSideWide_ = false;

@@ -63,7 +63,7 @@ class ImageListPanelTest : public QObject {
     scene->panel->ShowCurrent();
     QCOMPARE(scene->panel->list().mode(), ListMode::kPageList);
     QCOMPARE(scene->panel->view()->model()->rowCount(), 1);
-    QCOMPARE(scene->panel->heading()->text(), QStringLiteral("2014年の使用ページ"));
+    QCOMPARE(scene->panel->headingText(), QStringLiteral("2014年の使用ページ"));
   }
 
   void OpeningAPageShowsItsEntriesAndTheWorkerDrawsThumbnails() {
@@ -77,7 +77,7 @@ class ImageListPanelTest : public QObject {
     panel.OpenRow(0);
     QCOMPARE(panel.list().mode(), ListMode::kContainer);
     QCOMPARE(panel.list().size(), 4);
-    QCOMPARE(panel.heading()->text(), QStringLiteral("3月15日のページ"));
+    QCOMPARE(panel.headingText(), QStringLiteral("3月15日のページ"));
     QCOMPARE(scene->album.prompts.startSounds, 1);
     QTRY_VERIFY_WITH_TIMEOUT(panel.list().entries().record(0) != nullptr &&
                                  panel.list().entries().record(0)->data.has_value() &&
@@ -191,10 +191,10 @@ class ImageListPanelTest : public QObject {
     QVERIFY(subAlbum >= 0);
     panel.view()->SelectAndShow(subAlbum);
     panel.OpenRow(subAlbum);
-    QCOMPARE(panel.heading()->text(), QStringLiteral("3月15日の旅行"));
+    QCOMPARE(panel.headingText(), QStringLiteral("3月15日の旅行"));
     QCOMPARE(panel.list().size(), 1);
     panel.GoBack();
-    QCOMPARE(panel.heading()->text(), QStringLiteral("3月15日のページ"));
+    QCOMPARE(panel.headingText(), QStringLiteral("3月15日のページ"));
     QCOMPARE(panel.view()->SelectedRows(), QVector<int>{subAlbum});
   }
 
@@ -306,7 +306,7 @@ class ImageListPanelTest : public QObject {
     QVERIFY(panel.ShowFolder(album.home.Join("pics/folder"), {}));
     QCOMPARE(panel.list().mode(), ListMode::kFolder);
     QCOMPARE(panel.list().size(), 1);
-    QCOMPARE(panel.heading()->text(), QString::fromStdString(album.home.Join("pics/folder")));
+    QCOMPARE(panel.headingText(), QString::fromStdString(album.home.Join("pics/folder")));
     QTRY_VERIFY_WITH_TIMEOUT(panel.list().entries().record(0) != nullptr &&
                                  panel.list().entries().record(0)->data.has_value(),
                              10000);

@@ -123,7 +123,7 @@ class ListScreenshotTest : public QObject {
     // The missing file has only its card.
     QCOMPARE(PictureCentre(panel, view, 4), QColor(Qt::white));
 
-    panel.sizeButton()->click();
+    panel.SetSmallPictures(!panel.smallPictures());
     QTest::qWait(50);
     Shot(panel, "page-small");
     view = panel.view()->viewport()->grab().toImage();
@@ -142,7 +142,7 @@ class ListScreenshotTest : public QObject {
     Shot(panel, "selection-comment-large");
     QCOMPARE(panel.memo()->Text(), QStringLiteral("海辺の夕焼け\n二行目"));
     QVERIFY(!panel.memo()->applyEnabled());
-    panel.sizeButton()->click();
+    panel.SetSmallPictures(!panel.smallPictures());
     QTest::qWait(50);
     Shot(panel, "selection-comment-small");
   }
@@ -175,7 +175,7 @@ class ListScreenshotTest : public QObject {
     QTest::qWait(50);
     Shot(panel, "subalbum-open-large");
     panel.GoBack();
-    panel.sizeButton()->click();
+    panel.SetSmallPictures(!panel.smallPictures());
     QTest::qWait(50);
     Shot(panel, "subalbum-entry-small");
   }

@@ -171,9 +171,9 @@ class AlbumViewsTest : public QObject {
 
   void theToolbarsSizeButtonSwitchesTheListsPictureSize() {
     QAbstractButton* size = window_->findChild<QAbstractButton*>(QStringLiteral("SpeedButton17"));
-    QVERIFY(!views_->imageList().sizeButton()->isChecked());
+    QVERIFY(!views_->imageList().smallPictures());
     QTest::mouseClick(size, Qt::LeftButton);
-    QVERIFY(views_->imageList().sizeButton()->isChecked());
+    QVERIFY(views_->imageList().smallPictures());
   }
 
   void theAllPagesButtonListsPagesWithoutEntriesToo() {

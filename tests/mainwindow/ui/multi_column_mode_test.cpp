@@ -122,7 +122,7 @@ class MultiColumnModeTest : public QObject {
   void theSelectedItemIsKeptAcrossTheSwitch() {
     OpenPage();
     View().SelectAndShow(1);
-    const ListWorker& worker = views_->imageList().worker().worker();
+    const ListWorker& worker = views_->imageList().thumbnailWorker();
     QTRY_VERIFY(worker.lastFirst() >= 0);  // the worker went over the visible items
     Button("SpeedButton12")->click();
     QCOMPARE(View().SelectedRows(), (QVector<int>{1}));

@@ -319,10 +319,14 @@ class TForm1Test : public QObject {
 
   void placedViewTakesThePlaceholdersNameAndPlace() {
     auto* grid = new QListWidget;
-    QVERIFY(window_->PlaceView(QStringLiteral("StringGrid1"), grid));
+    window_->PlaceCalendarGrid(grid);
     QCOMPARE(window_->findChild<QWidget*>(QStringLiteral("StringGrid1")), grid);
+    QCOMPARE(window_->calendarGrid(), static_cast<QWidget*>(grid));
     QVERIFY(grid->isVisible());
-    QVERIFY(!window_->PlaceView(QStringLiteral("NoSuchControl"), new QWidget(window_.get())));
+    auto* list = new QListWidget;
+    window_->PlaceImageList(list);
+    QCOMPARE(window_->findChild<QWidget*>(QStringLiteral("ListView2")), list);
+    QVERIFY(list->isVisible());
   }
 
   void unhandledErrorIsReportedAndTheWindowStaysUsable() {
