@@ -137,11 +137,14 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
 
 CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress) {
   CleanResult result;
-  std::vector<std::string> names = FileNames(cache.cacheDir());
-  names.erase(
-      std::remove_if(names.begin(), names.end(),
-                     [](const std::string& n) { return !IsCacheFileName(n) || n[0] == '.'; }),
-      names.end());
+  const std::string& dir = cache.cacheDir();
+  std::vector<std::string> names = IsCacheFolder(dir) ? FileNames(dir) : std::vector<std::string>();
+  // Only proven cache files take part, so a stray picture can neither be
+  // deleted nor keep a genuine thumbnail as its "newer twin".
+  names.erase(std::remove_if(
+                  names.begin(), names.end(),
+                  [&](const std::string& n) { return n[0] == '.' || !IsProvenCacheFile(dir, n); }),
+              names.end());
   result.names = names.size();
   // The greatest head of each tail, found in one pass.
   std::map<std::string, std::string> keeper;
@@ -153,8 +156,7 @@ CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress) {
   progress.Begin(static_cast<int>(names.size()));
   for (size_t i = 0; i < names.size(); ++i) {
     const std::string& name = names[i];
-    if (name.size() > 8 && keeper[name.substr(8)] != name &&
-        ::unlink((cache.cacheDir() + name).c_str()) == 0) {
+    if (name.size() > 8 && keeper[name.substr(8)] != name && ::unlink((dir + name).c_str()) == 0) {
       ++result.deleted;
     }
     if (Step(progress, i + 1, name)) {
@@ -206,14 +208,17 @@ size_t DeleteCacheAtExit(ThumbnailCache& cache) {
 
 size_t EmptyCache(ThumbnailCache& cache, LongOperation& progress) {
   size_t deleted = 0;
-  if (IsCacheFolder(cache.cacheDir())) {
-    std::vector<std::string> names = FileNames(cache.cacheDir());
+  const std::string& dir = cache.cacheDir();
+  if (IsCacheFolder(dir)) {
+    std::vector<std::string> names = FileNames(dir);
     names.erase(std::remove_if(names.begin(), names.end(),
                                [](const std::string& n) { return !IsCacheFileName(n); }),
                 names.end());
     progress.Begin(static_cast<int>(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
-      if (::unlink((cache.cacheDir() + names[i]).c_str()) == 0) ++deleted;
+      // The content is checked right before the deletion, so the progress
+      // moves from the start even in a folder of many thousand files.
+      if (IsProvenCacheFile(dir, names[i]) && ::unlink((dir + names[i]).c_str()) == 0) ++deleted;
       if (Step(progress, i + 1, names[i])) break;
     }
     progress.End();

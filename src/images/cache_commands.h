@@ -42,7 +42,10 @@ struct CleanResult {
 // Deletes the older twins among the cache files: names (longer than eight
 // characters) that agree from the ninth character on are one group, and of
 // each group only the one whose first eight characters are greatest
-// byte-wise stays. One pass over the folder. Recounts the cache.
+// byte-wise stays. Only proven cache files (IsProvenCacheFile: a cache
+// file name in a cache folder, holding a thumbnail as the cache writes it)
+// take part; a folder of another name is left alone. One pass over the
+// folder. Recounts the cache.
 CleanResult CleanCache(ThumbnailCache& cache, LongOperation& progress);
 
 // The message after cleaning, "<names>個中、<deleted>個のファイルを削除しました。",
@@ -58,9 +61,10 @@ std::string CleanMessage(const CleanResult& result);
 size_t UpdateSelectedCache(std::vector<std::string> paths, bool overwriteAll, ThumbnailCache& cache,
                            const ImageContext& context, LongOperation& progress, bool* aborted = nullptr);
 
-// Deletes every cache file (a name IsCacheFileName accepts) directly in the
-// cache folder, provided the folder is a cache folder (IsCacheFolder);
-// other files and folders stay. Returns the number deleted; recounts.
+// Deletes every proven cache file (IsProvenCacheFile: a cache file name
+// holding a thumbnail as the cache writes it) directly in the cache folder,
+// provided the folder is a cache folder (IsCacheFolder); other files and
+// folders stay. Returns the number deleted; recounts.
 size_t EmptyCache(ThumbnailCache& cache, LongOperation& progress);
 
 // EmptyCache without progress, for the deletion at exit ("delhdd").

@@ -1,8 +1,12 @@
 #include "images/thumbnail_cache.h"
 
 #include <dirent.h>
-#include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include "foundation/data_folders.h"
 #include "foundation/file_store.h"
@@ -49,7 +53,7 @@ bool LongerThan4(std::string_view text) { return Cp932Width(text) > 4; }
 
 std::optional<std::string> ReadUsable(const std::string& file) {
   Result<std::string> bytes = RealFileStore().ReadAll(file);
-  if (!bytes.ok()) return std::nullopt;
+  if (!bytes.ok() || !BeginsAsCachedThumbnail(bytes.value())) return std::nullopt;
   JpegDecodeOptions check;
   check.coverWidth = 1;
   check.coverHeight = 1;
@@ -57,6 +61,33 @@ std::optional<std::string> ReadUsable(const std::string& file) {
   check.strict = true;
   if (!DecodeJpeg(bytes.value(), check).ok()) return std::nullopt;
   return std::move(bytes.value());
+}
+
+// The first `limit` bytes of `path` (fewer when the file is shorter); empty
+// when it cannot be opened.
+std::string ReadHead(const std::string& path, size_t limit) {
+  std::string head(limit, '\0');
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return {};
+  size_t got = 0;
+  while (got < limit) {
+    const ssize_t n = ::pread(fd, head.data() + got, limit - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  head.resize(got);
+  return head;
+}
+
+uint32_t Big16(std::string_view b, size_t at) {
+  return (uint32_t{static_cast<uint8_t>(b[at])} << 8) | static_cast<uint8_t>(b[at + 1]);
+}
+
+// Frame headers: SOF0..SOF15 without DHT (C4), JPG (C8) and DAC (CC).
+bool IsFrameMarker(uint8_t marker) {
+  return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
 int64_t SizeOf(const std::string& file) {
@@ -126,7 +157,15 @@ bool ThumbnailCache::StoreHook(ThumbnailRequest& request, int64_t fileSize, std:
   }
   if (request.cachePath.empty()) request.cachePath = CacheFileName(request.path);
   const int64_t oldSize = SizeOf(request.cachePath);
-  if (oldSize >= 0 && !request.overwrite && ReadUsable(request.cachePath)) return false;
+  if (oldSize >= 0) {
+    if (!request.overwrite && ReadUsable(request.cachePath)) return false;
+    const size_t slash = request.cachePath.rfind('/');
+    if (slash == std::string::npos ||
+        !IsProvenCacheFile(std::string_view(request.cachePath).substr(0, slash + 1),
+                           std::string_view(request.cachePath).substr(slash + 1))) {
+      return false;
+    }
+  }
   if (!RealFileStore().WriteAtomic(request.cachePath, jpeg).ok()) {
     // The folder may have gone since start (a removed "wdir" drive, an
     // emptied data folder): make it once and try again.
@@ -150,14 +189,59 @@ void ThumbnailCache::Recount() {
 }
 
 bool IsCacheFileName(std::string_view name) {
-  return (name.size() > 4 && name.substr(name.size() - 4) == ".jpg") ||
-         name.substr(0, 14) == ".lumidex-save-";
+  if (name.starts_with(kTempFilePrefix)) return true;
+  if (!name.ends_with(".jpg")) return false;
+  const std::string_view stem = name.substr(0, name.size() - 4);
+  // "<c>_": the first character of a short folder (none for a bare name).
+  size_t afterFirst = 0;
+  if (!stem.empty() && stem[0] != '_') NextCodePoint(stem, afterFirst);
+  if (afterFirst < stem.size() && stem[afterFirst] == '_') return true;
+  // "<parent>-<folder>-", each name at least one byte.
+  const size_t dash = stem.find('-', 1);
+  return dash != std::string_view::npos && stem.find('-', dash + 2) != std::string_view::npos;
 }
 
 bool IsCacheFolder(std::string_view folder) {
   while (!folder.empty() && folder.back() == '/') folder.remove_suffix(1);
   const size_t slash = folder.rfind('/');
   return folder.substr(slash == std::string_view::npos ? 0 : slash + 1) == "jpgdat";
+}
+
+// JPEG layout: 0xFF 0xD8, then segments "0xFF marker length(2, big-endian,
+// counting itself) data", fill bytes 0xFF allowed before a marker; a frame
+// header's data start with the precision byte, then height and width.
+bool BeginsAsCachedThumbnail(std::string_view jpeg) {
+  if (jpeg.size() < 2 || static_cast<uint8_t>(jpeg[0]) != 0xFF ||
+      static_cast<uint8_t>(jpeg[1]) != 0xD8) {
+    return false;
+  }
+  size_t pos = 2;
+  for (;;) {
+    if (pos >= jpeg.size() || static_cast<uint8_t>(jpeg[pos]) != 0xFF) return false;
+    while (pos < jpeg.size() && static_cast<uint8_t>(jpeg[pos]) == 0xFF) ++pos;
+    if (pos + 3 > jpeg.size()) return false;
+    const auto marker = static_cast<uint8_t>(jpeg[pos]);
+    const size_t length = Big16(jpeg, pos + 1);
+    // Start of scan, end of image and APP1 (Exif) never come before the
+    // frame header of a cached thumbnail.
+    if (marker == 0xDA || marker == 0xD9 || marker == 0xE1 || marker == 0x00 || length < 2) {
+      return false;
+    }
+    if (IsFrameMarker(marker)) {
+      if (length < 7 || pos + 1 + 7 > jpeg.size()) return false;
+      const auto height = static_cast<int>(Big16(jpeg, pos + 4));
+      const auto width = static_cast<int>(Big16(jpeg, pos + 6));
+      return width >= 1 && height >= 1 && width <= kCachedThumbnailWidth &&
+             height <= kCachedThumbnailHeight;
+    }
+    pos += 1 + length;
+  }
+}
+
+bool IsProvenCacheFile(std::string_view folder, std::string_view name) {
+  if (!IsCacheFolder(folder) || !IsCacheFileName(name)) return false;
+  return BeginsAsCachedThumbnail(
+      ReadHead(WithTrailingSlash(folder) + std::string(name), kThumbnailProbeBytes));
 }
 
 }  // namespace lumidex

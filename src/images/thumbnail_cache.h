@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,9 +57,10 @@ class ThumbnailCache {
   // directly in the cache folder.
   std::string CacheFileName(std::string_view path) const;
 
-  // The stored thumbnail of `path` when its cache file exists and decodes
-  // as a complete JPEG; nullopt otherwise (a damaged file is ignored, and
-  // the next store replaces it).
+  // The stored thumbnail of `path` when its cache file exists, begins as a
+  // cached thumbnail (BeginsAsCachedThumbnail) and decodes as a complete
+  // JPEG; nullopt otherwise (a damaged file is ignored, and the next store
+  // replaces it if it is a proven cache file).
   std::optional<std::string> CacheLookup(std::string_view path) const;
 
   // The raw cache file of `path` for direct use as a list thumbnail: only
@@ -75,10 +77,11 @@ class ThumbnailCache {
   // After decoding: stores `jpeg` when the box is at least 51 wide, neither
   // no-cache nor full-screen mode is set, the cache is in use and the file
   // is larger than kSmallestCachedFile. An existing usable file is kept
-  // unless request.overwrite. Fills request.cachePath when empty. A missing
-  // cache folder is created. A failed
-  // write is dropped silently: the cache is only an accelerator. True when
-  // the file was written.
+  // unless request.overwrite; an existing file that is not a proven cache
+  // file (IsProvenCacheFile) is never replaced, so a "wdir" that names a
+  // folder of photos cannot lose one. Fills request.cachePath when empty. A
+  // missing cache folder is created. A failed write is dropped silently:
+  // the cache is only an accelerator. True when the file was written.
   bool StoreHook(ThumbnailRequest& request, int64_t fileSize, std::string_view jpeg);
 
   // The byte count of the files directly in the folder as last counted and
@@ -95,11 +98,35 @@ class ThumbnailCache {
   int64_t cachedBytes_ = 0;
 };
 
-// True when `name` is a file name the cache makes: a name ending in ".jpg",
-// or a temporary file of an interrupted atomic write.
+// The largest thumbnail the cache stores (the list box).
+inline constexpr int kCachedThumbnailWidth = 170;
+inline constexpr int kCachedThumbnailHeight = 128;
+// How much of a file the cache commands read to tell a cached thumbnail from
+// any other picture: its headers lie within the first few hundred bytes.
+inline constexpr size_t kThumbnailProbeBytes = 4096;
+
+// True when `name` is a file name CacheFileName can give: "<c>_<rest>.jpg"
+// (<c> one character or none: a short folder, or the first character of a
+// short parent) or "<parent>-<folder>-<rest>.jpg" (both names non-empty);
+// or a temporary file of an interrupted atomic write. Camera names such as
+// "IMG_0001.jpg" or "DSC_0001.JPG" are not cache names.
 bool IsCacheFileName(std::string_view name);
 
 // True when `folder` is a cache folder: its last name is "jpgdat".
 bool IsCacheFolder(std::string_view folder);
+
+// True when `jpeg` begins like a thumbnail the cache writes: the start of
+// image, then segments up to a frame header of at most 170 x 128 pixels,
+// all inside `jpeg`, and no APP1 segment on the way (the cache's encoder
+// never writes Exif; cameras always do). Only the headers are looked at.
+bool BeginsAsCachedThumbnail(std::string_view jpeg);
+
+// True when a cache command may delete or replace the file `name` in
+// `folder`: the folder is a cache folder, the name a cache file name
+// (IsCacheFileName), and the file's first kThumbnailProbeBytes begin as a
+// cached thumbnail. Only those bytes are read. A user's picture that lies in
+// the folder under a cache-like name fails the last test and is never
+// touched.
+bool IsProvenCacheFile(std::string_view folder, std::string_view name);
 
 }  // namespace lumidex

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <map>
+
 #include "foundation/long_operation.h"
 #include "image_fixtures.h"
 #include "images/cache_commands.h"
@@ -172,7 +174,8 @@ TEST_F(ThumbnailCacheTest, SizeCounterCountsBytesWrittenMinusBytesReplaced) {
 TEST_F(ThumbnailCacheTest, DamagedCacheFileIsIgnoredAndReplaced) {
   const std::string path = Picture("p/y/a.jpg");
   const std::string cacheFile = cache_.CacheFileName(path);
-  testing::WriteFile(cacheFile, "\xFF\xD8 broken");
+  const std::string thumbnail = testing::WriteJpeg(170, 127);
+  testing::WriteFile(cacheFile, thumbnail.substr(0, thumbnail.size() / 2));
   EXPECT_FALSE(cache_.CacheLookup(path).has_value());
   Result<std::string> made = Make(path);
   ASSERT_TRUE(made.ok());
@@ -199,8 +202,8 @@ TEST_F(ThumbnailCacheTest, CleaningKeepsTheGreatestHeadOfEachTail) {
   Touch(cacheDir_ + "2010-Tri-IMG_1.jpg");
   Touch(cacheDir_ + "2008-Tri-IMG_1.jpg");
   Touch(cacheDir_ + "2010-Tri-IMG_2.jpg");
-  Touch(cacheDir_ + "a.jpg");  // short names are never twins
-  Touch(cacheDir_ + "b.jpg");
+  Touch(cacheDir_ + "C_a.jpg");  // short names are never twins
+  Touch(cacheDir_ + "C_b.jpg");
   RecordingOperation operation;
   const CleanResult result = CleanCache(cache_, operation);
   EXPECT_EQ(result.names, 6u);
@@ -210,8 +213,8 @@ TEST_F(ThumbnailCacheTest, CleaningKeepsTheGreatestHeadOfEachTail) {
   EXPECT_TRUE(testing::FileExists(cacheDir_ + "2010-Tri-IMG_1.jpg"));
   EXPECT_FALSE(testing::FileExists(cacheDir_ + "2009-Tri-IMG_1.jpg"));
   EXPECT_FALSE(testing::FileExists(cacheDir_ + "2008-Tri-IMG_1.jpg"));
-  EXPECT_TRUE(testing::FileExists(cacheDir_ + "a.jpg"));
-  EXPECT_TRUE(testing::FileExists(cacheDir_ + "b.jpg"));
+  EXPECT_TRUE(testing::FileExists(cacheDir_ + "C_a.jpg"));
+  EXPECT_TRUE(testing::FileExists(cacheDir_ + "C_b.jpg"));
   EXPECT_EQ(CleanMessage(result), "6個中、2個のファイルを削除しました。");
 }
 
@@ -304,6 +307,67 @@ TEST_F(ThumbnailCacheTest, ChangingTheFolderUsesItsJpgdatFolder) {
   EXPECT_TRUE(cache_.ChangeCacheFolder(chosen));
   EXPECT_EQ(cache_.cacheDir(), chosen + "/jpgdat/");
   EXPECT_EQ(cache_.cachedBytes(), 5);
+}
+
+// Camera pictures beside genuine thumbnails, some under names the cache
+// could give: cleaning, emptying, the deletion at exit, overwriting and
+// moving the cache touch only the thumbnails, and a folder of photos given
+// as the cache folder ("wdir") loses nothing.
+TEST_F(ThumbnailCacheTest, CacheCommandsNeverTouchCameraPictures) {
+  const std::string trip = Picture("pics/trip/IMG_0005.jpg");
+  const std::string camera = testing::ReadFile(trip);
+  testing::ExifBuilder exif(false);
+  exif.Ascii(0x9003, "2024:01:01 10:00:00");
+  const std::string smallWithExif = exif.Jpeg(testing::WriteJpeg(160, 120));
+  const std::map<std::string, std::string> cameraFiles = {
+      {"IMG_0001.jpg", camera},
+      {"IMG_0002.jpg", camera},
+      {"IMG-20240101-WA0003.jpg", camera},
+      {"2009-Trip-IMG_1.jpg", camera},  // an older twin of a thumbnail below
+      {"2011-Trip-IMG_1.jpg", smallWithExif},
+      {cache_.CacheFileName(trip).substr(cacheDir_.size()), camera},
+  };
+  const std::vector<std::string> thumbnails = {"2010-Trip-IMG_1.jpg", "2008-Trip-IMG_1.jpg",
+                                               "C_a.jpg"};
+  auto populate = [&](const std::string& dir) {
+    for (const auto& [name, bytes] : cameraFiles) testing::WriteFile(dir + name, bytes);
+    for (const std::string& name : thumbnails)
+      testing::WriteFile(dir + name, testing::WriteJpeg(170, 127));
+  };
+  auto camerasIntact = [&](const std::string& dir) {
+    for (const auto& [name, bytes] : cameraFiles) {
+      EXPECT_TRUE(testing::ReadFile(dir + name) == bytes) << dir + name;
+    }
+  };
+  RecordingOperation operation;
+
+  const std::string photos = home_.Join("photos/");
+  populate(photos);
+  ThumbnailCache misdirected(photos, true);
+  EXPECT_EQ(CleanCache(misdirected, operation).deleted, 0u);
+  EXPECT_EQ(EmptyCache(misdirected, operation), 0u);
+  EXPECT_EQ(DeleteCacheAtExit(misdirected), 0u);
+  camerasIntact(photos);
+  for (const std::string& name : thumbnails) EXPECT_TRUE(testing::FileExists(photos + name));
+
+  populate(cacheDir_);
+  ASSERT_TRUE(Make(Picture("pics/trip/made.jpg")).ok());
+  EXPECT_EQ(CleanCache(cache_, operation).deleted, 1u);  // 2008; the 2009 and 2011 twins are photos
+  EXPECT_FALSE(testing::FileExists(cacheDir_ + "2008-Trip-IMG_1.jpg"));
+  EXPECT_EQ(UpdateSelectedCache({trip}, true, cache_, ImageContext(), operation), 1u);
+  camerasIntact(cacheDir_);
+
+  const std::string elsewhere = home_.Join("disk2");
+  testing::WriteFile(elsewhere + "/readme.txt", "x");
+  ASSERT_TRUE(cache_.ChangeCacheFolder(elsewhere));
+  camerasIntact(cacheDir_);
+  ThumbnailCache old(cacheDir_, true);
+  EXPECT_EQ(EmptyCache(old, operation), 3u);  // 2010, C_a and the one made
+  camerasIntact(cacheDir_);
+
+  populate(cacheDir_);
+  EXPECT_EQ(DeleteCacheAtExit(old), 3u);
+  camerasIntact(cacheDir_);
 }
 
 TEST_F(ThumbnailCacheTest, DeletionAtExitSparesFoldersThatAreNotCaches) {
