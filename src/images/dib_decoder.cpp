@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "images/decode_memory.h"
+
 namespace lumidex {
 namespace {
 
@@ -79,7 +81,9 @@ Result<Header> ReadHeader(std::string_view dib, bool iconImage) {
     h.height = -h.height;
   }
   if (iconImage) h.height /= 2;
-  if (!Bitmap::SizeAllowed(h.width, h.height)) return Damaged();
+  if (!Bitmap::SizeAllowed(h.width, h.height) || BitmapBytes(h.width, h.height) > kMaxDecodeBytes) {
+    return Damaged();
+  }
   const int bc = h.bitCount;
   if (bc != 1 && bc != 4 && bc != 8 && bc != 16 && bc != 24 && bc != 32) return Damaged();
   const uint32_t c = h.compression;
@@ -259,6 +263,26 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
   }
   image.bitmap.setHasAlpha(true);
   return image;
+}
+
+int64_t DibDecodeBytes(std::string_view dib, bool iconImage) {
+  if (dib.size() < 16) return 0;
+  const uint32_t headerSize = U32(dib, 0);
+  int64_t width = 0, height = 0;
+  if (headerSize == 12) {
+    width = U16(dib, 4);
+    height = static_cast<int16_t>(U16(dib, 6));
+  } else {
+    width = static_cast<int32_t>(U32(dib, 4));
+    height = static_cast<int32_t>(U32(dib, 8));
+  }
+  height = height < 0 ? -height : height;
+  return BitmapBytes(width, iconImage ? height / 2 : height);
+}
+
+int64_t BmpDecodeBytes(std::string_view bytes) {
+  const bool fileHeader = bytes.size() >= 14 && bytes[0] == 'B' && bytes[1] == 'M';
+  return DibDecodeBytes(fileHeader ? bytes.substr(14) : bytes, false);
 }
 
 Result<Bitmap> DecodeBmp(std::string_view bytes) {

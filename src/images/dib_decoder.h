@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "foundation/status.h"
@@ -27,9 +28,18 @@ struct DibImage {
 // is all zero. Without it the result is opaque.
 //
 // Rows missing from a truncated file stay black. Error when the header is
-// damaged, the depth or compression is not one of the above, or the size
-// passes kMaxBitmapPixels. Thread-safe.
+// damaged, the depth or compression is not one of the above, the size
+// passes kMaxBitmapPixels, or the bitmap would take more than
+// kMaxDecodeBytes. Thread-safe.
 Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconImage);
+
+// The memory DecodeDib takes for the size the header of `dib` declares
+// (the bitmap; the decoder needs nothing else of any size). 0 when `dib` is
+// too short for a header. Reads only the header.
+int64_t DibDecodeBytes(std::string_view dib, bool iconImage);
+
+// DibDecodeBytes of a bitmap file, with or without its file header.
+int64_t BmpDecodeBytes(std::string_view bytes);
 
 // Decodes a Windows bitmap file (".bmp", ".dib"): the 14-byte file header
 // "BM" then a DIB as above. Files without the file header are read as a

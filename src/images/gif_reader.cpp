@@ -6,6 +6,8 @@
 
 #include <gif_lib.h>
 
+#include "images/decode_memory.h"
+
 namespace lumidex {
 namespace {
 
@@ -35,7 +37,24 @@ struct GifCloser {
 
 Status NotAGif() { return Status::Error("GIF 画像を読み込めません"); }
 
+// The canvas plus the frame's line and row order.
+int64_t GifBytesFor(int64_t canvasWidth, int64_t canvasHeight, int64_t frameWidth,
+                    int64_t frameHeight) {
+  return BitmapBytes(canvasWidth, canvasHeight) + std::max<int64_t>(frameWidth, 0) +
+         std::max<int64_t>(frameHeight, 0) * int64_t{sizeof(int)};
+}
+
 }  // namespace
+
+int64_t GifDecodeBytes(std::string_view bytes) {
+  const GifProbe probe = ProbeGif(bytes);
+  if (!probe.isGif) return 0;
+  // Without a logical screen the canvas takes the size of the first frame,
+  // which only the decoder finds: count the most a picture may take.
+  if (probe.width == 0 || probe.height == 0) return kMaxDecodeBytes;
+  // A frame reaches at most 65535 pixels each way.
+  return GifBytesFor(probe.width, probe.height, 65535, 65535);
+}
 
 GifProbe ProbeGif(std::string_view bytes) {
   GifProbe probe;
@@ -91,6 +110,9 @@ Result<Bitmap> DecodeGifFirstFrame(std::string_view bytes) {
     const GifImageDesc& frame = gif->Image;
     const int canvasWidth = gif->SWidth > 0 ? gif->SWidth : frame.Left + frame.Width;
     const int canvasHeight = gif->SHeight > 0 ? gif->SHeight : frame.Top + frame.Height;
+    if (GifBytesFor(canvasWidth, canvasHeight, frame.Width, frame.Height) > kMaxDecodeBytes) {
+      return NotAGif();
+    }
     Bitmap canvas = Bitmap::Create(canvasWidth, canvasHeight);
     if (canvas.empty() || frame.Width <= 0 || frame.Height <= 0) return NotAGif();
     const ColorMapObject* map = frame.ColorMap != nullptr ? frame.ColorMap : gif->SColorMap;

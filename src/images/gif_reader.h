@@ -29,8 +29,13 @@ GifProbe ProbeGif(std::string_view bytes);
 // screen size: the frame at its position, everything else and the frame's
 // transparent index transparent (hasAlpha() true). Interlaced frames are
 // put in row order. A frame cut short keeps the rows it has. Error when the
-// file is not a GIF, has no frame, or the canvas passes kMaxBitmapPixels.
-// Thread-safe.
+// file is not a GIF, has no frame, the canvas passes kMaxBitmapPixels, or
+// the decode would take more than kMaxDecodeBytes. Thread-safe.
 Result<Bitmap> DecodeGifFirstFrame(std::string_view bytes);
+
+// The memory DecodeGifFirstFrame takes at most for the logical screen the
+// header of `bytes` declares (kMaxDecodeBytes when a side is 0: the frame
+// decides then); 0 when `bytes` are not a GIF. Reads only the header.
+int64_t GifDecodeBytes(std::string_view bytes);
 
 }  // namespace lumidex

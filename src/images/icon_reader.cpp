@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "images/dib_decoder.h"
 #include "images/png_reader.h"
@@ -14,19 +15,33 @@ uint32_t U16(std::string_view b, size_t at) {
 }
 uint32_t U32(std::string_view b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
 
-}  // namespace
-
-Result<IconImage> LoadIconFile(std::string_view bytes) {
+// The image the first directory entry points at; nullopt when the
+// directory or the entry lies outside the file.
+std::optional<std::string_view> FirstImage(std::string_view bytes) {
   constexpr size_t kDirectory = 6, kEntry = 16;
   if (bytes.size() < kDirectory + kEntry || U16(bytes, 0) != 0 || U16(bytes, 4) == 0) {
-    return Status::Error("アイコンファイルを読み込めません");
+    return std::nullopt;
   }
   const size_t size = U32(bytes, kDirectory + 8);
   const size_t offset = U32(bytes, kDirectory + 12);
-  if (offset >= bytes.size()) return Status::Error("アイコンファイルを読み込めません");
+  if (offset >= bytes.size()) return std::nullopt;
   // The entry's byte count is often wrong in hand-made icons; the image
   // cannot reach past the file either way.
-  const std::string_view image = bytes.substr(offset, std::min(size, bytes.size() - offset));
+  return bytes.substr(offset, std::min(size, bytes.size() - offset));
+}
+
+}  // namespace
+
+int64_t IconDecodeBytes(std::string_view bytes) {
+  const std::optional<std::string_view> image = FirstImage(bytes);
+  if (!image) return 0;
+  return HasPngSignature(*image) ? PngDecodeBytes(*image) : DibDecodeBytes(*image, true);
+}
+
+Result<IconImage> LoadIconFile(std::string_view bytes) {
+  const std::optional<std::string_view> first = FirstImage(bytes);
+  if (!first) return Status::Error("アイコンファイルを読み込めません");
+  const std::string_view image = *first;
   IconImage icon;
   if (HasPngSignature(image)) {
     Result<Bitmap> png = DecodePng(image);

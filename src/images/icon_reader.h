@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "foundation/status.h"
@@ -22,5 +23,9 @@ struct IconImage {
 // is empty, the directory or entry lies outside the file, or the image does
 // not decode. Thread-safe.
 Result<IconImage> LoadIconFile(std::string_view bytes);
+
+// The memory LoadIconFile takes for the first image as its header declares
+// it (PngDecodeBytes or DibDecodeBytes); 0 when the directory is damaged.
+int64_t IconDecodeBytes(std::string_view bytes);
 
 }  // namespace lumidex

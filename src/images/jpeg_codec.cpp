@@ -8,6 +8,8 @@
 
 #include <jpeglib.h>
 
+#include "images/decode_memory.h"
+
 namespace lumidex {
 namespace {
 
@@ -32,8 +34,6 @@ void OnOutputMessage(j_common_ptr) {}
 // A hostile progressive file can hold thousands of tiny scans, each a full
 // pass over the coefficients; no real camera writes more than a few dozen.
 constexpr int kMaxScans = 1000;
-
-constexpr long kMaxDecoderMemory = 768L << 20;
 
 void OnProgress(j_common_ptr cinfo) {
   if (cinfo->is_decompressor) {
@@ -61,20 +61,44 @@ struct Decoder {
   bool cmyk = false;
   bool adobeInverted = false;
   JDIMENSION rowsRead = 0;
+  int64_t need = 0;  // bytes the decode takes, set once the scale is chosen
 };
 
+int64_t RoundUp(int64_t value, int64_t step) { return (value + step - 1) / step * step; }
+
+// The memory a decode with the settings of `cinfo` takes: the output bitmap
+// plus libjpeg's coefficient buffer. A file of several scans (progressive,
+// or components in scans of their own) keeps the blocks of the whole
+// picture, 64 two-byte coefficients each, at full size whatever the output
+// scale; a single-scan file needs about one row of blocks.
+int64_t DecodeBytes(const jpeg_decompress_struct& cinfo) {
+  const bool wholePicture = cinfo.progressive_mode || cinfo.comps_in_scan < cinfo.num_components;
+  int64_t coefficients = 0;
+  for (int c = 0; c < cinfo.num_components; ++c) {
+    const jpeg_component_info& comp = cinfo.comp_info[c];
+    const int64_t rows =
+        wholePicture ? RoundUp(comp.height_in_blocks, comp.v_samp_factor) : comp.v_samp_factor;
+    coefficients +=
+        RoundUp(comp.width_in_blocks, comp.h_samp_factor) * rows * int64_t{sizeof(JBLOCK)};
+  }
+  return BitmapBytes(cinfo.output_width, cinfo.output_height) + coefficients;
+}
+
 // Creates the decompressor, reads the header and, when `options` is given,
-// starts decompression at the chosen scale. False on a library error.
+// chooses the scale, works out d->need and, when `start`, starts
+// decompression. False on a library error or a picture whose decode would
+// take more than kMaxDecodeBytes.
 bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
-                  const JpegDecodeOptions* options) {
+                  const JpegDecodeOptions* options, bool start = true) {
   InstallErrorManager(reinterpret_cast<jpeg_common_struct*>(&d->cinfo), &d->err);
   if (setjmp(d->err.jump)) return false;
   jpeg_create_decompress(&d->cinfo);
   d->created = true;
-  // A progressive file keeps all its coefficients in memory (about 3 bytes
-  // per pixel); beyond this the library reports an error instead of
-  // exhausting memory on a hostile size.
-  d->cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
+  // The need is checked before anything is allocated; this keeps the
+  // library itself within the same bound should the check ever fall short.
+  // libjpeg-turbo has no temporary files: beyond the bound it reports an
+  // error instead of swapping coefficients out.
+  d->cinfo.mem->max_memory_to_use = kMaxDecodeBytes;
   d->progress.progress_monitor = OnProgress;
   d->cinfo.progress = &d->progress;
   jpeg_mem_src(&d->cinfo, data, size);
@@ -113,11 +137,13 @@ bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
     d->cinfo.out_color_space = JCS_EXT_BGRA;
   }
   jpeg_calc_output_dimensions(&d->cinfo);
-  if (!Bitmap::SizeAllowed(d->cinfo.output_width, d->cinfo.output_height)) {
+  d->need = DecodeBytes(d->cinfo);
+  if (!Bitmap::SizeAllowed(d->cinfo.output_width, d->cinfo.output_height) ||
+      d->need > kMaxDecodeBytes) {
     std::snprintf(d->err.message, JMSG_LENGTH_MAX, "picture too large");
     return false;
   }
-  jpeg_start_decompress(&d->cinfo);
+  if (start) jpeg_start_decompress(&d->cinfo);
   return true;
 }
 
@@ -176,6 +202,17 @@ Result<JpegSize> ReadJpegSize(std::string_view bytes) {
   DestroyDecoder(&d);
   if (!ok) return DecodeError(message.c_str());
   return size;
+}
+
+Result<int64_t> JpegDecodeBytes(std::string_view bytes, const JpegDecodeOptions& options) {
+  Decoder d{};
+  const bool ok = StartDecoder(&d, reinterpret_cast<const unsigned char*>(bytes.data()),
+                               bytes.size(), &options, false);
+  const int64_t need = d.need;
+  std::string message = d.err.message;
+  DestroyDecoder(&d);
+  if (!ok && need == 0) return DecodeError(message.c_str());
+  return need;
 }
 
 Result<Bitmap> DecodeJpeg(std::string_view bytes, const JpegDecodeOptions& options) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,12 +33,20 @@ struct JpegSize {
 // Reads the header of the JPEG in `bytes`. Error when it is not a JPEG.
 Result<JpegSize> ReadJpegSize(std::string_view bytes);
 
+// The memory DecodeJpeg(bytes, options) takes, worked out from the header:
+// the output bitmap plus the decoder's coefficients (for a progressive file
+// those of the whole picture at full size, even for a scaled decode). A
+// value above kMaxDecodeBytes means DecodeJpeg refuses the picture. Error
+// when the header cannot be read. Thread-safe.
+Result<int64_t> JpegDecodeBytes(std::string_view bytes, const JpegDecodeOptions& options = {});
+
 // Decodes the JPEG in `bytes` (baseline, progressive, grey, RGB, CMYK and
 // YCCK) into an opaque bitmap. Data that ends early or is damaged after the
 // first rows keeps the rows decoded so far (the rest stays black), as a
 // viewer shows a truncated picture. Error, with nothing decoded, when the
-// header cannot be read, the size passes kMaxBitmapPixels, or the data fail
-// before the first row. Never ends the process; thread-safe.
+// header cannot be read, the size passes kMaxBitmapPixels, the decode would
+// take more than kMaxDecodeBytes (JpegDecodeBytes), or the data fail before
+// the first row. Never ends the process; thread-safe.
 Result<Bitmap> DecodeJpeg(std::string_view bytes, const JpegDecodeOptions& options = {});
 
 // Compresses `bitmap` (its alpha ignored) as a baseline JPEG of `quality`

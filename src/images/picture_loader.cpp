@@ -29,6 +29,19 @@ Result<Bitmap> DecodePicture(std::string_view bytes, std::string_view extension,
   return Status::Error("未対応の画像形式です");
 }
 
+int64_t DecodeMemoryNeed(std::string_view bytes, std::string_view extension,
+                         const JpegDecodeOptions& jpeg) {
+  if (extension == ".jpg" || extension == ".jpeg") {
+    Result<int64_t> need = JpegDecodeBytes(bytes, jpeg);
+    return need.ok() ? need.value() : 0;
+  }
+  if (extension == ".bmp" || extension == ".dib") return BmpDecodeBytes(bytes);
+  if (extension == ".png") return PngDecodeBytes(bytes);
+  if (extension == ".gif") return GifDecodeBytes(bytes);
+  if (extension == ".ico") return IconDecodeBytes(bytes);
+  return 0;
+}
+
 Result<Bitmap> LoadPicture(const std::string& path, const JpegDecodeOptions& jpeg) {
   Result<std::string> bytes = ReadPictureFile(path);
   if (!bytes.ok()) return bytes.status();

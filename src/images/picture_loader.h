@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ Result<std::string> ReadPictureFile(const std::string& path);
 // errors of the decoders otherwise. Thread-safe.
 Result<Bitmap> DecodePicture(std::string_view bytes, std::string_view extension,
                              const JpegDecodeOptions& jpeg = {});
+
+// The memory DecodePicture(bytes, extension, jpeg) takes, from the header
+// alone (the decoders' own *DecodeBytes): above kMaxDecodeBytes the decoder
+// refuses the picture. 0 for other extensions and for data whose header
+// cannot be read, which the decoders refuse before allocating. Thread-safe.
+int64_t DecodeMemoryNeed(std::string_view bytes, std::string_view extension,
+                         const JpegDecodeOptions& jpeg = {});
 
 // ReadPictureFile, then DecodePicture with the extension of `path`.
 Result<Bitmap> LoadPicture(const std::string& path, const JpegDecodeOptions& jpeg = {});

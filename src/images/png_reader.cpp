@@ -1,10 +1,13 @@
 #include "images/png_reader.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
 
 #include <png.h>
+
+#include "images/decode_memory.h"
 
 namespace lumidex {
 namespace {
@@ -28,6 +31,10 @@ void OnWarning(png_structp, png_const_charp) {}
 
 // The default handler prints to stderr before jumping; jump quietly.
 [[noreturn]] void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
+// libpng's own buffers: a row of the widest layout (16-bit RGBA) for
+// reading and one for the previous row of the filters.
+int64_t PngBytesFor(int64_t width) { return std::max<int64_t>(width, 0) * 8 * 2; }
 
 // The state that crosses the library's longjmp: plain data only.
 struct PngRun {
@@ -85,6 +92,19 @@ bool ReadImage(PngRun* run, png_bytepp rows) {
 
 }  // namespace
 
+int64_t PngDecodeBytes(std::string_view bytes) {
+  // Signature, then the IHDR chunk: length, type, width and height (4 bytes
+  // each, big-endian).
+  if (!HasPngSignature(bytes) || bytes.size() < 24 || bytes.substr(12, 4) != "IHDR") return 0;
+  auto big32 = [&](size_t at) {
+    uint32_t v = 0;
+    for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<uint8_t>(bytes[at + i]);
+    return int64_t{v};
+  };
+  const int64_t width = big32(16), height = big32(20);
+  return PngBytesFor(width) + BitmapBytes(width, height);
+}
+
 bool HasPngSignature(std::string_view bytes) {
   return bytes.size() >= 8 && std::memcmp(bytes.data(), kSignature, 8) == 0;
 }
@@ -96,7 +116,8 @@ Result<Bitmap> DecodePng(std::string_view bytes) {
   run.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
   if (run.png == nullptr) return Status::Error("PNG 画像を読み込めません");
   run.info = png_create_info_struct(run.png);
-  if (run.info == nullptr || !ReadHeader(&run) || !Bitmap::SizeAllowed(run.width, run.height)) {
+  if (run.info == nullptr || !ReadHeader(&run) || !Bitmap::SizeAllowed(run.width, run.height) ||
+      PngBytesFor(run.width) + BitmapBytes(run.width, run.height) > kMaxDecodeBytes) {
     png_destroy_read_struct(&run.png, &run.info, nullptr);
     return Status::Error("PNG 画像を読み込めません");
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "foundation/status.h"
@@ -14,9 +15,15 @@ namespace lumidex {
 // is opaque. With a gAMA chunk the samples are corrected for a display gamma
 // of 2.2. A library error after the rows started keeps the rows decoded so
 // far (the rest stays transparent black); an error before that, a wrong
-// signature, or a size beyond kMaxBitmapPixels gives an Error. Never ends the
+// signature, a size beyond kMaxBitmapPixels, or a decode that would take
+// more than kMaxDecodeBytes (PngDecodeBytes) gives an Error. Never ends the
 // process; thread-safe.
 Result<Bitmap> DecodePng(std::string_view bytes);
+
+// The memory DecodePng takes for the size the header of `bytes` declares:
+// the bitmap plus libpng's row buffers. 0 when `bytes` do not begin with a
+// PNG header. Reads only the first 24 bytes.
+int64_t PngDecodeBytes(std::string_view bytes);
 
 // True when `bytes` begin with the eight-byte PNG signature.
 bool HasPngSignature(std::string_view bytes);

@@ -8,6 +8,7 @@
 #include "foundation/file_store.h"
 #include "foundation/file_types.h"
 #include "images/composite.h"
+#include "images/decode_memory.h"
 #include "images/dib_decoder.h"
 #include "images/fit_to_box.h"
 #include "images/gif_reader.h"
@@ -123,6 +124,18 @@ Result<std::string> DrawPicture(Bitmap picture, int sourceWidth, int sourceHeigh
   return Encode(drawn);
 }
 
+// Holds the file's bytes and its decode's memory in the process's budget;
+// the caller keeps the reservation until the thumbnail is encoded, so the
+// threads that make thumbnails together stay within the budget, and waits
+// here while the others hold too much. A picture beyond kMaxDecodeBytes
+// holds only its file: its decoder refuses it before allocating.
+DecodeReservation ReserveDecodeMemory(std::string_view data, std::string_view extension,
+                                      const JpegDecodeOptions& jpeg) {
+  const int64_t need = DecodeMemoryNeed(data, extension, jpeg);
+  return DecodeMemoryBudget::Process().Reserve(static_cast<int64_t>(data.size()) +
+                                               (need <= kMaxDecodeBytes ? need : 0));
+}
+
 Result<std::string> Render(const std::string& path, const Recipe& recipe,
                            const ImageContext& context) {
   const std::string extension = ExtensionOf(path);
@@ -138,6 +151,22 @@ Result<std::string> Render(const std::string& path, const Recipe& recipe,
   if (!bytes.ok()) return bytes.status();
   const std::string_view data = bytes.value();
   const bool highQuality = recipe.highQuality || ContainsType(context.highQualityTypes, extension);
+
+  // A JPEG is decoded at the smallest scale that covers its drawn size.
+  const bool jpeg = extension == ".jpg" || extension == ".jpeg";
+  JpegSize jpegSize;
+  JpegDecodeOptions jpegOptions;
+  if (jpeg) {
+    Result<JpegSize> header = ReadJpegSize(data);
+    if (!header.ok()) return header.status();
+    jpegSize = header.value();
+    const FittedBox size = TargetSize(recipe, jpegSize.width, jpegSize.height);
+    jpegOptions.coverWidth = size.width;
+    jpegOptions.coverHeight = size.height;
+    jpegOptions.fast = recipe.fastJpeg;
+  }
+  const DecodeReservation memory = ReserveDecodeMemory(data, extension, jpegOptions);
+  if (!memory) return Status::Error("画像を読み込むメモリが足りません");
 
   if (extension == ".ico") {
     Result<IconImage> icon = LoadIconFile(data);
@@ -157,18 +186,11 @@ Result<std::string> Render(const std::string& path, const Recipe& recipe,
     const int w = png.value().width(), h = png.value().height();
     return DrawPicture(std::move(png.value()), w, h, highQuality, recipe, recipe.pngBackground);
   }
-  if (extension == ".jpg" || extension == ".jpeg") {
-    Result<JpegSize> header = ReadJpegSize(data);
-    if (!header.ok()) return header.status();
-    const int w = header.value().width, h = header.value().height;
-    const FittedBox size = TargetSize(recipe, w, h);
-    JpegDecodeOptions options;
-    options.coverWidth = size.width;
-    options.coverHeight = size.height;
-    options.fast = recipe.fastJpeg;
-    Result<Bitmap> jpeg = DecodeJpeg(data, options);
-    if (!jpeg.ok()) return jpeg.status();
-    return DrawPicture(std::move(jpeg.value()), w, h, highQuality, recipe, kWhite);
+  if (jpeg) {
+    Result<Bitmap> picture = DecodeJpeg(data, jpegOptions);
+    if (!picture.ok()) return picture.status();
+    return DrawPicture(std::move(picture.value()), jpegSize.width, jpegSize.height, highQuality,
+                       recipe, kWhite);
   }
   Result<Bitmap> bmp = DecodeBmp(data);
   if (!bmp.ok()) return bmp.status();

@@ -1,7 +1,11 @@
 // JPEG, PNG, BMP, ICO and GIF decoding on files made in the test.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "image_fixtures.h"
+#include "images/decode_memory.h"
 #include "images/dib_decoder.h"
 #include "images/gif_reader.h"
 #include "images/icon_reader.h"
@@ -122,6 +126,63 @@ TEST(JpegCodecTest, HugeProgressivePictureFailsInsteadOfExhaustingMemory) {
   thumbnail.coverWidth = 170;
   thumbnail.coverHeight = 128;
   EXPECT_FALSE(DecodeJpeg(jpeg, thumbnail).ok());
+}
+
+// Headers of 11500 x 11500: within kMaxBitmapPixels, but the bitmap alone
+// would take 529 MB, and a progressive JPEG's coefficients 400 to 800 MB
+// even when it is decoded at 1/8.
+TEST(DecodeMemoryTest, HeadersClaimingMoreThanOnePictureMayTakeAreRefused) {
+  constexpr int kHuge = 11500;
+  JpegDecodeOptions thumbnail;
+  thumbnail.coverWidth = 170;
+  thumbnail.coverHeight = 128;
+  const std::string progressive = testing::WriteJpeg(16, 16, JpegKind::kProgressive);
+  for (bool fullChroma : {false, true}) {
+    const std::string jpeg = testing::WithJpegFrameSize(progressive, kHuge, kHuge, fullChroma);
+    EXPECT_GT(JpegDecodeBytes(jpeg, thumbnail).value(), kMaxDecodeBytes);
+    EXPECT_FALSE(DecodeJpeg(jpeg, thumbnail).ok());
+  }
+  // A 24-megapixel progressive camera picture still decodes for a thumbnail.
+  const std::string camera = testing::WithJpegFrameSize(progressive, 6000, 4000);
+  EXPECT_LE(JpegDecodeBytes(camera, thumbnail).value(), kMaxDecodeBytes);
+  EXPECT_TRUE(DecodeJpeg(camera, thumbnail).ok());
+
+  testing::PngOptions alpha;
+  alpha.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+  const std::string png = testing::WithPngSize(
+      testing::WritePng(16, 16, alpha, [](int, int, int) { return 7; }), kHuge, kHuge);
+  EXPECT_GT(PngDecodeBytes(png), kMaxDecodeBytes);
+  EXPECT_FALSE(DecodePng(png).ok());
+  EXPECT_FALSE(LoadIconFile(testing::MakeIco(png, 0, 0)).ok());
+
+  const std::string gif =
+      testing::MakeGif(kHuge, kHuge, {0xFF0000, 0x00FF00}, {0, 1, 1, 0}, -1, 0, 0, 2, 2);
+  EXPECT_GT(GifDecodeBytes(gif), kMaxDecodeBytes);
+  EXPECT_FALSE(DecodeGifFirstFrame(gif).ok());
+
+  const std::string dib = testing::MakeDib(1, 1, 32, {"abcd"}, {});
+  std::string bmp = testing::MakeBmpFile(dib, 0);
+  bmp.replace(14 + 4, 8, std::string("\xEC\x2C\x00\x00\xEC\x2C\x00\x00", 8));
+  EXPECT_GT(BmpDecodeBytes(bmp), kMaxDecodeBytes);
+  EXPECT_FALSE(DecodeBmp(bmp).ok());
+}
+
+TEST(DecodeMemoryTest, ReservationsWaitForRoomAndOnesThatNeverFitAreRefused) {
+  DecodeMemoryBudget budget(100);
+  EXPECT_FALSE(budget.Reserve(101));
+  DecodeReservation first = budget.Reserve(60);
+  ASSERT_TRUE(first);
+  EXPECT_FALSE(budget.TryReserve(50));
+  EXPECT_EQ(budget.held(), 60);
+  std::atomic<bool> second{false};
+  std::thread waiter([&] {
+    DecodeReservation r = budget.Reserve(50);
+    second = static_cast<bool>(r);
+  });
+  first = DecodeReservation();  // gives the 60 back; the waiter gets its 50
+  waiter.join();
+  EXPECT_TRUE(second);
+  EXPECT_EQ(budget.held(), 0);
 }
 
 TEST(JpegCodecTest, EncodedPictureDecodesBackAlike) {

@@ -11,6 +11,7 @@
 
 #include <jpeglib.h>
 #include <png.h>
+#include <zlib.h>
 
 namespace lumidex::testing {
 
@@ -148,6 +149,35 @@ inline std::string WritePng(int width, int height, const PngOptions& o,
   png_destroy_write_struct(&png, &info);
   if (o.truncateTo > 0 && o.truncateTo < bytes.size()) bytes.resize(o.truncateTo);
   return bytes;
+}
+
+// `jpeg` with the size in its frame header (SOF0 or SOF2) replaced; the
+// data stay those of the real size, so a decoder that starts on it finds
+// them ending early. `fullChroma` makes the first component's sampling 1x1
+// (4:4:4), which triples the coefficients of a colour picture.
+inline std::string WithJpegFrameSize(std::string jpeg, int width, int height,
+                                     bool fullChroma = false) {
+  size_t sof = jpeg.find("\xFF\xC0");
+  if (sof == std::string::npos) sof = jpeg.find("\xFF\xC2");
+  jpeg[sof + 5] = static_cast<char>(height >> 8);
+  jpeg[sof + 6] = static_cast<char>(height & 0xFF);
+  jpeg[sof + 7] = static_cast<char>(width >> 8);
+  jpeg[sof + 8] = static_cast<char>(width & 0xFF);
+  if (fullChroma) jpeg[sof + 11] = 0x11;
+  return jpeg;
+}
+
+// `png` with the size in its IHDR chunk replaced and the chunk's checksum
+// made to match, so that the library takes the header as it stands.
+inline std::string WithPngSize(std::string png, uint32_t width, uint32_t height) {
+  auto put = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) png[at + i] = static_cast<char>((v >> (24 - 8 * i)) & 0xFF);
+  };
+  put(16, width);
+  put(20, height);
+  // Type and data of the chunk: 4 + 13 bytes from offset 12.
+  put(29, static_cast<uint32_t>(crc32(0L, reinterpret_cast<const Bytef*>(png.data() + 12), 17)));
+  return png;
 }
 
 inline void Put16(std::string& s, uint32_t v) {
