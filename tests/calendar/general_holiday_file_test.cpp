@@ -46,7 +46,8 @@ TEST_F(GeneralHolidayFileTest, AFileThatCannotBeMadeIsReportedWithItsName) {
   std::ofstream(home_.Join("data")) << "not a folder";
   const Status installed = InstallGeneralHolidayFile(folders_, home_.Join("share"));
   EXPECT_FALSE(installed.ok());
-  EXPECT_EQ(installed.message(), "ファイル " + folders_.dataDir + "NationalHoliday.txt を作成できません");
+  EXPECT_EQ(installed.message(),
+            "ファイル " + folders_.dataDir + "NationalHoliday.txt を作成できません");
 }
 
 TEST_F(GeneralHolidayFileTest, AMissingShippedFileIsReported) {

@@ -161,8 +161,7 @@ void CalendarCellPainter::PaintDay(QPainter& painter, const QRect& rect, int col
 }
 
 CalendarCellPainter::DayCell CalendarCellPainter::DescribeDay(const QRect& rect, int column,
-                                                              int row,
-                                                              const CellView& view) const {
+                                                              int row, const CellView& view) const {
   const CalendarState& state = calendar_.state();
   DayCell cell;
   cell.text = calendar_.CellText(row, column);
@@ -228,8 +227,8 @@ bool CalendarCellPainter::PaintCover(QPainter& painter, const DayCell& cell, con
 }
 
 void CalendarCellPainter::PaintFittedCover(QPainter& painter, const DayCell& cell) {
-  const FittedBox box = FitToBox(std::max(cell.area.width, 1), std::max(cell.area.height, 1),
-                                 false, cell.coverSize.first, cell.coverSize.second);
+  const FittedBox box = FitToBox(std::max(cell.area.width, 1), std::max(cell.area.height, 1), false,
+                                 cell.coverSize.first, cell.coverSize.second);
   painter.drawImage(cell.rect.left() + box.left + kFittedCoverLeft, cell.pictureTop + box.top,
                     covers_.Scaled(cell.md, cell.page->coverJpeg, box.width, box.height));
 }
@@ -252,7 +251,8 @@ void CalendarCellPainter::PaintCellPicture(QPainter& painter, const DayCell& cel
     QPainter p(&picture);
     p.drawPixmap(at.x, at.y, marks_.PageMark(page.usedInOtherYears));
   }
-  if (!replaceWhite && settings_.alfha != 255) Fade(PixelsOf(picture), cell.fill(), settings_.alfha);
+  if (!replaceWhite && settings_.alfha != 255)
+    Fade(PixelsOf(picture), cell.fill(), settings_.alfha);
   painter.drawImage(cell.rect.left(), cell.pictureTop, picture);
 }
 

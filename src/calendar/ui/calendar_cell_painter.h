@@ -15,7 +15,7 @@ namespace lumidex {
 
 // How the grid shows a cell, beside its place.
 struct CellView {
-  bool selected = false;      // the grid's current cell, while the grid has the focus
+  bool selected = false;  // the grid's current cell, while the grid has the focus
   bool gridHasFocus = false;
   // The grid's day column width and row height: the size cell pictures
   // are made for.

@@ -157,8 +157,9 @@ void ImageListPanel::BuildLayout() {
 
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* widget : {static_cast<QWidget*>(datesButton_), static_cast<QWidget*>(sameKindButton_),
-                          static_cast<QWidget*>(exifBox_)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(datesButton_), static_cast<QWidget*>(sameKindButton_),
+        static_cast<QWidget*>(exifBox_)}) {
     buttons->addWidget(widget);
   }
   buttons->addStretch();

@@ -99,19 +99,19 @@ class ImageListPanel : public QWidget {
 
   // ---- Operations (list buttons, menus, keys) ----
 
-  void OpenRow(int row);          // double click, Enter
+  void OpenRow(int row);  // double click, Enter
   // The menu's open item: pages and sub-albums open, a file's folder is
   // shown in the file browser.
   void OpenFromMenu(int row);
-  void GoBack();                  // "戻る", Backspace
-  void ApplyChanges();            // "適用"
-  void RevertChanges();           // "元に戻す(&U)"
+  void GoBack();                             // "戻る", Backspace
+  void ApplyChanges();                       // "適用"
+  void RevertChanges();                      // "元に戻す(&U)"
   void CreatePage(const std::string& page);  // calendar "アルバムにページを作成"
   // "サブアルバムの作成": `page` from the calendar, or "" for the page
   // selected in the page list or the open page.
   void CreateSubAlbum(const std::string& page);
-  void RenameSelected();          // "変更" -> "名前"
-  void DeleteSelected();          // "削除(&D)", Delete
+  void RenameSelected();                             // "変更" -> "名前"
+  void DeleteSelected();                             // "削除(&D)", Delete
   void DeleteCalendarPage(const std::string& page);  // calendar "削除(&D)"
   void SetCommentOfSelection(const QString& text);   // the comment editor's apply button
   // Moves the selected rows as one block onto `target` (drag and drop).
@@ -246,8 +246,8 @@ class ImageListPanel : public QWidget {
   bool smallPictures_ = false;
   QString heading_;
   ClickedKind lastKind_;
-  std::string shownSection_;  // the section shown, "" for the page list
-  std::string folder_;        // the folder shown in folder mode
+  std::string shownSection_;         // the section shown, "" for the page list
+  std::string folder_;               // the folder shown in folder mode
   std::vector<Position> positions_;  // where the list stood before each open
   bool workerStarted_ = false;
   int memoryLoad_ = 0;

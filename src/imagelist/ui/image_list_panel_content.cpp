@@ -199,8 +199,8 @@ ListPopupFacts ImageListPanel::MenuFacts() const {
     facts.pageUsedInOtherYears = store_.PageUsedInOtherYears(name, store_.loadedYear());
     facts.coverIsPath = value.find(".alb") == std::string_view::npos;
   } else {
-    facts.firstKind = name.starts_with("@") ? ListPopupFacts::Kind::kSubAlbum
-                                            : ListPopupFacts::Kind::kFile;
+    facts.firstKind =
+        name.starts_with("@") ? ListPopupFacts::Kind::kSubAlbum : ListPopupFacts::Kind::kFile;
   }
   return facts;
 }

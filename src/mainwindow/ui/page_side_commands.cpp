@@ -9,8 +9,8 @@
 
 namespace lumidex {
 
-PageSideCommands::PageSideCommands(PageSidePanel& pageSide, ImageListPanel& list,
-                                   AlbumStore& album, QObject* parent)
+PageSideCommands::PageSideCommands(PageSidePanel& pageSide, ImageListPanel& list, AlbumStore& album,
+                                   QObject* parent)
     : QObject(parent), pageSide_(pageSide), list_(list), album_(album) {
   const PageSidePanel::Toolbar& toolbar = pageSide.toolbar();
   connect(toolbar.back, &QAbstractButton::clicked, &list, &ImageListPanel::GoBack);

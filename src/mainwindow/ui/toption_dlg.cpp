@@ -30,7 +30,8 @@ QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
   return box;
 }
 
-QComboBox* Choice(QWidget* parent, const char* name, const QStringList& items, bool editable = false) {
+QComboBox* Choice(QWidget* parent, const char* name, const QStringList& items,
+                  bool editable = false) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setEditable(editable);
@@ -45,7 +46,8 @@ QSpinBox* Number(QWidget* parent, const char* name, int low, int high) {
   return box;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& hint = {}) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   if (!hint.isEmpty()) SetHint(button, hint);
@@ -232,7 +234,8 @@ QWidget* TOptionDlg::BuildCalendarTab() {
   dayshadow_ = Check(page, "DayShadowChk", QStringLiteral("カレンダーの日付の下に影を付ける"));
   vClose_ = Check(page, "VCloseChk", QStringLiteral("画像の拡大表示部をマウスの左ボタンで閉じる"));
   langfrg_ = Check(page, "LangFrgChk", QStringLiteral("曜日を英語で表記する"));
-  linestyle_ = Choice(page, "LineStyleBox", {QStringLiteral("実線"), QStringLiteral("点線"), QStringLiteral("一点鎖線")});
+  linestyle_ = Choice(page, "LineStyleBox",
+                      {QStringLiteral("実線"), QStringLiteral("点線"), QStringLiteral("一点鎖線")});
   QStringList schemes;
   for (int n = 0; n < kSchemeCount; ++n) schemes << ToQString(SchemeName(n));
   scheme_ = Choice(page, "ColourSchemeBox", schemes);
@@ -259,7 +262,8 @@ QWidget* TOptionDlg::BuildPicturesTab() {
   cacheSize_ = new QLabel(page);
   cacheSize_->setObjectName(QStringLiteral("CacheSizeLabel"));
   gLevel_ = Choice(page, "GLevelBox",
-                   {QStringLiteral("なし"), QStringLiteral("低画質"), QStringLiteral("中画質"), QStringLiteral("高画質")});
+                   {QStringLiteral("なし"), QStringLiteral("低画質"), QStringLiteral("中画質"),
+                    QStringLiteral("高画質")});
   hdd_ = Check(page, "HddChk", QStringLiteral("ディスクキャッシュを使用する"));
   delhdd_ = Check(page, "DelHddChk", QStringLiteral("終了時に削除する"));
   mem_ = Check(page, "MemChk", QStringLiteral("メモリキャッシュを使用する"));
@@ -269,8 +273,9 @@ QWidget* TOptionDlg::BuildPicturesTab() {
   doublebuff_ = Check(page, "DoubleBuffChk", QStringLiteral("ダブルバッファリング"));
   scrolframeoff_ = Check(page, "ScrolFrameOffChk", QStringLiteral("簡素化スクロール"));
   fillCache_ = Button(page, "FillCacheBtn", QStringLiteral("キャッシュの作成"));
-  cleanCache_ = Button(page, "CleanCacheBtn", QStringLiteral("キャッシュの掃除"),
-                       QStringLiteral("キャッシュの掃除|ディスクキャッシュから不要ファイルを削除する"));
+  cleanCache_ =
+      Button(page, "CleanCacheBtn", QStringLiteral("キャッシュの掃除"),
+             QStringLiteral("キャッシュの掃除|ディスクキャッシュから不要ファイルを削除する"));
   emptyCache_ = Button(page, "EmptyCacheBtn", QStringLiteral("全て削除"),
                        QStringLiteral("全て削除|ディスクキャッシュから全てのファイルを削除する"));
   connect(fillCache_, &QAbstractButton::clicked, this, &TOptionDlg::fillCacheClicked);
@@ -403,7 +408,8 @@ void TOptionDlg::UpdateCacheStates() {
 }
 
 void TOptionDlg::BrowseWorkFolder() {
-  const QString folder = QFileDialog::getExistingDirectory(this, QString::fromUtf8(kWorkFolderPrompt), workFolder_->text());
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, QString::fromUtf8(kWorkFolderPrompt), workFolder_->text());
   if (!folder.isEmpty()) workFolder_->setText(folder);
 }
 
