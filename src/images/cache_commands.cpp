@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -113,23 +114,26 @@ FillResult FillCache(const std::string& photoDir, ThumbnailCache& cache,
     request.highQuality = true;
     return RenderListThumbnail(request, context);
   };
-  // Files the desktop draws are rendered here, on the calling thread.
-  const std::function<Result<std::string>(size_t)> produce = [&](size_t i) -> Result<std::string> {
-    if (DrawnByShell(items[i].path, context)) return Status::NotFound("");
+  // A decoding thread renders each file, except those the desktop draws:
+  // for them it hands back nothing, and they are rendered here, on the
+  // calling thread.
+  using ThreadRender = std::optional<Result<std::string>>;
+  const std::function<ThreadRender(size_t)> produce = [&](size_t i) -> ThreadRender {
+    if (DrawnByShell(items[i].path, context)) return std::nullopt;
     return render(i);
   };
-  const std::function<bool(size_t, Result<std::string> &&)> consume =
-      [&](size_t i, Result<std::string>&& decoded) {
-        Result<std::string> jpeg = decoded.status().isNotFound() ? render(i) : std::move(decoded);
-        if (jpeg.ok()) {
-          ThumbnailRequest request;
-          request.path = items[i].path;
-          if (cache.StoreHook(request, items[i].size, jpeg.value())) ++result.made;
-        }
-        result.aborted = Step(progress, items[i].line + 1, items[i].path);
-        return !result.aborted;
-      };
-  ForEachInOrder<Result<std::string>>(pool, items.size(), pool.size() * 2, produce, consume);
+  const std::function<bool(size_t, ThreadRender &&)> consume = [&](size_t i,
+                                                                   ThreadRender&& decoded) {
+    Result<std::string> jpeg = decoded.has_value() ? std::move(*decoded) : render(i);
+    if (jpeg.ok()) {
+      ThumbnailRequest request;
+      request.path = items[i].path;
+      if (cache.StoreHook(request, items[i].size, jpeg.value())) ++result.made;
+    }
+    result.aborted = Step(progress, items[i].line + 1, items[i].path);
+    return !result.aborted;
+  };
+  ForEachInOrder<ThreadRender>(pool, items.size(), pool.size() * 2, produce, consume);
   progress.End();
   cache.Recount();
   return result;

@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "images/decode_memory.h"
+#include "images/little_endian.h"
 
 namespace lumidex {
 namespace {
-
-uint32_t U16(std::string_view b, size_t at) {
-  return static_cast<uint8_t>(b[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8);
-}
-uint32_t U32(std::string_view b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
 
 Status Damaged() { return Status::Error("ビットマップ画像を読み込めません"); }
 
@@ -51,27 +47,28 @@ struct Header {
   int bitCount = 0;
   uint32_t compression = 0;
   uint32_t coloursUsed = 0;
-  bool core = false;  // 12-byte header: 3-byte palette entries
+  bool core = false;                // 12-byte header: 3-byte palette entries
   std::array<uint32_t, 4> masks{};  // red, green, blue, alpha
 };
 
 Result<Header> ReadHeader(std::string_view dib, bool iconImage) {
   if (dib.size() < 12) return Damaged();
   Header h;
-  h.headerSize = U32(dib, 0);
+  h.headerSize = LittleEndian32(dib, 0);
   if (h.headerSize == 12) {
     h.core = true;
-    h.width = U16(dib, 4);
-    h.height = static_cast<int16_t>(U16(dib, 6));
-    h.bitCount = static_cast<int>(U16(dib, 10));
+    h.width = LittleEndian16(dib, 4);
+    h.height = static_cast<int16_t>(LittleEndian16(dib, 6));
+    h.bitCount = static_cast<int>(LittleEndian16(dib, 10));
   } else if (h.headerSize >= 40 && h.headerSize <= 124 && dib.size() >= h.headerSize) {
-    h.width = static_cast<int32_t>(U32(dib, 4));
-    h.height = static_cast<int32_t>(U32(dib, 8));
-    h.bitCount = static_cast<int>(U16(dib, 14));
-    h.compression = U32(dib, 16);
-    h.coloursUsed = U32(dib, 32);
+    h.width = static_cast<int32_t>(LittleEndian32(dib, 4));
+    h.height = static_cast<int32_t>(LittleEndian32(dib, 8));
+    h.bitCount = static_cast<int>(LittleEndian16(dib, 14));
+    h.compression = LittleEndian32(dib, 16);
+    h.coloursUsed = LittleEndian32(dib, 32);
     if (h.headerSize >= 52) {
-      h.masks = {U32(dib, 40), U32(dib, 44), U32(dib, 48), h.headerSize >= 56 ? U32(dib, 52) : 0};
+      h.masks = {LittleEndian32(dib, 40), LittleEndian32(dib, 44), LittleEndian32(dib, 48),
+                 h.headerSize >= 56 ? LittleEndian32(dib, 52) : 0};
     }
   } else {
     return Damaged();
@@ -118,7 +115,8 @@ void DecodeRle(std::string_view data, bool four, const std::vector<uint32_t>& pa
     const uint8_t value = static_cast<uint8_t>(data[pos + 1]);
     pos += 2;
     if (count > 0) {
-      for (int i = 0; i < count && x < width; ++i) put(four ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
+      for (int i = 0; i < count && x < width; ++i)
+        put(four ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
     } else if (value == 0) {
       x = 0;
       ++y;
@@ -155,20 +153,21 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
   if (h.headerSize == 40 && (h.compression == 3 || h.compression == 6)) {
     const size_t count = h.compression == 6 ? 4 : 3;
     if (dib.size() < pos + 4 * count) return Damaged();
-    for (size_t i = 0; i < count; ++i) h.masks[i] = U32(dib, pos + 4 * i);
+    for (size_t i = 0; i < count; ++i) h.masks[i] = LittleEndian32(dib, pos + 4 * i);
     pos += 4 * count;
   }
   std::vector<uint32_t> palette;  // 0xAARRGGBB with alpha 255
   if (h.bitCount <= 8) {
     size_t entries = h.coloursUsed != 0 && h.coloursUsed < (1u << h.bitCount) ? h.coloursUsed
-                                                                                : (1u << h.bitCount);
+                                                                              : (1u << h.bitCount);
     const size_t entrySize = h.core ? 3 : 4;
     entries = std::min(entries, (dib.size() - std::min(dib.size(), pos)) / entrySize);
     for (size_t i = 0; i < entries; ++i) {
       const size_t at = pos + i * entrySize;
-      palette.push_back(0xFF000000u | (static_cast<uint32_t>(static_cast<uint8_t>(dib[at + 2])) << 16) |
-                       (static_cast<uint32_t>(static_cast<uint8_t>(dib[at + 1])) << 8) |
-                       static_cast<uint8_t>(dib[at]));
+      palette.push_back(0xFF000000u |
+                        (static_cast<uint32_t>(static_cast<uint8_t>(dib[at + 2])) << 16) |
+                        (static_cast<uint32_t>(static_cast<uint8_t>(dib[at + 1])) << 8) |
+                        static_cast<uint8_t>(dib[at]));
     }
     pos += entries * entrySize;
     palette.resize(size_t{1} << h.bitCount, 0xFF000000u);
@@ -218,12 +217,18 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
       auto* to = reinterpret_cast<uint32_t*>(image.bitmap.row(targetRow(fileRow)));
       for (int x = 0; x < width; ++x) {
         switch (h.bitCount) {
-          case 1: to[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1]; break;
-          case 4: to[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F]; break;
-          case 8: to[x] = palette[src[x]]; break;
+          case 1:
+            to[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+            break;
+          case 4:
+            to[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+            break;
+          case 8:
+            to[x] = palette[src[x]];
+            break;
           case 24:
-            to[x] = 0xFF000000u | (uint32_t{src[x * 3 + 2]} << 16) | (uint32_t{src[x * 3 + 1]} << 8) |
-                    src[x * 3];
+            to[x] = 0xFF000000u | (uint32_t{src[x * 3 + 2]} << 16) |
+                    (uint32_t{src[x * 3 + 1]} << 8) | src[x * 3];
             break;
           default: {
             const uint32_t p = h.bitCount == 16 ? (src[x * 2] | (uint32_t{src[x * 2 + 1]} << 8))
@@ -232,8 +237,8 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
                                                    (uint32_t{src[x * 4 + 3]} << 24));
             const uint8_t a = alpha.mask != 0 ? alpha.Of(p) : 0xFF;
             if (a != 0) anyAlpha = true;
-            to[x] = (uint32_t{iconImage ? a : uint8_t{0xFF}} << 24) | (uint32_t{red.Of(p)} << 16) | (uint32_t{green.Of(p)} << 8) |
-                    blue.Of(p);
+            to[x] = (uint32_t{iconImage ? a : uint8_t{0xFF}} << 24) | (uint32_t{red.Of(p)} << 16) |
+                    (uint32_t{green.Of(p)} << 8) | blue.Of(p);
           }
         }
       }
@@ -267,14 +272,14 @@ Result<DibImage> DecodeDib(std::string_view dib, size_t pixelOffset, bool iconIm
 
 int64_t DibDecodeBytes(std::string_view dib, bool iconImage) {
   if (dib.size() < 16) return 0;
-  const uint32_t headerSize = U32(dib, 0);
+  const uint32_t headerSize = LittleEndian32(dib, 0);
   int64_t width = 0, height = 0;
   if (headerSize == 12) {
-    width = U16(dib, 4);
-    height = static_cast<int16_t>(U16(dib, 6));
+    width = LittleEndian16(dib, 4);
+    height = static_cast<int16_t>(LittleEndian16(dib, 6));
   } else {
-    width = static_cast<int32_t>(U32(dib, 4));
-    height = static_cast<int32_t>(U32(dib, 8));
+    width = static_cast<int32_t>(LittleEndian32(dib, 4));
+    height = static_cast<int32_t>(LittleEndian32(dib, 8));
   }
   height = height < 0 ? -height : height;
   return BitmapBytes(width, iconImage ? height / 2 : height);
@@ -287,7 +292,7 @@ int64_t BmpDecodeBytes(std::string_view bytes) {
 
 Result<Bitmap> DecodeBmp(std::string_view bytes) {
   if (bytes.size() >= 14 && bytes[0] == 'B' && bytes[1] == 'M') {
-    const size_t offset = U32(bytes, 10);
+    const size_t offset = LittleEndian32(bytes, 10);
     if (offset < 14 + 12 || offset > bytes.size()) return Damaged();
     Result<DibImage> image = DecodeDib(bytes.substr(14), offset - 14, false);
     if (!image.ok()) return image.status();

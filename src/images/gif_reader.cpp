@@ -7,13 +7,10 @@
 #include <gif_lib.h>
 
 #include "images/decode_memory.h"
+#include "images/little_endian.h"
 
 namespace lumidex {
 namespace {
-
-uint32_t U16(std::string_view b, size_t at) {
-  return static_cast<uint8_t>(b[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8);
-}
 
 struct MemorySource {
   std::string_view bytes;
@@ -22,7 +19,8 @@ struct MemorySource {
 
 int ReadFromMemory(GifFileType* gif, GifByteType* out, int length) {
   auto* source = static_cast<MemorySource*>(gif->UserData);
-  const size_t n = std::min(static_cast<size_t>(std::max(length, 0)), source->bytes.size() - source->pos);
+  const size_t n =
+      std::min(static_cast<size_t>(std::max(length, 0)), source->bytes.size() - source->pos);
   std::memcpy(out, source->bytes.data() + source->pos, n);
   source->pos += n;
   return static_cast<int>(n);
@@ -60,8 +58,8 @@ GifProbe ProbeGif(std::string_view bytes) {
   GifProbe probe;
   if (bytes.size() < 13 || bytes.substr(0, 3) != "GIF") return probe;
   probe.isGif = true;
-  probe.width = static_cast<int>(U16(bytes, 6));
-  probe.height = static_cast<int>(U16(bytes, 8));
+  probe.width = static_cast<int>(LittleEndian16(bytes, 6));
+  probe.height = static_cast<int>(LittleEndian16(bytes, 8));
   const auto packed = static_cast<uint8_t>(bytes[10]);
   if ((packed & 0x80) == 0) return probe;
   const size_t entries = size_t{1} << ((packed & 7) + 1);

@@ -5,25 +5,22 @@
 #include <optional>
 
 #include "images/dib_decoder.h"
+#include "images/little_endian.h"
 #include "images/png_reader.h"
 
 namespace lumidex {
 namespace {
 
-uint32_t U16(std::string_view b, size_t at) {
-  return static_cast<uint8_t>(b[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8);
-}
-uint32_t U32(std::string_view b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
-
 // The image the first directory entry points at; nullopt when the
 // directory or the entry lies outside the file.
 std::optional<std::string_view> FirstImage(std::string_view bytes) {
   constexpr size_t kDirectory = 6, kEntry = 16;
-  if (bytes.size() < kDirectory + kEntry || U16(bytes, 0) != 0 || U16(bytes, 4) == 0) {
+  if (bytes.size() < kDirectory + kEntry || LittleEndian16(bytes, 0) != 0 ||
+      LittleEndian16(bytes, 4) == 0) {
     return std::nullopt;
   }
-  const size_t size = U32(bytes, kDirectory + 8);
-  const size_t offset = U32(bytes, kDirectory + 12);
+  const size_t size = LittleEndian32(bytes, kDirectory + 8);
+  const size_t offset = LittleEndian32(bytes, kDirectory + 12);
   if (offset >= bytes.size()) return std::nullopt;
   // The entry's byte count is often wrong in hand-made icons; the image
   // cannot reach past the file either way.

@@ -30,13 +30,13 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 struct Recipe {
   int boxWidth = 170;
   int boxHeight = 128;
-  bool ownSize = false;       // the picture's own size (full image)
-  bool exactSize = false;     // the whole box
+  bool ownSize = false;    // the picture's own size (full image)
+  bool exactSize = false;  // the whole box
   bool keepOrientation = true;
   uint32_t background = kWhite;
   uint32_t pngBackground = kWhite;
   uint32_t largeIconBackground = kWhite;  // icons over 254 pixels
-  bool highQuality = false;   // area averaging for every non-icon picture
+  bool highQuality = false;               // area averaging for every non-icon picture
   bool largeManagedIcon = false;
   bool cellFallback = false;  // no shell thumbnail: large icon on 32 x 32
   bool fastJpeg = true;
@@ -114,8 +114,8 @@ Result<std::string> DrawIcon(IconImage icon, const Recipe& recipe) {
   return Encode(drawn);
 }
 
-Result<std::string> DrawPicture(Bitmap picture, int sourceWidth, int sourceHeight,
-                                bool highQuality, const Recipe& recipe, uint32_t alphaBackground) {
+Result<std::string> DrawPicture(Bitmap picture, int sourceWidth, int sourceHeight, bool highQuality,
+                                const Recipe& recipe, uint32_t alphaBackground) {
   CompositeOverColour(picture, alphaBackground);
   const FittedBox size = TargetSize(recipe, sourceWidth, sourceHeight);
   Bitmap drawn = highQuality ? ScaleAreaAverage(picture, size.width, size.height)
@@ -173,36 +173,25 @@ Result<std::string> Render(const std::string& path, const Recipe& recipe,
     if (!icon.ok()) return icon.status();
     return DrawIcon(std::move(icon.value()), recipe);
   }
-  if (extension == ".gif") {
-    if (!ProbeGif(data).isGif) return FromShell(path, recipe, context);
-    Result<Bitmap> frame = DecodeGifFirstFrame(data);
-    if (!frame.ok()) return FromShell(path, recipe, context);
-    const int w = frame.value().width(), h = frame.value().height();
-    return DrawPicture(std::move(frame.value()), w, h, highQuality, recipe, recipe.background);
-  }
-  if (extension == ".png") {
-    Result<Bitmap> png = DecodePng(data);
-    if (!png.ok()) return png.status();
-    const int w = png.value().width(), h = png.value().height();
-    return DrawPicture(std::move(png.value()), w, h, highQuality, recipe, recipe.pngBackground);
-  }
-  if (jpeg) {
-    Result<Bitmap> picture = DecodeJpeg(data, jpegOptions);
-    if (!picture.ok()) return picture.status();
-    return DrawPicture(std::move(picture.value()), jpegSize.width, jpegSize.height, highQuality,
-                       recipe, kWhite);
-  }
-  Result<Bitmap> bmp = DecodeBmp(data);
-  if (!bmp.ok()) return bmp.status();
-  const int w = bmp.value().width(), h = bmp.value().height();
-  return DrawPicture(std::move(bmp.value()), w, h, highQuality, recipe, kWhite);
+  // A GIF that is none, or whose frame does not decode, is left to the
+  // desktop's thumbnailers.
+  const bool gif = extension == ".gif";
+  if (gif && !ProbeGif(data).isGif) return FromShell(path, recipe, context);
+  Result<Bitmap> picture = DecodePicture(data, extension, jpegOptions);
+  if (!picture.ok()) return gif ? FromShell(path, recipe, context) : picture.status();
+  // A JPEG decoded at a reduced scale is placed by its full size.
+  const int w = jpeg ? jpegSize.width : picture.value().width();
+  const int h = jpeg ? jpegSize.height : picture.value().height();
+  const uint32_t background = extension == ".png" ? recipe.pngBackground
+                              : gif               ? recipe.background
+                                                  : kWhite;
+  return DrawPicture(std::move(picture.value()), w, h, highQuality, recipe, background);
 }
 
 // The size of `path` when it can be opened for reading.
 Result<int64_t> OpenableFileSize(const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-      ::access(path.c_str(), R_OK) != 0) {
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), R_OK) != 0) {
     return Status::Error(CannotOpenMessage(path));
   }
   return static_cast<int64_t>(st.st_size);
