@@ -1,20 +1,15 @@
 // lumidex-album: the window program. AlbumProgram runs the start in its
 // fixed order, the message loop, and the exit when the window closes.
-#include <QFont>
-#include <QStyleFactory>
 #include <exception>
 
 #include "app/album_program.h"
+#include "mainwindow/ui/application_look.h"
 #include "mainwindow/ui/error_reporting_application.h"
 
 int main(int argc, char** argv) {
   lumidex::ErrorReportingApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lumidex-album"));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  // The Japanese gothic of fonts-noto-cjk at 12 pixels, the window's font.
-  QFont font(QStringLiteral("Noto Sans CJK JP"));
-  font.setPixelSize(12);
-  QApplication::setFont(font);
+  lumidex::ApplyApplicationLook(app);
   try {
     lumidex::AlbumProgram program;
     return program.Run(app);

@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +15,11 @@ TYearChgDlg::TYearChgDlg(const CalendarDate& preset, QWidget* parent) : QDialog(
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("移動先の年と月を指定して下さい"), this));
   calendar_ = new QCalendarWidget(this);
+  // Japanese month and weekday names whatever the system's language, weeks
+  // from Sunday as in the month grid, no week numbers.
+  calendar_->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+  calendar_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+  calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   calendar_->setMinimumDate(QDate(kFirstShownYear, 1, 1));
   calendar_->setMaximumDate(QDate(kLastShownYear, 12, 31));
   calendar_->setSelectedDate(QDate(preset.year, preset.month, preset.day));
