@@ -26,6 +26,7 @@
 #include "mainwindow/ui/splash_screen.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/unavailable_commands.h"
 #include "platform/environment.h"
 #include "platform/album_writer_lock.h"
 #include "platform/single_instance_lock.h"
@@ -190,6 +191,7 @@ void AlbumProgram::ApplyColourScheme() { window_->ApplyColourScheme(window_->set
 // the year's documents and builds the page summaries and the page list.
 void AlbumProgram::ShowFirstMonth() {
   views_ = new AlbumViews(*window_, *album_, cache_.get());
+  DisableUnavailableCommands(*window_);
   views_->ShowFirstMonth();
 }
 

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "mainwindow/ui/wrapping_row_layout.h"
 #include "platform/ui/control_hint.h"
 
 namespace lumidex {
@@ -71,7 +72,8 @@ constexpr ButtonSpec kToolbar[] = {
 
 QWidget* MakeToolbar(QWidget* parent, PageSidePanel::Toolbar& toolbar) {
   auto* panel = Panel(parent, "Panel13");
-  auto* row = new QHBoxLayout(panel);
+  // A narrow page side wraps its buttons instead of cutting their labels.
+  auto* row = new WrappingRowLayout(panel);
   row->setContentsMargins(2, 1, 2, 1);
   row->setSpacing(1);
   for (const ButtonSpec& spec : kToolbar) {
@@ -81,7 +83,6 @@ QWidget* MakeToolbar(QWidget* parent, PageSidePanel::Toolbar& toolbar) {
     toolbar.*spec.slot = button;
     row->addWidget(button);
   }
-  row->addStretch(1);
 
   // The free layout tools, shown by "他のボタン" and hidden by their last button.
   auto* tools = Panel(panel, "ToolPanel");

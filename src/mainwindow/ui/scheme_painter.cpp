@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include "mainwindow/bar_button_colours.h"
 #include "mainwindow/scheme_assignments.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -21,8 +22,9 @@ QWidget* FindControl(QWidget* root, std::string_view name) {
 }
 
 bool IsBoxLike(const QWidget* widget) {
-  return qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QComboBox*>(widget) ||
-         qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QProgressBar*>(widget);
+  return qobject_cast<const QAbstractScrollArea*>(widget) ||
+         qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+         qobject_cast<const QProgressBar*>(widget);
 }
 
 void Paint(QWidget* widget, ColourRole role, const QColor& colour) {
@@ -52,16 +54,55 @@ void Paint(QWidget* widget, ColourRole role, const QColor& colour) {
   widget->setPalette(palette);
 }
 
+// The flat buttons of one bar in every state: see BarButtonColours.
+QString BarButtonSheet(const BarButtonColours& c) {
+  const auto name = [](Colour colour) { return ToQColor(colour).name(); };
+  return QStringLiteral(
+             "QToolButton { color: %1; background: transparent; border: 1px solid transparent;"
+             " border-radius: 2px; padding: 0px 1px; }"
+             "QToolButton:hover { background: %2; border-color: %3; }"
+             "QToolButton:pressed, QToolButton:checked { background: %4; border-color: %5; }"
+             "QToolButton:disabled { color: %6; background: transparent;"
+             " border-color: transparent; }")
+      .arg(name(c.text), name(c.hoverFace), name(c.hoverFrame), name(c.downFace), name(c.downFrame),
+           name(c.disabledText));
+}
+
+// Gives the buttons of the bars colours of their own, so that the style's
+// light hover and pressed faces do not wash out the bars' light labels.
+void StyleBarButtons(QWidget* root, const ColourScheme& scheme) {
+  struct Bar {
+    const char* name;
+    Colour background;
+    Colour text;
+  };
+  const Bar bars[] = {
+      {"CalendarBar", scheme.Row(16), kWhite},  // white on the strip's middle tone
+      {"Panel13", scheme.Row(37), scheme.light}, {"Panel16", scheme.Row(37), scheme.light},
+      {"Panel2", scheme.Row(35), scheme.light},  {"Panel14", scheme.Row(39), scheme.light},
+  };
+  for (const Bar& bar : bars) {
+    QWidget* widget = FindControl(root, bar.name);
+    if (widget == nullptr) continue;
+    const QString sheet = BarButtonSheet(BarButtonColoursFor(scheme, bar.background, bar.text));
+    if (widget->styleSheet() != sheet) widget->setStyleSheet(sheet);
+  }
+}
+
 }  // namespace
 
 void PaintSchemeColours(QWidget* root, const ColourScheme& scheme) {
+  // First: a new style sheet polishes a bar again, which undoes a palette
+  // given to it before.
+  StyleBarButtons(root, scheme);
   for (const ControlColour& assignment : SchemeAssignments(scheme)) {
     if (QWidget* widget = FindControl(root, assignment.control)) {
       Paint(widget, assignment.role, ToQColor(assignment.colour));
     }
   }
   for (const char* name : {"StatusBar1", "NamePanel", "Panel17", "Panel13", "Panel14", "Panel16"}) {
-    if (QWidget* widget = FindControl(root, name)) Paint(widget, ColourRole::kText, ToQColor(scheme.light));
+    if (QWidget* widget = FindControl(root, name))
+      Paint(widget, ColourRole::kText, ToQColor(scheme.light));
   }
 }
 
