@@ -42,6 +42,9 @@ void Warn(const std::string& text) {
 constexpr std::string_view kAlbumBusyMessage =
     "lumidex-cli がアルバムを変更中のため、起動できません。終わってからもう一度起動してください。";
 
+// How often the disk indicator is brought up to date, in milliseconds.
+constexpr int kCacheSpaceInterval = 2000;
+
 // The size the page covers are rendered at for the day cells: larger than a
 // cell of the first window size, so that the cells shrink them as they fit.
 constexpr int kCoverWidth = 120;
@@ -169,6 +172,10 @@ void AlbumProgram::LoadSettings() {
 void AlbumProgram::OpenCache() {
   cache_ = std::make_unique<ThumbnailCache>(window_->environment().folders.cacheDir, window_->settings().hdd);
   cache_->Recount();
+  ShowCacheSpace();
+}
+
+void AlbumProgram::ShowCacheSpace() {
   window_->statusArea()->SetIndicatorText(0, ToQString(CacheSpaceText(*cache_, false)),
                                           ToQString(CacheSpaceText(*cache_, true)) +
                                               QStringLiteral("|空き領域とディスクキャッシュのサイズ"));
@@ -196,8 +203,15 @@ void AlbumProgram::ShowFirstMonth() {
 }
 
 // The three timers are created with the window and started by the views
-// that drive them; no other worker exists yet.
-void AlbumProgram::StartWorkers() {}
+// that drive them. The disk indicator follows the cache, which the list's
+// thumbnails fill while the window runs, and the free space, which other
+// programs change.
+void AlbumProgram::StartWorkers() {
+  cacheSpaceTimer_ = new QTimer(window_.get());
+  cacheSpaceTimer_->setInterval(kCacheSpaceInterval);
+  QObject::connect(cacheSpaceTimer_, &QTimer::timeout, [this] { ShowCacheSpace(); });
+  cacheSpaceTimer_->start();
+}
 
 void AlbumProgram::RemoveSplash() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -238,6 +252,7 @@ void AlbumProgram::DeleteCacheFiles() {
 
 void AlbumProgram::StopWorkers() {
   if (views_ != nullptr) views_->StopWorkers();
+  if (cacheSpaceTimer_ != nullptr) cacheSpaceTimer_->stop();
   for (QTimer* timer : {window_->timer1(), window_->timer2(), window_->timer3()}) timer->stop();
 }
 

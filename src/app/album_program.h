@@ -9,6 +9,7 @@
 #include "mainwindow/start_sequence.h"
 
 class QApplication;
+class QTimer;
 
 namespace lumidex {
 
@@ -67,6 +68,8 @@ class AlbumProgram : public StartSteps, public ExitSteps {
  private:
   // Opens the thumbnail cache on the current cache folder and counts it.
   void OpenCache();
+  // The disk indicator: free space and the cache's size as counted now.
+  void ShowCacheSpace();
   // Takes the album writer lock for the run and removes the temporary files
   // killed saves left; fails when a command keeps the album busy.
   Status AcquireAlbumLock();
@@ -81,6 +84,7 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   std::unique_ptr<AlbumStore> album_;
   std::unique_ptr<ThumbnailCache> cache_;
   AlbumViews* views_ = nullptr;  // the calendar and the image list; the window owns them
+  QTimer* cacheSpaceTimer_ = nullptr;  // owned by the window
   std::vector<std::string> settingsProblems_;
   // Documents that stand empty and restorations, shown once after the start.
   std::vector<std::string> startProblems_;

@@ -58,6 +58,9 @@ class CalendarController : public QObject {
   void SetYearChangeCheck(std::function<bool(int newYear)> check);
   // Refreshes today's panel; true when the date changed.
   bool RefreshToday();
+  // Emits dayStatusChanged for the grid's current cell (after its page
+  // changed).
+  void ReportDayStatus();
 
  signals:
   // The selected day changed (date text).
@@ -91,8 +94,6 @@ class CalendarController : public QObject {
   void RefreshYearList();
   void RefreshTodayPanel();
   void ReportSelection();
-  // Status bar panel 2 for the grid's current cell.
-  void ReportDayStatus();
 
   MonthCalendar& calendar_;
   QPointer<CalendarGrid> grid_;

@@ -19,6 +19,7 @@
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
+#include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
 #include "mainwindow/ui/list_registration_commands.h"
 #include "mainwindow/ui/multi_column_mode.h"
@@ -119,9 +120,11 @@ AlbumViews::~AlbumViews() { delete controller_; }
 
 void AlbumViews::ConnectCalendar() {
   StatusArea* status = window_.statusArea();
+  itemPanel_ = new ItemStatusPanel(
+      *status, *list_, [this] { controller_->ReportDayStatus(); }, this);
   connect(controller_, &CalendarController::dayLineChanged, status, &StatusArea::SetDayLine);
-  connect(controller_, &CalendarController::dayStatusChanged, this,
-          [status](const QString& text) { status->SetIndicatorText(kItemPanel, text); });
+  connect(controller_, &CalendarController::dayStatusChanged, itemPanel_,
+          &ItemStatusPanel::ShowDay);
   connect(controller_, &CalendarController::errorRaised, this, &AlbumViews::ReportError);
   connect(controller_, &CalendarController::daySelected, this, &AlbumViews::SelectDayInPageList);
   connect(controller_, &CalendarController::dayDoubleClicked, this, &AlbumViews::OpenDayPage);
@@ -130,12 +133,12 @@ void AlbumViews::ConnectCalendar() {
   connect(grid, &QWidget::customContextMenuRequested, this, &AlbumViews::ShowDayMenu);
   connect(dayMenu_, &CalendarPopupMenu::pagesChanged, controller_,
           &CalendarController::PagesChanged);
+  connect(dayMenu_, &CalendarPopupMenu::pagesChanged, itemPanel_, &ItemStatusPanel::Refresh);
   connect(dayMenu_, &CalendarPopupMenu::filesAdded, this,
           [this] { AfterRegistration(Status::Ok()); });
 }
 
 void AlbumViews::ConnectImageList() {
-  StatusArea* status = window_.statusArea();
   connect(list_, &ImageListPanel::pageClicked, this, &AlbumViews::ShowDayOfPage);
   // "この日に移動": the day of the open page, or of the page selected in the
   // page list.
@@ -147,14 +150,14 @@ void AlbumViews::ConnectImageList() {
       ShowDayOfPage(ToQString(list_->list().entries().NameAt(rows.front())));
     }
   });
-  connect(list_, &ImageListPanel::statusText, this,
-          [status](const QString& text) { status->SetIndicatorText(kItemPanel, text); });
+  connect(list_, &ImageListPanel::statusText, itemPanel_, &ItemStatusPanel::ShowEntry);
   connect(list_, &ImageListPanel::operationFailed, this, &AlbumViews::ReportError);
   // Pages created, filled, renamed or deleted through the list change what
   // the day cells draw.
   connect(list_, &ImageListPanel::contentChanged, this, [this] {
     window_.SetContainerOpen(album_.PageOpen());
     controller_->PagesChanged();
+    itemPanel_->Refresh();
   });
 }
 
@@ -260,6 +263,7 @@ void AlbumViews::AfterRegistration(const Status& status) {
   album_.RefreshPageList();
   list_->SyncWithStore();
   controller_->PagesChanged();
+  itemPanel_->Refresh();
 }
 
 void AlbumViews::RunAutoRegistration() {

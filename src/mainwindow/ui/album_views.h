@@ -21,6 +21,7 @@ class CalendarController;
 class CalendarFileDrop;
 class CalendarPopupMenu;
 class ImageListPanel;
+class ItemStatusPanel;
 class ListFileDrop;
 class ListRegistrationCommands;
 class TForm1;
@@ -112,6 +113,7 @@ class AlbumViews : public QObject {
   CalendarFileDrop* fileDrop_ = nullptr;
   ListFileDrop* listDrop_ = nullptr;
   ListRegistrationCommands* listCommands_ = nullptr;
+  ItemStatusPanel* itemPanel_ = nullptr;
   bool todaySelected_ = false;      // today's cell was selected at the first show
   bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };
