@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -18,6 +17,7 @@
 #include "foundation/app_identity.h"
 #include "foundation/pending_settings_import.h"
 #include "foundation/settings_load_store.h"
+#include "foundation/window_placement.h"
 #include "images/cache_commands.h"
 #include "images/thumbnail_cache.h"
 #include "images/thumbnail_maker.h"
@@ -27,6 +27,7 @@
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/unavailable_commands.h"
+#include "mainwindow/ui/window_placement_bridge.h"
 #include "platform/environment.h"
 #include "platform/album_writer_lock.h"
 #include "platform/single_instance_lock.h"
@@ -213,11 +214,9 @@ void AlbumProgram::StartWorkers() {
   cacheSpaceTimer_->start();
 }
 
+// The window comes back where the last run left it.
 void AlbumProgram::RemoveSplash() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    window_->move(screen->availableGeometry().center() - window_->rect().center());
-  }
-  window_->show();
+  ShowAtPlacement(*window_, LoadWindowPlacement(settingsStore_));
   if (splash_) splash_->finish(window_.get());
   splash_.reset();
 }
@@ -258,7 +257,11 @@ void AlbumProgram::StopWorkers() {
 
 Status AlbumProgram::SaveAlbum() { return album_ ? album_->Close() : Status::Ok(); }
 
-Status AlbumProgram::StoreSettings() { return lumidex::StoreSettings(settingsStore_, window_->settings()); }
+Status AlbumProgram::StoreSettings() {
+  const Status placed = StoreWindowPlacement(settingsStore_, CapturedWindowPlacement(*window_));
+  const Status stored = lumidex::StoreSettings(settingsStore_, window_->settings());
+  return stored.ok() ? placed : stored;
+}
 
 void AlbumProgram::ReportError(const Status& status) { ErrorReportingApplication::ShowErrorBox(status.message()); }
 
