@@ -249,6 +249,21 @@ class ImageListPanelTest : public QObject {
     QCOMPARE(panel.view()->SelectedRows(), QVector<int>{3});
   }
 
+  void DraggingTheScrollBarLeavesOutTheFramesOnlyWithSimplifiedScrolling() {
+    auto scene = MakeScene();
+    scene->panel = scene->album.MakePanel();
+    ImageListPanel& panel = *scene->panel;
+    for (const bool simplified : {false, true}) {
+      Settings settings;
+      settings.scrolframeoff = simplified;
+      panel.ApplySettings(settings);
+      emit panel.view()->verticalScrollBar()->sliderPressed();
+      QCOMPARE(panel.delegate()->look().simplifiedScrolling, simplified);
+      emit panel.view()->verticalScrollBar()->sliderReleased();
+      QVERIFY(!panel.delegate()->look().simplifiedScrolling);
+    }
+  }
+
   void PopupMenuFollowsTheSelectionAndRunsTheOperations() {
     auto scene = MakeScene();
     FillPage(*scene);
