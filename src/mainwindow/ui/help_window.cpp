@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -22,6 +23,16 @@ HelpWindow::HelpWindow(QString document, QWidget* owner) : QWidget(owner, Qt::Wi
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   resize(640, 560);
+}
+
+// Escape, which the browser leaves alone, closes the window as it closes a
+// dialog.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 Status HelpWindow::ShowTopic(const QString& topic) {

@@ -11,7 +11,7 @@ namespace lumidex {
 
 // The help viewer: one window of its own showing the help document shipped
 // with the program, reused for every topic. Lives as long as the main
-// window, which owns it; closing it only hides it.
+// window, which owns it; closing it (also with Escape) only hides it.
 class HelpWindow : public QWidget {
   Q_OBJECT
 
@@ -28,6 +28,9 @@ class HelpWindow : public QWidget {
   // The topic shown last ("" for the start of the document).
   const QString& topic() const { return topic_; }
   QTextBrowser* browser() const { return browser_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   const QString document_;

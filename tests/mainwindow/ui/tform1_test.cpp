@@ -191,6 +191,10 @@ class TForm1Test : public QObject {
     window_->HelpFile1Click();
     QCOMPARE(window_->helpWindow(), first);  // one window, reused
     QCOMPARE(first->topic(), QStringLiteral("FreeAlb"));
+
+    // Escape closes it, as it closes a dialog.
+    QTest::keyClick(first->browser(), Qt::Key_Escape);
+    QVERIFY(!first->isVisible());
   }
 
   void f1InTheAlbumListWindowOpensItsTopic() {
