@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 
 namespace lumidex {
 

@@ -8,7 +8,7 @@
 
 #include "album/entry_registration.h"
 #include "album/page_operations.h"
-#include "calendar/calendar_date.h"
+#include "foundation/calendar_date.h"
 #include "calendar/holiday_calendar.h"
 #include "calendar/month_calendar.h"
 #include "filetools/ui/dialog_registration_prompts.h"
