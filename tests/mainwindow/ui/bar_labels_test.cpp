@@ -1,15 +1,14 @@
-// Every label of the window's bars shows whole and readable: at the first
-// window size and at 1280 x 800, in every colour scheme, with the page list
-// and with a page open. With LUMIDEX_SCREENSHOTS set to a folder, each
-// window is also saved there as a PNG to be looked at.
+// Every label of the window's bars shows whole: at the first window size
+// and at 1280 x 800, in every colour scheme, with the page list and with a
+// page open. With LUMIDEX_SCREENSHOTS set to a folder, each window (and one
+// with a toggle down and a button under the pointer) is also saved there as
+// a PNG to be looked at.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QTest>
-#include <QToolButton>
 #include <memory>
 
 #include "album/album_store.h"
