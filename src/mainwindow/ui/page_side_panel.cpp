@@ -39,7 +39,7 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, c
   return box;
 }
 
-struct ButtonSpec {
+struct ToolbarButton {
   QAbstractButton* PageSidePanel::Toolbar::*slot;
   const char* name;
   const char* caption;
@@ -50,7 +50,7 @@ struct ButtonSpec {
 
 // The page side toolbar, in its order. Buttons of other states (an open
 // page, the free layout) start hidden; their views show them.
-constexpr ButtonSpec kToolbar[] = {
+constexpr ToolbarButton kToolbar[] = {
     {&PageSidePanel::Toolbar::back, "SpeedButton14", "戻る", "戻る", false, false},
     {&PageSidePanel::Toolbar::up, "SpeedButton15", "↑", "↑", false, false},
     {&PageSidePanel::Toolbar::down, "SpeedButton16", "↓", "↓", false, false},
@@ -76,11 +76,11 @@ QWidget* MakeToolbar(QWidget* parent, PageSidePanel::Toolbar& toolbar) {
   auto* row = new WrappingRowLayout(panel);
   row->setContentsMargins(2, 1, 2, 1);
   row->setSpacing(1);
-  for (const ButtonSpec& spec : kToolbar) {
-    QAbstractButton* button = MakeSpeedButton(panel, spec.name, QString::fromUtf8(spec.caption),
-                                              QString::fromUtf8(spec.hint), spec.checkable);
-    button->setVisible(spec.visibleAtStart);
-    toolbar.*spec.slot = button;
+  for (const ToolbarButton& entry : kToolbar) {
+    QAbstractButton* button = MakeSpeedButton(panel, entry.name, QString::fromUtf8(entry.caption),
+                                              QString::fromUtf8(entry.hint), entry.checkable);
+    button->setVisible(entry.visibleAtStart);
+    toolbar.*entry.slot = button;
     row->addWidget(button);
   }
 
