@@ -59,12 +59,13 @@ void MultiColumnMode::Switch(bool on) {
 
 void MultiColumnMode::OnEntryClicked(const QString& path) {
   const std::string file = ToStdString(path);
+  const std::string extension = ExtensionOf(file);  // the facts only view it
   PreviewClickFacts facts;
   facts.enlargeChecked = enlarge_.isChecked();
   facts.pictureViewVisible = window_.pictureView()->isVisible();
   facts.selectedCount = list_.selectedCount();
   facts.fileExists = QFileInfo(path).isFile();
-  facts.extension = ExtensionOf(file);
+  facts.extension = extension;
   if (!ShowsPreviewOnClick(facts)) return;
   card_->SetColours(album_.SubAlbumOpen() ? window_.scheme().light : kWhite, list_.listColour());
   card_->SetStretch(stretch_.isChecked());
