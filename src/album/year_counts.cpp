@@ -18,9 +18,11 @@ void ForEachEntryLine(std::string_view text, F entry) {
   }
 }
 
-std::string FileText(AlbumStore& store, const std::string& path) {
+// The text of the document at `path`; "" for a missing file.
+Result<std::string> FileText(AlbumStore& store, const std::string& path) {
   Result<std::string> bytes = store.fileStore().ReadAll(path);
-  if (!bytes.ok() || !CheckAlbumText(path, bytes.value(), AlbumTextKind::kIniDocument).ok()) return {};
+  if (!bytes.ok()) return bytes.status().isNotFound() ? Result<std::string>(std::string()) : bytes.status();
+  if (Status s = CheckAlbumText(path, bytes.value(), AlbumTextKind::kIniDocument); !s.ok()) return s;
   return DecodeAlbumFile(bytes.value());
 }
 
@@ -35,12 +37,16 @@ YearCounts CountYearTexts(std::string_view yearText, std::string_view subAlbumTe
   return counts;
 }
 
-YearCounts CountYear(AlbumStore& store, std::string_view year) {
+Result<YearCounts> CountYear(AlbumStore& store, std::string_view year) {
   if (store.HasYear() && year == store.loadedYear()) {
     return CountYearTexts(store.yearDocument().ToText(), store.subAlbumDocument().ToText());
   }
   const std::string base = store.folders().photoDir + std::string(year);
-  return CountYearTexts(FileText(store, base + ".ini"), FileText(store, base + "S.ini"));
+  Result<std::string> yearText = FileText(store, base + ".ini");
+  if (!yearText.ok()) return yearText.status();
+  Result<std::string> subAlbumText = FileText(store, base + "S.ini");
+  if (!subAlbumText.ok()) return subAlbumText.status();
+  return CountYearTexts(yearText.value(), subAlbumText.value());
 }
 
 std::string YearListText(std::string_view year, const YearCounts& counts) {

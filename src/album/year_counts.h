@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/status.h"
+
 namespace lumidex {
 
 class AlbumStore;
@@ -21,8 +23,10 @@ struct YearCounts {
 YearCounts CountYearTexts(std::string_view yearText, std::string_view subAlbumText);
 
 // The counts of `year`: the shown year as its documents stand in memory,
-// other years from their files (a missing file counts 0).
-YearCounts CountYear(AlbumStore& store, std::string_view year);
+// other years from their files (a missing file counts 0). The message of
+// the first document that exists but cannot be read (not album text, not a
+// regular file, too large), which is never counted as empty.
+Result<YearCounts> CountYear(AlbumStore& store, std::string_view year);
 
 // The year list text: "2014年 （1,234枚）", followed by " （3冊 - 56枚）" when
 // the year has sub-album references. File counts have "," thousands

@@ -82,11 +82,18 @@ int Finish(CliIo& io, AlbumStore& store, const Status& operation, const CliPromp
 int ListYears(CliIo& io) {
   auto album = OpenAlbumSession(io, AlbumAccess::kRead, "");
   if (!album) return kExitFailed;
+  // A year that cannot be read is named, never listed as empty.
+  int exitCode = kExitOk;
   for (const auto& file : album->store->yearIndex().YearFiles()) {
     const std::string year = file.substr(0, 4);
-    io.out << YearListText(year, CountYear(*album->store, year)) << "\n";
+    Result<YearCounts> counts = CountYear(*album->store, year);
+    if (counts.ok()) {
+      io.out << YearListText(year, counts.value()) << "\n";
+    } else {
+      exitCode = Fail(io, counts.status().message());
+    }
   }
-  return kExitOk;
+  return exitCode;
 }
 
 int ListPages(CliIo& io, const std::string& year, bool all) {
