@@ -199,9 +199,12 @@ std::string ExifFlashText(std::string_view value) {
 
 std::string ExifRationalText(int64_t numerator, int64_t denominator) {
   if (denominator == 0) return {};
-  const double value = static_cast<double>(numerator) / static_cast<double>(denominator);
+  // Cameras store values such as f/2.2 as 9227469/4194304, exact only in
+  // single precision: the shortest text that reads back as the same float is
+  // the number the camera meant.
+  const float value = static_cast<float>(static_cast<double>(numerator) / static_cast<double>(denominator));
   char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  const auto result = std::to_chars(text, text + sizeof text, value);
   return std::string(text, result.ptr);
 }
 

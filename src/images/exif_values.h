@@ -27,9 +27,10 @@ std::string ExifFlashText(std::string_view value);
 // otherwise the quotient (4/1 gives "4"). "" for a zero denominator.
 std::string ExifExposureText(int64_t numerator, int64_t denominator);
 
-// numerator / denominator in the shortest general form with at most 15
-// significant digits ("7.1" for 71/10, "2.8" for 28/10). "" for a zero
-// denominator.
+// numerator / denominator as a person reads it: converted to single
+// precision and printed in the shortest form that reads back as the same
+// single-precision value ("7.1" for 71/10, "2.2" for 9227469/4194304).
+// "" for a zero denominator.
 std::string ExifRationalText(int64_t numerator, int64_t denominator);
 
 // The text of a UserComment value: its first 8 bytes name the code

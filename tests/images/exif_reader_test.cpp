@@ -188,7 +188,8 @@ TEST(ExifValuesTest, ExposureUsesWholeNumbers) {
 TEST(ExifValuesTest, RationalsPrintInShortestForm) {
   EXPECT_EQ(ExifRationalText(71, 10), "7.1");
   EXPECT_EQ(ExifRationalText(28, 10), "2.8");
-  EXPECT_EQ(ExifRationalText(1, 3), "0.333333333333333");
+  EXPECT_EQ(ExifRationalText(1, 3), "0.33333334");
+  EXPECT_EQ(ExifRationalText(9227469, 4194304), "2.2");
   EXPECT_EQ(ExifRationalText(50, 1), "50");
 }
 
