@@ -20,9 +20,8 @@ void ForEachEntryLine(std::string_view text, F entry) {
 
 // The text of the document at `path`; "" for a missing file.
 Result<std::string> FileText(AlbumStore& store, const std::string& path) {
-  Result<std::string> bytes = store.fileStore().ReadAll(path);
+  Result<std::string> bytes = ReadAlbumFile(store.fileStore(), path, AlbumTextKind::kIniDocument);
   if (!bytes.ok()) return bytes.status().isNotFound() ? Result<std::string>(std::string()) : bytes.status();
-  if (Status s = CheckAlbumText(path, bytes.value(), AlbumTextKind::kIniDocument); !s.ok()) return s;
   return DecodeAlbumFile(bytes.value());
 }
 

@@ -84,8 +84,8 @@ bool YearIndex::Refresh(const std::string& photoDir, FileStore& store) {
   yearFiles_ = std::move(files);
   sections_.clear();
   for (const auto& file : yearFiles_) {
-    Result<std::string> bytes = store.ReadAll(photoDir + file);
-    if (!bytes.ok() || !CheckAlbumText(file, bytes.value(), AlbumTextKind::kIniDocument).ok()) continue;
+    Result<std::string> bytes = ReadAlbumFile(store, photoDir + file, AlbumTextKind::kIniDocument);
+    if (!bytes.ok()) continue;
     const std::string year = file.substr(0, 4);
     for (auto& name : SectionsWithLines(bytes.value())) {
       sections_.push_back(year + "/" + name);

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <ctime>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -129,13 +128,8 @@ Status AlbumProgram::AcquireAlbumLock() {
       return Status::Error(std::string(kAlbumBusyMessage));
   }
   albumLock_ = std::move(attempt.lock);
-  // Holding the lock, no other save is under way: temporary files of saves
-  // are left-overs of processes that were killed.
-  const time_t now = std::time(nullptr) + 1;
-  for (const auto& folder : DataFolders::ForBase(baseFolder_, loginName_).DocumentFolders()) {
-    RemoveStaleTempFiles(folder, now);
-  }
-  RemoveStaleTempFiles(platform::SettingsFolder(), now);
+  albumLock_->RemoveLeftoversOfKilledSaves(DataFolders::ForBase(baseFolder_, loginName_),
+                                           platform::SettingsFolder());
   return Status::Ok();
 }
 

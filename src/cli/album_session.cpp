@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <ctime>
 #include <ostream>
 
 #include "cli/managed_types_setting.h"
@@ -64,13 +63,8 @@ std::unique_ptr<platform::AlbumWriterLock> TakeWriterLock(CliIo& io) {
       Fail(io, "ファイル " + platform::AlbumWriterLock::LockFileFor(base) + " を作成できません");
       return nullptr;
   }
-  // Holding the lock, no other save is under way: every temporary file of a
-  // save is a left-over of a process that was killed.
-  const time_t now = std::time(nullptr) + 1;
-  for (const auto& folder : DataFolders::ForBase(base, platform::LoginName()).DocumentFolders()) {
-    RemoveStaleTempFiles(folder, now);
-  }
-  RemoveStaleTempFiles(platform::SettingsFolder(), now);
+  attempt.lock->RemoveLeftoversOfKilledSaves(DataFolders::ForBase(base, platform::LoginName()),
+                                             platform::SettingsFolder());
   return std::move(attempt.lock);
 }
 

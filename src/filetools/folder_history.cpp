@@ -12,14 +12,10 @@ namespace lumidex {
 
 FolderHistory FolderHistory::Load(const std::string& userDir, FileStore& store) {
   FolderHistory history(userDir + "dirlist.txt", store);
-  Result<std::string> bytes = store.ReadAll(history.path_);
+  Result<std::string> bytes = ReadAlbumFile(store, history.path_, AlbumTextKind::kPlainText);
   if (!bytes.ok()) {
     // Only a missing history may be written from scratch.
     if (!bytes.status().isNotFound()) history.refusal_ = bytes.status().message();
-    return history;
-  }
-  if (Status s = CheckAlbumText(history.path_, bytes.value(), AlbumTextKind::kPlainText); !s.ok()) {
-    history.refusal_ = s.message();
     return history;
   }
   for (auto& line : SplitLines(DecodeEditedFile(bytes.value()))) {

@@ -45,6 +45,13 @@ Status CheckAlbumText(std::string_view path, std::string_view bytes, AlbumTextKi
   return Status::Error(UnreadableTextMessage(path));
 }
 
+Result<std::string> ReadAlbumFile(FileStore& store, const std::string& path, AlbumTextKind kind) {
+  Result<std::string> bytes = store.ReadAll(path);
+  if (!bytes.ok()) return bytes;
+  if (Status s = CheckAlbumText(path, bytes.value(), kind); !s.ok()) return s;
+  return bytes;
+}
+
 std::string UnreadableTextMessage(std::string_view path) {
   return FormatMessage(
       "ファイル %s "

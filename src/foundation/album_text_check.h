@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/file_store.h"
 #include "foundation/status.h"
 
 namespace lumidex {
@@ -27,5 +28,10 @@ enum class AlbumTextKind {
 Status CheckAlbumText(std::string_view path, std::string_view bytes, AlbumTextKind kind);
 
 std::string UnreadableTextMessage(std::string_view path);
+
+// The bytes of the album file `path`, read through `store` and checked by
+// CheckAlbumText: the one way album files are read. NotFound for a missing
+// file; the read's or the check's error otherwise.
+Result<std::string> ReadAlbumFile(FileStore& store, const std::string& path, AlbumTextKind kind);
 
 }  // namespace lumidex

@@ -42,13 +42,10 @@ TMemIniFile::~TMemIniFile() = default;
 
 Result<std::unique_ptr<TMemIniFile>> TMemIniFile::Open(std::string fileName, FileStore& store) {
   auto doc = std::make_unique<TMemIniFile>(std::move(fileName), store);
-  Result<std::string> bytes = store.ReadAll(doc->fileName_);
+  Result<std::string> bytes = ReadAlbumFile(store, doc->fileName_, AlbumTextKind::kIniDocument);
   if (!bytes.ok()) {
     if (bytes.status().isNotFound()) return doc;
     return bytes.status();
-  }
-  if (Status s = CheckAlbumText(doc->fileName_, bytes.value(), AlbumTextKind::kIniDocument); !s.ok()) {
-    return s;
   }
   doc->ReplaceAll(SplitLines(DecodeAlbumFile(bytes.value())));
   return doc;

@@ -25,15 +25,14 @@ std::string SettingsFilePath(std::string_view settingsFolder) {
 }
 
 Result<RegistryData> SettingsStore::Read() const {
-  Result<std::string> bytes = files_.ReadAll(path_);
+  // A file that is not text (a NUL byte, UTF-16) is not read at all, so that
+  // the next write cannot replace it with the part before the damage.
+  Result<std::string> bytes = ReadAlbumFile(files_, path_, AlbumTextKind::kPlainText);
   RegistryData data;
   if (!bytes.ok()) {
     if (bytes.status().isNotFound()) return data;
     return bytes.status();
   }
-  // A file that is not text (a NUL byte, UTF-16) is not read at all, so that
-  // the next write cannot replace it with the part before the damage.
-  if (Status s = CheckAlbumText(path_, bytes.value(), AlbumTextKind::kPlainText); !s.ok()) return s;
   // A damaged file gives what can be read of it; its refusal messages are of
   // no use at start, where the program must come up regardless.
   (void)ImportRegistryText(data, DecodeStoreBytes(bytes.value()), path_, {});

@@ -8,8 +8,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <thread>
+
+#include "foundation/file_store.h"
 
 namespace lumidex::platform {
 namespace {
@@ -74,6 +77,14 @@ AlbumWriterLock::Attempt AlbumWriterLock::Acquire(const std::string& baseFolder,
 
 std::string AlbumWriterLock::LockFileFor(const std::string& baseFolder) {
   return baseFolder + "/album.lock";
+}
+
+void AlbumWriterLock::RemoveLeftoversOfKilledSaves(const DataFolders& folders,
+                                                   const std::string& settingsFolder) const {
+  // One second ahead, so that files of a save killed within this second go too.
+  const time_t now = std::time(nullptr) + 1;
+  for (const auto& folder : folders.DocumentFolders()) RemoveStaleTempFiles(folder, now);
+  RemoveStaleTempFiles(settingsFolder, now);
 }
 
 AlbumWriterLock::~AlbumWriterLock() { ::close(fd_); }

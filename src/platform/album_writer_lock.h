@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "foundation/data_folders.h"
+
 namespace lumidex::platform {
 
 // The one lock every process that changes an album holds while it does: the
@@ -48,6 +50,13 @@ class AlbumWriterLock {
   static Attempt Acquire(const std::string& baseFolder, Role role, const Wait& wait);
 
   static std::string LockFileFor(const std::string& baseFolder);
+
+  // Removes the temporary files that saves killed before their rename left
+  // in the album's document folders and in `settingsFolder`. Only the holder
+  // of the lock may: while it is held no other save is under way, so every
+  // such file is a left-over.
+  void RemoveLeftoversOfKilledSaves(const DataFolders& folders,
+                                    const std::string& settingsFolder) const;
 
   AlbumWriterLock(const AlbumWriterLock&) = delete;
   AlbumWriterLock& operator=(const AlbumWriterLock&) = delete;
