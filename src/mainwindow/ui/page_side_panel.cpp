@@ -32,12 +32,6 @@ QLabel* Heading(QWidget* parent, const char* name, const QString& text) {
   return label;
 }
 
-QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  if (!hint.isEmpty()) SetHint(box, hint);
-  return box;
-}
 
 struct ToolbarButton {
   QAbstractButton* PageSidePanel::Toolbar::*slot;
@@ -165,7 +159,7 @@ QWidget* MakeDetailList(QWidget* parent) {
   column->setSpacing(0);
   auto* bar = new QHBoxLayout;
   bar->addWidget(MakeSpeedButton(panel, "SpeedButton30", QStringLiteral("上へ"), QStringLiteral("上へ")));
-  bar->addWidget(CheckBox(panel, "CheckBox6", QStringLiteral("Jpeg Exif Info")));
+  bar->addWidget(MakeCheckBox(panel, "CheckBox6", QStringLiteral("Jpeg Exif Info")));
   bar->addStretch(1);
   bar->addWidget(MakeSpeedButton(panel, "CloseBtn", QStringLiteral("閉じる"), QStringLiteral("閉じる")));
   column->addLayout(bar);
@@ -184,18 +178,18 @@ QWidget* MakeBottomBar(QWidget* parent, PageSidePanel::BottomBar& bar) {
   bar.goToDay = MakeSpeedButton(panel, "SpeedButton19", QStringLiteral("この日に移動"), QStringLiteral("この日に移動"));
   row->addWidget(bar.goToDay);
   row->addStretch(1);
-  auto* enlarge = CheckBox(panel, "CheckBox2", QStringLiteral("拡大"),
+  auto* enlarge = MakeCheckBox(panel, "CheckBox2", QStringLiteral("拡大"),
                            QStringLiteral("画像の拡大|選択した画像を拡大、画像のクリックで戻る"));
-  auto* stretch = CheckBox(panel, "CheckBox3", QStringLiteral("ストレッチ"), QStringLiteral("ストレッチ|表示枠一杯に描画する"));
+  auto* stretch = MakeCheckBox(panel, "CheckBox3", QStringLiteral("ストレッチ"), QStringLiteral("ストレッチ|表示枠一杯に描画する"));
   enlarge->hide();  // only in the multi-column list mode
   stretch->hide();
   row->addWidget(enlarge);
   row->addWidget(stretch);
   bar.enlarge = enlarge;
   bar.stretch = stretch;
-  bar.highQuality = CheckBox(panel, "CheckBox4", QStringLiteral("高画質"),
+  bar.highQuality = MakeCheckBox(panel, "CheckBox4", QStringLiteral("高画質"),
                              QStringLiteral("高画質|表示サイズを小さくした時の画質を良くする"));
-  bar.exif = CheckBox(panel, "CheckBox5", QStringLiteral("Exif"));
+  bar.exif = MakeCheckBox(panel, "CheckBox5", QStringLiteral("Exif"));
   row->addWidget(bar.highQuality);
   row->addWidget(bar.exif);
   return panel;

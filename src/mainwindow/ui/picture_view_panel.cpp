@@ -1,5 +1,6 @@
 #include "mainwindow/ui/picture_view_panel.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,73 +14,140 @@
 namespace lumidex {
 namespace {
 
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  if (!hint.isEmpty()) SetHint(box, hint);
-  return box;
-}
-
 QComboBox* MakeComboBox(QWidget* parent, const char* name, const QStringList& items, const QString& hint) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromLatin1(name));
   box->addItems(items);
+  box->setFocusPolicy(Qt::NoFocus);
   SetHint(box, hint);
   return box;
 }
 
-// The bar `Panel14`; `follow` is set to its check box `CheckBox10`.
-QWidget* MakeBar(QWidget* parent, QWidget*& follow) {
-  auto* bar = new QWidget(parent);
-  bar->setObjectName(QStringLiteral("Panel14"));
-  bar->setAutoFillBackground(true);
-  auto* row = new QHBoxLayout(bar);
-  row->setContentsMargins(2, 2, 2, 2);
-  row->setSpacing(2);
-  row->addWidget(MakeSpeedButton(bar, "FullScreenBtn", QStringLiteral("全画面"), QStringLiteral("全画面"), true));
-  row->addWidget(MakeSpeedButton(bar, "SpeedButton22", QStringLiteral("表示"), QStringLiteral("リストを表示")));
-  row->addWidget(MakeSpeedButton(bar, "SpeedButton23", QStringLiteral("非表示"), QStringLiteral("リストを非表示")));
-  row->addWidget(MakeSpeedButton(bar, "SpeedButton18", QStringLiteral("Start"),
-                                 QStringLiteral("Start|スライドショーを開始する"), true));
-  auto* interval = new QSlider(Qt::Horizontal, bar);
-  interval->setObjectName(QStringLiteral("MyTrackBar1"));
-  interval->setRange(1, 60000);
-  interval->setValue(1000);
-  interval->setFixedWidth(80);
-  interval->setAutoFillBackground(true);
-  SetHint(interval, QStringLiteral("切り換え間隔|右クリックで整数値"));
-  row->addWidget(interval);
-  row->addWidget(MakeComboBox(bar, "ComboBox3", {QStringLiteral("Normal"), QStringLiteral("Fade"),
-                                                 QStringLiteral("Overlap 1"), QStringLiteral("Overlap 2")},
-                              QStringLiteral("切換え時の画像効果")));
-  row->addWidget(MakeComboBox(bar, "ComboBox4",
-                              {QStringLiteral("Day"), QStringLiteral("Days"), QStringLiteral("Year"), QStringLiteral("List")},
-                              QStringLiteral("スライドタイプ")));
-  row->addWidget(MakeSpeedButton(bar, "SpeedButton29", QStringLiteral("設定"), QStringLiteral("スライドタイプの設定")));
-  row->addWidget(MakeCheckBox(bar, "CheckBox13", QStringLiteral("ストレッチ")));
-  follow = MakeCheckBox(bar, "CheckBox10", QStringLiteral("追随"), QStringLiteral("追随|画像のリストを表示"));
-  row->addWidget(follow);
-  auto* music = MakeSpeedButton(bar, "MugPlayBtn", QStringLiteral("♪"), QStringLiteral("Play|音楽の再生と停止"), true);
-  music->setAutoFillBackground(true);
-  row->addWidget(music);
-  row->addWidget(MakeSpeedButton(bar, "FullSizeSpBtn", QStringLiteral("原寸"), QStringLiteral("原寸|実際のサイズで表示"),
-                                 true));
-  row->addStretch(1);
-  return bar;
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
 }
 
-QWidget* MakeSubAlbumChoice(QWidget* parent) {
+QHBoxLayout* MakeRow() {
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(2);
+  return row;
+}
+
+// The bar `Panel14`: the show's own controls on the first row, the look and
+// the music on the second.
+QWidget* MakeBar(QWidget* parent, PictureViewPanel::Bar& bar) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QStringLiteral("Panel14"));
+  panel->setAutoFillBackground(true);
+  auto* rows = new QVBoxLayout(panel);
+  rows->setContentsMargins(2, 2, 2, 2);
+  rows->setSpacing(1);
+
+  QHBoxLayout* first = MakeRow();
+  bar.fullScreen = MakeSpeedButton(panel, "FullScreenBtn", QStringLiteral("全画面"), QStringLiteral("全画面"), true);
+  bar.showList = MakeSpeedButton(panel, "SpeedButton22", QStringLiteral("表示"), QStringLiteral("リストを表示"), true);
+  bar.hideList = MakeSpeedButton(panel, "SpeedButton23", QStringLiteral("非表示"), QStringLiteral("リストを非表示"), true);
+  bar.showList->setAutoExclusive(true);
+  bar.hideList->setAutoExclusive(true);
+  bar.showList->setChecked(true);
+  bar.start = MakeSpeedButton(panel, "SpeedButton18", QStringLiteral("Start"),
+                              QStringLiteral("Start|スライドショーを開始する"));
+  bar.interval = new QSlider(Qt::Horizontal, panel);
+  bar.interval->setObjectName(QStringLiteral("MyTrackBar1"));
+  bar.interval->setRange(1, 60000);
+  bar.interval->setValue(1000);
+  bar.interval->setSingleStep(1);
+  bar.interval->setPageStep(1000);
+  bar.interval->setFixedWidth(90);
+  bar.interval->setAutoFillBackground(true);
+  SetHint(bar.interval, QStringLiteral("切り換え間隔|右クリックで整数値"));
+  bar.intervalText = MakeLabel(panel, "Label6", QStringLiteral("1秒"));
+  bar.intervalText->setMinimumWidth(52);
+  bar.number = MakeLabel(panel, "StaticText1", QString());
+  bar.number->setMinimumWidth(40);
+  bar.number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  for (QWidget* w : std::initializer_list<QWidget*>{bar.fullScreen, bar.showList, bar.hideList, bar.start,
+                                                    bar.interval, bar.intervalText, bar.number}) {
+    first->addWidget(w);
+  }
+  first->addStretch(1);
+
+  QHBoxLayout* second = MakeRow();
+  bar.effect = MakeComboBox(panel, "ComboBox3",
+                            {QStringLiteral("Normal"), QStringLiteral("Fade"), QStringLiteral("Overlap 1"),
+                             QStringLiteral("Overlap 2")},
+                            QStringLiteral("切換え時の画像効果"));
+  bar.slideType = MakeComboBox(
+      panel, "ComboBox4",
+      {QStringLiteral("Day"), QStringLiteral("Days"), QStringLiteral("Year"), QStringLiteral("List")},
+      QStringLiteral("スライドタイプ"));
+  bar.dayList = MakeSpeedButton(panel, "SpeedButton29", QStringLiteral("設定"), QStringLiteral("スライドタイプの設定"));
+  bar.dayList->hide();
+  bar.settings = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("表示設定"),
+                                 QStringLiteral("スライドショーの表示設定"), true);
+  bar.stretch = MakeCheckBox(panel, "CheckBox13", QStringLiteral("ストレッチ"));
+  bar.follow = MakeCheckBox(panel, "CheckBox10", QStringLiteral("追随"), QStringLiteral("追随|画像のリストを表示"));
+  bar.music = MakeSpeedButton(panel, "MugPlayBtn", QStringLiteral("♪"), QStringLiteral("Play|音楽の再生と停止"), true);
+  bar.music->setAutoFillBackground(true);
+  bar.actualSize = MakeSpeedButton(panel, "FullSizeSpBtn", QStringLiteral("原寸"),
+                                   QStringLiteral("原寸|実際のサイズで表示"), true);
+  for (QWidget* w : std::initializer_list<QWidget*>{bar.effect, bar.slideType, bar.dayList, bar.settings,
+                                                    bar.stretch, bar.follow, bar.music, bar.actualSize}) {
+    second->addWidget(w);
+  }
+  second->addStretch(1);
+  rows->addLayout(first);
+  rows->addLayout(second);
+  return panel;
+}
+
+QWidget* MakeSlideSettings(QWidget* parent, PictureViewPanel::SlideSettings& settings) {
   auto* panel = new QWidget(parent);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setAutoFillBackground(true);
   auto* column = new QVBoxLayout(panel);
-  column->setContentsMargins(2, 2, 2, 2);
-  auto* list = new QListWidget(panel);
-  list->setObjectName(QStringLiteral("CheckListBox1"));
-  column->addWidget(list);
-  column->addWidget(MakeCheckBox(panel, "CheckBox1", QString()));
-  panel->setFixedWidth(140);
+  column->setContentsMargins(4, 4, 4, 4);
+  settings.pagePictures = MakeCheckBox(panel, "CheckBox1", QStringLiteral("ページの画像を表示する"));
+  settings.pagePictures->setChecked(true);
+  column->addWidget(settings.pagePictures);
+  auto* label = MakeLabel(panel, "Label7", QStringLiteral("表示するサブアルバムにチェックを付ける"));
+  label->setWordWrap(true);
+  column->addWidget(label);
+  settings.subAlbums = new QListWidget(panel);
+  settings.subAlbums->setObjectName(QStringLiteral("CheckListBox1"));
+  column->addWidget(settings.subAlbums, 1);
+  panel->setFixedWidth(170);
   panel->hide();
+  settings.panel = panel;
+  return panel;
+}
+
+// The strip `Panel6`: white title on #101010 with the two track buttons.
+QWidget* MakeMusicStrip(QWidget* parent, PictureViewPanel::MusicStrip& strip) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QStringLiteral("Panel6"));
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, QColor(0x10, 0x10, 0x10));
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::ButtonText, Qt::white);
+  panel->setPalette(palette);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(4, 1, 4, 1);
+  strip.previous = MakeSpeedButton(panel, "SpeedButton24", QStringLiteral("◀"));
+  strip.next = MakeSpeedButton(panel, "SpeedButton25", QStringLiteral("▶"));
+  strip.title = MakeLabel(panel, "MusicTitle", QString());
+  QFont font = strip.title->font();
+  font.setPixelSize(15);
+  strip.title->setFont(font);
+  row->addWidget(strip.previous);
+  row->addWidget(strip.next);
+  row->addWidget(strip.title, 1);
+  panel->hide();
+  strip.panel = panel;
   return panel;
 }
 
@@ -90,30 +158,41 @@ PictureViewPanel::PictureViewPanel(QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
+  barPanel_ = MakeBar(this, bar_);
+  column->addWidget(barPanel_);
 
   auto* middle = new QHBoxLayout;
   middle->setSpacing(0);
-  auto* picture = new QLabel(this);
-  picture->setObjectName(QStringLiteral("Image2"));
-  picture->setAlignment(Qt::AlignCenter);
-  picture->setMinimumSize(1, 1);
-  middle->addWidget(picture, 1);
-  middle->addWidget(MakeSubAlbumChoice(this));
+  picture_ = new QWidget(this);
+  picture_->setObjectName(QStringLiteral("Image2"));
+  picture_->setMinimumSize(1, 1);
+  middle->addWidget(picture_, 1);
+  middle->addWidget(MakeSlideSettings(this, settings_));
   column->addLayout(middle, 1);
-  bar_ = MakeBar(this, follow_);
-  column->addWidget(bar_);
+  column->addWidget(MakeMusicStrip(this, strip_));
+}
+
+void PictureViewPanel::PlacePicture(QWidget* picture) {
+  QWidget* placeholder = picture_;
+  delete layout()->itemAt(1)->layout()->replaceWidget(placeholder, picture);
+  picture->setMinimumSize(1, 1);
+  picture_ = picture;
+  delete placeholder;
 }
 
 int PictureViewPanel::NeededBarWidth() const {
-  const QWidget* bar = bar_;
-  // Measured from the layout's size hints, so it holds while the panel is hidden.
-  int right = bar->layout()->contentsMargins().left();
-  for (int i = 0; i < bar->layout()->count(); ++i) {
-    QWidget* w = bar->layout()->itemAt(i)->widget();
+  // Measured from the size hints of the second row, which holds
+  // `CheckBox10`, so it holds while the panel is hidden.
+  const auto* rows = static_cast<QVBoxLayout*>(barPanel_->layout());
+  const QLayout* row = rows->itemAt(1)->layout();
+  int right = rows->contentsMargins().left();
+  for (int i = 0; i < row->count(); ++i) {
+    QWidget* w = row->itemAt(i)->widget();
     if (!w) continue;
-    right += w->sizeHint().expandedTo(w->minimumSize()).boundedTo(w->maximumSize()).width() +
-             bar->layout()->spacing();
-    if (w == follow_) break;
+    if (!w->isHidden() || w == bar_.follow) {
+      right += w->sizeHint().expandedTo(w->minimumSize()).boundedTo(w->maximumSize()).width() + row->spacing();
+    }
+    if (w == bar_.follow) break;
   }
   return right + 16;
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/control_hint.h"
 
+#include <QCheckBox>
 #include <QToolButton>
 #include <QWidget>
 
@@ -23,6 +24,13 @@ QAbstractButton* MakeSpeedButton(QWidget* parent, const char* name, const QStrin
   button->setFocusPolicy(Qt::NoFocus);
   if (!hint.isEmpty()) SetHint(button, hint);
   return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  if (!hint.isEmpty()) SetHint(box, hint);
+  return box;
 }
 
 }  // namespace lumidex

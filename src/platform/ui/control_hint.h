@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QCheckBox;
 class QWidget;
 
 namespace lumidex {
@@ -16,5 +17,8 @@ void SetHint(QWidget* widget, const QString& hint);
 // `parent`.
 QAbstractButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {},
                                  bool checkable = false);
+
+// A check box named `name` with `caption` and `hint`, owned by `parent`.
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
 
 }  // namespace lumidex
