@@ -92,8 +92,8 @@ void PreviewCardWidget::Load() {
   loadedFor_ = QSize(layout.pictureBox.width, layout.pictureBox.height);
   picture_.reset();
   if (path_.empty() || layout.empty) return;
-  Result<PreviewPicture> loaded =
-      LoadPreviewPicture(path_, loadedFor_.width(), loadedFor_.height(), window_, shell_);
+  Result<CardPicture> loaded = LoadCardPicture(
+      {path_, loadedFor_.width(), loadedFor_.height(), window_, kWhite}, shell_);
   if (loaded.ok()) picture_ = std::move(loaded).value();
 }
 
@@ -157,8 +157,8 @@ void PreviewCardWidget::CopyToClipboard() const {
   if (path_.empty()) return;
   QClipboard* clipboard = QApplication::clipboard();
   // The card may hold a reduced decode; the clipboard gets the whole picture.
-  Result<PreviewPicture> full =
-      LoadPreviewPicture(path_, kWholePicture, kWholePicture, window_, shell_);
+  Result<CardPicture> full =
+      LoadCardPicture({path_, kWholePicture, kWholePicture, window_, kWhite}, shell_);
   if (full.ok() && FileTypeLists::IsImageType(ExtensionOf(path_))) {
     clipboard->setImage(
         WrapAsQImage(full.value().bitmap).convertToFormat(QImage::Format_RGB32).copy());

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "foundation/colour.h"
-#include "imagelist/preview_picture.h"
+#include "images/card_picture.h"
 
 class QAction;
 class QMenu;
@@ -23,7 +23,7 @@ class ShellImages;
 // (files of the picture types) or else the file itself to the clipboard.
 //
 // The picture is read when shown, and again for a card of another size when
-// it was made for the card's size (PreviewPicture::fittedToCard). Main
+// it was made for the card's size (CardPicture::fittedToCard). Main
 // thread only; `covered` and
 // `shell` must outlive the card, which `covered` owns.
 class PreviewCardWidget : public QWidget {
@@ -73,7 +73,7 @@ class PreviewCardWidget : public QWidget {
   QMenu* menu_ = nullptr;
   QAction* copy_ = nullptr;
   std::string path_;
-  std::optional<PreviewPicture> picture_;
+  std::optional<CardPicture> picture_;
   QSize loadedFor_;  // the picture box the picture was read for
   bool stretch_ = false;
   bool highQuality_ = false;
