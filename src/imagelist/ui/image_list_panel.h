@@ -172,8 +172,9 @@ class ImageListPanel : public QWidget {
  signals:
   // A page of the page list was clicked ("mm/dd"): the calendar goes there.
   void pageClicked(const QString& page);
-  // A file entry was clicked (the picture view may show it).
-  void entryClicked(const QString& path);
+  // An entry of a container or folder was clicked: a file's `path` (the
+  // picture view may show it), or "" for a sub-album; `row` is its row.
+  void entryClicked(const QString& path, int row);
   // The text of the third status panel.
   void statusText(const QString& text);
   // A container or folder was shown, or the page list again; the heading

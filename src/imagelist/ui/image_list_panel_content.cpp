@@ -165,7 +165,7 @@ void ImageListPanel::OnItemClicked(int row) {
   memo_->ShowComment(ToQString(entries.ValueAt(row)));
   const bool subAlbum = !name.empty() && name.front() == '@';
   emit statusText(ToQString(subAlbum ? std::string(SubAlbumNameOf(name.substr(1))) : name));
-  if (!subAlbum) emit entryClicked(ToQString(name));
+  emit entryClicked(subAlbum ? QString() : ToQString(name), row);
 }
 
 void ImageListPanel::SelectGroupOf(bool altHeld) {

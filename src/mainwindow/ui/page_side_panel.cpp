@@ -202,7 +202,8 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(MakeToolbar(this, toolbar_));
+  toolbarPanel_ = MakeToolbar(this, toolbar_);
+  column->addWidget(toolbarPanel_);
 
   auto* frame = Panel(this, "Panel9");
   auto* inner = new QVBoxLayout(frame);

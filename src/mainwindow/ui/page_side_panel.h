@@ -53,6 +53,7 @@ class PageSidePanel : public QWidget {
   explicit PageSidePanel(QWidget* parent = nullptr);
 
   const Toolbar& toolbar() const { return toolbar_; }
+  QWidget* toolbarPanel() const { return toolbarPanel_; }  // Panel13
   const BottomBar& bottomBar() const { return bottomBar_; }
   QLabel* namePanel() const { return namePanel_; }
   // The image list in its place: the placeholder until PlaceImageList.
@@ -67,6 +68,7 @@ class PageSidePanel : public QWidget {
 
  private:
   Toolbar toolbar_;
+  QWidget* toolbarPanel_ = nullptr;
   BottomBar bottomBar_;
   QLabel* namePanel_ = nullptr;
   QWidget* imageList_ = nullptr;

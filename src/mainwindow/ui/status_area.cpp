@@ -32,8 +32,10 @@ StatusArea::StatusArea(QStatusBar* statusBar, QWidget* parent) : QWidget(parent)
   row->setContentsMargins(4, 2, kProgressMargin, 2);
   row->setSpacing(4);
 
-  row->addWidget(HiddenButton(this, "SpeedButton26", QStringLiteral("◀"), QStringLiteral("一つ前の曲")));
-  row->addWidget(HiddenButton(this, "SpeedButton27", QStringLiteral("▶"), QStringLiteral("次の曲")));
+  previousTrack_ = HiddenButton(this, "SpeedButton26", QStringLiteral("◀"), QStringLiteral("一つ前の曲"));
+  nextTrack_ = HiddenButton(this, "SpeedButton27", QStringLiteral("▶"), QStringLiteral("次の曲"));
+  row->addWidget(previousTrack_);
+  row->addWidget(nextTrack_);
   auto* level = new QLabel(this);
   level->setObjectName(QStringLiteral("StaticText2"));
   SetHint(level, QStringLiteral("レベルの増減|マウスの左右ボタンでぼかしレベルを増減する"));

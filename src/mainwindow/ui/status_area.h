@@ -46,10 +46,15 @@ class StatusArea : public QWidget, public LongOperation {
 
   QProgressBar* progressBar() const { return progress_; }
   QAbstractButton* abortButton() const { return abortButton_; }
+  // The music's track buttons `SpeedButton26` and `SpeedButton27`.
+  QAbstractButton* previousTrack() const { return previousTrack_; }
+  QAbstractButton* nextTrack() const { return nextTrack_; }
 
  private:
   QProgressBar* progress_ = nullptr;
   QAbstractButton* abortButton_ = nullptr;
+  QAbstractButton* previousTrack_ = nullptr;
+  QAbstractButton* nextTrack_ = nullptr;
   QLabel* dayLine_ = nullptr;
   QLabel* indicators_[3] = {};
   bool abort_ = false;

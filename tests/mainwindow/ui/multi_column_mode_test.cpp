@@ -189,7 +189,7 @@ class MultiColumnModeTest : public QObject {
     QVERIFY(!Card().isVisible());
     Button("CheckBox2")->setChecked(true);
     View().SelectRows({0, 1});
-    emit views_->imageList().entryClicked(ToQString(album_->first));
+    emit views_->imageList().entryClicked(ToQString(album_->first), 0);
     QVERIFY(!Card().isVisible());
   }
 
