@@ -46,8 +46,8 @@ Result<CardPicture> FromGif(const CardPictureRequest& request, std::string_view 
                             const ShellImages& shell) {
   const GifProbe probe = ProbeGif(bytes);
   if (!probe.isGif) {
-    return FromShell(request.path, request.boxWidth, request.boxHeight, request.windowColour,
-                     shell, true);
+    return FromShell(request.path, request.boxWidth, request.boxHeight, request.windowColour, shell,
+                     true);
   }
   if (Result<CardPicture> desktop =
           FromShell(request.path, probe.width, probe.height, request.windowColour, shell, false);
@@ -105,8 +105,8 @@ CardPictureSource CardPictureSourceFor(std::string_view extension) {
 Result<CardPicture> LoadCardPicture(const CardPictureRequest& request, const ShellImages& shell) {
   const CardPictureSource source = CardPictureSourceFor(ExtensionOf(request.path));
   if (source == CardPictureSource::kShell) {
-    return FromShell(request.path, request.boxWidth, request.boxHeight, request.windowColour,
-                     shell, true);
+    return FromShell(request.path, request.boxWidth, request.boxHeight, request.windowColour, shell,
+                     true);
   }
   if (source == CardPictureSource::kPicture) return FromPicture(request);
   Result<std::string> bytes = ReadPictureFile(request.path);

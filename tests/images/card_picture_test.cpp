@@ -73,8 +73,7 @@ TEST(CardPictureTest, PngTransparencyIsLaidOverTheWindowColour) {
   WriteFile(path, testing::WritePng(8, 4, options, [](int x, int, int channel) {
               return channel == 3 ? (x < 4 ? 0 : 255) : 0;
             }));
-  Result<CardPicture> picture =
-      LoadCardPicture(Request(path, 100, 80), NoShellImages());
+  Result<CardPicture> picture = LoadCardPicture(Request(path, 100, 80), NoShellImages());
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   const Bitmap& bitmap = picture.value().bitmap;
   EXPECT_FALSE(bitmap.hasAlpha());
@@ -94,8 +93,7 @@ TEST(CardPictureTest, JpegIsDecodedOnlyAsLargeAsTheCardNeeds) {
   EXPECT_EQ(small.value().width, 640);  // fitted by its own size
   EXPECT_EQ(small.value().height, 480);
   EXPECT_TRUE(small.value().fittedToCard);
-  Result<CardPicture> large =
-      LoadCardPicture(Request(path, 1000, 700), NoShellImages());
+  Result<CardPicture> large = LoadCardPicture(Request(path, 1000, 700), NoShellImages());
   ASSERT_TRUE(large.ok());
   EXPECT_EQ(large.value().bitmap.width(), 640);
   EXPECT_EQ(large.value().bitmap.height(), 480);
@@ -118,8 +116,7 @@ TEST(CardPictureTest, BitmapFileKeepsItsOwnSize) {
   const std::string path = home.Join("a.bmp");
   const std::vector<std::string> rows(3, std::string(12, '\x40'));
   WriteFile(path, testing::MakeBmpFile(testing::MakeDib(4, 3, 24, rows), 0));
-  Result<CardPicture> picture =
-      LoadCardPicture(Request(path, 100, 80), NoShellImages());
+  Result<CardPicture> picture = LoadCardPicture(Request(path, 100, 80), NoShellImages());
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   EXPECT_EQ(picture.value().bitmap.width(), 4);
   EXPECT_FALSE(picture.value().fittedToCard);
@@ -162,8 +159,7 @@ TEST(CardPictureTest, GifWithoutADesktopPictureIsDecodedHere) {
   TempHome home;
   const std::string path = home.Join("a.gif");
   WriteFile(path, testing::MakeGif(3, 2, {0xFF0000, 0x00FF00}, {0, 1, 0, 1, 0, 1}));
-  Result<CardPicture> picture =
-      LoadCardPicture(Request(path, 100, 80), NoShellImages());
+  Result<CardPicture> picture = LoadCardPicture(Request(path, 100, 80), NoShellImages());
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   EXPECT_EQ(picture.value().bitmap.width(), 3);
   // Opaque pixels may move one step towards the window colour when laid over it.
@@ -196,8 +192,7 @@ TEST(CardPictureTest, OtherTypesComeFromTheDesktopOrFail) {
 
 TEST(CardPictureTest, MissingOrDamagedFileIsAnError) {
   TempHome home;
-  EXPECT_FALSE(
-      LoadCardPicture(Request(home.Join("none.jpg"), 100, 80), NoShellImages()).ok());
+  EXPECT_FALSE(LoadCardPicture(Request(home.Join("none.jpg"), 100, 80), NoShellImages()).ok());
   const std::string damaged = home.Join("bad.png");
   WriteFile(damaged, "garbage");
   EXPECT_FALSE(LoadCardPicture(Request(damaged, 100, 80), NoShellImages()).ok());
