@@ -30,8 +30,10 @@ const std::vector<std::string>& FileTypeLists::ThumbTypes() {
 }
 
 const std::vector<std::string>& FileTypeLists::MusicTypes() {
-  static const std::vector<std::string> types = {".mp3", ".rmp", ".wma", ".midi",
-                                                 ".mid", ".wav", ".asf", ".au"};
+  // The album's own list, with the free formats the desktop's players read
+  // beside the old ones.
+  static const std::vector<std::string> types = {".mp3", ".rmp", ".wma", ".midi", ".mid",
+                                                 ".wav", ".asf", ".au",  ".ogg",  ".flac"};
   return types;
 }
 
