@@ -56,6 +56,9 @@ ListPopupMenu::ListPopupMenu(ImageListPanel& panel) : QMenu(&panel) {
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
   comment_ = AddCommand(this, "CommentMenu", QStringLiteral("コメントの編集"));
   revert_ = AddCommand(this, "RevertMenu", QStringLiteral("元に戻す(&U)"));
+  dayList_ = AddCommand(this, "N34", QStringLiteral("スライドタイプのリストに追加"));
+  highQuality_ = AddCommand(this, "HiQuoMenu", QStringLiteral("高画質"));
+  highQuality_->setCheckable(true);
   connect(open_, &QAction::triggered, &panel, [&panel] {
     const QVector<int> rows = panel.view()->SelectedRows();
     if (!rows.isEmpty()) panel.OpenFromMenu(rows.front());
@@ -95,6 +98,7 @@ void ListPopupMenu::Prepare(const ListPopupFacts& facts) {
   delete_->setEnabled(items.removeEnabled);
   comment_->setVisible(items.editComment);
   revert_->setVisible(items.revert);
+  dayList_->setVisible(facts.mode == ListMode::kPageList && facts.firstKind == ListPopupFacts::Kind::kPage);
 }
 
 }  // namespace lumidex

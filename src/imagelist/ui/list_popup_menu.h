@@ -41,6 +41,10 @@ class ListPopupMenu : public QMenu {
   QAction* deleteAction() const { return delete_; }
   QAction* commentAction() const { return comment_; }
   QAction* revertAction() const { return revert_; }
+  // "スライドタイプのリストに追加": the selected page of the page list.
+  QAction* dayListAction() const { return dayList_; }
+  // "高画質" (HiQuoMenu), checkable; the window keeps it with "高画質".
+  QAction* highQualityAction() const { return highQuality_; }
 
  private:
   QAction* addImages_;
@@ -61,6 +65,8 @@ class ListPopupMenu : public QMenu {
   QAction* delete_;
   QAction* comment_;
   QAction* revert_;
+  QAction* dayList_;
+  QAction* highQuality_;
 };
 
 }  // namespace lumidex

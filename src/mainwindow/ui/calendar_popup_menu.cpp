@@ -40,6 +40,8 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   delete_ = AddCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
+  QAction* dayList = AddCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
+  connect(dayList, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
   connect(fromFolder, &QAction::triggered, this, [this] {
     {
       // The walk processes events: no other command may start meanwhile.
@@ -71,6 +73,7 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
 }
 
 bool CalendarPopupMenu::PrepareFor(const std::string& date) {
+  date_ = date;
   page_ = date.size() == 10 ? date.substr(5, 5) : std::string();
   CalendarPopupFacts facts;
   facts.inShownYear =

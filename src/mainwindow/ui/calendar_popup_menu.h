@@ -43,13 +43,16 @@ class CalendarPopupMenu : public QMenu {
   void pagesChanged();
   // Files were registered: the list and the day cells show them.
   void filesAdded();
+  // "スライドタイプのリストに追加" for the day `date` ("yyyy/mm/dd").
+  void dayListAddition(const QString& date);
 
  private:
   TForm1& window_;
   AlbumStore& album_;
   ImageListPanel& list_;
   RegistrationContext& registration_;
-  std::string page_;  // "mm/dd" of the day the menu was prepared for
+  std::string date_;  // "yyyy/mm/dd" of the day the menu was prepared for
+  std::string page_;  // its "mm/dd"
   QAction* createPage_ = nullptr;
   QAction* createSubAlbum_ = nullptr;
   QAction* addImages_ = nullptr;
