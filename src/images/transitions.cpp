@@ -54,15 +54,20 @@ std::optional<TransitionEffect> TransitionEffectNamed(std::string_view name) {
 }
 
 void Fade(Bitmap& bitmap, uint32_t colour, int w) {
-  const int c0 = static_cast<int>(colour >> 16 & 0xFF);  // blue, the first byte in memory
-  const int c1 = static_cast<int>(colour >> 8 & 0xFF);
-  const int c2 = static_cast<int>(colour & 0xFF);
+  // One table per channel: the mix depends only on the byte, and a lookup
+  // is several times quicker than the arithmetic over a picture box.
+  uint8_t table[3][256];
+  const int c[3] = {static_cast<int>(colour >> 16 & 0xFF),  // blue, the first byte in memory
+                    static_cast<int>(colour >> 8 & 0xFF), static_cast<int>(colour & 0xFF)};
+  for (int channel = 0; channel < 3; ++channel) {
+    for (int p = 0; p < 256; ++p) table[channel][p] = Mix(p, c[channel], w);
+  }
   for (int y = 0; y < bitmap.height(); ++y) {
     uint8_t* p = bitmap.row(y);
     for (int x = 0; x < bitmap.width(); ++x, p += 4) {
-      p[0] = Mix(p[0], c0, w);
-      p[1] = Mix(p[1], c1, w);
-      p[2] = Mix(p[2], c2, w);
+      p[0] = table[0][p[0]];
+      p[1] = table[1][p[1]];
+      p[2] = table[2][p[2]];
     }
   }
 }
