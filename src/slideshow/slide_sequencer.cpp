@@ -136,9 +136,10 @@ void SlideSequencer::SkipToSubAlbumReference() {
   }
 }
 
+// `key` points into lines_, which entering replaces: the names are copied.
 bool SlideSequencer::EnterSubAlbum(std::string_view key) {
-  const std::string_view section = key.substr(1);
-  const std::string_view name = SubAlbumNameOf(section);
+  const std::string section(key.substr(1));
+  std::string name(SubAlbumNameOf(section));
   if (name.empty()) return false;
   bool ticked = false;
   for (const auto& subAlbum : options_.subAlbums) ticked = ticked || EqualsNoCase(subAlbum, name);
@@ -147,7 +148,7 @@ bool SlideSequencer::EnterSubAlbum(std::string_view key) {
   if (lines.empty()) return false;
   resumePosition_ = position_ + 1;
   lines_ = std::move(lines);
-  subAlbumName_ = name;
+  subAlbumName_ = std::move(name);
   position_ = 0;
   return true;
 }
