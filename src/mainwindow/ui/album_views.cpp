@@ -13,6 +13,7 @@
 #include "filetools/ui/registration_actions.h"
 #include "foundation/ini_line.h"
 #include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/window_prompts.h"
 #include "imagelist/worker_clock.h"
@@ -25,6 +26,8 @@
 #include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/page_side_panel.h"
+#include "mainwindow/ui/picture_views.h"
+#include "mainwindow/ui/slide_show_view.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/environment.h"
@@ -86,6 +89,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   window_.PlaceImageList(list_);
   new PageSideCommands(*window_.pageSide(), *list_, album_, this);
   new MultiColumnMode(window_, *list_, album_);
+  pictureViews_ = new PictureViews(window_, *list_, album_);
+  slideShow_ = new SlideShowView(window_, *list_, album_, *pictureViews_);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
       registration_,
@@ -151,6 +156,14 @@ void AlbumViews::ConnectImageList() {
     }
   });
   connect(list_, &ImageListPanel::statusText, itemPanel_, &ItemStatusPanel::ShowEntry);
+  // "スライドタイプのリストに追加" of the day menu and of the page list.
+  connect(dayMenu_, &CalendarPopupMenu::dayListAddition, this,
+          [this](const QString& date) { slideShow_->AddToDayList(ToStdString(date)); });
+  connect(list_->popupMenu()->dayListAction(), &QAction::triggered, this, [this] {
+    const QVector<int> rows = list_->view()->SelectedRows();
+    if (rows.isEmpty() || list_->list().mode() != ListMode::kPageList) return;
+    slideShow_->AddToDayList(album_.loadedYear() + "/" + std::string(list_->list().entries().NameAt(rows.front())));
+  });
   connect(list_, &ImageListPanel::operationFailed, this, &AlbumViews::ReportError);
   // Pages created, filled, renamed or deleted through the list change what
   // the day cells draw.

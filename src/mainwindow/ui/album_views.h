@@ -24,6 +24,8 @@ class ImageListPanel;
 class ItemStatusPanel;
 class ListFileDrop;
 class ListRegistrationCommands;
+class PictureViews;
+class SlideShowView;
 class TForm1;
 class ThumbnailCache;
 class WindowPrompts;
@@ -67,6 +69,8 @@ class AlbumViews : public QObject {
   CalendarFileDrop& fileDrop() const { return *fileDrop_; }
   ListFileDrop& listDrop() const { return *listDrop_; }
   ListRegistrationCommands& listCommands() const { return *listCommands_; }
+  PictureViews& pictureViews() const { return *pictureViews_; }
+  SlideShowView& slideShow() const { return *slideShow_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,6 +118,8 @@ class AlbumViews : public QObject {
   ListFileDrop* listDrop_ = nullptr;
   ListRegistrationCommands* listCommands_ = nullptr;
   ItemStatusPanel* itemPanel_ = nullptr;
+  PictureViews* pictureViews_ = nullptr;
+  SlideShowView* slideShow_ = nullptr;
   bool todaySelected_ = false;      // today's cell was selected at the first show
   bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };

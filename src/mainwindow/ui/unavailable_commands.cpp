@@ -4,6 +4,7 @@
 
 #include "mainwindow/ui/calendar_bar.h"
 #include "mainwindow/ui/page_side_panel.h"
+#include "mainwindow/ui/picture_view_panel.h"
 #include "mainwindow/ui/tform1.h"
 
 namespace lumidex {
@@ -14,7 +15,8 @@ void DisableUnavailableCommands(TForm1& window) {
   const QString hint = QString::fromUtf8(kUnavailableHint);
   for (QAbstractButton* control :
        {bar.allAlbumsButton(), bar.holidaysButton(), bar.organiserButton(), toolbar.dayDetail,
-        toolbar.freeLayout, toolbar.moreTools, window.pageSide()->bottomBar().exif}) {
+        toolbar.freeLayout, toolbar.moreTools, window.pageSide()->bottomBar().exif,
+        window.pictureView()->bar().actualSize}) {
     control->setEnabled(false);
     const QString tip = control->toolTip();
     control->setToolTip(tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint);

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "images/ui/desktop_shell_images.h"
+
+namespace lumidex {
+
+class AlbumStore;
+class ImageListPanel;
+class PictureViewWidget;
+class TForm1;
+
+// The picture view in the window: the region `Panel12` takes the calendar's
+// place whenever the list shows a page, a sub-album or a folder (not in the
+// multi-column mode) and gives it back when the list shows the page list
+// again. A click on a list entry shows the entry's picture on the card; the
+// view's stretch box and the page side's "高画質" change how it is drawn; a
+// release on the view goes back to the page list as "v-close" says; the
+// list buttons of the bar hide and show the page side. The slide show tells
+// this object when it runs and when the window is in full screen, which
+// change the close mark, the colours and what a release does.
+//
+// Main thread only; the window, list and store must outlive this object.
+class PictureViews : public QObject {
+  Q_OBJECT
+
+ public:
+  PictureViews(TForm1& window, ImageListPanel& list, AlbumStore& album);
+
+  PictureViewWidget& view() const { return *view_; }
+  // The list row of the entry last clicked while the view was shown (the
+  // slide show starts there); 0 after the list showed another container.
+  int clickedRow() const { return clickedRow_; }
+
+  void SetSlideShowRunning(bool running);
+  // Full-screen mode: the dark background and no card; the bar `Panel14`
+  // shows only while the pointer is within the view's top 20 pixels.
+  void SetFullScreen(bool on);
+  bool fullScreen() const { return fullScreen_; }
+  // Whether the page side (the page list) is shown beside the view.
+  bool pageListShown() const;
+
+ signals:
+  // The view was shown for new list content (the slide show's position
+  // starts at 0), or a list entry was clicked while no show ran.
+  void positionChosen(int row);
+
+ private:
+  // The list shows new content: the view takes or gives back the
+  // calendar's place.
+  void FollowListContent();
+  void ShowListItem(const QString& path, int row);
+  void OnReleased(Qt::MouseButton button);
+  void OnPointerMoved(const QPoint& at);
+  void ShowPageList(bool shown);
+  void UpdateCloseMark();
+
+  TForm1& window_;
+  ImageListPanel& list_;
+  AlbumStore& album_;
+  DesktopShellImages shell_;
+  PictureViewWidget* view_ = nullptr;
+  int clickedRow_ = 0;
+  bool running_ = false;
+  bool fullScreen_ = false;
+};
+
+}  // namespace lumidex
