@@ -180,6 +180,38 @@ void PictureViewPanel::PlacePicture(QWidget* picture) {
   delete placeholder;
 }
 
+void PictureViewPanel::SetBarFloating(bool floating) {
+  if (floating == barFloating_) return;
+  barFloating_ = floating;
+  auto* column = static_cast<QVBoxLayout*>(layout());
+  if (floating) {
+    barPalette_ = barPanel_->palette();
+    QPalette dark = barPalette_;
+    dark.setColor(QPalette::Window, QColor(0x50, 0x50, 0x50));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    barPanel_->setPalette(dark);
+    column->removeWidget(barPanel_);
+    barPanel_->hide();
+    barPanel_->setGeometry(0, 0, width(), barPanel_->sizeHint().height());
+  } else {
+    barPanel_->setPalette(barPalette_);
+    column->insertWidget(0, barPanel_);
+    barPanel_->show();
+  }
+}
+
+void PictureViewPanel::ShowFloatingBar(bool shown) {
+  if (!barFloating_ || barPanel_->isVisible() == shown) return;
+  barPanel_->setVisible(shown);
+  if (shown) barPanel_->raise();
+}
+
+void PictureViewPanel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (barFloating_) barPanel_->setGeometry(0, 0, width(), barPanel_->sizeHint().height());
+}
+
 int PictureViewPanel::NeededBarWidth() const {
   // Measured from the size hints of the second row, which holds
   // `CheckBox10`, so it holds while the panel is hidden.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QWidget>
 
 class QAbstractButton;
@@ -64,9 +65,18 @@ class PictureViewPanel : public QWidget {
   const SlideSettings& slideSettings() const { return settings_; }
   const MusicStrip& musicStrip() const { return strip_; }
 
+  // Full-screen mode: the bar leaves the layout and lies over the top of
+  // the picture in the dark tool bar colour, hidden until ShowFloatingBar;
+  // otherwise it is back above the picture in its own colours.
+  void SetBarFloating(bool floating);
+  void ShowFloatingBar(bool shown);
+
   // The width the bar's controls need: the right edge of `CheckBox10` plus
   // 16 pixels. The calendar side is never made narrower than this.
   int NeededBarWidth() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* barPanel_ = nullptr;  // Panel14
@@ -74,6 +84,8 @@ class PictureViewPanel : public QWidget {
   Bar bar_;
   SlideSettings settings_;
   MusicStrip strip_;
+  bool barFloating_ = false;
+  QPalette barPalette_;  // the bar's colours outside full-screen mode
 };
 
 }  // namespace lumidex

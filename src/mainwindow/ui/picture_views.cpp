@@ -90,9 +90,7 @@ void PictureViews::OnPointerMoved(const QPoint& at) {
   PictureViewPanel& panel = *window_.pictureView();
   panel.slideSettings().panel->hide();
   panel.bar().settings->setChecked(false);
-  if (!fullScreen_) return;
-  const bool barShown = at.y() < kBarZone;
-  if (panel.barPanel()->isHidden() == barShown) panel.barPanel()->setVisible(barShown);
+  if (fullScreen_) panel.ShowFloatingBar(at.y() < kBarZone);
 }
 
 void PictureViews::ShowPageList(bool shown) {
@@ -113,7 +111,7 @@ void PictureViews::SetFullScreen(bool on) {
   fullScreen_ = on;
   view_->SetFullScreen(on);
   view_->SetWindowColour(on ? kFullScreenColour : kWhite);
-  window_.pictureView()->barPanel()->setVisible(!on);
+  window_.pictureView()->SetBarFloating(on);
   UpdateCloseMark();
 }
 

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
@@ -284,6 +285,8 @@ void SlideShowView::SwitchFullScreen(bool on) {
     for (QWidget* w : chrome) w->hide();
     bar.actualSize->hide();
     views_.SetFullScreen(true);
+    // Without a window manager full-screen mode alone would keep the size.
+    if (const QScreen* screen = window_.screen()) window_.setGeometry(screen->geometry());
     window_.showFullScreen();
   } else {
     views_.SetFullScreen(false);
