@@ -29,15 +29,7 @@ class CliRegistrationTest : public ::testing::Test {
   std::string Shot(const std::string& relative, int year, int month, int day) {
     const std::string path = home.Join(relative);
     testing::WriteFile(path, "x");
-    struct tm local {};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = 12;
-    local.tm_isdst = -1;
-    const time_t when = mktime(&local);
-    const struct timeval times[2] = {{when, 0}, {when, 0}};
-    ::utimes(path.c_str(), times);
+    testing::SetNoonOf(path, year, month, day);
     return path;
   }
 };

@@ -1,7 +1,10 @@
 #include "support/temp_home.h"
 
 #include <gtest/gtest.h>
+#include <sys/time.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include <cstdlib>
 #include <filesystem>
@@ -63,5 +66,17 @@ std::string ReadFile(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+void SetNoonOf(const std::string& path, int year, int month, int day) {
+  struct tm local {};
+  local.tm_year = year - 1900;
+  local.tm_mon = month - 1;
+  local.tm_mday = day;
+  local.tm_hour = 12;
+  local.tm_isdst = -1;
+  const time_t when = mktime(&local);
+  const struct timeval times[2] = {{when, 0}, {when, 0}};
+  ASSERT_EQ(::utimes(path.c_str(), times), 0) << path;
+}
 
 }  // namespace lumidex::testing

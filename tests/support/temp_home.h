@@ -30,5 +30,8 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // The whole content of `path`, or "" when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
+// Sets the last-write time of `path` to local noon of the given day, as a
+// camera's picture of that day has it. Aborts the test on failure.
+void SetNoonOf(const std::string& path, int year, int month, int day);
 
 }  // namespace lumidex::testing

@@ -12,6 +12,7 @@
 #include "platform/ui/clipboard_file_list.h"
 #include "images/scaling.h"
 #include "images/ui/bitmap_bridge.h"
+#include "images/ui/close_mark.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -23,18 +24,6 @@ constexpr QRgb kGrey = 0x808080;
 constexpr int kWholePicture = 1 << 16;
 
 QRect ToQRect(const ItemRect& r) { return QRect(r.x, r.y, r.width, r.height); }
-
-// The close symbol: a cross in a small box.
-void DrawCloseMark(QPainter& p, const QRect& at) {
-  p.save();
-  p.setPen(QColor(kGrey));
-  p.setBrush(Qt::white);
-  p.drawRect(at.adjusted(0, 0, -1, -1));
-  p.setPen(QPen(QColor(0x40, 0x40, 0x40), 2));
-  p.drawLine(at.topLeft() + QPoint(4, 4), at.bottomRight() - QPoint(4, 4));
-  p.drawLine(at.topRight() + QPoint(-4, 4), at.bottomLeft() + QPoint(4, -4));
-  p.restore();
-}
 
 }  // namespace
 

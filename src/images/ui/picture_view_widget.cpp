@@ -14,6 +14,7 @@
 #include "images/scaling.h"
 #include "images/shell_images.h"
 #include "images/ui/bitmap_bridge.h"
+#include "images/ui/close_mark.h"
 #include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -28,18 +29,6 @@ constexpr int kHeaderFontPoints = 12;
 constexpr int kFrameDrop = 1;
 
 QRect ToQRect(const PixelRect& r) { return QRect(r.x, r.y, r.width, r.height); }
-
-// The close symbol: a cross in a small box.
-void DrawCloseMark(QPainter& p, const QRect& at) {
-  p.save();
-  p.setPen(kGrey);
-  p.setBrush(Qt::white);
-  p.drawRect(at.adjusted(0, 0, -1, -1));
-  p.setPen(QPen(QColor(0x40, 0x40, 0x40), 2));
-  p.drawLine(at.topLeft() + QPoint(4, 4), at.bottomRight() - QPoint(4, 4));
-  p.drawLine(at.topRight() + QPoint(-4, 4), at.bottomLeft() + QPoint(4, -4));
-  p.restore();
-}
 
 // `text` with its top left at (x, y), as the header is laid out.
 void DrawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour) {
