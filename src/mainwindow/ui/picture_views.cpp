@@ -81,16 +81,18 @@ void PictureViews::ShowListItem(const QString& path, int row) {
 }
 
 void PictureViews::OnReleased(Qt::MouseButton button) {
+  // A click on the picture puts the settings away. (Hiding them at every
+  // move over the picture would hide them on the way to them: they lie
+  // beside the picture, below their button.)
+  PictureViewPanel& panel = *window_.pictureView();
+  panel.bar().settings->setChecked(false);
   if (!(window_.settings().vClose || button == Qt::RightButton)) return;
   if (fullScreen_ || running_ || !pageListShown()) return;
   list_.GoBack();
 }
 
 void PictureViews::OnPointerMoved(const QPoint& at) {
-  PictureViewPanel& panel = *window_.pictureView();
-  panel.slideSettings().panel->hide();
-  panel.bar().settings->setChecked(false);
-  if (fullScreen_) panel.ShowFloatingBar(at.y() < kBarZone);
+  if (fullScreen_) window_.pictureView()->ShowFloatingBar(at.y() < kBarZone);
 }
 
 void PictureViews::ShowPageList(bool shown) {
