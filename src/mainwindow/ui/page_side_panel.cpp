@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "mainwindow/ui/wrapping_row_layout.h"
+#include "platform/ui/wrapping_row_layout.h"
 #include "platform/ui/control_hint.h"
 
 namespace lumidex {

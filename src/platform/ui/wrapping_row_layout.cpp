@@ -1,4 +1,4 @@
-#include "mainwindow/ui/wrapping_row_layout.h"
+#include "platform/ui/wrapping_row_layout.h"
 
 #include <algorithm>
 
