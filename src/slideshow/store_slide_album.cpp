@@ -15,16 +15,18 @@ bool StoreSlideAlbum::Check(const Status& status) {
   return status.ok();
 }
 
-bool StoreSlideAlbum::SwitchTo(std::string_view year) {
+bool StoreSlideAlbum::SwitchTo(std::string_view year, bool forCalendar) {
   if (store_.HasYear() && store_.loadedYear() == year) return true;
   // SwitchYear saves and leaves whatever is open first.
   if (!Check(store_.SwitchYear(year))) return false;
-  store_.RebuildSummaries();
+  // The page summaries (and their cover pictures) are only for the
+  // calendar, which a show covers: they are made when the show returns.
+  if (forCalendar) store_.RebuildSummaries();
   return true;
 }
 
 std::optional<std::vector<std::string>> StoreSlideAlbum::OpenPage(std::string_view year, std::string_view page) {
-  if (!SwitchTo(year)) return std::nullopt;
+  if (!SwitchTo(year, false)) return std::nullopt;
   if (!store_.yearDocument().HasSection(page)) return std::nullopt;
   if (!Check(store_.GoBack(true)) || !Check(store_.OpenPage(page))) return std::nullopt;
   if (containerChanged_) containerChanged_();
@@ -63,7 +65,7 @@ StoreSlideAlbum::Place StoreSlideAlbum::Here() const {
 bool StoreSlideAlbum::ReturnTo(const Place& place) {
   const Place here = Here();
   if (here.year == place.year && here.page == place.page && here.subAlbum == place.subAlbum) return false;
-  if (SwitchTo(place.year) && Check(store_.GoBack(true)) && !place.page.empty() &&
+  if (SwitchTo(place.year, true) && Check(store_.GoBack(true)) && !place.page.empty() &&
       Check(store_.OpenPage(place.page)) && !place.subAlbum.empty()) {
     Check(store_.OpenSubAlbum(place.subAlbum));
   }

@@ -50,8 +50,9 @@ class StoreSlideAlbum : public SlideAlbum {
 
  private:
   bool Check(const Status& status);
-  // The store's year becomes `year`; false when that failed.
-  bool SwitchTo(std::string_view year);
+  // The store's year becomes `year`, with its page summaries when the
+  // calendar is to show it; false when that failed.
+  bool SwitchTo(std::string_view year, bool forCalendar);
 
   AlbumStore& store_;
   const std::function<void()> containerChanged_;
