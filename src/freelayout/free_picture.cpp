@@ -18,13 +18,8 @@ constexpr Colour kDarkEdge = 0x808080;
 // The size every managed type's icon is drawn from.
 constexpr int kManagedIconSize = 16;
 
-uint32_t Argb(Colour colour) {
-  return 0xFF000000u | (static_cast<uint32_t>(RedOf(colour)) << 16) |
-         (static_cast<uint32_t>(GreenOf(colour)) << 8) | static_cast<uint32_t>(BlueOf(colour));
-}
-
-void FillRect(Bitmap& bitmap, PixelRect rect, Colour colour) {
-  const uint32_t argb = Argb(colour);
+void FillRect(Bitmap& bitmap, PixelBox rect, Colour colour) {
+  const uint32_t argb = OpaquePixel(colour);
   for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, bitmap.height()); ++y) {
     for (int x = std::max(rect.left, 0); x < std::min(rect.right, bitmap.width()); ++x) {
       bitmap.SetPixel(x, y, argb);
@@ -59,7 +54,7 @@ struct Source {
 // picture's proportions are; the side that leads is enough to choose the
 // JPEG scale, as the other follows it.
 CardPictureRequest LoadRequest(const FreePictureRequest& request, const FreePictureLook& look) {
-  const PixelRect area = PictureArea(request.size.width, request.size.height, look.imgshadow);
+  const PixelBox area = PictureArea(request.size.width, request.size.height, look.imgshadow);
   CardPictureRequest load;
   load.path = request.path;
   load.boxWidth = std::max(area.width(), 1);
@@ -116,12 +111,12 @@ Source ReadSource(const FreePictureRequest& request, const FreePictureLook& look
 
 int FarBorder(bool imgshadow) { return imgshadow ? 6 : 5; }
 
-PixelRect PictureArea(int width, int height, bool imgshadow) {
+PixelBox PictureArea(int width, int height, bool imgshadow) {
   const int far = FarBorder(imgshadow);
   return {kPictureBorder, kPictureBorder, width - far, height - far};
 }
 
-PixelRect MissingTextArea(int width, int height, bool imgshadow) {
+PixelBox MissingTextArea(int width, int height, bool imgshadow) {
   const int far = FarBorder(imgshadow);
   return {10, 10, width - far, height - far};
 }
@@ -130,16 +125,16 @@ void DrawBevel(Bitmap& canvas, bool imgshadow, Colour pageColour) {
   if (!imgshadow || canvas.empty()) return;
   const int w = canvas.width();
   const int h = canvas.height();
-  const uint32_t light = Argb(kLightEdge);
-  const uint32_t dark = Argb(kDarkEdge);
+  const uint32_t light = OpaquePixel(kLightEdge);
+  const uint32_t dark = OpaquePixel(kDarkEdge);
   // The lines leave out their end points, as the album's line drawing
   // always did: the dark edge starts one row down and ends one column in.
   for (int y = 0; y < h; ++y) canvas.SetPixel(0, y, light);
   for (int x = 0; x < w; ++x) canvas.SetPixel(x, 0, light);
   for (int y = 1; y < h - 1; ++y) canvas.SetPixel(w - 1, y, dark);
   for (int x = 2; x < w; ++x) canvas.SetPixel(x, h - 1, dark);
-  canvas.SetPixel(w - 1, 0, Argb(pageColour));
-  canvas.SetPixel(0, h - 1, Argb(pageColour));
+  canvas.SetPixel(w - 1, 0, OpaquePixel(pageColour));
+  canvas.SetPixel(0, h - 1, OpaquePixel(pageColour));
 }
 
 ItemPixelSize FitPictureAspect(ItemPixelSize given, ItemPixelSize drawn, ItemPixelSize picture) {
@@ -188,7 +183,7 @@ FreePicture DrawFreePicture(const FreePictureRequest& request, const FreePicture
   const bool icon = extension == ".ico";
   const bool highQuality =
       look.highQuality || (!icon && ContainsType(look.highQualityTypes, extension));
-  PixelRect area = PictureArea(size.width, size.height, look.imgshadow);
+  PixelBox area = PictureArea(size.width, size.height, look.imgshadow);
   if (icon && !highQuality) area = {0, 0, size.width, size.height};
   if (area.width() < 1 || area.height() < 1) return picture;
   const Bitmap scaled = highQuality ? ScaleAreaAverage(source.bitmap, area.width(), area.height())

@@ -23,20 +23,26 @@ class ThumbnailCache;
 inline constexpr int kPictureBorder = 5;
 int FarBorder(bool imgshadow);
 
+// The Bitmap pixel (0xAARRGGBB, opaque) of an album colour.
+constexpr uint32_t OpaquePixel(Colour colour) {
+  return 0xFF000000u | (static_cast<uint32_t>(RedOf(colour)) << 16) |
+         (static_cast<uint32_t>(GreenOf(colour)) << 8) | static_cast<uint32_t>(BlueOf(colour));
+}
+
 // A rectangle of pixels; right and bottom are exclusive.
-struct PixelRect {
+struct PixelBox {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
   int width() const { return right - left; }
   int height() const { return bottom - top; }
-  bool operator==(const PixelRect&) const = default;
+  bool operator==(const PixelBox&) const = default;
 };
 
 // Where a picture goes inside an item of width x height: (5, 5) to
 // (width - m, height - m) with m the far border.
-PixelRect PictureArea(int width, int height, bool imgshadow);
+PixelBox PictureArea(int width, int height, bool imgshadow);
 
 // The bevelled edge of a picture item, drawn only with "imgshadow": light
 // grey (0xC0C0C0) down the left column and along the top row, dark grey
@@ -153,6 +159,6 @@ PictureItemBitmap DrawPictureItem(const FreeLayoutItem& item, ItemPixelSize size
 
 // Where the placeholder's text "不明ファイル" goes: (10, 10) to
 // (width - m, height - m).
-PixelRect MissingTextArea(int width, int height, bool imgshadow);
+PixelBox MissingTextArea(int width, int height, bool imgshadow);
 
 }  // namespace lumidex
