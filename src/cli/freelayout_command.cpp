@@ -7,6 +7,7 @@
 #include "cli/album_session.h"
 #include "cli/cli_command.h"
 #include "cli/cli_dates.h"
+#include "cli/freelayout_render.h"
 #include "freelayout/free_layout_document.h"
 #include "freelayout/free_layout_key.h"
 #include "freelayout/free_layout_tab.h"
@@ -25,7 +26,13 @@ constexpr const char* kFreeLayoutUsage =
     "        items of the tab in stacking order (bottom first): key<TAB>value, the key\n"
     "        as a save writes it, line breaks of the value shown as \"･･\"\n";
 
-const CliRegistration kFreeLayout({"freelayout", kFreeLayoutUsage,
+#ifndef LUMIDEX_CLI_NO_RENDER
+const std::string kFreeLayoutHelp = std::string(kFreeLayoutUsage) + kFreeLayoutRenderUsage;
+#else
+const std::string kFreeLayoutHelp = kFreeLayoutUsage;
+#endif
+
+const CliRegistration kFreeLayout({"freelayout", kFreeLayoutHelp,
                                    "list free layout pages and show the items of a tab",
                                    RunFreeLayout});
 
@@ -102,7 +109,10 @@ int RunFreeLayout(const std::vector<std::string>& args, CliIo& io) {
   std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
   if (subcommand == "list") return ListPages(std::move(rest), io);
   if (subcommand == "show") return ShowTab(std::move(rest), io);
-  return UsageError(io, kFreeLayoutUsage, "freelayout takes list or show");
+#ifndef LUMIDEX_CLI_NO_RENDER
+  if (subcommand == "render") return RunFreeLayoutRender(rest, io);
+#endif
+  return UsageError(io, kFreeLayoutHelp, "freelayout takes list, show or render");
 }
 
 }  // namespace
