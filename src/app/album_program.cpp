@@ -17,6 +17,7 @@
 #include "foundation/pending_settings_import.h"
 #include "foundation/settings_load_store.h"
 #include "foundation/window_placement.h"
+#include "freelayout/earlier_layout.h"
 #include "images/cache_commands.h"
 #include "images/thumbnail_cache.h"
 #include "images/thumbnail_maker.h"
@@ -162,6 +163,11 @@ void AlbumProgram::LoadSettings() {
   window_->settings() = std::move(loaded.settings);
   settingsProblems_ = std::move(loaded.problems);
   if (!loaded.status.ok()) Warn(loaded.status.message());
+  // The very first start rewrites free layout documents of the earlier
+  // layout once; a document it cannot read is named and left alone.
+  if (loaded.firstStart) {
+    for (const std::string& problem : ConvertEarlierLayout(env.folders.albumDir).problems) Warn(problem);
+  }
 }
 
 void AlbumProgram::OpenCache() {

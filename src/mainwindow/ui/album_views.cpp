@@ -20,6 +20,7 @@
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
+#include "mainwindow/ui/free_layout_mode.h"
 #include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
 #include "mainwindow/ui/list_registration_commands.h"
@@ -91,6 +92,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   new MultiColumnMode(window_, *list_, album_);
   pictureViews_ = new PictureViews(window_, *list_, album_);
   slideShow_ = new SlideShowView(window_, *list_, album_, *pictureViews_);
+  freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
       registration_,
@@ -226,6 +228,7 @@ void AlbumViews::AfterYearSwitch() {
   list_->ShowCurrent();
   window_.SetContainerOpen(album_.PageOpen());
   controller_->PagesChanged();
+  if (freeLayout_ != nullptr) freeLayout_->YearChanged();
 }
 
 int AlbumViews::PageListRowOf(const QString& dateText) const {

@@ -20,6 +20,7 @@ class AlbumStore;
 class CalendarController;
 class CalendarFileDrop;
 class CalendarPopupMenu;
+class FreeLayoutMode;
 class ImageListPanel;
 class ItemStatusPanel;
 class ListFileDrop;
@@ -120,6 +121,7 @@ class AlbumViews : public QObject {
   ItemStatusPanel* itemPanel_ = nullptr;
   PictureViews* pictureViews_ = nullptr;
   SlideShowView* slideShow_ = nullptr;
+  FreeLayoutMode* freeLayout_ = nullptr;
   bool todaySelected_ = false;      // today's cell was selected at the first show
   bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };

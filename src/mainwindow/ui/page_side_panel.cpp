@@ -6,11 +6,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSplitter>
-#include <QTabBar>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "freelayout/ui/free_layout_canvas.h"
+#include "freelayout/ui/free_layout_tab_strip.h"
 #include "platform/ui/wrapping_row_layout.h"
 #include "platform/ui/control_hint.h"
 
@@ -123,14 +124,15 @@ QWidget* MakeCommentEditor(QWidget* parent) {
   return panel;
 }
 
-QWidget* MakeFreeLayout(QWidget* parent) {
+// The free layout `FreeAlbumPanel`: the tab strip, the page tree (hidden),
+// the canvas `FreePanel` in its frame `Panel19`, and the page counter.
+QWidget* MakeFreeLayout(QWidget* parent, PageSidePanel::FreeLayout& parts) {
   auto* panel = Panel(parent, "FreeAlbumPanel");
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  auto* tabs = new QTabBar(panel);
-  tabs->setObjectName(QStringLiteral("TabControl1"));
-  column->addWidget(tabs);
+  parts.tabs = new FreeLayoutTabStrip(panel);
+  column->addWidget(parts.tabs);
   auto* middle = new QHBoxLayout;
   auto* tree = new QTreeWidget(panel);
   tree->setObjectName(QStringLiteral("TreeView1"));
@@ -138,17 +140,17 @@ QWidget* MakeFreeLayout(QWidget* parent) {
   tree->hide();
   middle->addWidget(tree);
   auto* canvasFrame = Panel(panel, "Panel19");
-  auto* canvasLayout = new QVBoxLayout(canvasFrame);
-  auto* canvas = Panel(canvasFrame, "FreePanel");
-  auto* paintBox = new QWidget(canvas);
+  parts.canvas = new FreeLayoutCanvas(canvasFrame);
+  auto* paintBox = new QWidget(parts.canvas);
   paintBox->setObjectName(QStringLiteral("PaintBox1"));
-  canvasLayout->addWidget(canvas);
+  paintBox->hide();
   middle->addWidget(canvasFrame, 1);
   column->addLayout(middle, 1);
-  auto* counter = Heading(panel, "Panel18", QStringLiteral("000/000"));
-  counter->setAlignment(Qt::AlignCenter);
-  column->addWidget(counter);
+  parts.counter = Heading(panel, "Panel18", QStringLiteral("000/000"));
+  parts.counter->setAlignment(Qt::AlignCenter);
+  column->addWidget(parts.counter);
   panel->hide();
+  parts.panel = panel;
   return panel;
 }
 
@@ -231,8 +233,9 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   split->addWidget(MakeCommentEditor(split));
   split->handle(1)->setObjectName(QStringLiteral("Splitter1"));
   split->handle(1)->setAutoFillBackground(true);
+  listSplit_ = split;
   inner->addWidget(split, 1);
-  inner->addWidget(MakeFreeLayout(frame), 1);
+  inner->addWidget(MakeFreeLayout(frame, freeLayout_), 1);
   inner->addWidget(MakeDetailList(frame), 1);
   column->addWidget(frame, 1);
   column->addWidget(MakeBottomBar(this, bottomBar_));
@@ -246,6 +249,11 @@ void PageSidePanel::PlaceImageList(QWidget* list) {
   list->setVisible(!placeholder->isHidden());
   imageList_ = list;
   delete placeholder;
+}
+
+void PageSidePanel::ShowFreeLayout(bool shown) {
+  listSplit_->setVisible(!shown);
+  freeLayout_.panel->setVisible(shown);
 }
 
 void PageSidePanel::RemovePreviewPlaceholder() {

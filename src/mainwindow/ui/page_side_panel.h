@@ -5,7 +5,11 @@
 class QAbstractButton;
 class QLabel;
 
+
 namespace lumidex {
+
+class FreeLayoutCanvas;
+class FreeLayoutTabStrip;
 
 // The page side of the window, `GrpPanel`, right of the splitter: the
 // toolbar `Panel13` (with the hidden `ToolPanel`), the heading `NamePanel`,
@@ -50,12 +54,24 @@ class PageSidePanel : public QWidget {
     QAbstractButton* exif = nullptr;         // CheckBox5 "Exif"
   };
 
+  // The free layout view `FreeAlbumPanel` and its parts.
+  struct FreeLayout {
+    QWidget* panel = nullptr;              // FreeAlbumPanel
+    FreeLayoutTabStrip* tabs = nullptr;    // TabControl1
+    FreeLayoutCanvas* canvas = nullptr;    // FreePanel
+    QLabel* counter = nullptr;             // Panel18
+  };
+
   explicit PageSidePanel(QWidget* parent = nullptr);
 
   const Toolbar& toolbar() const { return toolbar_; }
   QWidget* toolbarPanel() const { return toolbarPanel_; }  // Panel13
   const BottomBar& bottomBar() const { return bottomBar_; }
   QLabel* namePanel() const { return namePanel_; }
+  const FreeLayout& freeLayout() const { return freeLayout_; }
+  // Shows the free layout in the place of the list and the comment editor,
+  // or the list again.
+  void ShowFreeLayout(bool shown);
   // The image list in its place: the placeholder until PlaceImageList.
   QWidget* imageList() const { return imageList_; }
 
@@ -71,6 +87,8 @@ class PageSidePanel : public QWidget {
   QWidget* toolbarPanel_ = nullptr;
   BottomBar bottomBar_;
   QLabel* namePanel_ = nullptr;
+  QWidget* listSplit_ = nullptr;  // the list over the comment editor
+  FreeLayout freeLayout_;
   QWidget* imageList_ = nullptr;
   QWidget* previewPlaceholder_ = nullptr;
 };

@@ -15,7 +15,7 @@ void DisableUnavailableCommands(TForm1& window) {
   const QString hint = QString::fromUtf8(kUnavailableHint);
   for (QAbstractButton* control :
        {bar.allAlbumsButton(), bar.holidaysButton(), bar.organiserButton(), toolbar.dayDetail,
-        toolbar.freeLayout, toolbar.moreTools, window.pageSide()->bottomBar().exif,
+        toolbar.moreTools, window.pageSide()->bottomBar().exif,
         window.pictureView()->bar().actualSize}) {
     control->setEnabled(false);
     const QString tip = control->toolTip();
