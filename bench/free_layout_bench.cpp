@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   const double decodeOnly = bench::Best(3, [&] {
     std::vector<std::future<int>> done;
     for (const FreeLayoutItem& item : items) {
-      const PixelRect rect = ItemPixelRect(item, scale);
+      const CanvasRect rect = ItemPixelRect(item, scale);
       const PixelBox area = PictureArea(rect.width, rect.height, look.imgshadow);
       done.push_back(pool.Submit([&item, area] {
         JpegDecodeOptions options;

@@ -37,12 +37,12 @@ int LayoutScale::UnitsToPixelsY(int units) const { return TruncatedInt(units * f
 int LayoutScale::PixelsToUnitsX(int pixels) const { return PixelsToUnits(pixels, factorX_); }
 int LayoutScale::PixelsToUnitsY(int pixels) const { return PixelsToUnits(pixels, factorY_); }
 
-PixelRect ItemPixelRect(const FreeLayoutItem& item, const LayoutScale& scale) {
+CanvasRect ItemPixelRect(const FreeLayoutItem& item, const LayoutScale& scale) {
   return {scale.UnitsToPixelsX(item.x), scale.UnitsToPixelsY(item.y),
           scale.UnitsToPixelsX(item.width), scale.UnitsToPixelsY(item.height)};
 }
 
-void ApplyPixelRect(FreeLayoutItem& item, const PixelRect& rect, const LayoutScale& scale) {
+void ApplyPixelRect(FreeLayoutItem& item, const CanvasRect& rect, const LayoutScale& scale) {
   using S = LayoutScale;
   item.x = KeepOrConvert(item.x, rect.left, &S::UnitsToPixelsX, &S::PixelsToUnitsX, scale);
   item.y = KeepOrConvert(item.y, rect.top, &S::UnitsToPixelsY, &S::PixelsToUnitsY, scale);

@@ -34,16 +34,16 @@ class LayoutScale {
 
 // Where an item shows on a canvas, in pixels: left and top edge and the
 // unrotated size (a rotated picture's bounding box is the renderer's).
-struct PixelRect {
+struct CanvasRect {
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
-  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+  friend bool operator==(const CanvasRect&, const CanvasRect&) = default;
 };
 
 // The pixel rectangle of `item`'s stored units.
-PixelRect ItemPixelRect(const FreeLayoutItem& item, const LayoutScale& scale);
+CanvasRect ItemPixelRect(const FreeLayoutItem& item, const LayoutScale& scale);
 
 // Takes the pixel rectangle the view now shows for `item` after an edit
 // (a move, a resize, a drawing that fitted the picture). Each of x, y, width
@@ -51,6 +51,6 @@ PixelRect ItemPixelRect(const FreeLayoutItem& item, const LayoutScale& scale);
 // the units of the new pixel value; every other field keeps its units, so an
 // item that is loaded, shown and saved again never creeps across the canvas.
 // baseWidth and baseHeight take the rectangle's size.
-void ApplyPixelRect(FreeLayoutItem& item, const PixelRect& rect, const LayoutScale& scale);
+void ApplyPixelRect(FreeLayoutItem& item, const CanvasRect& rect, const LayoutScale& scale);
 
 }  // namespace lumidex

@@ -126,7 +126,7 @@ TEST(LayoutScaleTest, AnEditConvertsOnlyTheFieldsWhosePixelsChanged) {
   EXPECT_EQ(item.y, 80);  // shown at 80 px, which alone would read back as 79
   EXPECT_EQ(item.height, 80);
 
-  PixelRect moved = ItemPixelRect(item, tall);
+  CanvasRect moved = ItemPixelRect(item, tall);
   moved.left += 1;
   moved.height = 100;  // a rotated picture's unrotated height
   ApplyPixelRect(item, moved, tall);
@@ -139,7 +139,7 @@ TEST(LayoutScaleTest, AnEditConvertsOnlyTheFieldsWhosePixelsChanged) {
   // Dragging one pixel and back on a half-size canvas keeps the stored x.
   const LayoutScale half(365, 182);
   FreeLayoutItem dragged = Item(101, 0, 10, 10);
-  PixelRect rect = ItemPixelRect(dragged, half);
+  CanvasRect rect = ItemPixelRect(dragged, half);
   rect.left += 1;
   rect.left -= 1;
   ApplyPixelRect(dragged, rect, half);

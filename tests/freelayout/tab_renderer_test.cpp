@@ -82,28 +82,28 @@ TEST_F(TabRendererTest, DrawsEveryItemWhereItsUnitsPutItInStackingOrder) {
   const LayoutScale scale(width, height);
   Bitmap expected = Bitmap::Create(width, height);
   expected.Fill(kPage);
-  const PixelRect red = ItemPixelRect(items[0], scale);
+  const CanvasRect red = ItemPixelRect(items[0], scale);
   Fill(expected, red.left, red.top, red.left + red.width, red.top + red.height, kWhite);
   Fill(expected, red.left + 5, red.top + 5, red.left + red.width - 5, red.top + red.height - 5, kRed);
   // Clear background: its white border shows what lies below.
-  const PixelRect blue = ItemPixelRect(items[1], scale);
+  const CanvasRect blue = ItemPixelRect(items[1], scale);
   Fill(expected, blue.left + 5, blue.top + 5, blue.left + blue.width - 5, blue.top + blue.height - 5,
        kBlue);
   for (int x = 0; x < blue.width - 1; ++x) expected.SetPixel(blue.left + x, blue.top, OpaquePixel(kBlue));
   for (int y = 1; y < blue.height - 1; ++y) expected.SetPixel(blue.left, blue.top + y, OpaquePixel(kBlue));
-  const PixelRect text = ItemPixelRect(items[2], scale);
+  const CanvasRect text = ItemPixelRect(items[2], scale);
   Fill(expected, text.left + 1, text.top + 1, text.left + text.width - 1, text.top + text.height - 1,
        0x008000);
   Fill(expected, text.left + 2, text.top + 2, text.left + text.width - 2, text.top + text.height - 2,
        kPage ^ 1);
-  const PixelRect gone = ItemPixelRect(items[3], scale);
+  const CanvasRect gone = ItemPixelRect(items[3], scale);
   Fill(expected, gone.left, gone.top, gone.left + gone.width, gone.top + gone.height, kWhite);
   Fill(expected, gone.left + 5, gone.top + 5, gone.left + gone.width - 5, gone.top + gone.height - 5,
        look_.buttonFace);
 
   // Text (anti-aliased) may differ in the text areas and the blue item's
   // dash-dot edges; everything else must match exactly.
-  const auto inside = [](const PixelRect& r, int x, int y, int l, int t, int rr, int b) {
+  const auto inside = [](const CanvasRect& r, int x, int y, int l, int t, int rr, int b) {
     return x >= r.left + l && x < r.left + r.width - rr && y >= r.top + t && y < r.top + r.height - b;
   };
   const PixelBox area = TextArea(ParseTextSpec(items[2].value).value(), text.width, text.height);

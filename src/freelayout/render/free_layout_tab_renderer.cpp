@@ -58,7 +58,7 @@ TabDrawing FreeLayoutTabRenderer::Render(const std::vector<FreeLayoutItem>& item
   std::vector<std::pair<Key, std::future<std::shared_ptr<DrawnItem>>>> pending;
   const FreePictureLook look = look_;
   for (const FreeLayoutItem& item : items) {
-    const PixelRect rect = ItemPixelRect(item, scale);
+    const CanvasRect rect = ItemPixelRect(item, scale);
     Key key{!IsPicturePathValue(item.value), item.value, rect.width, rect.height, item.Flags(),
             item.rotation};
     keys.push_back(key);
