@@ -34,10 +34,10 @@ void CheckLine(const std::string& line) {
     Result<FreeLayoutItem> again = ParseItemLine(key + "=");
     if (!again.ok() || !SamePlacement(again.value(), item.value())) std::abort();
   }
-  Result<TextSpec> spec = ParseTextSpec(ValueOf(line));
-  if (spec.ok()) {
-    Result<TextSpec> again = ParseTextSpec(FormatTextSpec(spec.value()));
-    if (!again.ok() || !(again.value() == spec.value())) std::abort();
+  Result<TextSpec> textSpec = ParseTextSpec(ValueOf(line));
+  if (textSpec.ok()) {
+    Result<TextSpec> again = ParseTextSpec(FormatTextSpec(textSpec.value()));
+    if (!again.ok() || !(again.value() == textSpec.value())) std::abort();
   }
   (void)ConvertEarlierLine(line);
 }

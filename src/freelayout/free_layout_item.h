@@ -29,7 +29,7 @@ struct FreeLayoutItem {
   // The key's last field, "00000" as written by the album; other values
   // tell apart items that would otherwise have identical keys.
   int reserved = 0;
-  // A picture path, or a text specification (TextSpec) with real CR LF
+  // A picture path, or a text item's look and text (TextSpec) with real CR LF
   // line breaks.
   std::string value;
 
@@ -51,7 +51,7 @@ struct FreeLayoutItem {
   }
 };
 
-// Whether an item value is a picture path rather than a text specification:
+// Whether an item value is a picture path rather than a text item's look and text:
 // a full path ("/..."), or a path of Windows form (":\" at its second
 // character, or "\\" at its start) kept from older albums.
 bool IsPicturePathValue(std::string_view value);

@@ -22,7 +22,7 @@ namespace lumidex {
 //                             tells apart items whose other fields are equal
 //
 // The value is everything after the first "=": a picture path or a text
-// specification, with every line break stored as "･･" (U+FF65 twice, the
+// item's look and text, with every line break stored as "･･" (U+FF65 twice, the
 // bytes A5 A5 of cp932), so that one item is always one line.
 //
 // A tab title line has the two-digit tab number as its key and the caption as

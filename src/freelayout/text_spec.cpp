@@ -61,28 +61,28 @@ int Clamp99(int value) { return std::clamp(value, 0, 99); }
 }  // namespace
 
 Result<TextSpec> ParseTextSpec(std::string_view value) {
-  TextSpec spec;
-  spec.fontSize = DecimalOr(FieldAt(value, 0, 2), -1);
-  if (spec.fontSize < 0) {
+  TextSpec textSpec;
+  textSpec.fontSize = DecimalOr(FieldAt(value, 0, 2), -1);
+  if (textSpec.fontSize < 0) {
     return Status::Error("テキストの文字サイズを読めません: " + std::string(FieldAt(value, 0, 2)));
   }
-  spec.textColour = HexOr(FieldAt(value, 2, 6), spec.textColour);
-  spec.backColour = HexOr(FieldAt(value, 8, 6), spec.backColour);
-  spec.frameColour = HexOr(FieldAt(value, 14, 6), spec.frameColour);
-  spec.cornerRadius = DecimalOr(FieldAt(value, 20, 2), spec.cornerRadius);
-  spec.centred = DecimalOr(FieldAt(value, 22, 2), spec.centred);
-  spec.margin = DecimalOr(FieldAt(value, 24, 2), spec.margin);
-  spec.text = std::string(FieldAt(value, 26, std::string_view::npos));
-  return spec;
+  textSpec.textColour = HexOr(FieldAt(value, 2, 6), textSpec.textColour);
+  textSpec.backColour = HexOr(FieldAt(value, 8, 6), textSpec.backColour);
+  textSpec.frameColour = HexOr(FieldAt(value, 14, 6), textSpec.frameColour);
+  textSpec.cornerRadius = DecimalOr(FieldAt(value, 20, 2), textSpec.cornerRadius);
+  textSpec.centred = DecimalOr(FieldAt(value, 22, 2), textSpec.centred);
+  textSpec.margin = DecimalOr(FieldAt(value, 24, 2), textSpec.margin);
+  textSpec.text = std::string(FieldAt(value, 26, std::string_view::npos));
+  return textSpec;
 }
 
-std::string FormatTextSpec(const TextSpec& spec) {
+std::string FormatTextSpec(const TextSpec& textSpec) {
   char fields[27];
-  std::snprintf(fields, sizeof fields, "%02d%06X%06X%06X%02d%02d%02d", Clamp99(spec.fontSize),
-                spec.textColour & 0xFFFFFFu, spec.backColour & 0xFFFFFFu,
-                spec.frameColour & 0xFFFFFFu, Clamp99(spec.cornerRadius), Clamp99(spec.centred),
-                Clamp99(spec.margin));
-  return fields + spec.text;
+  std::snprintf(fields, sizeof fields, "%02d%06X%06X%06X%02d%02d%02d", Clamp99(textSpec.fontSize),
+                textSpec.textColour & 0xFFFFFFu, textSpec.backColour & 0xFFFFFFu,
+                textSpec.frameColour & 0xFFFFFFu, Clamp99(textSpec.cornerRadius), Clamp99(textSpec.centred),
+                Clamp99(textSpec.margin));
+  return fields + textSpec.text;
 }
 
 }  // namespace lumidex

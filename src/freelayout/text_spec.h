@@ -36,14 +36,14 @@ struct TextSpec {
   friend bool operator==(const TextSpec&, const TextSpec&) = default;
 };
 
-// The text specification of an item value. Error when the font size (the
+// The look and text of a text item's value. Error when the font size (the
 // first two characters) is not a decimal number: such a value has no size to
 // draw with. Every other field takes its default when unreadable.
 Result<TextSpec> ParseTextSpec(std::string_view value);
 
-// The value of `spec`. Numbers are clamped to 0-99 and colours to their low
+// The value of `textSpec`. Numbers are clamped to 0-99 and colours to their low
 // 24 bits, so that the fixed fields keep their widths and the text always
 // starts at character 27.
-std::string FormatTextSpec(const TextSpec& spec);
+std::string FormatTextSpec(const TextSpec& textSpec);
 
 }  // namespace lumidex

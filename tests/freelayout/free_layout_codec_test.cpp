@@ -74,27 +74,27 @@ TEST(FreeLayoutKeyTest, TellsPicturePathsFromTexts) {
 }
 
 TEST(TextSpecTest, ReadsEitherCaseWritesUpperCaseAndRoundTrips) {
-  Result<TextSpec> spec = ParseTextSpec("12a0b0c0ffffff80808003050" "7TEXT\r\nline");
-  ASSERT_TRUE(spec.ok());
-  EXPECT_EQ(spec.value().fontSize, 12);
-  EXPECT_EQ(spec.value().textColour, 0xA0B0C0u);
-  EXPECT_EQ(spec.value().backColour, 0xFFFFFFu);
-  EXPECT_EQ(spec.value().cornerRadius, 3);
-  EXPECT_EQ(spec.value().centred, 5);
-  EXPECT_EQ(spec.value().margin, 7);
-  EXPECT_EQ(spec.value().text, "TEXT\r\nline");
-  EXPECT_EQ(FormatTextSpec(spec.value()), "12A0B0C0FFFFFF808080030507TEXT\r\nline");
-  EXPECT_EQ(ParseTextSpec(FormatTextSpec(spec.value())).value(), spec.value());
+  Result<TextSpec> textSpec = ParseTextSpec("12a0b0c0ffffff80808003050" "7TEXT\r\nline");
+  ASSERT_TRUE(textSpec.ok());
+  EXPECT_EQ(textSpec.value().fontSize, 12);
+  EXPECT_EQ(textSpec.value().textColour, 0xA0B0C0u);
+  EXPECT_EQ(textSpec.value().backColour, 0xFFFFFFu);
+  EXPECT_EQ(textSpec.value().cornerRadius, 3);
+  EXPECT_EQ(textSpec.value().centred, 5);
+  EXPECT_EQ(textSpec.value().margin, 7);
+  EXPECT_EQ(textSpec.value().text, "TEXT\r\nline");
+  EXPECT_EQ(FormatTextSpec(textSpec.value()), "12A0B0C0FFFFFF808080030507TEXT\r\nline");
+  EXPECT_EQ(ParseTextSpec(FormatTextSpec(textSpec.value())).value(), textSpec.value());
 }
 
 TEST(TextSpecTest, GarbageFieldsTakeDefaultsAndOnlyAnUnreadableSizeFails) {
-  Result<TextSpec> spec = ParseTextSpec("08zzzzzz123456" "ありがとうございます、、" "ありがとう");
-  ASSERT_TRUE(spec.ok());
-  EXPECT_EQ(spec.value().fontSize, 8);
-  EXPECT_EQ(spec.value().textColour, 0u);
-  EXPECT_EQ(spec.value().frameColour, 0x808080u);
+  Result<TextSpec> textSpec = ParseTextSpec("08zzzzzz123456" "ありがとうございます、、" "ありがとう");
+  ASSERT_TRUE(textSpec.ok());
+  EXPECT_EQ(textSpec.value().fontSize, 8);
+  EXPECT_EQ(textSpec.value().textColour, 0u);
+  EXPECT_EQ(textSpec.value().frameColour, 0x808080u);
   // Fields are counted in characters: the text never starts inside one.
-  EXPECT_EQ(spec.value().text, "ありがとう");
+  EXPECT_EQ(textSpec.value().text, "ありがとう");
   EXPECT_EQ(ParseTextSpec("08").value().text, "");
   EXPECT_FALSE(ParseTextSpec("x8000000").ok());
   EXPECT_FALSE(ParseTextSpec("").ok());

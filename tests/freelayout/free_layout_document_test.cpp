@@ -92,7 +92,7 @@ TEST_F(FreeLayoutDocumentTest, UnreadableLinesAreReportedOnceAndSurviveSaves) {
        "00ab0010001000100010000000=keep me\r\n"
        "0000100010001000100000000000=/a.jpg\r\n"
        "0000200020002000200000000000=" + bigValue + "\r\n"
-       "0000300030003000300000000000=zz garbage spec\r\n"
+       "0000300030003000300000000000=zz garbage textSpec\r\n"
        "0100100010001000100000000000=/tab1.jpg\r\n"
        "no equals sign here\r\n");
   TabLoad load = doc->LoadTab("05/05", 0);
@@ -112,7 +112,7 @@ TEST_F(FreeLayoutDocumentTest, UnreadableLinesAreReportedOnceAndSurviveSaves) {
   ASSERT_EQ(load.items.size(), 3u);
   EXPECT_EQ(load.items[0].x, 400);
   EXPECT_EQ(load.items[1].value, bigValue);
-  EXPECT_EQ(load.items[2].value, "zz garbage spec");
+  EXPECT_EQ(load.items[2].value, "zz garbage textSpec");
 }
 
 TEST_F(FreeLayoutDocumentTest, AHundredThousandItemsLoadAndSave) {

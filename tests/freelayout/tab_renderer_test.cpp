@@ -28,7 +28,7 @@ FreeLayoutItem Item(int x, int y, int width, int height, std::string value, int 
   return item;
 }
 
-std::string Text(const TextSpec& spec) { return FormatTextSpec(spec); }
+std::string Text(const TextSpec& textSpec) { return FormatTextSpec(textSpec); }
 
 class TabRendererTest : public ::testing::Test {
  protected:
@@ -166,29 +166,29 @@ PixelBox InkBox(const Bitmap& bitmap, Colour box) {
 }
 
 TEST_F(TabRendererTest, TextBoxLinesCentringAndShadow) {
-  TextSpec spec;
-  spec.fontSize = 12;
-  spec.centred = 5;
-  spec.text = "中央";
-  EXPECT_TRUE(IsSingleCentredLine(spec));
-  EXPECT_EQ(TextArea(spec, 200, 60), (PixelBox{5, 3, 195, 57}));
-  spec.text = "中央\r\n";  // a line break: no single-line centring
-  EXPECT_FALSE(IsSingleCentredLine(spec));
-  EXPECT_EQ(TextArea(spec, 200, 60), (PixelBox{5, 5, 195, 57}));
-  spec.margin = 12;
-  EXPECT_EQ(TextArea(spec, 200, 60), (PixelBox{12, 12, 195, 57}));
+  TextSpec textSpec;
+  textSpec.fontSize = 12;
+  textSpec.centred = 5;
+  textSpec.text = "中央";
+  EXPECT_TRUE(IsSingleCentredLine(textSpec));
+  EXPECT_EQ(TextArea(textSpec, 200, 60), (PixelBox{5, 3, 195, 57}));
+  textSpec.text = "中央\r\n";  // a line break: no single-line centring
+  EXPECT_FALSE(IsSingleCentredLine(textSpec));
+  EXPECT_EQ(TextArea(textSpec, 200, 60), (PixelBox{5, 5, 195, 57}));
+  textSpec.margin = 12;
+  EXPECT_EQ(TextArea(textSpec, 200, 60), (PixelBox{12, 12, 195, 57}));
   EXPECT_EQ(VisibleBoxColour(kPage, kPage), 0xC0D0FEu);
   EXPECT_EQ(VisibleBoxColour(kWhite, kPage), kWhite);
 
   // The shadow is the text moved one pixel right and down: the ink grows by
   // one pixel at the right and bottom only.
-  spec = TextSpec();
-  spec.fontSize = 20;
-  spec.text = "影の文字 shadow text that wraps";
-  FreeLayoutItem item = Item(0, 0, 0, 0, Text(spec));
-  const Bitmap plain = DrawTextItem(item, spec, {220, 120}, look_);
+  textSpec = TextSpec();
+  textSpec.fontSize = 20;
+  textSpec.text = "影の文字 shadow text that wraps";
+  FreeLayoutItem item = Item(0, 0, 0, 0, Text(textSpec));
+  const Bitmap plain = DrawTextItem(item, textSpec, {220, 120}, look_);
   item.textShadow = true;
-  const Bitmap shadowed = DrawTextItem(item, spec, {220, 120}, look_);
+  const Bitmap shadowed = DrawTextItem(item, textSpec, {220, 120}, look_);
   // The box without frame: inside (2, 2) - (w - 2, h - 2) only text differs.
   Bitmap plainInside = Bitmap::Create(216, 116);
   Bitmap shadowInside = Bitmap::Create(216, 116);

@@ -33,12 +33,12 @@ void FreeLayoutTabRenderer::SetLook(const FreePictureLook& look) {
 std::shared_ptr<const FreeLayoutTabRenderer::DrawnItem> FreeLayoutTabRenderer::DrawText(
     const FreeLayoutItem& item, int width, int height) const {
   auto drawn = std::make_shared<DrawnItem>();
-  Result<TextSpec> spec = ParseTextSpec(item.value);
-  if (!spec.ok()) {
-    drawn->problem = spec.status().message();
+  Result<TextSpec> textSpec = ParseTextSpec(item.value);
+  if (!textSpec.ok()) {
+    drawn->problem = textSpec.status().message();
     return drawn;
   }
-  drawn->bitmap = DrawTextItem(item, spec.value(), {width, height}, look_);
+  drawn->bitmap = DrawTextItem(item, textSpec.value(), {width, height}, look_);
   drawn->transparentColour = look_.pageColour;
   return drawn;
 }

@@ -149,54 +149,54 @@ Colour VisibleBoxColour(Colour backColour, Colour pageColour) {
   return backColour == pageColour ? pageColour ^ 1u : backColour;
 }
 
-bool IsSingleCentredLine(const TextSpec& spec) {
-  return spec.centred != 0 && !HasLineBreak(spec.text);
+bool IsSingleCentredLine(const TextSpec& textSpec) {
+  return textSpec.centred != 0 && !HasLineBreak(textSpec.text);
 }
 
-PixelBox TextArea(const TextSpec& spec, int width, int height) {
-  const int inset = spec.margin > 0 ? spec.margin : kBorder;
+PixelBox TextArea(const TextSpec& textSpec, int width, int height) {
+  const int inset = textSpec.margin > 0 ? textSpec.margin : kBorder;
   PixelBox area{inset, inset, width - kBorder, height - 3};
-  if (IsSingleCentredLine(spec)) area.top = 3;
+  if (IsSingleCentredLine(textSpec)) area.top = 3;
   return area;
 }
 
-Bitmap DrawTextItem(const FreeLayoutItem& item, const TextSpec& spec, ItemPixelSize size,
+Bitmap DrawTextItem(const FreeLayoutItem& item, const TextSpec& textSpec, ItemPixelSize size,
                     const FreePictureLook& look) {
   Bitmap bitmap = Bitmap::Create(size.width, size.height);
   if (bitmap.empty()) return bitmap;
   bitmap.Fill(look.pageColour);
   QImage image = PaintTarget(bitmap);
   QPainter painter(&image);
-  painter.setFont(TextFont(spec.fontSize));
+  painter.setFont(TextFont(textSpec.fontSize));
 
   const Colour brush =
-      item.clearBack ? look.pageColour : VisibleBoxColour(spec.backColour, look.pageColour);
+      item.clearBack ? look.pageColour : VisibleBoxColour(textSpec.backColour, look.pageColour);
   painter.setBrush(ToQColor(brush));
-  painter.setPen(ToQColor(item.framed ? spec.frameColour : look.pageColour));
+  painter.setPen(ToQColor(item.framed ? textSpec.frameColour : look.pageColour));
   // The box from (1, 1) to (w - 1, h - 1), its outline inside.
   const QRect box(1, 1, size.width - 3, size.height - 3);
-  if (spec.cornerRadius > 0) {
+  if (textSpec.cornerRadius > 0) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawRoundedRect(box, spec.cornerRadius / 2.0, spec.cornerRadius / 2.0);
+    painter.drawRoundedRect(box, textSpec.cornerRadius / 2.0, textSpec.cornerRadius / 2.0);
   } else {
     painter.drawRect(box);
   }
 
-  const QString text = QString::fromStdString(spec.text);
-  if (item.rotation > 0 && !HasLineBreak(spec.text) && look.rotationAllowed) {
+  const QString text = QString::fromStdString(textSpec.text);
+  if (item.rotation > 0 && !HasLineBreak(textSpec.text) && look.rotationAllowed) {
     DrawTurnedText(painter, text, item.rotation);
     return bitmap;
   }
-  const QRect area = ToQRect(TextArea(spec, size.width, size.height));
-  const bool singleLine = IsSingleCentredLine(spec);
+  const QRect area = ToQRect(TextArea(textSpec, size.width, size.height));
+  const bool singleLine = IsSingleCentredLine(textSpec);
   if (item.textShadow) {
     // The shadow is the text one pixel right and down: the same width, so
     // it wraps exactly as the text does.
-    painter.setPen(ToQColor(item.clearBack ? spec.backColour : Blend(brush, kBlack, 200)));
-    DrawBoxText(painter, text, area.translated(1, 1), spec.centred != 0, singleLine);
+    painter.setPen(ToQColor(item.clearBack ? textSpec.backColour : Blend(brush, kBlack, 200)));
+    DrawBoxText(painter, text, area.translated(1, 1), textSpec.centred != 0, singleLine);
   }
-  painter.setPen(ToQColor(spec.textColour));
-  DrawBoxText(painter, text, area, spec.centred != 0, singleLine);
+  painter.setPen(ToQColor(textSpec.textColour));
+  DrawBoxText(painter, text, area, textSpec.centred != 0, singleLine);
   return bitmap;
 }
 

@@ -15,10 +15,10 @@ Colour VisibleBoxColour(Colour backColour, Colour pageColour);
 // Where the text of a w x h box goes: from (5, 5), or (margin, margin) when
 // the margin is above 0, to (w - 5, h - 3); a centred text without a line
 // break is one line centred in a box whose top is 3.
-PixelBox TextArea(const TextSpec& spec, int width, int height);
+PixelBox TextArea(const TextSpec& textSpec, int width, int height);
 
 // True when the text is drawn as one centred line (centred, no line break).
-bool IsSingleCentredLine(const TextSpec& spec);
+bool IsSingleCentredLine(const TextSpec& textSpec);
 
 // The bitmap of a text item of width x height: the page colour, the
 // (rounded) box in the back colour (VisibleBoxColour; the page colour with
@@ -30,7 +30,7 @@ bool IsSingleCentredLine(const TextSpec& spec);
 // shows the text once, turned clockwise by the item's angle, in the window
 // text colour instead. Pixels in the page colour show the canvas.
 // REQUIRES: a QGuiApplication exists (fonts). Empty for a size below 1.
-Bitmap DrawTextItem(const FreeLayoutItem& item, const TextSpec& spec, ItemPixelSize size,
+Bitmap DrawTextItem(const FreeLayoutItem& item, const TextSpec& textSpec, ItemPixelSize size,
                     const FreePictureLook& look);
 
 // Writes "不明ファイル" into the placeholder of a missing picture
