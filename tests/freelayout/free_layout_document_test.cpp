@@ -50,6 +50,17 @@ class FreeLayoutDocumentTest : public ::testing::Test {
   }
 };
 
+// A Linux file name may hold characters cp932 has no form for: the document
+// is then written as UTF-8 with its byte-order mark, and the path survives.
+TEST_F(FreeLayoutDocumentTest, APathWithoutACp932FormIsKeptInAUtf8Document) {
+  Reopen();
+  const std::string path = "/pics/caf\xC3\xA9 \xF0\x9F\x8C\xB8.jpg";  // café 🌸
+  ASSERT_TRUE(doc->SaveTab("03/15", 0, {Item(5, path)}).ok());
+  EXPECT_TRUE(store.files[PathOf()].starts_with("\xEF\xBB\xBF"));
+  Reopen();
+  EXPECT_THAT(Values(doc->LoadTab("03/15", 0)), ElementsAre(path));
+}
+
 TEST_F(FreeLayoutDocumentTest, SavingWritesItemsInListOrderWithEqualKeysToldApart) {
   Reopen();
   Result<TabSaveOutcome> saved =
