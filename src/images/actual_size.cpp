@@ -4,9 +4,11 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 #include "images/fit_to_box.h"
+#include "images/jpeg_codec.h"
 
 namespace lumidex {
 namespace {
@@ -147,6 +149,84 @@ std::optional<Pan> NavigatorJump(int x, int y, const ZoomView& zoom, PixelSize c
   const int a = ZoomMargin(zoom.view.width, zoom.step);
   const int b = ZoomMargin(zoom.view.height, zoom.step);
   return ClampPan({fx * x - a, fy * y - b}, zoom, copy);
+}
+
+}  // namespace lumidex
+
+namespace lumidex {
+namespace {
+
+const char kSaveFailed[] = "保存に失敗しました。";
+
+void PutLittle(std::string& out, uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A bottom-up 24-bit BITMAPINFOHEADER file, rows padded to 4 bytes.
+std::string EncodeBmp24(const Bitmap& picture) {
+  const uint32_t rowBytes = (static_cast<uint32_t>(picture.width()) * 3 + 3) & ~3u;
+  const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(picture.height());
+  std::string out;
+  out.reserve(54 + imageBytes);
+  out += "BM";
+  PutLittle(out, 54 + imageBytes, 4);
+  PutLittle(out, 0, 4);
+  PutLittle(out, 54, 4);
+  PutLittle(out, 40, 4);
+  PutLittle(out, static_cast<uint32_t>(picture.width()), 4);
+  PutLittle(out, static_cast<uint32_t>(picture.height()), 4);
+  PutLittle(out, 1, 2);
+  PutLittle(out, 24, 2);
+  PutLittle(out, 0, 4);
+  PutLittle(out, imageBytes, 4);
+  PutLittle(out, 3780, 4);  // 96 dots per inch
+  PutLittle(out, 3780, 4);
+  PutLittle(out, 0, 4);
+  PutLittle(out, 0, 4);
+  for (int y = picture.height() - 1; y >= 0; --y) {
+    const uint8_t* row = picture.row(y);
+    for (int x = 0; x < picture.width(); ++x) out.append(reinterpret_cast<const char*>(row + x * 4), 3);
+    out.append(rowBytes - static_cast<uint32_t>(picture.width()) * 3, '\0');
+  }
+  return out;
+}
+
+}  // namespace
+
+Result<Bitmap> FullSizeEnlarged(const Bitmap& copy, int step) {
+  if (copy.empty()) return Status::Error(kSaveFailed);
+  const PixelSize size = ZoomedSize({copy.width(), copy.height()}, step);
+  // A BMP row of 3 * width bytes times the height must stay below 4 GB too.
+  if (!Bitmap::SizeAllowed(size.width, size.height)) return Status::Error(kSaveFailed);
+  Bitmap enlarged = Bitmap::Create(size.width, size.height);
+  if (enlarged.empty()) return Status::Error(kSaveFailed);
+  // The whole copy onto the whole bitmap, each pixel a block.
+  const std::vector<int> columns = SourceIndex(size.width, 0, copy.width(), copy.width());
+  for (int y = 0; y < size.height; ++y) {
+    const int sy = static_cast<int>(int64_t{y} * copy.height() / size.height);
+    const auto* in = reinterpret_cast<const uint32_t*>(copy.row(sy));
+    auto* out = reinterpret_cast<uint32_t*>(enlarged.row(y));
+    for (int x = 0; x < size.width; ++x) out[x] = in[columns[static_cast<size_t>(x)]] | 0xFF000000u;
+  }
+  return enlarged;
+}
+
+Status SaveEnlargedPicture(const Bitmap& picture, const std::string& path, EnlargedFormat format) {
+  if (picture.empty()) return Status::Error(kSaveFailed);
+  std::string bytes;
+  if (format == EnlargedFormat::kJpeg) {
+    Result<std::string> jpeg = EncodeJpeg(picture, 90);
+    if (!jpeg.ok()) return Status::Error(kSaveFailed);
+    bytes = std::move(jpeg).value();
+  } else {
+    bytes = EncodeBmp24(picture);
+  }
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (!file) return Status::Error(kSaveFailed);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) return Status::Error(kSaveFailed);
+  return Status::Ok();
 }
 
 }  // namespace lumidex

@@ -2,7 +2,10 @@
 
 #include <optional>
 
+#include <string>
+
 #include "foundation/colour.h"
+#include "foundation/status.h"
 #include "images/bitmap.h"
 #include "images/card_geometry.h"
 
@@ -101,5 +104,21 @@ PixelRect NavigatorOutline(const ZoomView& zoom, PixelSize copy, PixelSize nav);
 // left corner (copy / nav in whole pixels per navigator pixel), clamped as
 // ClampPan does. None when the point lies beyond the navigator.
 std::optional<Pan> NavigatorJump(int x, int y, const ZoomView& zoom, PixelSize copy, PixelSize nav);
+
+}  // namespace lumidex
+
+namespace lumidex {
+
+// "フルサイズ": the whole copy stretched to ZoomedSize (a plain stretch).
+// Error "保存に失敗しました。" when that size passes kMaxBitmapPixels (a large
+// picture at a high zoom), leaving nothing allocated.
+Result<Bitmap> FullSizeEnlarged(const Bitmap& copy, int step);
+
+enum class EnlargedFormat { kBmp, kJpeg };
+
+// Writes `picture` to `path` as a 24-bit Windows bitmap or a JPEG of quality
+// 90. Error "保存に失敗しました。" for an empty picture or any failure to
+// encode or write; a failed write may leave a partial file behind.
+[[nodiscard]] Status SaveEnlargedPicture(const Bitmap& picture, const std::string& path, EnlargedFormat format);
 
 }  // namespace lumidex
