@@ -20,6 +20,7 @@
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
+#include "mainwindow/ui/detail_list_mode.h"
 #include "mainwindow/ui/free_layout_mode.h"
 #include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
@@ -93,6 +94,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   pictureViews_ = new PictureViews(window_, *list_, album_);
   slideShow_ = new SlideShowView(window_, *list_, album_, *pictureViews_);
   freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
+  detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
       registration_,

@@ -20,6 +20,7 @@ class AlbumStore;
 class CalendarController;
 class CalendarFileDrop;
 class CalendarPopupMenu;
+class DetailListMode;
 class FreeLayoutMode;
 class ImageListPanel;
 class ItemStatusPanel;
@@ -122,6 +123,7 @@ class AlbumViews : public QObject {
   PictureViews* pictureViews_ = nullptr;
   SlideShowView* slideShow_ = nullptr;
   FreeLayoutMode* freeLayout_ = nullptr;
+  DetailListMode* detailList_ = nullptr;
   bool todaySelected_ = false;      // today's cell was selected at the first show
   bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };

@@ -236,7 +236,8 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   listSplit_ = split;
   inner->addWidget(split, 1);
   inner->addWidget(MakeFreeLayout(frame, freeLayout_), 1);
-  inner->addWidget(MakeDetailList(frame), 1);
+  detailList_ = MakeDetailList(frame);
+  inner->addWidget(detailList_, 1);
   column->addWidget(frame, 1);
   column->addWidget(MakeBottomBar(this, bottomBar_));
 }
@@ -249,6 +250,20 @@ void PageSidePanel::PlaceImageList(QWidget* list) {
   list->setVisible(!placeholder->isHidden());
   imageList_ = list;
   delete placeholder;
+}
+
+void PageSidePanel::PlaceDetailList(QWidget* panel) {
+  QWidget* placeholder = detailList_;
+  delete placeholder->parentWidget()->layout()->replaceWidget(placeholder, panel);
+  panel->setObjectName(placeholder->objectName());
+  panel->hide();
+  detailList_ = panel;
+  delete placeholder;
+}
+
+void PageSidePanel::ShowDetailList(bool shown) {
+  listSplit_->setVisible(!shown);
+  detailList_->setVisible(shown);
 }
 
 void PageSidePanel::ShowFreeLayout(bool shown) {

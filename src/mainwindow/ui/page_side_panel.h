@@ -78,6 +78,15 @@ class PageSidePanel : public QWidget {
   // Puts `list` in the image list's place, with the place's name
   // `ListView2` and visibility; the panel owns it from then on.
   void PlaceImageList(QWidget* list);
+  // The detail list `ListPanel` in its place over the list: the placeholder
+  // until PlaceDetailList.
+  QWidget* detailList() const { return detailList_; }
+  // Puts `panel` in the detail list's place, with the name `ListPanel`,
+  // hidden; the panel owns it from then on.
+  void PlaceDetailList(QWidget* panel);
+  // Shows the detail list in the place of the list and the comment editor,
+  // or the list again.
+  void ShowDetailList(bool shown);
   // The preview card `Image3` lies over the list rather than beside it: its
   // placeholder here goes once the card exists.
   void RemovePreviewPlaceholder();
@@ -91,6 +100,7 @@ class PageSidePanel : public QWidget {
   FreeLayout freeLayout_;
   QWidget* imageList_ = nullptr;
   QWidget* previewPlaceholder_ = nullptr;
+  QWidget* detailList_ = nullptr;
 };
 
 }  // namespace lumidex

@@ -1,0 +1,90 @@
+// The detail list in the real window: the calendar's "詳細" shows the
+// selected day's page as rows in the place of the list and presses the
+// list's "詳細" too; a header click fills and sorts, a second reverses; a
+// sub-album opens on double click and "上へ" goes back to it; closing
+// releases both buttons and gives the list back.
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+
+#include "album/album_store.h"
+#include "imagelist/detail_rows.h"
+#include "imagelist/ui/detail_list_model.h"
+#include "imagelist/ui/detail_list_panel.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/page_side_panel.h"
+#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/window_test_album.h"
+
+using namespace lumidex;
+
+class DetailListTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
+    window_ = std::make_unique<TForm1>();
+    window_->SetEnvironment(std::move(album_->env));
+    views_ = new AlbumViews(*window_, *album_->store, nullptr, [] { return CalendarDate{2014, 8, 20}; });
+    views_->ShowFirstMonth();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    album_.reset();
+  }
+
+  void showsTheDaysRowsSortsThemAndClosesBothButtons() {
+    PageSidePanel& side = *window_->pageSide();
+    auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
+    QVERIFY(panel != nullptr);
+    QVERIFY(side.toolbar().dayDetail->isEnabled());
+    side.toolbar().dayDetail->click();
+    QVERIFY(panel->isVisible());
+    QVERIFY(!views_->imageList().isVisible());
+    QVERIFY(side.toolbar().fileDetail->isChecked());
+    const auto captions = [&] {
+      QStringList list;
+      for (const auto& row : panel->model().rows()) list << QString::fromStdString(row.caption);
+      return list;
+    };
+    QCOMPARE(captions(), QStringList({"a.jpg", "b.jpg", "旅行"}));
+
+    // Sorting by size fills every row first; the second click reverses.
+    QHeaderView& header = *panel->view().horizontalHeader();
+    emit header.sectionClicked(kNameColumn);
+    QCOMPARE(captions(), QStringList({"旅行", "a.jpg", "b.jpg"}));
+    emit header.sectionClicked(kTypeColumn);
+    for (const auto& row : panel->model().rows()) QVERIFY(row.filled);
+    emit header.sectionClicked(kNameColumn);
+    QCOMPARE(captions(), QStringList({"旅行", "b.jpg", "a.jpg"}));
+    QCOMPARE(header.sortIndicatorOrder(), Qt::DescendingOrder);
+
+    // The sub-album opens on double click; "上へ" reselects it on its page.
+    panel->OpenRow(0);
+    QCOMPARE(captions(), QStringList({"a.jpg"}));
+    QCOMPARE(panel->section(), std::string("08/20旅行"));
+    QTest::keyClick(&panel->view(), Qt::Key_Backspace);
+    QCOMPARE(panel->section(), std::string("08/20"));
+    QCOMPARE(panel->SelectedRows(), std::vector<size_t>{2});
+
+    emit panel->closeRequested();
+    QVERIFY(!panel->isVisible());
+    QVERIFY(views_->imageList().isVisible());
+    QVERIFY(!side.toolbar().dayDetail->isChecked());
+    QVERIFY(!side.toolbar().fileDetail->isChecked());
+  }
+
+ private:
+  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
+  std::unique_ptr<TForm1> window_;
+  AlbumViews* views_ = nullptr;
+};
+
+QTEST_MAIN(DetailListTest)
+#include "detail_list_test.moc"
