@@ -2,14 +2,23 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProgressBar>
 
 #include "album/album_store.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
+#include "images/ui/actual_size_widget.h"
 #include "images/ui/picture_view_widget.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/picture_view_panel.h"
+#include "mainwindow/ui/status_area.h"
+#include "platform/ui/control_hint.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -49,6 +58,105 @@ PictureViews::PictureViews(TForm1& window, ImageListPanel& list, AlbumStore& alb
   connect(view_, &PictureViewWidget::pointerMoved, this, &PictureViews::OnPointerMoved);
   connect(&window_, &TForm1::optionsApplied, this, &PictureViews::UpdateCloseMark);
   UpdateCloseMark();
+  ConnectActualSize();
+}
+
+void PictureViews::ConnectActualSize() {
+  PictureViewPanel& panel = *window_.pictureView();
+  StatusArea& status = *window_.statusArea();
+  actual_ = new ActualSizeWidget(shell_, view_);
+  actual_->SetBlurProgress([&status](int done, int total) {
+    status.progressBar()->setRange(0, total);
+    status.progressBar()->setValue(done);
+  });
+  view_->installEventFilter(this);
+  status.blurLevel()->installEventFilter(this);
+  connect(panel.bar().actualSize, &QAbstractButton::toggled, this, &PictureViews::ToggleActualSize);
+  // Ticking "ストレッチ" leaves actual size.
+  connect(panel.bar().stretch, &QAbstractButton::toggled, this, [this](bool ticked) {
+    if (ticked) LeaveActualSize();
+  });
+  connect(status.resetZoom(), &QAbstractButton::clicked, actual_, &ActualSizeWidget::ResetZoom);
+  connect(status.blur(), &QAbstractButton::toggled, this, &PictureViews::ToggleBlur);
+  connect(actual_, &ActualSizeWidget::blurSwitchedOff, this, [&status] { status.blur()->setChecked(false); });
+  const TForm1::EnlargedSaveMenu& menu = window_.enlargedSaveMenu();
+  connect(menu.fullSize, &QAction::triggered, this, [this] { SaveEnlarged(true); });
+  connect(menu.viewSize, &QAction::triggered, this, [this] { SaveEnlarged(false); });
+}
+
+bool PictureViews::actualSize() const { return window_.pictureView()->bar().actualSize->isChecked(); }
+
+void PictureViews::LeaveActualSize() { window_.pictureView()->bar().actualSize->setChecked(false); }
+
+void PictureViews::ZoomStep(bool in) {
+  if (actualSize()) actual_->ZoomStep(in);
+}
+
+void PictureViews::ToggleActualSize(bool down) {
+  PictureViewPanel& panel = *window_.pictureView();
+  StatusArea& status = *window_.statusArea();
+  if (down && panel.bar().stretch->isChecked()) panel.bar().stretch->setChecked(false);
+  status.previousTrack()->setText(down ? QStringLiteral("－") : QStringLiteral("◀"));
+  status.nextTrack()->setText(down ? QStringLiteral("＋") : QStringLiteral("▶"));
+  SetHint(status.previousTrack(), down ? QStringLiteral("縮小") : QStringLiteral("一つ前の曲"));
+  SetHint(status.nextTrack(), down ? QStringLiteral("拡大") : QStringLiteral("次の曲"));
+  status.blur()->setChecked(false);
+  status.resetZoom()->setVisible(down);
+  status.blur()->setVisible(down);
+  status.blurLevel()->hide();
+  window_.enlargedSaveMenu().item->setVisible(down);
+  if (QWidget* dayLine = status.findChild<QWidget*>(QStringLiteral("Label3"))) dayLine->setVisible(!down);
+  if (down) {
+    if (!running_) actual_->Open(view_->currentPicture());
+  } else {
+    actual_->Close();
+  }
+  emit actualSizeChanged(down);
+}
+
+void PictureViews::ToggleBlur(bool on) {
+  window_.statusArea()->blurLevel()->setVisible(on);
+  ShowBlurLevel();
+  if (on != actual_->blurOn()) actual_->SetBlur(on);
+}
+
+void PictureViews::ShowBlurLevel() {
+  window_.statusArea()->blurLevel()->setText(QStringLiteral("Level : ") + QString::number(actual_->blurLevel()));
+}
+
+bool PictureViews::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && event->type() == QEvent::Resize && actualSize()) {
+    actual_->Relayout();
+  } else if (watched == window_.statusArea()->blurLevel() && event->type() == QEvent::MouseButtonPress) {
+    // Left lowers the level, right raises it.
+    const auto* press = static_cast<QMouseEvent*>(event);
+    actual_->ChangeBlurLevel(press->button() == Qt::RightButton);
+    window_.statusArea()->blurLevel()->show();
+    ShowBlurLevel();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+Status PictureViews::SaveEnlargedTo(bool fullSize, const QString& path, EnlargedFormat format) {
+  Result<Bitmap> picture = actual_->EnlargedPicture(fullSize);
+  if (!picture.ok()) return picture.status();
+  return SaveEnlargedPicture(picture.value(), ToStdString(path), format);
+}
+
+void PictureViews::SaveEnlarged(bool fullSize) {
+  if (!actualSize() || !actual_->hasCopy()) return;
+  QFileDialog dialog(&window_);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  const QString bmp = QStringLiteral("ビットマップ (*.bmp)");
+  dialog.setNameFilters({bmp, QStringLiteral("JPEG (*.jpg)")});
+  dialog.setDefaultSuffix(QStringLiteral("bmp"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const EnlargedFormat format = dialog.selectedNameFilter() == bmp ? EnlargedFormat::kBmp : EnlargedFormat::kJpeg;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status saved = SaveEnlargedTo(fullSize, dialog.selectedFiles().first(), format);
+  QApplication::restoreOverrideCursor();
+  if (!saved.ok()) QMessageBox::warning(&window_, window_.windowTitle(), ToQString(saved.message()));
 }
 
 bool PictureViews::pageListShown() const { return !window_.pageSide()->isHidden(); }
@@ -77,10 +185,13 @@ void PictureViews::ShowListItem(const QString& path, int row) {
   if (running_) return;  // the show decides what is drawn
   clickedRow_ = row;
   emit positionChosen(row);
-  if (!path.isEmpty()) view_->ShowPicture(ToStdString(path));  // "" is a sub-album
+  if (path.isEmpty()) return;  // a sub-album
+  view_->ShowPicture(ToStdString(path));
+  if (actualSize()) actual_->Open(ToStdString(path));
 }
 
 void PictureViews::OnReleased(Qt::MouseButton button) {
+  if (actualSize()) return;  // the actual-size view handles its own pointer
   // A click on the picture puts the settings away. (Hiding them at every
   // move over the picture would hide them on the way to them: they lie
   // beside the picture, below their button.)

@@ -3,10 +3,13 @@
 #include <QObject>
 #include <QString>
 
+#include "foundation/status.h"
+#include "images/actual_size.h"
 #include "images/ui/desktop_shell_images.h"
 
 namespace lumidex {
 
+class ActualSizeWidget;
 class AlbumStore;
 class ImageListPanel;
 class PictureViewWidget;
@@ -42,7 +45,26 @@ class PictureViews : public QObject {
   // Whether the page side (the page list) is shown beside the view.
   bool pageListShown() const;
 
+  // The actual-size view (`FullSizeSpBtn` down): the picture at its own
+  // size over the view, with the zoom and blur buttons of the status area
+  // and the menu item "拡大画像の保存". Left by the button, by ticking
+  // "ストレッチ", and by LeaveActualSize (a show starts, full screen).
+  bool actualSize() const;
+  ActualSizeWidget& actualView() const { return *actual_; }
+  void LeaveActualSize();
+  // The zoom buttons and the track buttons while no show runs.
+  void ZoomStep(bool in);
+  // Saves the enlarged picture ("フルサイズ" or "ビューサイズ") to `path`.
+  // Error "保存に失敗しました。" on any failure; nothing else changes.
+  [[nodiscard]] Status SaveEnlargedTo(bool fullSize, const QString& path, EnlargedFormat format);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
+  // The actual-size view was switched on or off.
+  void actualSizeChanged(bool on);
+
   // The view was shown for new list content (the slide show's position
   // starts at 0), or a list entry was clicked while no show ran.
   void positionChosen(int row);
@@ -56,12 +78,18 @@ class PictureViews : public QObject {
   void OnPointerMoved(const QPoint& at);
   void ShowPageList(bool shown);
   void UpdateCloseMark();
+  void ConnectActualSize();
+  void ToggleActualSize(bool down);
+  void ToggleBlur(bool on);
+  void ShowBlurLevel();
+  void SaveEnlarged(bool fullSize);
 
   TForm1& window_;
   ImageListPanel& list_;
   AlbumStore& album_;
   DesktopShellImages shell_;
   PictureViewWidget* view_ = nullptr;
+  ActualSizeWidget* actual_ = nullptr;  // a child of view_, over it
   int clickedRow_ = 0;
   bool running_ = false;
   bool fullScreen_ = false;

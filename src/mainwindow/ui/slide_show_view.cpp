@@ -114,6 +114,7 @@ void SlideShowView::ConnectMusic() {
   for (QAbstractButton* next : {strip.next, status->nextTrack()}) {
     connect(next, &QAbstractButton::clicked, this, [this] { StepTrack(true); });
   }
+  connect(&views_, &PictureViews::actualSizeChanged, this, &SlideShowView::ApplyMusicButton);
   // A turn away from the user steps back, towards the user on.
   connect(&views_.view(), &PictureViewWidget::wheelTurned, this, [this](int delta) {
     if (running_ && delta != 0) StepTrack(delta < 0);
@@ -133,6 +134,7 @@ void SlideShowView::Start() {
   options.today = DateText(LocalToday());
   std::vector<std::string> lines = folder ? list_.list().entries().lines() : album_.Lines();
 
+  views_.LeaveActualSize();
   startPlace_ = slideAlbum_.Here();
   running_ = true;
   sequencer_ = std::make_unique<SlideSequencer>(slideAlbum_, std::move(options));
@@ -280,6 +282,7 @@ void SlideShowView::SwitchFullScreen(bool on) {
   const std::initializer_list<QWidget*> chrome = {window_.menuBar(), window_.calendarBar(), window_.statusArea(),
                                                   window_.statusBar(), window_.pageSide()->toolbarPanel()};
   if (on) {
+    views_.LeaveActualSize();
     wasMaximised_ = window_.isMaximized();
     normalGeometry_ = window_.geometry();
     for (QWidget* w : chrome) w->hide();
@@ -330,7 +333,7 @@ void SlideShowView::ChooseMusicOfContainer() {
 }
 
 void SlideShowView::ApplyMusicButton() {
-  const bool visible = music_.ApplyMusicButton(running_, false);
+  const bool visible = music_.ApplyMusicButton(running_, views_.actualSize());
   StatusArea* status = window_.statusArea();
   status->previousTrack()->setVisible(visible);
   status->nextTrack()->setVisible(visible);
@@ -343,8 +346,13 @@ void SlideShowView::ApplyMusicButton() {
   }
 }
 
+// While no show runs the track buttons zoom the actual-size view (the
+// wheel reaches that view itself).
 void SlideShowView::StepTrack(bool next) {
-  if (!running_) return;
+  if (!running_) {
+    views_.ZoomStep(next);
+    return;
+  }
   next ? music_.NextTrack() : music_.PreviousTrack();
   ShowMusicTitle();
 }

@@ -36,14 +36,17 @@ StatusArea::StatusArea(QStatusBar* statusBar, QWidget* parent) : QWidget(parent)
   nextTrack_ = HiddenButton(this, "SpeedButton27", QStringLiteral("▶"), QStringLiteral("次の曲"));
   row->addWidget(previousTrack_);
   row->addWidget(nextTrack_);
-  auto* level = new QLabel(this);
-  level->setObjectName(QStringLiteral("StaticText2"));
-  SetHint(level, QStringLiteral("レベルの増減|マウスの左右ボタンでぼかしレベルを増減する"));
-  level->hide();
-  row->addWidget(level);
-  row->addWidget(HiddenButton(this, "SpeedButton39", QStringLiteral("原寸"), QStringLiteral("原寸サイズに戻す")));
-  row->addWidget(HiddenButton(this, "SpeedButton44", QStringLiteral("ぼかし"),
-                              QStringLiteral("ぼかし|ブロック状の拡大画像を滑らかにする")));
+  blurLevel_ = new QLabel(this);
+  blurLevel_->setObjectName(QStringLiteral("StaticText2"));
+  SetHint(blurLevel_, QStringLiteral("レベルの増減|マウスの左右ボタンでぼかしレベルを増減する"));
+  blurLevel_->hide();
+  row->addWidget(blurLevel_);
+  resetZoom_ = HiddenButton(this, "SpeedButton39", QStringLiteral("原寸"), QStringLiteral("原寸サイズに戻す"));
+  row->addWidget(resetZoom_);
+  blur_ = HiddenButton(this, "SpeedButton44", QStringLiteral("ぼかし"),
+                       QStringLiteral("ぼかし|ブロック状の拡大画像を滑らかにする"));
+  blur_->setCheckable(true);
+  row->addWidget(blur_);
 
   dayLine_ = new QLabel(QStringLiteral("-"), this);
   dayLine_->setObjectName(QStringLiteral("Label3"));

@@ -49,12 +49,20 @@ class StatusArea : public QWidget, public LongOperation {
   // The music's track buttons `SpeedButton26` and `SpeedButton27`.
   QAbstractButton* previousTrack() const { return previousTrack_; }
   QAbstractButton* nextTrack() const { return nextTrack_; }
+  // The actual-size view's "原寸サイズに戻す" `SpeedButton39`, the blur toggle
+  // `SpeedButton44` and its level `StaticText2`; hidden until it is on.
+  QAbstractButton* resetZoom() const { return resetZoom_; }
+  QAbstractButton* blur() const { return blur_; }
+  QLabel* blurLevel() const { return blurLevel_; }
 
  private:
   QProgressBar* progress_ = nullptr;
   QAbstractButton* abortButton_ = nullptr;
   QAbstractButton* previousTrack_ = nullptr;
   QAbstractButton* nextTrack_ = nullptr;
+  QAbstractButton* resetZoom_ = nullptr;
+  QAbstractButton* blur_ = nullptr;
+  QLabel* blurLevel_ = nullptr;
   QLabel* dayLine_ = nullptr;
   QLabel* indicators_[3] = {};
   bool abort_ = false;

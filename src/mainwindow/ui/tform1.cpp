@@ -69,6 +69,16 @@ void TForm1::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+  // The picture views connect the two ways of saving.
+  QMenu* enlarged = file->addMenu(QStringLiteral("拡大画像の保存"));
+  enlarged->setObjectName(QStringLiteral("N27"));
+  enlargedSave_.item = enlarged->menuAction();
+  enlargedSave_.item->setObjectName(QStringLiteral("N27"));
+  enlargedSave_.item->setVisible(false);
+  enlargedSave_.fullSize = enlarged->addAction(QStringLiteral("フルサイズ"));
+  enlargedSave_.fullSize->setObjectName(QStringLiteral("ZoomGrpSaveMenu"));
+  enlargedSave_.viewSize = enlarged->addAction(QStringLiteral("ビューサイズ"));
+  enlargedSave_.viewSize->setObjectName(QStringLiteral("N92"));
   QAction* exit = file->addAction(QStringLiteral("終了(&X)"));
   exit->setObjectName(QStringLiteral("Exit1"));
   connect(exit, &QAction::triggered, this, &QWidget::close);

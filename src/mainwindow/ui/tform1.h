@@ -123,6 +123,14 @@ class TForm1 : public QMainWindow {
   StatusArea* statusArea() const { return statusArea_; }
   // "ツール" -> "自動登録(&A)", run by the album's views.
   QAction* autoRegistrationAction() const { return autoRegistration_; }
+  // "ファイル" -> "拡大画像の保存" (`N27`), visible only while the actual-size
+  // view is on, with "フルサイズ" (`ZoomGrpSaveMenu`) and "ビューサイズ" (`N92`).
+  struct EnlargedSaveMenu {
+    QAction* item = nullptr;
+    QAction* fullSize = nullptr;
+    QAction* viewSize = nullptr;
+  };
+  const EnlargedSaveMenu& enlargedSaveMenu() const { return enlargedSave_; }
 
   // Shows `status`'s message as an unhandled error is shown.
   static void ReportError(const Status& status);
@@ -165,6 +173,7 @@ class TForm1 : public QMainWindow {
   bool exited_ = false;  // the exit ran; a second close does not run it again
 
   QAction* autoRegistration_ = nullptr;
+  EnlargedSaveMenu enlargedSave_;
   CalendarBar* calendarBar_ = nullptr;
   QSplitter* splitter_ = nullptr;
   QWidget* calendarGrid_ = nullptr;

@@ -15,8 +15,7 @@ void DisableUnavailableCommands(TForm1& window) {
   const QString hint = QString::fromUtf8(kUnavailableHint);
   for (QAbstractButton* control :
        {bar.allAlbumsButton(), bar.holidaysButton(), bar.organiserButton(),
-        toolbar.moreTools, window.pageSide()->bottomBar().exif,
-        window.pictureView()->bar().actualSize}) {
+        toolbar.moreTools, window.pageSide()->bottomBar().exif}) {
     control->setEnabled(false);
     const QString tip = control->toolTip();
     control->setToolTip(tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint);

@@ -1,0 +1,123 @@
+// The actual-size view in the real window: "原寸" shows the clicked picture
+// at its own size with the zoom buttons in the status area and the menu
+// item to save it; the track buttons zoom while no show runs; a large
+// picture pans by a drag and by the keys; a show leaves actual size.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+#include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_view2.h"
+#include "images/jpeg_codec.h"
+#include "images/ui/actual_size_widget.h"
+#include "images/ui/picture_view_widget.h"
+#include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/picture_view_panel.h"
+#include "mainwindow/ui/picture_views.h"
+#include "mainwindow/ui/slide_show_view.h"
+#include "mainwindow/ui/status_area.h"
+#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/window_test_album.h"
+
+using namespace lumidex;
+
+class ActualSizeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
+    window_ = std::make_unique<TForm1>();
+    window_->SetEnvironment(std::move(album_->env));
+    views_ = new AlbumViews(*window_, *album_->store, nullptr, [] { return CalendarDate{2014, 8, 20}; });
+    views_->ShowFirstMonth();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    views_->imageList().view()->SelectAndShow(0);
+    views_->imageList().OpenRow(0);
+    ListView2* list = views_->imageList().view();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    QCOMPARE(Views().view().currentPicture(), album_->first);
+  }
+  void cleanup() {
+    window_.reset();
+    album_.reset();
+  }
+
+  void theButtonShowsThePictureAtItsOwnSizeWithZoomAndSaving() {
+    StatusArea& status = *window_->statusArea();
+    Bar().actualSize->click();
+    QTRY_VERIFY(Actual().hasCopy());
+    QCOMPARE(Actual().size(), QSize(64, 48));  // its own size, as it fits
+    QVERIFY(status.nextTrack()->isVisible());
+    QCOMPARE(status.nextTrack()->toolTip().section('|', 0, 0), QStringLiteral("拡大"));
+    QVERIFY(status.resetZoom()->isVisible());
+    QVERIFY(window_->enlargedSaveMenu().item->isVisible());
+
+    // The track buttons zoom while no show runs: 1.5 doubles the width.
+    for (int i = 0; i < 5; ++i) status.nextTrack()->click();
+    QCOMPARE(Actual().zoomStep(), 5);
+    QCOMPARE(Actual().width(), ZoomedSize({64, 48}, 5).width);
+    status.blur()->click();
+    QCOMPARE(status.blurLevel()->text(), QStringLiteral("Level : 1"));
+    QVERIFY(status.blurLevel()->isVisible());
+    status.previousTrack()->click();  // a zoom step switches the blur off
+    QVERIFY(!status.blur()->isChecked());
+    status.resetZoom()->click();
+    QCOMPARE(Actual().zoomStep(), 0);
+
+    const QString bmp = QString::fromStdString(album_->home.Join("view.bmp"));
+    const QString jpeg = QString::fromStdString(album_->home.Join("full.jpg"));
+    QVERIFY(Views().SaveEnlargedTo(false, bmp, EnlargedFormat::kBmp).ok());
+    QCOMPARE(QFile(bmp).size(), qint64(54 + 64 * 3 * 48));
+    QVERIFY(Views().SaveEnlargedTo(true, jpeg, EnlargedFormat::kJpeg).ok());
+    QVERIFY(QFile(jpeg).size() > 0);
+    QVERIFY(!Views().SaveEnlargedTo(true, QStringLiteral("/nonexistent/dir/x.bmp"), EnlargedFormat::kBmp).ok());
+
+    // A show leaves actual size.
+    Bar().start->click();
+    QVERIFY(!Bar().actualSize->isChecked());
+    QVERIFY(!Actual().isVisible());
+    QVERIFY(!window_->enlargedSaveMenu().item->isVisible());
+    Bar().start->click();
+  }
+
+  void aLargePicturePansByDragAndKeysAndStaysInside() {
+    Bitmap big = Bitmap::Create(3000, 2000);
+    big.Fill(0x00FF00);
+    const std::string path = album_->home.Join("pics/big.jpg");
+    lumidex::testing::WriteFile(path, EncodeJpeg(big).value());
+    Bar().actualSize->click();
+    Actual().Open(path);
+    QTRY_VERIFY(Actual().hasCopy() && Actual().width() < 3000);
+    QCOMPARE(Actual().size(), Views().view().size());  // limited to the region
+
+    const QPoint middle(Actual().width() / 2, Actual().height() / 2);
+    QTest::mousePress(&Actual(), Qt::LeftButton, {}, middle);
+    QTest::mouseMove(&Actual(), middle - QPoint(100, 50));
+    QTest::mouseRelease(&Actual(), Qt::LeftButton, {}, middle - QPoint(100, 50));
+    QCOMPARE(Actual().pan(), (Pan{100, 50}));
+    for (int i = 0; i < 200; ++i) QTest::keyClick(&Actual(), Qt::Key_Right);
+    QCOMPARE(Actual().pan().x, 3000 - Actual().width());  // stops at the right edge
+
+    // Ticking "ストレッチ" leaves actual size.
+    Bar().stretch->setChecked(true);
+    QVERIFY(!Bar().actualSize->isChecked());
+    QVERIFY(!Actual().hasCopy());
+  }
+
+ private:
+  const PictureViewPanel::Bar& Bar() const { return window_->pictureView()->bar(); }
+  PictureViews& Views() const { return views_->pictureViews(); }
+  ActualSizeWidget& Actual() const { return Views().actualView(); }
+
+  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
+  std::unique_ptr<TForm1> window_;
+  AlbumViews* views_ = nullptr;
+};
+
+QTEST_MAIN(ActualSizeTest)
+#include "actual_size_test.moc"
