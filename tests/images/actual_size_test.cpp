@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include "images/actual_copy.h"
 #include "images/block_blur.h"
+#include "images/jpeg_codec.h"
+#include "support/temp_home.h"
 
 namespace lumidex {
 namespace {
@@ -86,6 +89,35 @@ TEST(ActualSizeTest, NavigatorOutlinesTheVisiblePartAndJumpsToAPoint) {
   ASSERT_TRUE(stripJump.has_value());
   EXPECT_EQ(stripJump->y, 0);
   EXPECT_LE(NavigatorOutline(stripZoom, strip, stripNav).height, 1);
+}
+
+TEST(ActualSizeTest, ADamagedJpegGivesItsDecodedRowsAtFullSizeAndATooLargeSaveFails) {
+  // Green with noise, so the entropy data outweigh the headers.
+  Bitmap picture = Bitmap::Create(64, 64);
+  uint32_t seed = 7;
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      seed = seed * 1103515245u + 12345u;
+      picture.SetPixel(x, y, 0xFF00E000u | ((seed >> 16) & 0x1F1F));
+    }
+  }
+  const std::string bytes = EncodeJpeg(picture).value();
+  testing::TempHome home;
+  const std::string path = home.Join("cut.jpg");
+  testing::WriteFile(path, bytes.substr(0, bytes.size() * 6 / 10));
+  Result<Bitmap> copy = LoadActualCopy(path, kWhite);
+  ASSERT_TRUE(copy.ok()) << copy.status().message();
+  EXPECT_EQ(copy.value().width(), 64);
+  EXPECT_EQ(copy.value().height(), 64);
+  EXPECT_GT((copy.value().PixelAt(1, 1) >> 8) & 0xFF, 200u);   // the first rows are green
+  EXPECT_LT((copy.value().PixelAt(1, 63) >> 8) & 0xFF, 200u);  // the rows never reached are not
+
+  // "フルサイズ" of a copy whose enlargement passes the bitmap limit.
+  Bitmap wide = Bitmap::Create(12000, 8000);
+  ASSERT_FALSE(wide.empty());
+  Result<Bitmap> enlarged = FullSizeEnlarged(wide, kMaxZoomStep);
+  ASSERT_FALSE(enlarged.ok());
+  EXPECT_EQ(enlarged.status().message(), "保存に失敗しました。");
 }
 
 // The in-place rule read literally: every pixel averages the bitmap as it
