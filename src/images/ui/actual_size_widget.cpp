@@ -122,11 +122,18 @@ void ActualSizeWidget::Accept(Bitmap copy) {
 
 void ActualSizeWidget::Relayout() {
   if (copy_.empty()) return;
-  const PixelSize size = LayoutZoomed(copySize(), step_, region());
-  setGeometry(0, 0, size.width, size.height);
-  view_ = Bitmap::Create(size.width, size.height);
+  LayOut();
   DrawView();
   if (navigatorShown_) DrawNavigator();
+}
+
+// The widget covers the region; the view bitmap takes the zoomed size.
+void ActualSizeWidget::LayOut() {
+  const PixelSize area = region();
+  setGeometry(0, 0, area.width, area.height);
+  const PixelSize size = LayoutZoomed(copySize(), step_, area);
+  if (view_.width() != size.width || view_.height() != size.height) view_ = Bitmap::Create(size.width, size.height);
+  update();
 }
 
 void ActualSizeWidget::ZoomStep(bool in) {
@@ -142,9 +149,7 @@ void ActualSizeWidget::ResetZoom() {
 void ActualSizeWidget::ApplyZoom() {
   if (copy_.empty()) return;
   BlurOff();
-  const PixelSize size = LayoutZoomed(copySize(), step_, region());
-  setGeometry(0, 0, size.width, size.height);
-  view_ = Bitmap::Create(size.width, size.height);
+  LayOut();
   pan_ = PanAfterZoom(zoom(), copySize(), region());
   panStart_ = pan_;
   DrawView();
@@ -222,11 +227,8 @@ bool ActualSizeWidget::JumpTo(QPoint at, bool force) {
 
 void ActualSizeWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (view_.empty()) {
-    p.fillRect(rect(), QColor(window_ & 0xFF, (window_ >> 8) & 0xFF, (window_ >> 16) & 0xFF));
-    return;
-  }
-  p.drawImage(QPoint(0, 0), WrapAsQImage(view_));
+  p.fillRect(rect(), QColor(window_ & 0xFF, (window_ >> 8) & 0xFF, (window_ >> 16) & 0xFF));
+  if (!view_.empty()) p.drawImage(QPoint(0, 0), WrapAsQImage(view_));
 }
 
 void ActualSizeWidget::mousePressEvent(QMouseEvent* event) {

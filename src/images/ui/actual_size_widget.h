@@ -29,7 +29,8 @@ class ThreadPool;
 //
 // The picture is decoded once per picture on a worker thread, the newest
 // request winning; the view keeps its size within its parent, whose size is
-// the region it may take. A file that cannot be read (or an icon, which
+// the region it may take; the view itself lies at the top left of it,
+// ZoomedSize limited to the region, and the rest shows the window colour. A file that cannot be read (or an icon, which
 // the picture view draws fitted) leaves the view hidden. Main thread only;
 // `shell` must outlive the view.
 class ActualSizeWidget : public QWidget {
@@ -53,6 +54,8 @@ class ActualSizeWidget : public QWidget {
   void ZoomStep(bool in);
   void ResetZoom();
   int zoomStep() const { return step_; }
+  // The size of the zoomed view (W x H) at the widget's top left.
+  QSize viewSize() const { return QSize(view_.width(), view_.height()); }
   Pan pan() const { return pan_; }
   void SetBlur(bool on);
   bool blurOn() const { return blur_; }
@@ -89,7 +92,8 @@ class ActualSizeWidget : public QWidget {
   void DrawNavigator();
   bool JumpTo(QPoint at, bool force);
   bool InNavigator(QPoint at) const;
-  ZoomView zoom() const { return {{width(), height()}, step_, pan_}; }
+  ZoomView zoom() const { return {{view_.width(), view_.height()}, step_, pan_}; }
+  void LayOut();
   PixelSize copySize() const { return {copy_.width(), copy_.height()}; }
   PixelSize region() const;
 

@@ -51,7 +51,7 @@ class ActualSizeTest : public QObject {
     StatusArea& status = *window_->statusArea();
     Bar().actualSize->click();
     QTRY_VERIFY(Actual().hasCopy());
-    QCOMPARE(Actual().size(), QSize(64, 48));  // its own size, as it fits
+    QCOMPARE(Actual().viewSize(), QSize(64, 48));  // its own size, as it fits
     QVERIFY(status.nextTrack()->isVisible());
     QCOMPARE(status.nextTrack()->toolTip().section('|', 0, 0), QStringLiteral("拡大"));
     QVERIFY(status.resetZoom()->isVisible());
@@ -60,7 +60,7 @@ class ActualSizeTest : public QObject {
     // The track buttons zoom while no show runs: 1.5 doubles the width.
     for (int i = 0; i < 5; ++i) status.nextTrack()->click();
     QCOMPARE(Actual().zoomStep(), 5);
-    QCOMPARE(Actual().width(), ZoomedSize({64, 48}, 5).width);
+    QCOMPARE(Actual().viewSize().width(), ZoomedSize({64, 48}, 5).width);
     status.blur()->click();
     QCOMPARE(status.blurLevel()->text(), QStringLiteral("Level : 1"));
     QVERIFY(status.blurLevel()->isVisible());
@@ -92,16 +92,16 @@ class ActualSizeTest : public QObject {
     lumidex::testing::WriteFile(path, EncodeJpeg(big).value());
     Bar().actualSize->click();
     Actual().Open(path);
-    QTRY_VERIFY(Actual().hasCopy() && Actual().width() < 3000);
-    QCOMPARE(Actual().size(), Views().view().size());  // limited to the region
+    QTRY_VERIFY(Actual().hasCopy() && Actual().viewSize().width() < 3000);
+    QCOMPARE(Actual().viewSize(), Views().view().size());  // limited to the region
 
-    const QPoint middle(Actual().width() / 2, Actual().height() / 2);
+    const QPoint middle(Actual().viewSize().width() / 2, Actual().viewSize().height() / 2);
     QTest::mousePress(&Actual(), Qt::LeftButton, {}, middle);
     QTest::mouseMove(&Actual(), middle - QPoint(100, 50));
     QTest::mouseRelease(&Actual(), Qt::LeftButton, {}, middle - QPoint(100, 50));
     QCOMPARE(Actual().pan(), (Pan{100, 50}));
     for (int i = 0; i < 200; ++i) QTest::keyClick(&Actual(), Qt::Key_Right);
-    QCOMPARE(Actual().pan().x, 3000 - Actual().width());  // stops at the right edge
+    QCOMPARE(Actual().pan().x, 3000 - Actual().viewSize().width());  // stops at the right edge
 
     // Ticking "ストレッチ" leaves actual size.
     Bar().stretch->setChecked(true);
