@@ -193,7 +193,10 @@ void ActualSizeWidget::DrawView() {
 // of the visible part. Nothing when the whole picture fits.
 void ActualSizeWidget::DrawNavigator() {
   if (view_.empty() || !NeedsScrolling(zoom(), copySize(), region())) return;
-  QImage target = WrapAsQImage(view_);
+  // Painted straight into the view's pixels (a QImage over const data would
+  // detach and leave the view unchanged), so "ビューサイズ" saves it too.
+  QImage target(view_.data(), view_.width(), view_.height(), static_cast<qsizetype>(view_.stride()),
+                QImage::Format_RGB32);
   QPainter p(&target);
   p.drawImage(QPoint(0, 0), WrapAsQImage(navigator_));
   p.setPen(Qt::black);

@@ -100,6 +100,12 @@ class ActualSizeTest : public QObject {
     QTest::mouseMove(&Actual(), middle - QPoint(100, 50));
     QTest::mouseRelease(&Actual(), Qt::LeftButton, {}, middle - QPoint(100, 50));
     QCOMPARE(Actual().pan(), (Pan{100, 50}));
+    // A press and release on the navigator draws it; "ビューサイズ" saves it.
+    QTest::mousePress(&Actual(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&Actual(), Qt::LeftButton, {}, QPoint(5, 5));
+    Result<Bitmap> shown = Actual().EnlargedPicture(false);
+    QVERIFY(shown.ok());
+    QCOMPARE(shown.value().PixelAt(0, 0) & 0xFFFFFFu, 0u);  // the navigator's black frame on green
     for (int i = 0; i < 200; ++i) QTest::keyClick(&Actual(), Qt::Key_Right);
     QCOMPARE(Actual().pan().x, 3000 - Actual().viewSize().width());  // stops at the right edge
 
