@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <memory>
 
@@ -69,6 +71,15 @@ class ActualSizeTest : public QObject {
     status.resetZoom()->click();
     QCOMPARE(Actual().zoomStep(), 0);
 
+    // A right drag zooms one step once it passes 16 pixels.
+    QTest::mousePress(&Actual(), Qt::RightButton, {}, QPoint(10, 10));
+    RightDragTo(QPoint(26, 10));
+    QCOMPARE(Actual().zoomStep(), 0);
+    RightDragTo(QPoint(27, 10));
+    QCOMPARE(Actual().zoomStep(), 1);
+    QTest::mouseRelease(&Actual(), Qt::RightButton, {}, QPoint(27, 10));
+    status.resetZoom()->click();
+
     const QString bmp = QString::fromStdString(album_->home.Join("view.bmp"));
     const QString jpeg = QString::fromStdString(album_->home.Join("full.jpg"));
     QVERIFY(Views().SaveEnlargedTo(false, bmp, EnlargedFormat::kBmp).ok());
@@ -116,6 +127,11 @@ class ActualSizeTest : public QObject {
   }
 
  private:
+  void RightDragTo(QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), Actual().mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&Actual(), &move);
+  }
   const PictureViewPanel::Bar& Bar() const { return window_->pictureView()->bar(); }
   PictureViews& Views() const { return views_->pictureViews(); }
   ActualSizeWidget& Actual() const { return Views().actualView(); }
