@@ -4,9 +4,12 @@
 #include <QSignalBlocker>
 
 #include "album/album_store.h"
+#include "album/album_text.h"
 #include "calendar/month_calendar.h"
 #include "calendar/ui/calendar_controller.h"
 #include "foundation/calendar_date.h"
+#include "imagelist/entry_list.h"
+#include "imagelist/image_list.h"
 #include "imagelist/ui/detail_list_panel.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "mainwindow/ui/page_side_panel.h"
@@ -42,7 +45,15 @@ void DetailListMode::Switch(bool on, bool fromList) {
   syncing_ = false;
   window_.pageSide()->ShowDetailList(on);
   if (!on) return;
-  if (fromList && album_.SubAlbumOpen()) {
+  const ImageList& shown = list_.list();
+  if (fromList && shown.mode() == ListMode::kFolder) {
+    // The folder was walked (with progress and "中止") when the list showed
+    // it; the rows take its lines and fill only as they are seen.
+    std::vector<std::string> paths;
+    paths.reserve(shown.entries().lines().size());
+    for (const auto& line : shown.entries().lines()) paths.emplace_back(EntryNameOf(line));
+    panel_->ShowFolder(paths);
+  } else if (fromList && album_.SubAlbumOpen()) {
     panel_->ShowSubAlbum(album_.currentSection());
   } else if (fromList && album_.PageOpen()) {
     panel_->ShowPage(album_.openPage());

@@ -15,7 +15,8 @@ class TForm1;
 // and the list's "詳細" (`SpeedButton36`) show the panel in the place of the
 // list; pressing one presses the other. From the calendar it shows the page
 // of the selected day and follows the day chosen; from the list it shows
-// the open sub-album or page (else the selected day's page). The close
+// the folder of the list's folder mode, the open sub-album or page (else
+// the selected day's page). The close
 // button releases both buttons. Changes made in the panel reach the image
 // list. Main thread only; the window, list, store, calendar and prompts
 // must outlive this object.

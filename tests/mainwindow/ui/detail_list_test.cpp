@@ -2,7 +2,8 @@
 // selected day's page as rows in the place of the list and presses the
 // list's "詳細" too; a header click fills and sorts, a second reverses; a
 // sub-album opens on double click and "上へ" goes back to it; closing
-// releases both buttons and gives the list back.
+// releases both buttons and gives the list back. The list's "詳細" in
+// folder mode shows the folder's files.
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QTableView>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "album/album_store.h"
+#include "foundation/folder_walk.h"
 #include "imagelist/detail_rows.h"
 #include "imagelist/ui/detail_list_model.h"
 #include "imagelist/ui/detail_list_panel.h"
@@ -78,6 +80,17 @@ class DetailListTest : public QObject {
     QVERIFY(views_->imageList().isVisible());
     QVERIFY(!side.toolbar().dayDetail->isChecked());
     QVERIFY(!side.toolbar().fileDetail->isChecked());
+  }
+
+  void theListsDetailShowsTheFolderOfTheFolderMode() {
+    QVERIFY(views_->imageList().ShowFolder(album_->home.Join("pics"), FolderWalkOptions{}));
+    PageSidePanel& side = *window_->pageSide();
+    side.toolbar().fileDetail->setChecked(true);
+    QVERIFY(side.toolbar().dayDetail->isChecked());
+    auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
+    QCOMPARE(panel->model().rows().size(), size_t{2});
+    QCOMPARE(panel->model().rows()[1].key, album_->second);
+    QCOMPARE(panel->section(), std::string());
   }
 
  private:
