@@ -119,12 +119,12 @@ void DetailListPanel::ShowPage(const std::string& page) {
   const auto countOf = [this](std::string_view sub) {
     return static_cast<int>(store_.subAlbumDocument().SectionLines(sub).size());
   };
-  Load(DetailRowsOf(store_.yearDocument().SectionLines(page), page, countOf), page, false);
+  Load(DetailRowsOf(LinesOf(page, false), page, countOf), page, false);
 }
 
 void DetailListPanel::ShowSubAlbum(const std::string& section) {
   if (!store_.HasYear()) return;
-  Load(DetailRowsOf(store_.subAlbumDocument().SectionLines(section), section, nullptr), section, true);
+  Load(DetailRowsOf(LinesOf(section, true), section, nullptr), section, true);
 }
 
 void DetailListPanel::ShowFolder(const std::vector<std::string>& paths) {
@@ -196,13 +196,15 @@ void DetailListPanel::SortBy(int column) {
   header.setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-std::vector<std::string> DetailListPanel::SectionLines() const {
-  const TMemIniFile& doc = subAlbum_ ? store_.subAlbumDocument() : store_.yearDocument();
-  // The open container's lines may hold edits not yet saved: they are what
-  // the rows were made from when the section is the current one.
-  if (store_.PageOpen() && EqualsNoCase(store_.currentSection(), section_)) return store_.Lines();
-  return doc.SectionLines(section_);
+std::vector<std::string> DetailListPanel::LinesOf(const std::string& section, bool subAlbum) const {
+  // The open container's lines may hold edits not yet saved: rows are made
+  // from them, and rename and delete write them, so no edit is lost.
+  if (store_.PageOpen() && EqualsNoCase(store_.currentSection(), section)) return store_.Lines();
+  const TMemIniFile& doc = subAlbum ? store_.subAlbumDocument() : store_.yearDocument();
+  return doc.SectionLines(section);
 }
+
+std::vector<std::string> DetailListPanel::SectionLines() const { return LinesOf(section_, subAlbum_); }
 
 bool DetailListPanel::WriteSection(std::vector<std::string> lines) {
   Status status = Status::Ok();

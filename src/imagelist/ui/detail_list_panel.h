@@ -73,6 +73,8 @@ class DetailListPanel : public QWidget {
   // Writes the changed `lines` of the shown section and reports the change;
   // false (with the error shown) when saving failed.
   bool WriteSection(std::vector<std::string> lines);
+  // The entry lines of `section` as the album holds them now.
+  std::vector<std::string> LinesOf(const std::string& section, bool subAlbum) const;
   std::vector<std::string> SectionLines() const;
   // Writes the sub-album document now when that writes nothing else pending.
   Status SaveSubAlbums();

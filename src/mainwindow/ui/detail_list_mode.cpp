@@ -27,7 +27,14 @@ DetailListMode::DetailListMode(TForm1& window, ImageListPanel& list, AlbumStore&
   connect(toolbar.dayDetail, &QAbstractButton::toggled, this, [this](bool on) { Switch(on, false); });
   connect(toolbar.fileDetail, &QAbstractButton::toggled, this, [this](bool on) { Switch(on, true); });
   connect(panel_, &DetailListPanel::closeRequested, this, [this] { Switch(false, false); });
-  connect(panel_, &DetailListPanel::albumChanged, &list, &ImageListPanel::SyncWithStore);
+  // Entries changed: the list, the page's summary (cover, counts) and the
+  // calendar cell show it.
+  connect(panel_, &DetailListPanel::albumChanged, this, [this] {
+    if (panel_->section().size() >= 5) album_.RefreshSummary(panel_->section().substr(0, 5));
+    if (!album_.PageOpen()) album_.RefreshPageList();
+    list_.SyncWithStore();
+    calendar_.PagesChanged();
+  });
   connect(panel_, &DetailListPanel::rowSelected, &list, &ImageListPanel::statusText);
   connect(&calendar, &CalendarController::daySelected, this, [this] {
     if (panel_->isVisible() && !album_.PageOpen()) ShowSelectedDay();

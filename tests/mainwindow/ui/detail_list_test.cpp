@@ -5,13 +5,18 @@
 // releases both buttons and gives the list back. The list's "詳細" in
 // folder mode shows the folder's files.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTableView>
 #include <QTest>
 #include <memory>
 
 #include "album/album_store.h"
 #include "foundation/folder_walk.h"
+#include "foundation/text_codec.h"
 #include "imagelist/detail_rows.h"
 #include "imagelist/ui/detail_list_model.h"
 #include "imagelist/ui/detail_list_panel.h"
@@ -80,6 +85,30 @@ class DetailListTest : public QObject {
     QVERIFY(views_->imageList().isVisible());
     QVERIFY(!side.toolbar().dayDetail->isChecked());
     QVERIFY(!side.toolbar().fileDetail->isChecked());
+  }
+
+  void deleteAsksThenDropsTheRowsOwnLineAndSavesTheYear() {
+    PageSidePanel& side = *window_->pageSide();
+    auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
+    side.toolbar().dayDetail->click();
+    panel->view().selectRow(1);  // b.jpg
+    QString question;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        question = box->text();
+        box->button(QMessageBox::Yes)->click();
+      }
+    });
+    answer.start(10);
+    panel->DeleteSelected();
+    QCOMPARE(question, QStringLiteral("アルバムから 'b.jpg' を削除します。よろしいですか？"));
+    QCOMPARE(panel->model().rows().size(), size_t{2});
+    const std::string saved =
+        DecodeAlbumFile(lumidex::testing::ReadFile(album_->store->yearDocument().FileName()));
+    QVERIFY(saved.find(album_->first + "=海") != std::string::npos);
+    QVERIFY(saved.find(album_->second) == std::string::npos);
+    QVERIFY(lumidex::testing::FileExists(album_->second));  // the file itself stays
   }
 
   void theListsDetailShowsTheFolderOfTheFolderMode() {
