@@ -70,7 +70,9 @@ void PictureViews::ConnectActualSize() {
     status.progressBar()->setValue(done);
   });
   view_->installEventFilter(this);
-  status.blurLevel()->installEventFilter(this);
+  blurLevel_ = status.blurLevel();
+  blurLevel_->installEventFilter(this);
+  actualSizeButton_ = window_.pictureView()->bar().actualSize;
   connect(panel.bar().actualSize, &QAbstractButton::toggled, this, &PictureViews::ToggleActualSize);
   // Ticking "ストレッチ" leaves actual size.
   connect(panel.bar().stretch, &QAbstractButton::toggled, this, [this](bool ticked) {
@@ -84,7 +86,7 @@ void PictureViews::ConnectActualSize() {
   connect(menu.viewSize, &QAction::triggered, this, [this] { SaveEnlarged(false); });
 }
 
-bool PictureViews::actualSize() const { return window_.pictureView()->bar().actualSize->isChecked(); }
+bool PictureViews::actualSize() const { return actualSizeButton_ != nullptr && actualSizeButton_->isChecked(); }
 
 void PictureViews::LeaveActualSize() { window_.pictureView()->bar().actualSize->setChecked(false); }
 
@@ -124,14 +126,16 @@ void PictureViews::ShowBlurLevel() {
   window_.statusArea()->blurLevel()->setText(QStringLiteral("Level : ") + QString::number(actual_->blurLevel()));
 }
 
+// Only kept pointers are used here: events still arrive while the window's
+// regions are being taken down.
 bool PictureViews::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_ && event->type() == QEvent::Resize && actualSize()) {
     actual_->Relayout();
-  } else if (watched == window_.statusArea()->blurLevel() && event->type() == QEvent::MouseButtonPress) {
+  } else if (blurLevel_ != nullptr && watched == blurLevel_ && event->type() == QEvent::MouseButtonPress) {
     // Left lowers the level, right raises it.
     const auto* press = static_cast<QMouseEvent*>(event);
     actual_->ChangeBlurLevel(press->button() == Qt::RightButton);
-    window_.statusArea()->blurLevel()->show();
+    blurLevel_->show();
     ShowBlurLevel();
     return true;
   }

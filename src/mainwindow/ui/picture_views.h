@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QAbstractButton>
+#include <QPointer>
 #include <QString>
 
 #include "foundation/status.h"
@@ -89,6 +91,8 @@ class PictureViews : public QObject {
   AlbumStore& album_;
   DesktopShellImages shell_;
   PictureViewWidget* view_ = nullptr;
+  QPointer<QWidget> blurLevel_;                  // StaticText2
+  QPointer<QAbstractButton> actualSizeButton_;  // FullSizeSpBtn
   ActualSizeWidget* actual_ = nullptr;  // a child of view_, over it
   int clickedRow_ = 0;
   bool running_ = false;

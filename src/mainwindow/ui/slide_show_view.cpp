@@ -86,6 +86,7 @@ void SlideShowView::ConnectBar() {
   const PictureViewPanel::Bar& bar = window_.pictureView()->bar();
   connect(bar.start, &QAbstractButton::clicked, this, [this] { running_ ? Stop() : Start(); });
   connect(bar.interval, &QSlider::valueChanged, this, &SlideShowView::ApplyInterval);
+  interval_ = bar.interval;
   bar.interval->installEventFilter(this);
   ApplyInterval(bar.interval->value());
   connect(bar.slideType, &QComboBox::currentIndexChanged, this, &SlideShowView::OnSlideTypeChanged);
@@ -199,14 +200,16 @@ void SlideShowView::ApplyInterval(int milliseconds) {
   window_.timer1()->setInterval(milliseconds);
 }
 
+// The slider is compared with its own pointer: events still reach the filter
+// while the window's regions are being taken down.
 bool SlideShowView::eventFilter(QObject* watched, QEvent* event) {
-  QSlider* interval = window_.pictureView()->bar().interval;
-  if (watched == interval && event->type() == QEvent::MouseButtonPress &&
+  QSlider* interval = interval_;
+  if (interval != nullptr && watched == interval && event->type() == QEvent::MouseButtonPress &&
       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
     interval->setValue(RoundedSlideInterval(interval->value()));
     return true;
   }
-  if (watched == interval && event->type() == QEvent::KeyPress) {
+  if (interval != nullptr && watched == interval && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     // The extra step; the track bar then takes its own step of one.
     if (key == Qt::Key_Left || key == Qt::Key_Right) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <memory>
@@ -11,6 +12,8 @@
 #include "slideshow/music_controller.h"
 #include "slideshow/store_slide_album.h"
 #include "slideshow/ui/qt_music_player.h"
+
+class QSlider;
 
 namespace lumidex {
 
@@ -84,6 +87,7 @@ class SlideShowView : public QObject {
   QtMusicPlayer player_;
   MusicController music_;
   ScreenSaverInhibitor inhibitor_;
+  QPointer<QSlider> interval_;  // MyTrackBar1, whose keys and right button are filtered
   QTimer titleTimer_;  // the music title, about every 1.2 seconds
   std::vector<std::string> dayList_;
   bool running_ = false;
