@@ -34,11 +34,7 @@ class FreeLayoutModeTest : public QObject {
         "010001000100030002000000000=" + album_->second + "\r\n"
         "[08/21]\r\n000010001000100010000000000=10000000ffffff808080000000x\r\n";
     lumidex::testing::WriteFile(album_->env->folders.albumDir + "2014.ini", EncodeAlbumFile(document));
-    window_ = std::make_unique<TForm1>();
-    window_->SetEnvironment(std::move(album_->env));
-    views_ = new AlbumViews(*window_, *album_->store, nullptr, [] { return CalendarDate{2014, 8, 20}; });
-    views_->ShowFirstMonth();
-    window_->show();
+    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
   void cleanup() {

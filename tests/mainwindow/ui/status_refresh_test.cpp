@@ -26,13 +26,7 @@ class StatusRefreshTest : public QObject {
  private slots:
   void init() {
     album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    window_ = std::make_unique<TForm1>();
-    window_->SetEnvironment(std::move(album_->env));
-    views_ = new AlbumViews(*window_, *album_->store, nullptr, [] {
-      return CalendarDate{2014, 8, 20};
-    });
-    views_->ShowFirstMonth();
-    window_->show();
+    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
   void cleanup() {

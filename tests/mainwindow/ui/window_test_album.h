@@ -13,6 +13,8 @@
 #include "images/jpeg_codec.h"
 #include "images/thumbnail_maker.h"
 #include "support/temp_home.h"
+#include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/tform1.h"
 
 namespace lumidex::testing {
 
@@ -63,5 +65,18 @@ struct WindowTestAlbum {
   std::unique_ptr<AlbumStore> store;
   std::string first, second;
 };
+
+// Builds `window` over `album` (the window takes its environment), with the
+// album's views made for the day 2014/08/20 and the first month shown, and
+// shows it; the views belong to the window. The test then waits for the
+// window to be exposed.
+inline AlbumViews* ShowWindowOver(WindowTestAlbum& album, std::unique_ptr<TForm1>& window) {
+  window = std::make_unique<TForm1>();
+  window->SetEnvironment(std::move(album.env));
+  auto* views = new AlbumViews(*window, *album.store, nullptr, [] { return CalendarDate{2014, 8, 20}; });
+  views->ShowFirstMonth();
+  window->show();
+  return views;
+}
 
 }  // namespace lumidex::testing
