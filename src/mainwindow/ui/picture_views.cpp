@@ -86,7 +86,10 @@ void PictureViews::ConnectActualSize() {
   connect(menu.viewSize, &QAction::triggered, this, [this] { SaveEnlarged(false); });
 }
 
-bool PictureViews::actualSize() const { return actualSizeButton_ != nullptr && actualSizeButton_->isChecked(); }
+bool PictureViews::actualSize() const {
+  const auto* button = qobject_cast<const QAbstractButton*>(actualSizeButton_.data());
+  return button != nullptr && button->isChecked();
+}
 
 void PictureViews::LeaveActualSize() { window_.pictureView()->bar().actualSize->setChecked(false); }
 
@@ -131,11 +134,11 @@ void PictureViews::ShowBlurLevel() {
 bool PictureViews::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_ && event->type() == QEvent::Resize && actualSize()) {
     actual_->Relayout();
-  } else if (blurLevel_ != nullptr && watched == blurLevel_ && event->type() == QEvent::MouseButtonPress) {
+  } else if (watched == blurLevel_.data() && event->type() == QEvent::MouseButtonPress) {
     // Left lowers the level, right raises it.
     const auto* press = static_cast<QMouseEvent*>(event);
     actual_->ChangeBlurLevel(press->button() == Qt::RightButton);
-    blurLevel_->show();
+    window_.statusArea()->blurLevel()->show();
     ShowBlurLevel();
     return true;
   }

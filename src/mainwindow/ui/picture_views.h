@@ -91,8 +91,10 @@ class PictureViews : public QObject {
   AlbumStore& album_;
   DesktopShellImages shell_;
   PictureViewWidget* view_ = nullptr;
-  QPointer<QWidget> blurLevel_;                  // StaticText2
-  QPointer<QAbstractButton> actualSizeButton_;  // FullSizeSpBtn
+  // Kept as plain objects: while the window's regions are taken down they
+  // are no longer of their own types, and only a checked cast may look.
+  QPointer<QObject> blurLevel_;         // StaticText2
+  QPointer<QObject> actualSizeButton_;  // FullSizeSpBtn
   ActualSizeWidget* actual_ = nullptr;  // a child of view_, over it
   int clickedRow_ = 0;
   bool running_ = false;

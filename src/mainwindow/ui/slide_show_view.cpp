@@ -203,13 +203,13 @@ void SlideShowView::ApplyInterval(int milliseconds) {
 // The slider is compared with its own pointer: events still reach the filter
 // while the window's regions are being taken down.
 bool SlideShowView::eventFilter(QObject* watched, QEvent* event) {
-  QSlider* interval = interval_;
-  if (interval != nullptr && watched == interval && event->type() == QEvent::MouseButtonPress &&
+  auto* interval = qobject_cast<QSlider*>(watched == interval_.data() ? watched : nullptr);
+  if (interval != nullptr && event->type() == QEvent::MouseButtonPress &&
       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
     interval->setValue(RoundedSlideInterval(interval->value()));
     return true;
   }
-  if (interval != nullptr && watched == interval && event->type() == QEvent::KeyPress) {
+  if (interval != nullptr && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     // The extra step; the track bar then takes its own step of one.
     if (key == Qt::Key_Left || key == Qt::Key_Right) {

@@ -13,8 +13,6 @@
 #include "slideshow/store_slide_album.h"
 #include "slideshow/ui/qt_music_player.h"
 
-class QSlider;
-
 namespace lumidex {
 
 class AlbumStore;
@@ -87,7 +85,9 @@ class SlideShowView : public QObject {
   QtMusicPlayer player_;
   MusicController music_;
   ScreenSaverInhibitor inhibitor_;
-  QPointer<QSlider> interval_;  // MyTrackBar1, whose keys and right button are filtered
+  // MyTrackBar1, whose keys and right button are filtered; a plain object,
+  // as it is no longer a slider while the window's regions are taken down.
+  QPointer<QObject> interval_;
   QTimer titleTimer_;  // the music title, about every 1.2 seconds
   std::vector<std::string> dayList_;
   bool running_ = false;
