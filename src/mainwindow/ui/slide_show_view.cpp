@@ -77,10 +77,9 @@ SlideShowView::SlideShowView(TForm1& window, ImageListPanel& list, AlbumStore& a
   ApplyRunningState();
 }
 
-SlideShowView::~SlideShowView() {
-  titleTimer_.stop();
-  window_.timer1()->stop();
-}
+// Goes with the window, after its regions: Timer1 and the widgets are not
+// touched here (their connections to this object end with it).
+SlideShowView::~SlideShowView() = default;
 
 void SlideShowView::ConnectBar() {
   const PictureViewPanel::Bar& bar = window_.pictureView()->bar();
