@@ -14,18 +14,27 @@ constexpr int64_t kUnitsPerMillisecond = 10'000;
 
 }  // namespace
 
-QtMusicPlayer::QtMusicPlayer() {
-  player_.setAudioOutput(&output_);
-  QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_,
-                   [this](QMediaPlayer::MediaStatus status) { OnMediaStatus(status); });
-  QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_,
-                   [this](QMediaPlayer::Error error, const QString&) { OnError(error); });
+QtMusicPlayer::QtMusicPlayer() = default;
+
+QMediaPlayer& QtMusicPlayer::Player() {
+  if (!player_) {
+    output_ = std::make_unique<QAudioOutput>();
+    player_ = std::make_unique<QMediaPlayer>();
+    player_->setAudioOutput(output_.get());
+    QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
+                     [this](QMediaPlayer::MediaStatus status) { OnMediaStatus(status); });
+    QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, player_.get(),
+                     [this](QMediaPlayer::Error error, const QString&) { OnError(error); });
+  }
+  return *player_;
 }
 
 QtMusicPlayer::~QtMusicPlayer() {
+  if (!player_) return;
   // The player's signals must not reach this half-destroyed object.
-  QObject::disconnect(&player_, nullptr, &player_, nullptr);
+  QObject::disconnect(player_.get(), nullptr, player_.get(), nullptr);
   Close();
+  player_.reset();  // before the output it plays through
 }
 
 bool QtMusicPlayer::Open(const std::string& path) {
@@ -37,34 +46,34 @@ bool QtMusicPlayer::Open(const std::string& path) {
   if (!info.isFile() || !info.isReadable()) return false;
   open_ = true;
   failed_ = false;
-  player_.setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+  Player().setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
   return true;
 }
 
 bool QtMusicPlayer::Play() {
   if (!open_ || failed_) return false;
-  player_.play();
-  return !failed_ && player_.playbackState() == QMediaPlayer::PlayingState;
+  player_->play();
+  return !failed_ && player_->playbackState() == QMediaPlayer::PlayingState;
 }
 
 void QtMusicPlayer::Stop() {
-  if (open_) player_.stop();
+  if (open_) player_->stop();
 }
 
 void QtMusicPlayer::Close() {
   if (!open_) return;
   open_ = false;
   failed_ = false;
-  player_.stop();
-  player_.setSource(QUrl());
+  player_->stop();
+  player_->setSource(QUrl());
 }
 
 PlayerMode QtMusicPlayer::Mode() const {
   if (!open_ || failed_) return PlayerMode::kStopped;
-  switch (player_.playbackState()) {
+  switch (player_->playbackState()) {
     case QMediaPlayer::PlayingState:
       // The state can lag behind the end of the media.
-      return player_.mediaStatus() == QMediaPlayer::EndOfMedia ? PlayerMode::kStopped
+      return player_->mediaStatus() == QMediaPlayer::EndOfMedia ? PlayerMode::kStopped
                                                                : PlayerMode::kPlaying;
     case QMediaPlayer::PausedState:
       return PlayerMode::kPaused;
@@ -75,11 +84,11 @@ PlayerMode QtMusicPlayer::Mode() const {
 }
 
 int64_t QtMusicPlayer::Position() const {
-  return open_ ? std::max<qint64>(player_.position(), 0) * kUnitsPerMillisecond : 0;
+  return open_ ? std::max<qint64>(player_->position(), 0) * kUnitsPerMillisecond : 0;
 }
 
 int64_t QtMusicPlayer::Length() const {
-  return open_ ? std::max<qint64>(player_.duration(), 0) * kUnitsPerMillisecond : 0;
+  return open_ ? std::max<qint64>(player_->duration(), 0) * kUnitsPerMillisecond : 0;
 }
 
 void QtMusicPlayer::OnMediaStatus(QMediaPlayer::MediaStatus status) {

@@ -2,6 +2,7 @@
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
+#include <memory>
 #include <string>
 
 #include "slideshow/music_player.h"
@@ -25,7 +26,7 @@ class QtMusicPlayer : public MusicPlayer {
 
   // False when this system has no media backend at all; every track then
   // fails.
-  bool Available() const { return player_.isAvailable(); }
+  bool Available() { return Player().isAvailable(); }
 
   bool Open(const std::string& path) override;
   bool Play() override;
@@ -43,8 +44,12 @@ class QtMusicPlayer : public MusicPlayer {
   void OnMediaStatus(QMediaPlayer::MediaStatus status);
   void OnError(QMediaPlayer::Error error);
 
-  QAudioOutput output_;
-  QMediaPlayer player_;
+  // The media backend, made at the first track: starting it costs tens of
+  // milliseconds, which a window that never plays music should not pay.
+  QMediaPlayer& Player();
+
+  std::unique_ptr<QAudioOutput> output_;
+  std::unique_ptr<QMediaPlayer> player_;
   std::string fileName_;
   bool open_ = false;
   bool failed_ = false;
