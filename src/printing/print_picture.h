@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "foundation/status.h"
+#include "images/bitmap.h"
+#include "printing/cell_placement.h"
+#include "printing/print_geometry.h"
+
+namespace lumidex {
+
+// One picture ready to be drawn on a sheet: `pixels` go into
+// placement.target (device pixels of the sheet); at scale 1 they have
+// exactly the target's size.
+struct CellPicture {
+  Bitmap pixels;
+  CellPlacement placement;
+};
+
+// How a cell's picture is made.
+struct CellPictureOptions {
+  // Target pixels per device pixel: 1 on paper, below 1 in the preview.
+  double scale = 1.0;
+  // Area-averaging scaling (always wanted on paper), else the plain one.
+  bool fine = true;
+  // Grey pixels: the printer prints in monochrome.
+  bool grey = false;
+};
+
+// Reads the picture at `path` from the original file and makes it for
+// `cell`: placed by PlacePicture, decoded at the size it is drawn (a JPEG at
+// the smallest decoder scale that covers it, never a list thumbnail),
+// scaled to exactly that size, turned, cut to its window, composited over
+// white when it has transparency and turned grey when asked. Nothing is
+// cached. Error when the file cannot be read or decoded (the cell stays
+// empty then). Thread-safe.
+Result<CellPicture> RenderCellPicture(const std::string& path, const SheetGeometry& sheet,
+                                      const SheetCell& cell, const PrintSettings& settings,
+                                      bool sheetLandscape, CellOffsets offsets,
+                                      const CellPictureOptions& options);
+
+}  // namespace lumidex
