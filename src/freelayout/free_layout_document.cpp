@@ -7,6 +7,8 @@
 #include "album/album_text.h"
 #include "foundation/ini_line.h"
 #include "foundation/text_compare.h"
+#include "freelayout/free_layout_catalogue.h"
+#include "freelayout/free_layout_key.h"
 
 namespace lumidex {
 namespace {
@@ -156,6 +158,46 @@ Status FreeLayoutDocument::CreateAlbumPage(std::string_view name) {
   if (HasPage(name)) return Status::Error("アルバム '" + std::string(name) + "' は既にあります");
   const std::string before = ini_->ToText();
   ini_->AppendSection(std::string(name), {});
+  return SaveOrRestore(before);
+}
+
+Status FreeLayoutDocument::RemovePage(std::string_view page) {
+  if (!HasPage(page)) return Status::Ok();
+  const std::string before = ini_->ToText();
+  ini_->DropSection(page);
+  return SaveOrRestore(before);
+}
+
+Status FreeLayoutDocument::RenamePage(std::string_view page, std::string_view newName) {
+  if (Status valid = CheckAlbumName(newName); !valid.ok()) return valid;
+  if (!HasPage(page)) return Status::Error("アルバム '" + std::string(page) + "' がありません");
+  if (EqualsNoCase(page, newName)) return Status::Ok();
+  if (HasPage(newName)) return Status::Error("アルバム '" + std::string(newName) + "' は既にあります");
+  const std::string before = ini_->ToText();
+  std::vector<std::string> lines = ini_->SectionLines(page);
+  ini_->DropSection(page);
+  ini_->AppendSection(std::string(newName), std::move(lines));
+  return SaveOrRestore(before);
+}
+
+Status FreeLayoutDocument::SetTabTitle(std::string_view page, int tab, std::string_view title) {
+  if (!HasPage(page)) return Status::Error("ページ '" + std::string(page) + "' がありません");
+  if (HasControlCharacter(title)) return Status::Error("タブの名前 '" + std::string(title) + "' は使えません");
+  const std::string before = ini_->ToText();
+  // The title line changes in place: the page keeps its place in the file.
+  const std::string key = TabKey(tab);
+  if (title.empty()) {
+    while (ini_->HasKey(page, key)) ini_->DropKey(page, key);
+  } else {
+    ini_->SetValue(page, key, title);
+  }
+  return SaveOrRestore(before);
+}
+
+Status FreeLayoutDocument::MoveTabEarlier(std::string_view page, int tab) {
+  if (tab < 1 || !HasPage(page)) return Status::Ok();
+  const std::string before = ini_->ToText();
+  PutPage(page, MoveTabEarlierLines(*ini_->FindSection(page), tab));
   return SaveOrRestore(before);
 }
 

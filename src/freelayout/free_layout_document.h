@@ -97,6 +97,26 @@ class FreeLayoutDocument {
   // or a failed save (nothing changes then).
   Status CreateAlbumPage(std::string_view name);
 
+  // Removes page `page` and saves. Nothing happens for a page that does not
+  // exist; on a failed save nothing changes.
+  Status RemovePage(std::string_view page);
+
+  // Renames album page `page` to `newName` (CheckAlbumName) and saves: the
+  // section, with its lines in order, moves to the end of the document.
+  // Error for a name that cannot name a page, a page that does not exist,
+  // another page of that name (letter case aside), or a failed save;
+  // nothing changes then. The same name (letter case aside) changes nothing.
+  Status RenamePage(std::string_view page, std::string_view newName);
+
+  // Sets the title of tab `tab` of `page` in place (appended when the tab
+  // has none; "" removes it) and saves. Error for a page that does not exist, a title with control
+  // characters, or a failed save; nothing changes then.
+  Status SetTabTitle(std::string_view page, int tab, std::string_view title);
+
+  // Swaps tab `tab` of `page` with the tab before it (MoveTabEarlierLines)
+  // and saves. Nothing happens for `tab` < 1 or a page that does not exist.
+  Status MoveTabEarlier(std::string_view page, int tab);
+
  private:
   FreeLayoutDocument(std::unique_ptr<TMemIniFile> ini, int year, FreeLayoutWay way);
 
