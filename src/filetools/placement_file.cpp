@@ -38,10 +38,14 @@ Result<PlacementImport> ImportPlacement(AlbumStore& store, std::string_view page
         continue;
       }
       anyFile = true;
+      // The value is the comment the entry had where the files were copied
+      // from (empty in files of older versions).
+      const std::string comment = StoredComment(placement.GetValue(section, key, ""));
       if (onPage && !store.yearDocument().HasKey(page, path)) {
-        store.ChangeYearDocument([&](TMemIniFile& doc) { doc.SetValue(page, path, ""); });
+        store.ChangeYearDocument([&](TMemIniFile& doc) { doc.SetValue(page, path, comment); });
       } else if (!onPage && !store.subAlbumDocument().HasKey(subSection, path)) {
-        store.ChangeSubAlbumDocument([&](TMemIniFile& doc) { doc.SetValue(subSection, path, ""); });
+        store.ChangeSubAlbumDocument(
+            [&](TMemIniFile& doc) { doc.SetValue(subSection, path, comment); });
       }
     }
     if (!onPage && anyFile && !store.yearDocument().HasKey(page, "@" + subSection)) {

@@ -15,7 +15,8 @@ class AlbumStore;
 //   name.jpg=
 //   [<sub-album name>] the files of that sub-album, in the subfolder of that name
 //   name.jpg=
-// Keys are file names without folder; values are empty.
+// Keys are file names without folder; values are empty, or the entry's
+// stored comment when copying to a folder wrote the file.
 inline constexpr std::string_view kPlacementFileName = "alb_data.ini";
 inline constexpr std::string_view kPlacementPageSection = "file zoon";
 
@@ -34,7 +35,8 @@ struct PlacementImport {
 // nothing outside the folder is ever registered; files that do not exist
 // are skipped, and so are files whose paths cannot be entry names (a
 // folder with "=" in its name; see CanStoreAsKey), which are counted.
-// Entries already there keep their comments. The documents are saved, the
+// New entries take the keys' values as comments; entries already there
+// keep their comments. The documents are saved, the
 // open list or the page's summary renewed.
 //
 // Errors: a page key that is not "mm/dd", a sub-album open, a placement file
