@@ -18,6 +18,7 @@
 #include "foundation/settings_load_store.h"
 #include "foundation/window_placement.h"
 #include "freelayout/earlier_layout.h"
+#include "freelayout/ui/free_layout_view.h"
 #include "images/cache_commands.h"
 #include "images/thumbnail_cache.h"
 #include "images/thumbnail_maker.h"
@@ -233,8 +234,11 @@ void AlbumProgram::ReportStartError(const Status& status) {
 
 // ---- Exit ----
 
-// No free layout page exists yet, so there is never an unsaved one to ask about.
-bool AlbumProgram::ConfirmFreeLayoutClose() { return true; }
+// The free layout's save question while its view is shown: Cancel refuses the close.
+bool AlbumProgram::ConfirmFreeLayoutClose() {
+  FreeLayoutView* shown = window_ ? window_->findChild<FreeLayoutView*>() : nullptr;
+  return shown == nullptr || !shown->active() || shown->ConfirmSaveTab();
+}
 
 void AlbumProgram::CloseHelpWindow() { window_->CloseHelpWindow(); }
 

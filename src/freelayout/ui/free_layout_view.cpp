@@ -1,6 +1,7 @@
 #include "freelayout/ui/free_layout_view.h"
 
 #include <QLabel>
+#include <QMessageBox>
 
 #include "album/album_store.h"
 #include "foundation/calendar_date.h"
@@ -27,7 +28,7 @@ FreeLayoutView::FreeLayoutView(AlbumStore& album, std::string albumDir, const Th
       renderer_(std::make_unique<FreeLayoutTabRenderer>(*reader_)) {
   canvas_ = widgets_.canvas;
   canvas_->SetRenderer(renderer_.get());
-  connect(widgets_.tabs, &FreeLayoutTabStrip::currentChanged, this, &FreeLayoutView::ShowTab);
+  connect(widgets_.tabs, &FreeLayoutTabStrip::currentChanged, this, &FreeLayoutView::ChooseTab);
 }
 
 // The canvas refers to the renderer, which goes first, unless the window
@@ -79,16 +80,20 @@ void FreeLayoutView::Enter(const std::string& page) {
 
 void FreeLayoutView::Leave() {
   active_ = false;
+  SetModified(false);
   widgets_.canvas->SetItems({});
   document_.reset();
 }
 
 void FreeLayoutView::ShowDatePage(const std::string& page) {
-  if (active_ && !byAlbum_ && page != section_) ShowPage(page);
+  if (active_ && !byAlbum_ && page != section_ && ConfirmSaveTab()) ShowPage(page);
 }
 
 void FreeLayoutView::YearChanged() {
   if (!active_) return;
+  // The old year's document is still open: edits can be saved into it
+  // before it goes. The year has switched already, so Cancel cannot keep it.
+  ConfirmSaveTab();
   const std::string page = section_;
   OpenDocument();
   // By album the first page of the new year's document is shown.
@@ -114,26 +119,113 @@ void FreeLayoutView::ShowPage(const std::string& section) {
     section_ = document_->PickFreeLayoutPage(section);
     lastAlbum_ = section_;
   }
-  const bool shown = document_ != nullptr && !section_.empty() && document_->HasPage(section_);
-  QStringList captions;
-  if (shown) {
-    for (const std::string& caption : document_->PageTabStrip(section_).captions) captions << ToQString(caption);
-  }
-  widgets_.tabs->SetCaptions(captions);
+  RefreshTabStrip();
   widgets_.counter->setText(ToQString(document_ ? document_->PageCounter(section_) : PageCounterText(-1, 0)));
   widgets_.canvas->setVisible(document_ != nullptr && !document_->PageNames().empty());
   ShowTab(0);
   emit headingChanged(Heading());
+  emit pageShown();
+}
+
+void FreeLayoutView::ShowSection(const std::string& page, const std::string& title) {
+  if (!active_) return;
+  ShowPage(page);
+  if (title.empty()) return;
+  const QStringList& captions = widgets_.tabs->captions();
+  const QString wanted = ToQString(title);
+  qsizetype index = captions.indexOf(wanted);
+  for (qsizetype i = 0; index < 0 && i < captions.size(); ++i) {
+    if (captions[i].startsWith(wanted)) index = i;
+  }
+  if (index <= 0) return;
+  widgets_.tabs->SetCurrentIndex(static_cast<int>(index));
+  ShowTab(static_cast<int>(index));
+}
+
+void FreeLayoutView::ReloadPage(int tab) {
+  if (!active_) return;
+  RefreshTabStrip();
+  widgets_.counter->setText(ToQString(document_ ? document_->PageCounter(section_) : PageCounterText(-1, 0)));
+  const int shown = std::clamp(tab, 0, std::max(0, widgets_.tabs->count() - 1));
+  widgets_.tabs->SetCurrentIndex(shown);
+  ShowTab(shown);
+}
+
+void FreeLayoutView::ShowNewTab() {
+  QStringList captions = widgets_.tabs->captions();
+  const int added = static_cast<int>(captions.size());
+  captions << QString::number(added + 1);
+  widgets_.tabs->SetCaptions(captions);
+  widgets_.tabs->SetCurrentIndex(added);
+  ShowTab(added);
 }
 
 void FreeLayoutView::ShowTab(int tab) {
+  tab_ = std::max(0, tab);
+  SetModified(false);
   if (!document_ || section_.empty()) {
     widgets_.canvas->SetItems({});
     return;
   }
-  TabLoad loaded = document_->LoadTab(section_, std::max(0, tab));
+  TabLoad loaded = document_->LoadTab(section_, tab_);
   if (!loaded.problems.empty()) emit problem(ToQString(UnreadableItemsMessage(loaded.problems)));
   widgets_.canvas->SetItems(std::move(loaded.items));
+}
+
+void FreeLayoutView::ChooseTab(int tab) {
+  if (tab == tab_) return;
+  if (tab < 0 || !ConfirmSaveTab()) {
+    widgets_.tabs->SetCurrentIndex(tab_);
+    return;
+  }
+  ShowTab(tab);
+}
+
+void FreeLayoutView::SetModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  emit modifiedChanged(modified_);
+}
+
+bool FreeLayoutView::ConfirmSaveTab() {
+  if (!modified_) return true;
+  const QMessageBox::StandardButton answer = QMessageBox::question(
+      widgets_.canvas->window(), QStringLiteral("フリー配置"),
+      QStringLiteral("内容が変更されています。変更内容を保存しますか？"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  if (answer == QMessageBox::Yes) return SaveShownTab();
+  if (answer != QMessageBox::No) return false;
+  // The edits are dropped: the canvas shows the tab as the document has it.
+  ShowTab(tab_);
+  return true;
+}
+
+bool FreeLayoutView::SaveShownTab() {
+  if (!document_ || section_.empty()) return false;
+  Result<TabSaveOutcome> saved = document_->SaveTab(section_, tab_, widgets_.canvas->items());
+  if (!saved.ok()) {
+    emit problem(ToQString(saved.status().message()));
+    return false;
+  }
+  SetModified(false);
+  const TabSaveOutcome outcome = saved.value();
+  if (outcome.pageListChanged) widgets_.counter->setText(ToQString(document_->PageCounter(section_)));
+  if (outcome.tabStripChanged) {
+    RefreshTabStrip();
+    const int shown = std::min(tab_, std::max(0, widgets_.tabs->count() - 1));
+    widgets_.tabs->SetCurrentIndex(shown);
+    ShowTab(shown);
+  }
+  emit tabSaved();
+  return true;
+}
+
+void FreeLayoutView::RefreshTabStrip() {
+  QStringList captions;
+  if (document_ && !section_.empty() && document_->HasPage(section_)) {
+    for (const std::string& caption : document_->PageTabStrip(section_).captions) captions << ToQString(caption);
+  }
+  widgets_.tabs->SetCaptions(captions);
 }
 
 QString FreeLayoutView::Heading() const {

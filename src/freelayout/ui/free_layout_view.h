@@ -60,9 +60,36 @@ class FreeLayoutView : public QObject {
   // The album switched its year: the document of the new year is opened.
   void YearChanged();
 
+  // Shows `page` of the open document at the tab captioned `title` (the
+  // first exact match, else the first caption that begins with it, else the
+  // first tab). Unsaved edits are dropped: callers ask ConfirmSaveTab first.
+  void ShowSection(const std::string& page, const std::string& title = {});
+  // Shows the shown page afresh from the document at tab `tab` (clamped to
+  // the strip), after a command changed its tabs.
+  void ReloadPage(int tab);
+  // Adds an empty tab captioned count + 1 to the strip and shows it; it is
+  // stored only when items are saved into it.
+  void ShowNewTab();
+
   // The page shown: "mm/dd" or the album name; "" when there is none.
   const std::string& section() const { return section_; }
+  // The tab shown (0 when the page has no tab strip).
+  int tab() const { return tab_; }
   FreeLayoutDocument* document() const { return document_.get(); }
+
+  // The shown tab has edits that are not saved yet.
+  bool modified() const { return modified_; }
+  void SetModified(bool modified);
+  // The save question before anything that would drop unsaved edits: with
+  // no edits, true at once. Otherwise the question box "フリー配置" with Yes,
+  // No and Cancel: Yes saves the shown tab (SaveShownTab) and gives its
+  // result, so a failed save keeps the edits and refuses; No drops the edits
+  // (the tab is shown as the file has it) and gives true; Cancel gives false.
+  bool ConfirmSaveTab();
+  // Writes the shown tab's items into the document and saves it; the tab
+  // strip and the page counter follow what the save changed. False (after
+  // reporting through `problem`) when the save fails; the edits then stay.
+  bool SaveShownTab();
   // The heading of the page side while the view is open: "日付で配置 > 3月15日"
   // or "アルバムで配置 > " + the album name.
   QString Heading() const;
@@ -73,11 +100,21 @@ class FreeLayoutView : public QObject {
   // A message for the user: a document that cannot be read, item lines
   // that cannot be read.
   void problem(const QString& message);
+  // The shown tab got unsaved edits, or lost them (saved, dropped, loaded).
+  void modifiedChanged(bool modified);
+  // The shown tab was written to the document.
+  void tabSaved();
+  // Another page or another document (year, way) is shown.
+  void pageShown();
 
  private:
   void OpenDocument();
   void ShowPage(const std::string& section);
   void ShowTab(int tab);
+  // A tab chosen on the tab strip: asks the save question first.
+  void ChooseTab(int tab);
+  // The shown tab's captions from the document.
+  void RefreshTabStrip();
   FreeLayoutWay way() const;
 
   AlbumStore& album_;
@@ -89,6 +126,8 @@ class FreeLayoutView : public QObject {
   std::unique_ptr<FreeLayoutDocument> document_;
   bool byAlbum_ = false;
   bool active_ = false;
+  bool modified_ = false;
+  int tab_ = 0;
   std::string section_;
   std::string lastAlbum_;  // the album page shown last (by album)
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include "album/album_store.h"
 #include "calendar/month_calendar.h"
@@ -52,6 +53,13 @@ void FreeLayoutMode::Switch(bool on) {
                                  : std::string(PageKeyOf(calendar_.calendar().state().selectedDay));
     view_->Enter(page);
   } else {
+    // Cancel of the save question keeps the view open.
+    if (!view_->ConfirmSaveTab()) {
+      const QSignalBlocker blocker(side.toolbar().freeLayout);
+      side.toolbar().freeLayout->setChecked(true);
+      side.ShowFreeLayout(true);
+      return;
+    }
     view_->Leave();
     side.namePanel()->setText(list_.headingText());
   }
