@@ -1,12 +1,14 @@
 #include "printing/print_list.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <unordered_set>
 
 namespace lumidex {
 
 PrintList::PrintList(std::vector<std::string> chosen, int uses) {
-  for (auto& path : chosen) entries_.push_back({std::move(path), {}});
+  for (auto& path : chosen) {
+    entries_.push_back({std::move(path), {}, static_cast<int>(entries_.size())});
+  }
   SetUses(uses);
 }
 
@@ -15,9 +17,9 @@ void PrintList::SetUses(int uses) {
   // The pictures in the order of their first entries, with those entries'
   // offsets: the user's moves and corrections survive the new count.
   std::vector<PrintEntry> pictures;
-  std::unordered_map<std::string, bool> seen;
+  std::unordered_set<int> seen;
   for (const auto& entry : entries_) {
-    if (seen.emplace(entry.path, true).second) pictures.push_back(entry);
+    if (seen.insert(entry.picture).second) pictures.push_back(entry);
   }
   std::vector<PrintEntry> rebuilt;
   rebuilt.reserve(pictures.size() * static_cast<size_t>(uses_));

@@ -12,6 +12,7 @@ namespace lumidex {
 struct PrintEntry {
   std::string path;
   CellOffsets offsets;
+  int picture = 0;  // which chosen picture: the same path chosen twice is two pictures
   bool operator==(const PrintEntry&) const = default;
 };
 

@@ -21,6 +21,7 @@ class PrintListTest : public ::testing::Test {
 };
 
 TEST_F(PrintListTest, UsesRepeatEachPictureInARow) {
+  EXPECT_EQ(PrintList({"a", "b", "a"}, 2).size(), 6);  // a picture chosen twice counts twice
   list_.SetUses(3);
   EXPECT_EQ(list_.size(), 15);
   EXPECT_EQ(list_.at(3).path, "1");
