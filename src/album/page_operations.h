@@ -54,6 +54,14 @@ class PageOperations {
   // (never replacing a file) and sub-albums in the documents.
   Status RenameEntries(const std::vector<size_t>& selection);
 
+  // Renames the sub-album entry `lines[index]` of page `page` to `name`
+  // (a number "-001", "-002", … is added while another entry of `lines` has
+  // that name): its "@" line in `lines` and in the year document, and its
+  // section in the sub-album document. Nothing is saved. False when the
+  // name did not change.
+  bool RenameSubAlbumEntry(std::vector<std::string>& lines, size_t index, std::string_view page,
+                           const std::string& name);
+
   // Asks, then deletes the selected entries of the open container, or the
   // selected pages of the page list.
   Status DeleteEntries(const std::vector<size_t>& selection);
@@ -68,13 +76,17 @@ class PageOperations {
   // keys no other year needs, and locks. When the content cannot be saved,
   // the index and the locks stay as they were and the error is returned.
   Status ErasePages(const std::vector<std::string>& pages);
-  bool RenameSubAlbumEntry(std::vector<std::string>& lines, size_t index, const std::string& name);
   bool RenameFileEntry(std::vector<std::string>& lines, size_t index, const std::string& base,
                        const std::string& extension);
 
   AlbumStore& store_;
   AlbumPrompts& prompts_;
 };
+
+// The message that refuses `typed` as a new name of entries, or "" when it
+// can be used: "=" splits a line, control characters break the document,
+// and for files a separator would move the file to another folder.
+std::string_view NewEntryNameProblem(std::string_view typed, bool forFiles);
 
 // Shown when a name for the album contains "=", which would split its line.
 inline constexpr std::string_view kNameWithEqualsMessage = "名前に '=' は使えません。";

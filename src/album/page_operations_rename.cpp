@@ -50,6 +50,14 @@ void ReplaceKeyInSection(std::vector<std::string>& lines, std::string_view secti
 
 }  // namespace
 
+std::string_view NewEntryNameProblem(std::string_view typed, bool forFiles) {
+  if (typed.find('=') != std::string_view::npos) return kNameWithEqualsMessage;
+  // Both a sub-album name and a file name become the key of an entry line.
+  if (HasControlCharacter(typed)) return kNameWithControlCharacterMessage;
+  if (forFiles && typed.find_first_of("/\\") != std::string_view::npos) return kNameWithSeparatorMessage;
+  return {};
+}
+
 Status PageOperations::RenameEntries(const std::vector<size_t>& selection) {
   if (!store_.PageOpen() || selection.empty()) return Status::Ok();
   std::vector<std::string> lines = store_.Lines();
@@ -62,21 +70,11 @@ Status PageOperations::RenameEntries(const std::vector<size_t>& selection) {
                                        firstIsSubAlbum ? SubAlbumNameChoices(store_)
                                                        : std::vector<std::string>()});
   if (!typed || typed->empty()) return Status::Ok();
-  if (typed->find('=') != std::string::npos) {
-    prompts_.Inform(std::string(kNameWithEqualsMessage));
-    return Status::Ok();
-  }
-  // Both a sub-album name and a file name become the key of an entry line.
-  if (HasControlCharacter(*typed)) {
-    prompts_.Inform(std::string(kNameWithControlCharacterMessage));
-    return Status::Ok();
-  }
-  // A file name with a separator would move the file to another folder.
   const bool filesSelected = std::any_of(selection.begin(), selection.end(), [&](size_t i) {
     return i < lines.size() && !IsSubAlbumEntry(EntryNameOf(lines[i]));
   });
-  if (filesSelected && typed->find_first_of("/\\") != std::string::npos) {
-    prompts_.Inform(std::string(kNameWithSeparatorMessage));
+  if (const std::string_view problem = NewEntryNameProblem(*typed, filesSelected); !problem.empty()) {
+    prompts_.Inform(std::string(problem));
     return Status::Ok();
   }
   const std::string extension(ExtensionAsWritten(*typed));
@@ -86,7 +84,7 @@ Status PageOperations::RenameEntries(const std::vector<size_t>& selection) {
   for (size_t index : selection) {
     if (index >= lines.size()) continue;
     if (IsSubAlbumEntry(EntryNameOf(lines[index]))) {
-      if (!store_.SubAlbumOpen()) renamed |= RenameSubAlbumEntry(lines, index, *typed);
+      if (!store_.SubAlbumOpen()) renamed |= RenameSubAlbumEntry(lines, index, store_.openPage(), *typed);
     } else if (!base.empty() && RenameFileEntry(lines, index, base, extension)) {
       renamed = filesRenamed = true;
     }
@@ -125,14 +123,14 @@ bool PageOperations::RenameFileEntry(std::vector<std::string>& lines, size_t ind
 }
 
 bool PageOperations::RenameSubAlbumEntry(std::vector<std::string>& lines, size_t index,
-                                         const std::string& name) {
+                                         std::string_view page, const std::string& name) {
+  if (index >= lines.size()) return false;
   const std::string oldKey(EntryNameOf(lines[index]));
   const std::string comment(EntryCommentOf(lines[index]));
-  const std::string& page = store_.openPage();
-  std::string newKey = "@" + page + name;
+  std::string newKey = "@" + std::string(page) + name;
   if (newKey == oldKey) return false;
   for (int number = 1; OtherEntryNamed(lines, index, newKey); ++number) {
-    newKey = "@" + page + name + NumberSuffix(number, 3);
+    newKey = "@" + std::string(page) + name + NumberSuffix(number, 3);
   }
   const std::string oldSection = oldKey.substr(1), newSection = newKey.substr(1);
   store_.ChangeSubAlbumDocument([&](TMemIniFile& doc) {

@@ -6,6 +6,8 @@
 
 #include "album/album_path.h"
 #include "album/album_text.h"
+#include "foundation/file_paths.h"
+#include "foundation/file_types.h"
 #include "foundation/text_compare.h"
 #include "images/exif_reader.h"
 #include "imagelist/file_date_text.h"
@@ -81,9 +83,27 @@ std::vector<DetailRow> DetailRowsOf(const std::vector<std::string>& lines, std::
   return rows;
 }
 
+std::string TypeNameCache::operator()(const std::string& path) {
+  const std::string extension = FoldAscii(ExtensionAsWritten(path));
+  if (FileTypeLists::IsOwnIconType(extension)) return source_ ? source_(path) : std::string();
+  const auto found = byExtension_.find(extension);
+  if (found != byExtension_.end()) return found->second;
+  return byExtension_[extension] = source_ ? source_(path) : std::string();
+}
+
+bool DetailRowsMatchLines(const std::vector<DetailRow>& rows, const std::vector<std::string>& lines) {
+  size_t entries = 0;
+  for (const auto& line : lines) entries += EntryNameOf(line).empty() ? 0 : 1;
+  if (entries != rows.size()) return false;
+  return std::all_of(rows.begin(), rows.end(), [&](const DetailRow& row) {
+    return row.lineIndex < lines.size() && EntryNameOf(lines[row.lineIndex]) == row.key;
+  });
+}
+
 void FillDetailRow(DetailRow& row, const TypeNameFunction& typeName, bool readExif) {
   row.filled = true;
   if (row.isSubAlbum) return;
+  row.hidden = !row.caption.empty() && row.caption.front() == '.';
   std::string type = typeName ? typeName(row.key) : std::string();
   row.typeName = type.empty() ? ExtensionTypeName(row.key) : std::move(type);
   struct stat info {};
@@ -95,6 +115,14 @@ void FillDetailRow(DetailRow& row, const TypeNameFunction& typeName, bool readEx
     row.dateText.clear();
   }
   if (readExif) ReadExifColumns(row);
+}
+
+std::vector<size_t> MissingFileRows(const std::vector<DetailRow>& rows) {
+  std::vector<size_t> missing;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (!rows[i].isSubAlbum && !FileExists(rows[i].key)) missing.push_back(i);
+  }
+  return missing;
 }
 
 void ReadExifColumns(DetailRow& row) {

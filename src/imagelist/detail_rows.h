@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace lumidex {
@@ -36,6 +37,8 @@ struct DetailRow {
   int64_t sizeKB = 0;    // bytes >> 10
   int fileCount = 0;     // sub-albums: number of entries
   bool isSubAlbum = false;
+  // A hidden file (its name begins with "."), shown dimmed.
+  bool hidden = false;
   // Set once FillDetailRow ran: a row is filled exactly once, whatever its
   // size or date came out as (a missing file stays filled and empty).
   bool filled = false;
@@ -51,6 +54,19 @@ std::string ExtensionTypeName(std::string_view path);
 // database, the command-line tool uses ExtensionTypeName.
 using TypeNameFunction = std::function<std::string(const std::string& path)>;
 
+// Asks `source` once per extension (letter case ignored) and remembers the
+// answer for the rest of the run; files of the own-icon types (".ico",
+// ".exe", …) are asked every time, as each such file may differ.
+class TypeNameCache {
+ public:
+  explicit TypeNameCache(TypeNameFunction source) : source_(std::move(source)) {}
+  std::string operator()(const std::string& path);
+
+ private:
+  TypeNameFunction source_;
+  std::unordered_map<std::string, std::string> byExtension_;
+};
+
 // Rows for the entry lines `lines` of `section`, in their order; each row
 // remembers its own line index, so two lines naming one file stay two rows
 // that are renamed and deleted separately. `countOf` gives the number of
@@ -58,10 +74,18 @@ using TypeNameFunction = std::function<std::string(const std::string& path)>;
 std::vector<DetailRow> DetailRowsOf(const std::vector<std::string>& lines, std::string_view section,
                                     const std::function<int(std::string_view)>& countOf);
 
+// True when `rows` stand for exactly the entries of `lines`: one row per
+// entry, each naming the entry at its own line index.
+bool DetailRowsMatchLines(const std::vector<DetailRow>& rows, const std::vector<std::string>& lines);
+
 // Fills `row` from the file system: type name, size, last-write time
 // (without seconds) and, with `readExif`, the shooting information. A file
 // that does not exist keeps size 0 and an empty date. Sets `filled`.
 void FillDetailRow(DetailRow& row, const TypeNameFunction& typeName, bool readExif);
+
+// The file rows (not sub-album rows) whose file does not exist, in row
+// order: "不明ファイルの選択".
+std::vector<size_t> MissingFileRows(const std::vector<DetailRow>& rows);
 
 // Reads the shooting-information columns of `row` once (".jpg" files only).
 void ReadExifColumns(DetailRow& row);
@@ -88,6 +112,9 @@ class DetailSortState {
  public:
   // New rows arrived: every column starts ascending again and a fill is due.
   void RowsLoaded();
+  // More rows arrived after the shown ones: a fill is due again, the
+  // directions stay.
+  void RowsAdded() { filledAll_ = false; }
   // True when a click on `column` must fill every row first.
   bool NeedsFill(int column) const { return column != kNameColumn && !filledAll_; }
   void MarkFilled() { filledAll_ = true; }

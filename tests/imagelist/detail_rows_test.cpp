@@ -53,6 +53,34 @@ TEST_F(DetailRowsTest, RowsComeFromTheLinesAndFillFromTheFiles) {
   EXPECT_EQ(rows[4].dateText, "");
 }
 
+TEST_F(DetailRowsTest, MissingAndHiddenFilesAndRowsThatNoLongerMatchTheirLines) {
+  testing::WriteFile(Path(".secret.jpg"), "x");
+  std::vector<std::string> lines = {Path("gone.jpg") + "=", "@03/15旅行=", Path(".secret.jpg") + "="};
+  std::vector<DetailRow> rows = DetailRowsOf(lines, "03/15", nullptr);
+  EXPECT_EQ(MissingFileRows(rows), std::vector<size_t>{0});  // the sub-album row is no file
+  FillDetailRow(rows[2], nullptr, false);
+  EXPECT_TRUE(rows[2].hidden);
+  EXPECT_TRUE(DetailRowsMatchLines(rows, lines));
+  SortDetailRows(rows, kNameColumn, true);  // order differs, each row keeps its line
+  EXPECT_TRUE(DetailRowsMatchLines(rows, lines));
+  lines.erase(lines.begin());  // another view deleted the first entry
+  EXPECT_FALSE(DetailRowsMatchLines(rows, lines));
+}
+
+TEST_F(DetailRowsTest, TypeNamesAreAskedOncePerExtensionExceptOwnIconTypes) {
+  int asked = 0;
+  TypeNameCache names([&](const std::string& path) {
+    ++asked;
+    return ExtensionTypeName(path);
+  });
+  EXPECT_EQ(names("/a/x.JPG"), "JPG ファイル");
+  EXPECT_EQ(names("/b/y.jpg"), "JPG ファイル");  // the answer for ".jpg" is kept
+  EXPECT_EQ(asked, 1);
+  names("/a/one.ico");
+  names("/a/two.ico");
+  EXPECT_EQ(asked, 3);
+}
+
 TEST_F(DetailRowsTest, SortingPutsSubAlbumsFirstByNameAndReversesOnTheSecondClick) {
   std::vector<DetailRow> rows = SampleRows();
   DetailSortState sort;

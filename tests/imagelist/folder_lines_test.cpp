@@ -16,7 +16,7 @@ using testing::TempHome;
 using testing::WriteFile;
 
 // Progress that records the calls and may ask to stop after some steps.
-class RecordingProgress final : public LongOperation {
+class RecordingProgress : public LongOperation {
  public:
   void Begin(int total) override { begins.push_back(total); }
   bool Step(int done, std::string_view) override {
@@ -50,7 +50,7 @@ TEST_F(FolderLinesTest, CollectsPicturesAndManagedTypesAsLines) {
   const auto lines = CollectFolderLines(Root(), {}, types, progress, clock);
   ASSERT_TRUE(lines.ok());
   EXPECT_EQ(lines.value(), (std::vector<std::string>{Root() + "/a.JPG=", Root() + "/c.pdf="}));
-  EXPECT_EQ(progress.begins, (std::vector<int>{0, 3}));
+  EXPECT_EQ(progress.begins, (std::vector<int>{0}));
   EXPECT_EQ(progress.ends, 1);
 }
 
@@ -61,6 +61,31 @@ TEST_F(FolderLinesTest, ProgressIsReportedAtMostEvery50Milliseconds) {
   ASSERT_TRUE(lines.ok());
   EXPECT_EQ(lines.value().size(), 20u);
   EXPECT_EQ(progress.steps.size(), 1u);
+}
+
+TEST_F(FolderLinesTest, LinesFoundSoFarArriveAtEachStepInWalkOrder) {
+  for (int i = 0; i < 6; ++i) WriteFile(Root() + "/" + std::to_string(i) + (i % 2 ? ".jpg" : ".txt"), "x");
+  std::vector<std::string> arrived;
+  int calls = 0;
+  struct TickingProgress final : RecordingProgress {
+    testing::FakeWorkerClock* clock = nullptr;
+    bool Step(int done, std::string_view path) override {
+      clock->Advance(kFolderWalkProgressMs);
+      return RecordingProgress::Step(done, path);
+    }
+  } ticking;
+  ticking.clock = &clock;
+  const auto lines = CollectFolderLines(Root(), {}, types, ticking, clock, [&](std::vector<std::string> found) {
+    ++calls;
+    EXPECT_FALSE(found.empty());
+    arrived.insert(arrived.end(), found.begin(), found.end());
+  });
+  ASSERT_TRUE(lines.ok());
+  EXPECT_EQ(lines.value().size(), 3u);
+  // Every step after a picture hands it over once; the last lines come with
+  // the result only when no step followed them.
+  EXPECT_GE(calls, 2);
+  EXPECT_EQ(arrived, std::vector<std::string>(lines.value().begin(), lines.value().begin() + arrived.size()));
 }
 
 TEST_F(FolderLinesTest, AbortStopsTheWalkAndReturnsNothing) {

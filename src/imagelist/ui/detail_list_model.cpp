@@ -4,7 +4,9 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <functional>
 
+#include "images/thumbnail_cache.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -19,6 +21,24 @@ constexpr const char* kFileHeaders[kFirstExifColumn] = {"名前", "Files", "サ�
 constexpr int kRowsPerTurn = 40;
 
 constexpr QSize kPictureSize(32, 16);
+
+// The picture of `path` at about the small picture's size: its stored
+// thumbnail when the cache holds one (decoded at half scale), else the file
+// itself decoded at a reduced size (JPEG decoders scale while decoding).
+QImage SmallImageOf(const std::string& path, const ThumbnailCache* cache) {
+  if (cache != nullptr) {
+    QImageReader stored(ToQString(cache->CacheFileName(path)));
+    const QSize size = stored.size();
+    if (size.isValid()) {
+      stored.setScaledSize(size / 2);
+      if (QImage image = stored.read(); !image.isNull()) return image;
+    }
+  }
+  QImageReader reader(ToQString(path));
+  const QSize full = reader.size();
+  if (full.isValid()) reader.setScaledSize(full.scaled(kPictureSize, Qt::KeepAspectRatio));
+  return reader.read();
+}
 
 }  // namespace
 
@@ -47,8 +67,9 @@ QVariant DetailListModel::data(const QModelIndex& index, int role) const {
       if (index.column() != kNameColumn || !row.filled) return {};
       return SmallPicture(row);
     case Qt::ForegroundRole:
-      // A file that could not be found reads grey.
+      // A file that could not be found reads grey; a hidden file is dimmed.
       if (row.filled && !row.isSubAlbum && row.dateText.empty()) return QColor(0x80, 0x80, 0x80);
+      if (row.hidden) return QColor(0xA8, 0xA8, 0xA8);
       return {};
     case Qt::TextAlignmentRole:
       if (index.column() == kFilesColumn || index.column() == kSizeColumn) {
@@ -75,6 +96,14 @@ void DetailListModel::SetRows(std::vector<DetailRow> rows) {
   endResetModel();
 }
 
+void DetailListModel::AppendRows(std::vector<DetailRow> rows) {
+  if (rows.empty()) return;
+  const int first = rowCount();
+  beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
+  rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+  endInsertRows();
+}
+
 void DetailListModel::SetExifShown(bool shown) {
   exifShown_ = shown;
   if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kDetailColumnCount - 1));
@@ -83,7 +112,7 @@ void DetailListModel::SetExifShown(bool shown) {
 void DetailListModel::FillNow(int row) {
   if (row < 0 || row >= rowCount()) return;
   DetailRow& detail = rows_[row];
-  if (!detail.filled) FillDetailRow(detail, &DetailListModel::MimeTypeName, exifShown_);
+  if (!detail.filled) FillDetailRow(detail, std::ref(typeNames_), exifShown_);
   if (exifShown_) ReadExifColumns(detail);
 }
 
@@ -122,10 +151,7 @@ QPixmap DetailListModel::SmallPicture(const DetailRow& row) const {
     painter.setPen(QColor(0xE0, 0xE0, 0xE0));
     painter.drawRect(QRect(1, 1, 30, 14));
   } else {
-    QImageReader reader(key);
-    const QSize full = reader.size();
-    if (full.isValid()) reader.setScaledSize(full.scaled(kPictureSize, Qt::KeepAspectRatio));
-    const QImage image = reader.read();
+    const QImage image = SmallImageOf(row.key, cache_);
     if (image.isNull()) {
       painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("×"));
     } else {

@@ -11,6 +11,8 @@
 
 namespace lumidex {
 
+class ThumbnailCache;
+
 // The Qt model of the detail list `ListView1`: one row per DetailRow, the
 // columns of DetailColumn. It owns the rows. Rows are filled lazily: when a
 // view asks for an unfilled row (a visible one), the row is queued and
@@ -41,6 +43,13 @@ class DetailListModel : public QAbstractTableModel {
     endResetModel();
   }
 
+  // The thumbnail cache whose stored pictures make the small pictures
+  // (null: every small picture is decoded from its file). Must outlive
+  // the model.
+  void SetThumbnailCache(const ThumbnailCache* cache) { cache_ = cache; }
+  // Appends `rows` at the end (a folder walk that is still running).
+  void AppendRows(std::vector<DetailRow> rows);
+
   // With shooting information, a filled row reads its Exif columns too.
   void SetExifShown(bool shown);
   // Fills `row` now (the sort's fill of every row).
@@ -61,6 +70,9 @@ class DetailListModel : public QAbstractTableModel {
   mutable QSet<int> queued_;
   mutable QTimer fillTimer_;
   QHash<QString, QPixmap> pictures_;
+  const ThumbnailCache* cache_ = nullptr;
+  // The desktop's type names, asked once per extension for the whole run.
+  TypeNameCache typeNames_{&DetailListModel::MimeTypeName};
 };
 
 }  // namespace lumidex

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,6 +20,8 @@
 #include "album/album_prompts.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
+#include "album/page_operations.h"
+#include "album/sub_album_names.h"
 #include "foundation/file_paths.h"
 #include "foundation/mem_ini_file.h"
 #include "foundation/text_compare.h"
@@ -88,6 +91,7 @@ DetailListPanel::DetailListPanel(AlbumStore& store, AlbumPrompts& prompts, QWidg
       ->setStatusTip(QStringLiteral("ファイルだけをコピーする"));
   menu_->addAction(QStringLiteral("貼り付け(&P)"), this, &DetailListPanel::Paste);
   menu_->addSeparator();
+  menu_->addAction(QStringLiteral("不明ファイルの選択"), this, &DetailListPanel::SelectMissing);
   menu_->addAction(QStringLiteral("エクスプローラ"), this, &DetailListPanel::ExploreSelected);
   menu_->addAction(QStringLiteral("プロパティ"), this, &DetailListPanel::ShowProperties);
 
@@ -103,6 +107,7 @@ DetailListPanel::DetailListPanel(AlbumStore& store, AlbumPrompts& prompts, QWidg
             std::string text = row.isSubAlbum ? row.caption : row.key;
             if (!row.isSubAlbum && row.filled && row.dateText.empty()) text = "不明 > " + row.key;
             emit rowSelected(ToQString(text));
+            emit lineSelected(static_cast<int>(row.lineIndex));
           });
   connect(exifBox_, &QCheckBox::toggled, this, [this](bool shown) {
     model_->SetExifShown(shown);
@@ -127,12 +132,32 @@ void DetailListPanel::ShowSubAlbum(const std::string& section) {
   Load(DetailRowsOf(LinesOf(section, true), section, nullptr), section, true);
 }
 
-void DetailListPanel::ShowFolder(const std::vector<std::string>& paths) {
+namespace {
+
+// Rows of folder-view files; their line indexes count on from `first`, the
+// number of files already shown.
+std::vector<DetailRow> FolderRows(const std::vector<std::string>& paths, size_t first) {
   std::vector<std::string> lines;
   lines.reserve(paths.size());
   for (const auto& path : paths) lines.push_back(path + "=");
-  Load(DetailRowsOf(lines, "", nullptr), "", false);
+  std::vector<DetailRow> rows = DetailRowsOf(lines, "", nullptr);
+  for (DetailRow& row : rows) row.lineIndex += first;
+  return rows;
 }
+
+}  // namespace
+
+void DetailListPanel::ShowFolder(const std::vector<std::string>& paths) {
+  Load(FolderRows(paths, 0), "", false);
+}
+
+void DetailListPanel::AppendFolder(const std::vector<std::string>& paths) {
+  if (!section_.empty()) return;
+  model_->AppendRows(FolderRows(paths, model_->rows().size()));
+  sort_.RowsAdded();
+}
+
+void DetailListPanel::SetThumbnailCache(const ThumbnailCache* cache) { model_->SetThumbnailCache(cache); }
 
 void DetailListPanel::Load(std::vector<DetailRow> rows, std::string section, bool subAlbum) {
   section_ = std::move(section);
@@ -236,15 +261,63 @@ void DetailListPanel::RenameSelected() {
   const std::vector<size_t> selected = SelectedRows();
   if (selected.empty() || section_.empty()) return;
   const DetailRow& first = model_->rows()[selected.front()];
-  if (first.isSubAlbum) return;  // sub-albums are renamed from the image list
+  if (first.isSubAlbum) {
+    RenameSubAlbums(selected);
+    return;
+  }
   const auto typed = prompts_.AskName({"名前の変更", "新しい名前を入力", std::string(StemOf(first.key)), {}});
   if (!typed || typed->empty()) return;
+  // A full path is allowed: it re-points a missing file.
+  if (const std::string_view problem = NewEntryNameProblem(*typed, false); !problem.empty()) {
+    prompts_.Inform(std::string(problem));
+    return;
+  }
   std::vector<std::string> lines = SectionLines();
   int changed = 0;
   model_->ChangeRows([&](std::vector<DetailRow>& rows) {
     changed = RenameDetailRows(rows, selected, lines, *typed);
   });
   if (changed > 0) WriteSection(std::move(lines));
+}
+
+void DetailListPanel::RenameSubAlbums(const std::vector<size_t>& selected) {
+  // Sub-albums live on pages only; a sub-album's rows are all files.
+  if (subAlbum_) return;
+  const DetailRow& first = model_->rows()[selected.front()];
+  const auto typed = prompts_.AskName({"名前の変更", "新しい名前を入力", first.caption, SubAlbumNameChoices(store_)});
+  if (!typed || typed->empty()) return;
+  if (const std::string_view problem = NewEntryNameProblem(*typed, false); !problem.empty()) {
+    prompts_.Inform(std::string(problem));
+    return;
+  }
+  std::vector<std::string> lines = SectionLines();
+  PageOperations operations(store_, prompts_);
+  bool renamed = false;
+  model_->ChangeRows([&](std::vector<DetailRow>& rows) {
+    for (size_t index : selected) {
+      DetailRow& row = rows[index];
+      if (!row.isSubAlbum || !operations.RenameSubAlbumEntry(lines, row.lineIndex, section_, *typed)) continue;
+      row.key = std::string(EntryNameOf(lines[row.lineIndex]));
+      row.caption = std::string(SubAlbumNameOf(std::string_view(row.key).substr(1)));
+      renamed = true;
+    }
+  });
+  if (renamed && WriteSection(std::move(lines))) {
+    if (Status status = SaveSubAlbums(); !status.ok()) prompts_.Inform(status.message());
+  }
+}
+
+void DetailListPanel::SelectMissing() {
+  const std::vector<size_t> missing = MissingFileRows(model_->rows());
+  QItemSelection selection;
+  for (size_t row : missing) {
+    selection.select(model_->index(static_cast<int>(row), 0),
+                     model_->index(static_cast<int>(row), kDetailColumnCount - 1));
+  }
+  view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  if (!missing.empty()) view_->scrollTo(model_->index(static_cast<int>(missing.front()), 0));
+  QMessageBox::information(this, QStringLiteral("不明ファイルの選択"),
+                           QString::number(missing.size()) + QStringLiteral(" 個の不明なファイルを選択しました。"));
 }
 
 void DetailListPanel::DeleteSelected() {
@@ -310,6 +383,7 @@ void DetailListPanel::OpenRow(int index) {
   const DetailRow row = model_->rows()[index];
   if (row.isSubAlbum) {
     ShowSubAlbum(row.key.substr(1));
+    emit subAlbumOpened(static_cast<int>(row.lineIndex));
   } else if (FileExists(row.key)) {
     prompts_.OpenWithSystem(row.key);
   }

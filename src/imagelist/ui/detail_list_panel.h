@@ -17,6 +17,7 @@ namespace lumidex {
 class AlbumPrompts;
 class AlbumStore;
 class DetailListModel;
+class ThumbnailCache;
 
 // The detail list `ListPanel`: the report view `ListView1` of one page, one
 // sub-album or a folder's files, with the up button "上へ", the check box
@@ -39,6 +40,11 @@ class DetailListPanel : public QWidget {
   void ShowSubAlbum(const std::string& section);
   // The rows of the files `paths` (the folder view); nothing is saved.
   void ShowFolder(const std::vector<std::string>& paths);
+  // More files of the folder view, after those shown (a walk that runs).
+  void AppendFolder(const std::vector<std::string>& paths);
+  // The thumbnail cache the small pictures are taken from (may be null);
+  // must outlive the panel.
+  void SetThumbnailCache(const ThumbnailCache* cache);
 
   const DetailListModel& model() const { return *model_; }
   QTableView& view() const { return *view_; }
@@ -49,6 +55,9 @@ class DetailListPanel : public QWidget {
   // Sorts by `column` as a header click does.
   void SortBy(int column);
   void RenameSelected();
+  // "不明ファイルの選択": selects every file row whose file is missing,
+  // scrolls to the first and says how many there are.
+  void SelectMissing();
   void DeleteSelected();
   void CopySelected();
   void Paste();
@@ -65,8 +74,15 @@ class DetailListPanel : public QWidget {
   void albumChanged();
   // A row was selected: the text of the status bar for it.
   void rowSelected(const QString& status);
+  // A row was selected: the index of its own line in the shown section, or
+  // of its file among the folder view's files.
+  void lineSelected(int line);
+  // A sub-album row was opened (double click); `line` is its own line in
+  // the shown page.
+  void subAlbumOpened(int line);
 
  private:
+  void RenameSubAlbums(const std::vector<size_t>& selected);
   void Load(std::vector<DetailRow> rows, std::string section, bool subAlbum);
   void ApplyColumns();
   bool FillAll();

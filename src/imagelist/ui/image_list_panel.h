@@ -96,6 +96,8 @@ class ImageListPanel : public QWidget {
   // saving and leaving an open container. False when the folder cannot be
   // walked or the walk was aborted; the list is unchanged then.
   bool ShowFolder(const std::string& folder, const FolderWalkOptions& options);
+  // The folder of folder mode; "" otherwise.
+  const std::string& folder() const { return folder_; }
 
   // ---- Operations (list buttons, menus, keys) ----
 
@@ -125,6 +127,9 @@ class ImageListPanel : public QWidget {
   // The selected rows as indexes into the store's lines (none in folder
   // mode, whose items are not album lines).
   std::vector<size_t> SelectedLines() const;
+  // Selects only `row` and scrolls it into view (another view of the same
+  // entries chose it).
+  void SelectRow(int row);
   // Double click on empty space: selects a group (see SelectGroup).
   void SelectGroupOf(bool altHeld);
 
@@ -180,6 +185,10 @@ class ImageListPanel : public QWidget {
   // A container or folder was shown, or the page list again; the heading
   // may have changed.
   void contentChanged();
+  // A folder walk began; while it runs, the files found so far arrive as
+  // their lines (path + "="), in the order of the walk.
+  void folderWalkStarted(const std::string& folder);
+  void folderLinesFound(const std::vector<std::string>& lines);
   // An operation failed with this message (the window's error report).
   void operationFailed(const QString& message);
   // Whether thumbnails are kept in memory (the memory-cache indicator).

@@ -111,8 +111,10 @@ bool ImageListPanel::ShowFolder(const std::string& folder, const FolderWalkOptio
     }
   }
   view_->setEnabled(false);
+  emit folderWalkStarted(folder);
   Result<std::vector<std::string>> lines =
-      CollectFolderLines(folder, options, store_.types(), progress, SteadyWorkerClock());
+      CollectFolderLines(folder, options, store_.types(), progress, SteadyWorkerClock(),
+                         [this](std::vector<std::string> found) { emit folderLinesFound(found); });
   view_->setEnabled(true);
   if (!lines.ok()) {
     if (!lines.status().isAborted()) Report(lines.status());

@@ -4,6 +4,7 @@
 
 #include "album/album_store.h"
 #include "album/page_operations.h"
+#include "imagelist/ui/image_list_model.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
 #include "platform/ui/qt_bridge.h"
@@ -19,6 +20,13 @@ void ImageListPanel::Report(const Status& status) {
 
 std::vector<size_t> ImageListPanel::SelectedLines() const {
   return folder_.empty() ? Selection() : std::vector<size_t>();
+}
+
+void ImageListPanel::SelectRow(int row) {
+  if (row < 0 || row >= list_->size()) return;
+  view_->setCurrentIndex(model_->index(row));
+  view_->SelectRows({row});
+  view_->scrollTo(model_->index(row));
 }
 
 std::vector<size_t> ImageListPanel::Selection() const {

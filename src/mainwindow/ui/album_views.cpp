@@ -94,7 +94,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   pictureViews_ = new PictureViews(window_, *list_, album_);
   slideShow_ = new SlideShowView(window_, *list_, album_, *pictureViews_);
   freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
-  detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_);
+  detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_, cache);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
       registration_,

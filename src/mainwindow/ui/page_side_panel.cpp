@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "freelayout/ui/free_layout_canvas.h"
 #include "freelayout/ui/free_layout_tab_strip.h"
@@ -209,6 +210,7 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
 
   auto* frame = Panel(this, "Panel9");
   auto* inner = new QVBoxLayout(frame);
+  listArea_ = inner;
   inner->setContentsMargins(2, 0, 2, 0);
   inner->setSpacing(0);
   namePanel_ = Heading(frame, "NamePanel", QStringLiteral("アルバムのページ"));
@@ -262,8 +264,40 @@ void PageSidePanel::PlaceDetailList(QWidget* panel) {
 }
 
 void PageSidePanel::ShowDetailList(bool shown) {
+  if (detailListFloating()) {
+    listSplit_->show();
+    detailList_->setVisible(shown);
+    detailWindow_->setVisible(shown);
+    if (shown) detailWindow_->raise();
+    return;
+  }
   listSplit_->setVisible(!shown);
   detailList_->setVisible(shown);
+}
+
+void PageSidePanel::SetDetailListFloating(bool floating) {
+  if (floating == detailListFloating()) return;
+  const bool shown = detailList_->isVisible();
+  if (!floating) {
+    detailWindow_->hide();
+    listArea_->insertWidget(listArea_->indexOf(freeLayout_.panel) + 1, detailList_, 1);
+    ShowDetailList(shown);
+    return;
+  }
+  if (detailWindow_ == nullptr) {
+    detailWindow_ = new QWidget(window(), Qt::Tool);
+    detailWindow_->setObjectName(QStringLiteral("ListPanelWindow"));
+    detailWindow_->setWindowTitle(QStringLiteral("詳細"));
+    auto* layout = new QVBoxLayout(detailWindow_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // Over the lower right of the list, so the list's items stay in view.
+    const QRect area(listSplit_->mapToGlobal(QPoint(0, 0)), listSplit_->size());
+    detailWindow_->setGeometry(area.x() + area.width() / 4, area.y() + area.height() / 3,
+                               std::max(area.width() * 3 / 4, 400), std::max(area.height() * 2 / 3, 240));
+  }
+  listArea_->removeWidget(detailList_);
+  detailWindow_->layout()->addWidget(detailList_);
+  ShowDetailList(shown);
 }
 
 void PageSidePanel::ShowFreeLayout(bool shown) {

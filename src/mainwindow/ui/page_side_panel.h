@@ -4,6 +4,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QVBoxLayout;
 
 
 namespace lumidex {
@@ -85,8 +86,14 @@ class PageSidePanel : public QWidget {
   // hidden; the panel owns it from then on.
   void PlaceDetailList(QWidget* panel);
   // Shows the detail list in the place of the list and the comment editor,
-  // or the list again.
+  // or the list again; while it floats, the list stays and the detail
+  // list's own window is shown or hidden.
   void ShowDetailList(bool shown);
+  // Docks the detail list in the list's place (`floating` false), or moves
+  // it into a tool window of its own over the list (true), which the user
+  // may move while working in the list beneath.
+  void SetDetailListFloating(bool floating);
+  bool detailListFloating() const { return detailWindow_ != nullptr && detailWindow_->isAncestorOf(detailList_); }
   // The preview card `Image3` lies over the list rather than beside it: its
   // placeholder here goes once the card exists.
   void RemovePreviewPlaceholder();
@@ -101,6 +108,8 @@ class PageSidePanel : public QWidget {
   QWidget* imageList_ = nullptr;
   QWidget* previewPlaceholder_ = nullptr;
   QWidget* detailList_ = nullptr;
+  QVBoxLayout* listArea_ = nullptr;   // holds the list, the free layout and the docked detail list
+  QWidget* detailWindow_ = nullptr;   // the floating detail list's window, made at its first use
 };
 
 }  // namespace lumidex

@@ -3,7 +3,7 @@
 // list's "詳細" too; a header click fills and sorts, a second reverses; a
 // sub-album opens on double click and "上へ" goes back to it; closing
 // releases both buttons and gives the list back. The list's "詳細" in
-// folder mode shows the folder's files.
+// folder mode floats over the list with the folder's files and follows it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
@@ -21,6 +21,7 @@
 #include "imagelist/ui/detail_list_model.h"
 #include "imagelist/ui/detail_list_panel.h"
 #include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_view2.h"
 #include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
@@ -116,6 +117,25 @@ class DetailListTest : public QObject {
     QCOMPARE(panel->model().rows().size(), size_t{2});
     QCOMPARE(panel->model().rows()[1].key, album_->second);
     QCOMPARE(panel->section(), std::string());
+
+    // From the list it floats over the list, which stays; a row chosen in
+    // it is chosen in the list; the list's next folder becomes its rows.
+    QVERIFY(side.detailListFloating());
+    QVERIFY(views_->imageList().isVisible());
+    panel->view().selectRow(1);
+    QCOMPARE(views_->imageList().view()->SelectedRows(), QVector<int>{1});
+    for (const char* name : {"x.jpg", "y.png", "z.jpg"}) {
+      lumidex::testing::WriteFile(album_->home.Join(std::string("more/") + name), "x");
+    }
+    QVERIFY(views_->imageList().ShowFolder(album_->home.Join("more"), FolderWalkOptions{}));
+    QCOMPARE(panel->model().rows().size(), size_t{3});
+    QVERIFY(panel->isVisible());
+
+    // Closed and opened from the calendar, it docks in the list's place.
+    emit panel->closeRequested();
+    side.toolbar().dayDetail->click();
+    QVERIFY(!side.detailListFloating());
+    QVERIFY(!views_->imageList().isVisible());
   }
 
  private:
