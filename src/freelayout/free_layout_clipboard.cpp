@@ -85,7 +85,7 @@ std::vector<FreeLayoutItem> NewPictureItems(const std::vector<std::string>& path
   return items;
 }
 
-CopiedItems CopySelected(const std::vector<FreeLayoutItem>& items, const FileExists& exists) {
+CopiedItems CopySelected(const std::vector<FreeLayoutItem>& items, const ExistsCheck& exists) {
   CopiedItems copied;
   bool first = true;
   bool firstIsFile = false;

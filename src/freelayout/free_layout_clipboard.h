@@ -24,7 +24,7 @@ namespace lumidex {
 // line breaks stored as "･･". Pasting restores the items with their
 // position, size, flags and rotation onto any tab of any page.
 
-using FileExists = std::function<bool(const std::string& path)>;
+using ExistsCheck = std::function<bool(const std::string& path)>;
 
 // New items go no nearer than this to the right and bottom edges, several
 // new pictures one below the other this far apart, and one paste or drop
@@ -62,7 +62,7 @@ struct CopiedItems {
 // The selected items, in list order. A picture whose file exists keeps all
 // its flags; other items lose the keep-proportions bit (it means nothing
 // for them).
-CopiedItems CopySelected(const std::vector<FreeLayoutItem>& items, const FileExists& exists);
+CopiedItems CopySelected(const std::vector<FreeLayoutItem>& items, const ExistsCheck& exists);
 
 // True when the system clipboard's `data` (its text, or its files one per
 // line) is what CopySelected put there for `copied`: the first copied

@@ -83,7 +83,7 @@ TEST(LayoutOperationsTest, ACopiedMultiLineTextPastesAsItselfOnAnotherTab) {
   std::vector<FreeLayoutItem> items = {Text(120, "one\r\ntwo"), Picture(5, 5, 60, 60, false)};
   items[0].framed = true;
   items[0].rotation = 0;
-  const FileExists none = [](const std::string&) { return false; };
+  const ExistsCheck none = [](const std::string&) { return false; };
   const CopiedItems copied = CopySelected(items, none);
   EXPECT_EQ(copied.text, "one\r\ntwo");
   EXPECT_EQ(copied.lines.find('\r'), std::string::npos);  // one line per item
@@ -102,7 +102,7 @@ TEST(LayoutOperationsTest, CopiedPicturesGoToTheClipboardAsFiles) {
   std::vector<FreeLayoutItem> items = {Picture(1, 2, 30, 40), Picture(7, 8, 30, 40)};
   items[0].keepAspect = true;
   items[1].keepAspect = true;
-  const FileExists first = [&](const std::string& path) { return path == items[0].value; };
+  const ExistsCheck first = [&](const std::string& path) { return path == items[0].value; };
   const CopiedItems copied = CopySelected(items, first);
   EXPECT_EQ(copied.files, std::vector<std::string>{items[0].value});
   EXPECT_TRUE(IsOwnPaste(copied, items[0].value + "\r\n/other.jpg"));
