@@ -9,16 +9,22 @@
 namespace lumidex {
 namespace {
 
-// The largest scale k/8 whose decode fits the decoder's memory budget.
+// One picture at its own size may take this much: a 100-megapixel camera
+// picture as a bitmap (400 MB) with the buffers of a baseline decode. The
+// view decodes one picture at a time, so the window stays well under 1 GB.
+constexpr int64_t kMaxActualSizeBytes = int64_t{512} << 20;
+
+// The largest scale k/8 whose decode fits kMaxActualSizeBytes.
 JpegDecodeOptions LargestFittingScale(std::string_view bytes) {
   JpegDecodeOptions options;
+  options.maxBytes = kMaxActualSizeBytes;
   Result<JpegSize> size = ReadJpegSize(bytes);
   if (!size.ok()) return options;
   for (int eighths = 8; eighths >= 1; --eighths) {
     options.coverWidth = static_cast<int>((int64_t{size.value().width} * eighths + 7) / 8);
     options.coverHeight = static_cast<int>((int64_t{size.value().height} * eighths + 7) / 8);
     Result<int64_t> bytesNeeded = JpegDecodeBytes(bytes, options);
-    if (bytesNeeded.ok() && bytesNeeded.value() <= kMaxDecodeBytes) return options;
+    if (bytesNeeded.ok() && bytesNeeded.value() <= options.maxBytes) return options;
   }
   return options;
 }

@@ -87,7 +87,7 @@ int64_t DecodeBytes(const jpeg_decompress_struct& cinfo) {
 // Creates the decompressor, reads the header and, when `options` is given,
 // chooses the scale, works out d->need and, when `start`, starts
 // decompression. False on a library error or a picture whose decode would
-// take more than kMaxDecodeBytes.
+// take more than the options' maxBytes (kMaxDecodeBytes without options).
 bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
                   const JpegDecodeOptions* options, bool start = true) {
   InstallErrorManager(reinterpret_cast<jpeg_common_struct*>(&d->cinfo), &d->err);
@@ -98,7 +98,7 @@ bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
   // library itself within the same bound should the check ever fall short.
   // libjpeg-turbo has no temporary files: beyond the bound it reports an
   // error instead of swapping coefficients out.
-  d->cinfo.mem->max_memory_to_use = kMaxDecodeBytes;
+  d->cinfo.mem->max_memory_to_use = options != nullptr ? options->maxBytes : kMaxDecodeBytes;
   d->progress.progress_monitor = OnProgress;
   d->cinfo.progress = &d->progress;
   jpeg_mem_src(&d->cinfo, data, size);
@@ -139,7 +139,7 @@ bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
   jpeg_calc_output_dimensions(&d->cinfo);
   d->need = DecodeBytes(d->cinfo);
   if (!Bitmap::SizeAllowed(d->cinfo.output_width, d->cinfo.output_height) ||
-      d->need > kMaxDecodeBytes) {
+      d->need > options->maxBytes) {
     std::snprintf(d->err.message, JMSG_LENGTH_MAX, "picture too large");
     return false;
   }

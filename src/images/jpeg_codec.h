@@ -6,6 +6,7 @@
 
 #include "foundation/status.h"
 #include "images/bitmap.h"
+#include "images/decode_memory.h"
 
 namespace lumidex {
 
@@ -22,6 +23,10 @@ struct JpegDecodeOptions {
   // Refuse data that needed repair (a premature end, corrupt entropy data)
   // instead of keeping what was decoded: for checking stored thumbnails.
   bool strict = false;
+  // The most memory the decode may take (bitmap and decoder buffers); a
+  // picture that needs more is refused before anything is allocated. Only
+  // a view that shows one picture at its own size raises it.
+  int64_t maxBytes = kMaxDecodeBytes;
 };
 
 // The size a JPEG header declares, without decoding.
