@@ -11,6 +11,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_dates.h"
 #include "cli/freelayout_render.h"
+#include "cli/freelayout_search.h"
 #include "album/album_text.h"
 #include "foundation/file_types.h"
 #include "freelayout/free_layout_clipboard.h"
@@ -33,9 +34,9 @@ constexpr const char* kFreeLayoutUsage =
     "        as a save writes it, line breaks of the value shown as \"･･\"\n";
 
 #ifndef LUMIDEX_CLI_NO_RENDER
-const std::string kFreeLayoutHelp = std::string(kFreeLayoutUsage) + kFreeLayoutRenderUsage;
+const std::string kFreeLayoutHelp = std::string(kFreeLayoutUsage) + kFreeLayoutSearchUsage + kFreeLayoutRenderUsage;
 #else
-const std::string kFreeLayoutHelp = kFreeLayoutUsage;
+const std::string kFreeLayoutHelp = std::string(kFreeLayoutUsage) + kFreeLayoutSearchUsage;
 #endif
 
 const CliRegistration kFreeLayout({"freelayout", kFreeLayoutHelp,
@@ -193,6 +194,7 @@ int RunFreeLayout(const std::vector<std::string>& args, CliIo& io) {
   std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
   if (subcommand == "list") return ListPages(std::move(rest), io);
   if (subcommand == "show") return ShowTab(std::move(rest), io);
+  if (subcommand == "search") return RunFreeLayoutSearch(std::move(rest), io);
   if (subcommand == "add-picture") return AddItem(std::move(rest), io, true);
   if (subcommand == "add-text") return AddItem(std::move(rest), io, false);
 #ifndef LUMIDEX_CLI_NO_RENDER

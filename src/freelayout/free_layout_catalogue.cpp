@@ -257,24 +257,45 @@ std::vector<CatalogueDocument> ReadCatalogueDocuments(const std::string& albumDi
   return documents;
 }
 
-CatalogueTree TitleSearch(const std::vector<CatalogueDocument>& documents, std::string_view text,
-                          int shownYear, bool allYears) {
-  // (year, page) of every page with a matching title, once per page.
-  std::vector<std::pair<int, std::string>> found;
+std::vector<CatalogueHit> FindTitleHits(const std::vector<CatalogueDocument>& documents, std::string_view text) {
+  std::vector<CatalogueHit> hits;
   for (const CatalogueDocument& document : documents) {
-    if (!allYears && document.year != shownYear) continue;
     for (const CatalogueSection& section : document.sections) {
       if (IsVersion(section.name)) continue;
-      const bool matches = std::any_of(section.lines.begin(), section.lines.end(), [&](const std::string& line) {
+      const auto match = std::find_if(section.lines.begin(), section.lines.end(), [&](const std::string& line) {
         return IsSearchedTitleLine(line) && ValueOf(line).find(text) != std::string_view::npos;
       });
-      if (matches) found.emplace_back(document.year, section.name);
+      if (match != section.lines.end()) hits.push_back({document.year, section.name, std::string(ValueOf(*match))});
     }
   }
-  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first < b.first : CompareText(a.second, b.second) < 0;
+  std::sort(hits.begin(), hits.end(), [](const CatalogueHit& a, const CatalogueHit& b) {
+    return a.year != b.year ? a.year < b.year : CompareText(a.page, b.page) < 0;
   });
-  found.erase(std::unique(found.begin(), found.end()), found.end());
+  return hits;
+}
+
+std::vector<CatalogueHit> FindAlbumHits(const std::vector<CatalogueDocument>& documents, std::string_view text) {
+  std::vector<CatalogueHit> hits;
+  for (const CatalogueDocument& document : documents) {
+    for (const CatalogueSection& section : document.sections) {
+      if (!IsVersion(section.name) && section.name.find(text) != std::string::npos) {
+        hits.push_back({document.year, section.name, {}});
+        break;  // one album per document
+      }
+    }
+  }
+  std::sort(hits.begin(), hits.end(), [](const CatalogueHit& a, const CatalogueHit& b) {
+    return a.year != b.year ? a.year < b.year : CompareText(a.page, b.page) < 0;
+  });
+  return hits;
+}
+
+CatalogueTree TitleSearch(const std::vector<CatalogueDocument>& documents, std::string_view text,
+                          int shownYear, bool allYears) {
+  std::vector<std::pair<int, std::string>> found;
+  for (CatalogueHit& hit : FindTitleHits(documents, text)) {
+    if (allYears || hit.year == shownYear) found.emplace_back(hit.year, std::move(hit.page));
+  }
 
   CatalogueTree tree;
   const std::string title(text);
@@ -374,17 +395,7 @@ CatalogueTree AlbumTree(std::string rootText, const std::vector<std::pair<std::s
 
 CatalogueTree AlbumNameSearch(const std::vector<CatalogueDocument>& documents, std::string_view text) {
   std::vector<std::pair<std::string, int>> hits;
-  for (const CatalogueDocument& document : documents) {
-    for (const CatalogueSection& section : document.sections) {
-      if (!IsVersion(section.name) && section.name.find(text) != std::string::npos) {
-        hits.emplace_back(section.name, document.year);
-        break;  // one album per document
-      }
-    }
-  }
-  std::sort(hits.begin(), hits.end(), [](const auto& a, const auto& b) {
-    return a.second != b.second ? a.second < b.second : CompareText(a.first, b.first) < 0;
-  });
+  for (CatalogueHit& hit : FindAlbumHits(documents, text)) hits.emplace_back(std::move(hit.page), hit.year);
   return AlbumTree("全ての年の" + std::string(text), hits);
 }
 

@@ -126,6 +126,22 @@ std::vector<CatalogueDocument> ReadCatalogueDocuments(const std::string& albumDi
                                                       std::optional<int> onlyYear,
                                                       FileStore& store = RealFileStore());
 
+// One hit of a search: a page (or album) of a year, with the title that
+// matched ("" for an album).
+struct CatalogueHit {
+  int year = 0;
+  std::string page;
+  std::string title;
+};
+
+// Every page of `documents` with a tab title that contains `text`
+// (case-sensitive), once per page with its first such title, in order of
+// year and page.
+std::vector<CatalogueHit> FindTitleHits(const std::vector<CatalogueDocument>& documents, std::string_view text);
+// Per document the first section, in file order, whose name contains `text`
+// and is not "ver"; in order of year.
+std::vector<CatalogueHit> FindAlbumHits(const std::vector<CatalogueDocument>& documents, std::string_view text);
+
 // The title search (by date): every page with a tab title that contains
 // `text` (case-sensitive), once per page. Of the shown year `shownYear`
 // alone: root "<year>年の<text>" with the pages "mm/dd". Of all years: root

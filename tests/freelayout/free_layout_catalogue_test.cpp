@@ -3,6 +3,8 @@
 
 #include "foundation/text_codec.h"
 #include "freelayout/free_layout_catalogue.h"
+#include "platform/environment.h"
+#include "support/cli_runner.h"
 #include "support/fake_file_store.h"
 #include "support/temp_home.h"
 
@@ -240,6 +242,20 @@ TEST(CatalogueFilesTest, SearchesReadTheDocumentsOfTheirWayOnly) {
   ASSERT_EQ(byAlbum.size(), 1u);
   EXPECT_THAT(AllPageNames(byAlbum), ElementsAre("旅行"));
   EXPECT_THAT(AllTabTitles(byDate), ElementsAre("海"));
+}
+
+TEST(CliFreeLayoutSearchTest, PrintsOneLinePerPageWithItsMatchingTitle) {
+  testing::TempHome home;
+  const std::string album = home.path() + "/data/" + platform::LoginName() + "/album/";
+  testing::WriteFile(album + "2010.ini", EncodeAlbumFile("[07/07]\r\n00=山\r\n01=海の家\r\n02=海\r\n"));
+  testing::WriteFile(album + "2009.ini", EncodeAlbumFile("[05/01]\r\n00=海\r\n[ver]\r\n00=海\r\n"));
+  testing::WriteFile(album + "2010A.ini", EncodeAlbumFile("[家族]\r\n[旅行 海]\r\n[海]\r\n"));
+  auto result = testing::RunCli({"freelayout", "search", "海"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, "2009\t05/01\t海\n2010\t07/07\t海の家\n");
+  result = testing::RunCli({"freelayout", "search", "海", "--album"});
+  EXPECT_EQ(result.out, "2010\t旅行 海\t\n");
+  EXPECT_EQ(testing::RunCli({"freelayout", "search"}).exitCode, 2);
 }
 
 }  // namespace
