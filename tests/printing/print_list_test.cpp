@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "printing/print_dialog_state.h"
 #include "printing/print_list.h"
 #include "printing/print_texts.h"
 
@@ -65,6 +66,32 @@ TEST(PrintTextsTest, PageTextAndQuestions) {
   EXPECT_EQ(PaperNameText("ユーザー定義", true, 100.9, 148.2), "ユーザー定義 (100 x 148㎜)");
   EXPECT_EQ(MissingPicturesMessage({}), "");
   EXPECT_NE(MissingPicturesMessage({"/a/b.jpg"}).find("/a/b.jpg"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumidex
+
+namespace lumidex {
+namespace {
+
+TEST(PrintDialogStateTest, GridsLowerTheUseCountAndPagesFollowTheEntries) {
+  PrintDialogState state(PrintList({"a", "b", "c", "d", "e"}));
+  state.SetCells(4);
+  state.SetUses(3);
+  EXPECT_EQ(state.PageText(), "1/4");
+  ASSERT_TRUE(state.ShowPage(3));
+  EXPECT_EQ(state.firstIndex(), 12);
+  state.SetUses(1);  // the shown sheet is clamped, not left past the end
+  EXPECT_EQ(state.page(), 1);
+  state.SetUses(10);
+  ASSERT_TRUE(state.ChooseLayout(2));
+  EXPECT_EQ(state.list().uses(), 4);
+  ASSERT_TRUE(state.ChooseLayout(7));
+  EXPECT_EQ(state.list().uses(), 4);
+  EXPECT_FALSE(state.ChooseLayout(11));
+  EXPECT_FALSE(state.ShowPage(state.lastPage() + 1));
+  PrintDialogState empty(PrintList{});
+  EXPECT_EQ(empty.PageText(), "0/0");
 }
 
 }  // namespace

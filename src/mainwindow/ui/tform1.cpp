@@ -79,6 +79,10 @@ void TForm1::BuildMenu() {
   enlargedSave_.fullSize->setObjectName(QStringLiteral("ZoomGrpSaveMenu"));
   enlargedSave_.viewSize = enlarged->addAction(QStringLiteral("ビューサイズ"));
   enlargedSave_.viewSize->setObjectName(QStringLiteral("N92"));
+  print_ = file->addAction(QStringLiteral("印刷(&P)"));
+  print_->setObjectName(QStringLiteral("Print1"));
+  print_->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+  print_->setVisible(false);
   QAction* exit = file->addAction(QStringLiteral("終了(&X)"));
   exit->setObjectName(QStringLiteral("Exit1"));
   connect(exit, &QAction::triggered, this, &QWidget::close);

@@ -123,6 +123,8 @@ class TForm1 : public QMainWindow {
   StatusArea* statusArea() const { return statusArea_; }
   // "ツール" -> "自動登録(&A)", run by the album's views.
   QAction* autoRegistrationAction() const { return autoRegistration_; }
+  // "ファイル" -> "印刷(&P)" (`Print1`, Ctrl+P), run by the print commands.
+  QAction* printAction() const { return print_; }
   // "ファイル" -> "拡大画像の保存" (`N27`), visible only while the actual-size
   // view is on, with "フルサイズ" (`ZoomGrpSaveMenu`) and "ビューサイズ" (`N92`).
   struct EnlargedSaveMenu {
@@ -173,6 +175,7 @@ class TForm1 : public QMainWindow {
   bool exited_ = false;  // the exit ran; a second close does not run it again
 
   QAction* autoRegistration_ = nullptr;
+  QAction* print_ = nullptr;
   EnlargedSaveMenu enlargedSave_;
   CalendarBar* calendarBar_ = nullptr;
   QSplitter* splitter_ = nullptr;
