@@ -110,6 +110,17 @@ class RepairRun {
     return total;
   }
 
+  // Whether the file `path` exists. Files that moved usually moved with
+  // their folder, so each folder is looked up once and the files of a
+  // missing folder cost no look-up of their own.
+  bool Exists(const std::string& path) {
+    if (IsWindowsFormPath(path)) return false;
+    const std::string folder(FolderPartOf(path));
+    auto [it, added] = folderExists_.try_emplace(folder, false);
+    if (added) it->second = folder.empty() || FolderExists(folder);
+    return it->second && FileExists(path);
+  }
+
   // Steps the progress for one line; false when the run must stop.
   bool StepOn(std::string_view item) {
     if (progress_.Step(++done_, item)) counts_.stopped = true;
@@ -159,7 +170,7 @@ class RepairRun {
       const size_t eq = PathValueAt(line, doc.minNameLength);
       if (eq == std::string::npos) continue;
       const std::string path = line.substr(eq + 1);
-      if (!StepOn(path) || FileExists(path)) continue;
+      if (!StepOn(path) || Exists(path)) continue;
       ++counts_.missingCount;
       const std::optional<std::string> found = Find(path);
       if (!found) continue;
@@ -182,7 +193,7 @@ class RepairRun {
       std::string& line = doc.lines[i];
       if (Skipped(line) || !LooksAt(doc, line)) continue;
       const std::string path(EntryNameOf(line));
-      if (!StepOn(path) || FileExists(path)) continue;
+      if (!StepOn(path) || Exists(path)) continue;
       ++counts_.missingCount;
       const std::optional<std::string> found = Find(path);
       if (!found) continue;
@@ -212,6 +223,7 @@ class RepairRun {
   FileNameIndex index_;
   RepairCounts counts_;
   std::vector<WorkDocument> docs_;
+  std::unordered_map<std::string, bool> folderExists_;
 };
 
 auto AllSections() {
