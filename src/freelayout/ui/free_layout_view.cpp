@@ -9,6 +9,7 @@
 #include "freelayout/free_picture.h"
 #include "freelayout/render/free_layout_tab_renderer.h"
 #include "freelayout/ui/free_layout_canvas.h"
+#include "freelayout/ui/free_layout_commands.h"
 #include "freelayout/ui/free_layout_tab_strip.h"
 #include "images/image_types.h"
 #include "images/shell_images.h"
@@ -29,6 +30,10 @@ FreeLayoutView::FreeLayoutView(AlbumStore& album, std::string albumDir, const Th
   canvas_ = widgets_.canvas;
   canvas_->SetRenderer(renderer_.get());
   connect(widgets_.tabs, &FreeLayoutTabStrip::currentChanged, this, &FreeLayoutView::ChooseTab);
+  commands_ = new FreeLayoutCommands(*canvas_, this);
+  connect(canvas_, &FreeLayoutCanvas::edited, this, [this] { SetModified(true); });
+  connect(commands_, &FreeLayoutCommands::problem, this, &FreeLayoutView::problem);
+  connect(commands_, &FreeLayoutCommands::pictureChanged, this, &FreeLayoutView::RedrawPictures);
 }
 
 // The canvas refers to the renderer, which goes first, unless the window
@@ -46,6 +51,8 @@ void FreeLayoutView::ApplySettings(const Settings& settings) {
   look.highQualityTypes = HighQualityTypesFrom(settings.hispc);
   look.types.SetManagedTypes(settings.extlist);
   renderer_->SetLook(look);
+  commands_->SetLook(look);
+  commands_->SetSettings(settings.imgspace, settings.gTool, settings.aDir);
   if (active_ && wayChanged) {
     OpenDocument();
     ShowPage(byAlbum_ ? lastAlbum_ : std::string(section_));
@@ -59,6 +66,7 @@ void FreeLayoutView::SetPageColour(Colour colour) {
   if (look.pageColour == colour) return;
   look.pageColour = colour;
   renderer_->SetLook(look);
+  commands_->SetLook(look);
   widgets_.canvas->Redraw();
 }
 
@@ -66,6 +74,17 @@ void FreeLayoutView::SetHighQuality(bool on) {
   FreePictureLook look = renderer_->look();
   if (look.highQuality == on) return;
   look.highQuality = on;
+  renderer_->SetLook(look);
+  widgets_.canvas->Redraw();
+}
+
+// A look other than the renderer's drops every picture it keeps: going
+// through one and back draws the pictures again from their files.
+void FreeLayoutView::RedrawPictures() {
+  const FreePictureLook look = renderer_->look();
+  FreePictureLook other = look;
+  other.highQuality = !look.highQuality;
+  renderer_->SetLook(other);
   renderer_->SetLook(look);
   widgets_.canvas->Redraw();
 }

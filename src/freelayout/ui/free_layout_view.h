@@ -15,6 +15,7 @@ class QLabel;
 namespace lumidex {
 
 class AlbumStore;
+class FreeLayoutCommands;
 class FreeLayoutTabRenderer;
 class FreeLayoutTabStrip;
 class FreePictureReader;
@@ -76,6 +77,8 @@ class FreeLayoutView : public QObject {
   // The tab shown (0 when the page has no tab strip).
   int tab() const { return tab_; }
   FreeLayoutDocument* document() const { return document_.get(); }
+  // The editing commands of the canvas (menus, clipboard, dialogs).
+  FreeLayoutCommands* commands() const { return commands_; }
 
   // The shown tab has edits that are not saved yet.
   bool modified() const { return modified_; }
@@ -116,6 +119,8 @@ class FreeLayoutView : public QObject {
   // The shown tab's captions from the document.
   void RefreshTabStrip();
   FreeLayoutWay way() const;
+  // Draws every picture again from its file (a file changed on disk).
+  void RedrawPictures();
 
   AlbumStore& album_;
   const std::string albumDir_;
@@ -124,6 +129,7 @@ class FreeLayoutView : public QObject {
   std::unique_ptr<FreePictureReader> reader_;
   std::unique_ptr<FreeLayoutTabRenderer> renderer_;
   std::unique_ptr<FreeLayoutDocument> document_;
+  FreeLayoutCommands* commands_ = nullptr;  // the canvas's editing commands
   bool byAlbum_ = false;
   bool active_ = false;
   bool modified_ = false;

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+#include "freelayout/free_layout_clipboard.h"
+#include "freelayout/free_picture.h"
+
+class QAction;
+class QFileSystemWatcher;
+class QMenu;
+
+namespace lumidex {
+
+class FreeLayoutCanvas;
+
+// The editing commands of the free layout canvas: its item menu and canvas
+// menu, Ctrl+C / Ctrl+X / Ctrl+V, adding pictures (file dialog, drop, paste
+// of files) and texts, stacking, alignment, arrangement ("imgspace"), the
+// rotation bar, the text dialog, the shooting-information texts, opening a
+// picture in the image editor (the canvas is drawn again when the file
+// changes) and the request of the repair pass. Every change goes through
+// FreeLayoutCanvas::Edit, so it can be undone. Main thread only; the canvas
+// must outlive the commands.
+class FreeLayoutCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FreeLayoutCommands(FreeLayoutCanvas& canvas, QObject* parent = nullptr);
+  ~FreeLayoutCommands() override;
+
+  // "imgspace", "g-tool" and "a-dir".
+  void SetSettings(int imgspace, std::string gTool, std::string aDir);
+  // How texts are drawn (the text dialog's preview).
+  void SetLook(const FreePictureLook& look) { look_ = look; }
+
+  // The commands, also for tests and the window's menus.
+  void AddText(const QString& text, const QPoint& point);
+  // Adds the picture files among `files` (at most 11); reports what was left out.
+  void AddFiles(const QStringList& files, const QPoint& point);
+  void AddPicturesFromDialog();
+  void Copy(bool cut);
+  void Paste();
+  void EditText(int index);
+  void Rotate(int index);
+  void AddExifTexts();
+  void OpenInEditor(int index);
+  void BringBackOutside();
+
+ signals:
+  // A message for the user (what a paste or drop could not add).
+  void problem(const QString& message);
+  // "不明ファイルの再設定" was chosen.
+  void repairRequested();
+  // A picture file changed on disk (edited): its drawing must be made anew.
+  void pictureChanged();
+
+ private:
+  void ShowItemMenu(int index, const QPoint& globalPos);
+  void ShowCanvasMenu(const QPoint& globalPos);
+  void Activate(int index);
+  void Dropped(const QStringList& files, const QString& text, const QPoint& point);
+  // An edit on the selected items with `ref` as the reference item.
+  void ToggleFlag(bool FreeLayoutItem::*flag, bool on);
+
+  FreeLayoutCanvas& canvas_;
+  CopiedItems copied_;
+  int imgspace_ = 16;
+  std::string gTool_;
+  std::string aDir_;
+  FreePictureLook look_;
+  QFileSystemWatcher* watcher_ = nullptr;
+};
+
+}  // namespace lumidex
