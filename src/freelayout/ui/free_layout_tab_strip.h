@@ -1,15 +1,22 @@
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 #include <QWidget>
 
+class QAction;
 class QButtonGroup;
+class QMenu;
 
 namespace lumidex {
 
 // The free layout's tab strip `TabControl1`: one tab button per tab of the
 // shown page, in one row, or with "tabline" in as many rows as the width
-// needs. A page without captions shows no strip. Main thread only.
+// needs. A page without captions shows no strip. The selected tab is filled
+// with the tab colour and captioned in the panel colour, the others the other
+// way round. A right-button release less than 20 pixels below the strip's
+// top opens its menu `PopupMenu8` ("名前の変更", "削除", shown while a tab is
+// selected). Main thread only.
 class FreeLayoutTabStrip : public QWidget {
   Q_OBJECT
 
@@ -27,6 +34,16 @@ class FreeLayoutTabStrip : public QWidget {
   int currentIndex() const;
   // Selects a tab without emitting currentChanged.
   void SetCurrentIndex(int index);
+  // The colour scheme's tab colour and the free layout panel's colour.
+  void SetColours(const QColor& tab, const QColor& panel);
+
+  QMenu* popupMenu() const { return menu_; }          // PopupMenu8
+  QAction* renameAction() const { return rename_; }   // Rename3
+  QAction* deleteAction() const { return delete_; }   // Delete6
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  signals:
   // The user selected another tab.
@@ -34,10 +51,18 @@ class FreeLayoutTabStrip : public QWidget {
 
  private:
   void Rebuild();
+  void ApplyColours();
+  // The menu at `point` (strip coordinates) when it is near enough the top.
+  void OpenMenuAt(const QPoint& point);
 
   QStringList captions_;
   bool multiRow_ = false;
   QButtonGroup* group_ = nullptr;
+  QColor tabColour_;
+  QColor panelColour_;
+  QMenu* menu_ = nullptr;
+  QAction* rename_ = nullptr;
+  QAction* delete_ = nullptr;
 };
 
 }  // namespace lumidex

@@ -11,6 +11,7 @@
 #include "freelayout/ui/free_layout_view.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "mainwindow/colour_scheme.h"
+#include "mainwindow/ui/free_layout_catalogue_commands.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/qt_bridge.h"
@@ -27,6 +28,14 @@ FreeLayoutMode::FreeLayoutMode(TForm1& window, ImageListPanel& list, AlbumStore&
   ApplySettings();
   ApplyScheme();
   view_->SetHighQuality(side.bottomBar().highQuality->isChecked());
+  // The catalogue: page tree, searches, page and tab commands, the way switch.
+  new FreeLayoutCatalogueCommands(
+      window, *view_, album, calendar,
+      [this] {
+        return album_.PageOpen() ? album_.openPage()
+                                 : std::string(PageKeyOf(calendar_.calendar().state().selectedDay));
+      },
+      this);
   connect(side.toolbar().freeLayout, &QAbstractButton::toggled, this, &FreeLayoutMode::Switch);
   connect(side.bottomBar().highQuality, &QAbstractButton::toggled, view_, &FreeLayoutView::SetHighQuality);
   connect(&window, &TForm1::optionsApplied, this, [this] { ApplySettings(); });

@@ -13,6 +13,7 @@
 
 #include "freelayout/ui/free_layout_canvas.h"
 #include "freelayout/ui/free_layout_tab_strip.h"
+#include "freelayout/ui/free_layout_tree.h"
 #include "platform/ui/wrapping_row_layout.h"
 #include "platform/ui/control_hint.h"
 
@@ -134,22 +135,37 @@ QWidget* MakeFreeLayout(QWidget* parent, PageSidePanel::FreeLayout& parts) {
   column->setSpacing(0);
   parts.tabs = new FreeLayoutTabStrip(panel);
   column->addWidget(parts.tabs);
-  auto* middle = new QHBoxLayout;
-  auto* tree = new QTreeWidget(panel);
-  tree->setObjectName(QStringLiteral("TreeView1"));
-  tree->setHeaderHidden(true);
-  tree->hide();
-  middle->addWidget(tree);
+  // The page tree left of the canvas, 141 pixels wide at first.
+  auto* middle = new QSplitter(Qt::Horizontal, panel);
+  middle->setChildrenCollapsible(false);
+  parts.tree = new FreeLayoutTree(middle);
+  parts.tree->hide();
+  middle->addWidget(parts.tree);
   auto* canvasFrame = Panel(panel, "Panel19");
   parts.canvas = new FreeLayoutCanvas(canvasFrame);
   auto* paintBox = new QWidget(parts.canvas);
   paintBox->setObjectName(QStringLiteral("PaintBox1"));
   paintBox->hide();
-  middle->addWidget(canvasFrame, 1);
-  column->addLayout(middle, 1);
+  middle->addWidget(canvasFrame);
+  middle->setStretchFactor(1, 1);
+  middle->setSizes({141, 600});
+  middle->handle(1)->setObjectName(QStringLiteral("Splitter4"));
+  column->addWidget(middle, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->setSpacing(1);
+  parts.previousPage = MakeSpeedButton(panel, "SpeedButton34", QStringLiteral("◀"), QStringLiteral("前のページ"));
   parts.counter = Heading(panel, "Panel18", QStringLiteral("000/000"));
   parts.counter->setAlignment(Qt::AlignCenter);
-  column->addWidget(parts.counter);
+  parts.nextPage = MakeSpeedButton(panel, "SpeedButton35", QStringLiteral("▶"), QStringLiteral("次のページ"));
+  parts.addTab = MakeSpeedButton(panel, "TabAddSpBtn", QStringLiteral("タブの追加"), QStringLiteral("タブの追加"));
+  parts.moveTab = MakeSpeedButton(panel, "TabMoveSpBtn", QStringLiteral("一つ前に移動"),
+                                  QStringLiteral("一つ前に移動|選択したタブを一つ前に移動する"));
+  bottom->addWidget(parts.previousPage);
+  bottom->addWidget(parts.counter, 1);
+  bottom->addWidget(parts.nextPage);
+  bottom->addWidget(parts.addTab);
+  bottom->addWidget(parts.moveTab);
+  column->addLayout(bottom);
   panel->hide();
   parts.panel = panel;
   return panel;

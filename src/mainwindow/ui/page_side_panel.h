@@ -6,11 +6,11 @@ class QAbstractButton;
 class QLabel;
 class QVBoxLayout;
 
-
 namespace lumidex {
 
 class FreeLayoutCanvas;
 class FreeLayoutTabStrip;
+class FreeLayoutTree;
 
 // The page side of the window, `GrpPanel`, right of the splitter: the
 // toolbar `Panel13` (with the hidden `ToolPanel`), the heading `NamePanel`,
@@ -61,6 +61,11 @@ class PageSidePanel : public QWidget {
     FreeLayoutTabStrip* tabs = nullptr;    // TabControl1
     FreeLayoutCanvas* canvas = nullptr;    // FreePanel
     QLabel* counter = nullptr;             // Panel18
+    FreeLayoutTree* tree = nullptr;        // TreeView1 (hidden until TreeOnSpBtn)
+    QAbstractButton* previousPage = nullptr;  // SpeedButton34
+    QAbstractButton* nextPage = nullptr;      // SpeedButton35
+    QAbstractButton* addTab = nullptr;        // TabAddSpBtn
+    QAbstractButton* moveTab = nullptr;       // TabMoveSpBtn
   };
 
   explicit PageSidePanel(QWidget* parent = nullptr);
