@@ -36,6 +36,8 @@ class FreeLayoutCommands : public QObject {
   void SetSettings(int imgspace, std::string gTool, std::string aDir);
   // How texts are drawn (the text dialog's preview).
   void SetLook(const FreePictureLook& look) { look_ = look; }
+  // "a-dir": where the file and folder choosers start.
+  const std::string& aDir() const { return aDir_; }
 
   // The commands, also for tests and the window's menus.
   void AddText(const QString& text, const QPoint& point);

@@ -1,9 +1,11 @@
 #include "freelayout/ui/free_layout_view.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 
 #include "album/album_store.h"
+#include "album/missing_file_repair.h"
 #include "foundation/calendar_date.h"
 #include "foundation/settings.h"
 #include "freelayout/free_picture.h"
@@ -11,6 +13,7 @@
 #include "freelayout/ui/free_layout_canvas.h"
 #include "freelayout/ui/free_layout_commands.h"
 #include "freelayout/ui/free_layout_tab_strip.h"
+#include "freelayout/ui/progress_dialog_operation.h"
 #include "images/image_types.h"
 #include "images/shell_images.h"
 #include "platform/ui/qt_bridge.h"
@@ -34,6 +37,7 @@ FreeLayoutView::FreeLayoutView(AlbumStore& album, std::string albumDir, const Th
   connect(canvas_, &FreeLayoutCanvas::edited, this, [this] { SetModified(true); });
   connect(commands_, &FreeLayoutCommands::problem, this, &FreeLayoutView::problem);
   connect(commands_, &FreeLayoutCommands::pictureChanged, this, &FreeLayoutView::RedrawPictures);
+  connect(commands_, &FreeLayoutCommands::repairRequested, this, &FreeLayoutView::RepairMissingFiles);
 }
 
 // The canvas refers to the renderer, which goes first, unless the window
@@ -87,6 +91,29 @@ void FreeLayoutView::RedrawPictures() {
   renderer_->SetLook(other);
   renderer_->SetLook(look);
   widgets_.canvas->Redraw();
+}
+
+void FreeLayoutView::RepairMissingFiles() {
+  // The pass rewrites the document files: unsaved edits are saved first or
+  // dropped by the user's choice, never lost behind their back.
+  if (!ConfirmSaveTab()) return;
+  QWidget* window = widgets_.canvas->window();
+  const QString folder = QFileDialog::getExistingDirectory(window, ToQString(kRepairFolderPrompt),
+                                                           ToQString(commands_->aDir()));
+  if (folder.isEmpty()) return;
+  ProgressDialogOperation progress(window, QStringLiteral("不明ファイルの再設定"));
+  const RepairCounts counts = RepairFreeLayouts({ToStdString(folder)}, albumDir_, progress);
+  for (const std::string& error : counts.saveErrors) emit problem(ToQString(error));
+  if (counts.repairedCount > 0 && active_) {
+    const int tab = tab_;
+    OpenDocument();
+    ShowPage(section_);
+    if (tab > 0 && tab < widgets_.tabs->count()) {
+      widgets_.tabs->SetCurrentIndex(tab);
+      ShowTab(tab);
+    }
+  }
+  QMessageBox::information(window, QStringLiteral("フリー配置"), ToQString(RepairMessage(counts)));
 }
 
 FreeLayoutWay FreeLayoutView::way() const { return byAlbum_ ? FreeLayoutWay::kByAlbum : FreeLayoutWay::kByDate; }

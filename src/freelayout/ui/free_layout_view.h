@@ -93,6 +93,10 @@ class FreeLayoutView : public QObject {
   // strip and the page counter follow what the save changed. False (after
   // reporting through `problem`) when the save fails; the edits then stay.
   bool SaveShownTab();
+  // "不明ファイルの再設定": after the save question, re-points the missing
+  // pictures of every free layout document to files of a chosen folder and
+  // shows the shown tab again from its file.
+  void RepairMissingFiles();
   // The heading of the page side while the view is open: "日付で配置 > 3月15日"
   // or "アルバムで配置 > " + the album name.
   QString Heading() const;

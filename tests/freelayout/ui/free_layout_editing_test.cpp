@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "freelayout/ui/free_layout_canvas.h"
 #include "freelayout/ui/free_layout_commands.h"
 #include "freelayout/ui/free_layout_tab_strip.h"
+#include "freelayout/ui/free_layout_text_dialog.h"
 #include "freelayout/ui/free_layout_view.h"
 #include "support/temp_home.h"
 
@@ -167,6 +169,25 @@ class FreeLayoutEditingTest : public QObject {
     QVERIFY(!view_->modified());
     QCOMPARE(canvas_->items().size(), size_t{2});
     QCOMPARE(DocumentText(), before);
+  }
+
+  void theRepairAsksTheSaveQuestionFirst() {
+    canvas_->Edit([](std::vector<FreeLayoutItem>& items) { items[1].x = 500; });
+    const auto cancelled = Answer(QMessageBox::Cancel);
+    view_->RepairMissingFiles();
+    QCOMPARE(*cancelled, QStringLiteral("内容が変更されています。変更内容を保存しますか？"));
+    QCOMPARE(canvas_->items()[1].x, 500);
+    QVERIFY(view_->modified());
+  }
+
+  void theTextDialogAddsNoFinalLineBreak() {
+    FreeLayoutTextDialog dialog(canvas_->items()[1], false, FreePictureLook{});
+    QCOMPARE(dialog.textSpec().text, std::string("一行目\r\n二行目"));
+    auto* memo = dialog.findChild<QPlainTextEdit*>();
+    memo->setPlainText(QStringLiteral("a\nb"));
+    FreeLayoutItem item = canvas_->items()[1];
+    dialog.ApplyTo(item, false);
+    QCOMPARE(ParseTextSpec(item.value).value().text, std::string("a\r\nb"));
   }
 
   void aResizeKeepsTheEditsInMemory() {
