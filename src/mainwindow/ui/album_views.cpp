@@ -21,6 +21,7 @@
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
 #include "mainwindow/ui/detail_list_mode.h"
+#include "mainwindow/ui/file_tool_commands.h"
 #include "mainwindow/ui/free_layout_mode.h"
 #include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
@@ -115,6 +116,12 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       [this](const Status& status) { AfterRegistration(status); }, this);
   connect(window_.autoRegistrationAction(), &QAction::triggered, this,
           &AlbumViews::RunAutoRegistration);
+  new FileToolCommands(window_, *list_, album_, [this] {
+    if (const Status s = album_.SwitchYear(album_.loadedYear(), true); !s.ok()) {
+      ReportError(ToQString(s.message()));
+    }
+    AfterYearSwitch();
+  }, this);
 
   ApplySettings();
   ApplyScheme();
