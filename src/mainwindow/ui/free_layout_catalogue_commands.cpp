@@ -100,6 +100,13 @@ FreeLayoutCatalogueCommands::FreeLayoutCatalogueCommands(TForm1& window, FreeLay
   connect(parts.tabs->deleteAction(), &QAction::triggered, this, &FreeLayoutCatalogueCommands::DeleteTab);
   connect(parts.addTab, &QAbstractButton::clicked, this, &FreeLayoutCatalogueCommands::AddTab);
   connect(parts.moveTab, &QAbstractButton::clicked, this, &FreeLayoutCatalogueCommands::MoveTabEarlier);
+  // A tab chosen on the strip selects its title node, once the view has
+  // shown it (or refused the change).
+  connect(parts.tabs, &FreeLayoutTabStrip::currentChanged, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (!searchResult_ && TreeShown()) SelectShownNode(false);
+    });
+  });
   connect(parts.previousPage, &QAbstractButton::clicked, this, [this] { StepPage(false); });
   connect(parts.nextPage, &QAbstractButton::clicked, this, [this] { StepPage(true); });
 

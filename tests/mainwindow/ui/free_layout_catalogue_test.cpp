@@ -166,6 +166,16 @@ class FreeLayoutCatalogueTest : public QObject {
                       parts.tree->visualItemRect(root->child(0)->child(0)).center());
     QCOMPARE(parts.tabs->currentIndex(), 1);
     QCOMPARE(parts.canvas->items().front().value, album_->second);
+
+    // Back on the standard tree, a tab chosen on the strip selects its title.
+    window_->pageSide()->toolbar().freeLayoutTree->click();
+    window_->pageSide()->toolbar().freeLayoutTree->click();
+    QCOMPARE(parts.tree->topLevelItem(0)->text(0), QStringLiteral("2014年（日付）"));
+    QCOMPARE(parts.tree->currentItem()->text(0), QStringLiteral("家族"));
+    parts.tabs->SetCurrentIndex(0);
+    emit parts.tabs->currentChanged(0);
+    QTest::qWait(10);
+    QCOMPARE(parts.tree->currentItem()->text(0), QStringLiteral("旅行"));
   }
 
  private:
