@@ -158,7 +158,7 @@ QRect FreeLayoutCanvas::DragDirtyRect() const {
 
 void FreeLayoutCanvas::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  if (dragMoved_ && !stillLayer_.empty()) {
+  if (dragging_ && !stillLayer_.empty()) {
     const QRect area = event->rect();
     p.drawImage(area, WrapAsQImage(stillLayer_), area);
     const QImage moving = WrapAsQImage(movingLayer_);
@@ -232,6 +232,12 @@ void FreeLayoutCanvas::mousePressEvent(QMouseEvent* event) {
     } else {
       dragStarts_ = {{index, ItemPixelRect(item, scale()), item.x, item.y}};
     }
+    // The layers are drawn now, so that no move of the drag draws the tab.
+    if (dragging_) {
+      StartDragLayers();
+      update();
+      return;
+    }
   }
   Redraw();
 }
@@ -252,7 +258,6 @@ void FreeLayoutCanvas::DragTo(const QPoint& pos, Qt::KeyboardModifiers) {
   const int dy = pos.y() - pressPos_.y();
   if (!dragMoved_) {
     if (dx == 0 && dy == 0) return;
-    StartDragLayers();
     dragMoved_ = true;
   }
   const LayoutScale s = scale();
@@ -348,6 +353,8 @@ void FreeLayoutCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
     return;
   }
   dragging_ = false;
+  stillLayer_ = Bitmap();
+  movingLayer_ = Bitmap();
   emit itemActivated(index);
 }
 
