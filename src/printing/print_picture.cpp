@@ -61,21 +61,47 @@ Result<CellPicture> RenderCellPicture(const std::string& path, const SheetGeomet
   }
   std::string().swap(bytes);  // one page's pictures at a time stay in memory
   if (decoded.hasAlpha()) CompositeOverColour(decoded, 0xFFFFFF);
-  Bitmap scaled = decoded.width() == sourceW && decoded.height() == sourceH
-                      ? std::move(decoded)
-                      : (options.fine ? ScaleAreaAverage(decoded, sourceW, sourceH)
-                                      : ScaleNearest(decoded, sourceW, sourceH));
+  // On paper the decoder's pixels are kept when they cover the print by at
+  // most a third more (the JPEG scales are eighths): the device scales them
+  // while placing, which costs nothing in a PDF. Smaller pictures are never
+  // enlarged here. The preview asks for exactly its pixels.
+  const bool rescale = options.exact ? decoded.width() != sourceW || decoded.height() != sourceH
+                                     : decoded.width() * 3 > sourceW * 4 ||
+                                           decoded.height() * 3 > sourceH * 4;
+  Bitmap scaled = !rescale ? std::move(decoded)
+                           : (options.fine ? ScaleAreaAverage(decoded, sourceW, sourceH)
+                                           : ScaleNearest(decoded, sourceW, sourceH));
   decoded = Bitmap();
   if (scaled.empty()) return Status::Error("画像を縮小できません: " + path);
-  Bitmap upright = turned ? TurnBitmap(scaled, placement.turn) : std::move(scaled);
-  const int windowW = std::min(Scaled(placement.target.width, options.scale), upright.width());
-  const int windowH = std::min(Scaled(placement.target.height, options.scale), upright.height());
-  if (windowW < upright.width() || windowH < upright.height()) {
-    const int left = std::clamp(static_cast<int>(std::lround(placement.cropX * options.scale)), 0,
-                                upright.width() - windowW);
-    const int top = std::clamp(static_cast<int>(std::lround(placement.cropY * options.scale)), 0,
-                               upright.height() - windowH);
-    upright = CropBitmap(upright, left, top, windowW, windowH);
+  // The window of the target in the picture's pixels. The pixels stay in
+  // the file's orientation (the painter turns them while placing, which in
+  // a PDF costs nothing), so the window found in the turned picture is
+  // mapped back.
+  const int uprightW = turned ? scaled.height() : scaled.width();
+  const int uprightH = turned ? scaled.width() : scaled.height();
+  const double fx = static_cast<double>(uprightW) / std::max(1, placement.drawW);
+  const double fy = static_cast<double>(uprightH) / std::max(1, placement.drawH);
+  const int windowW =
+      std::clamp(static_cast<int>(std::lround(placement.target.width * fx)), 1, uprightW);
+  const int windowH =
+      std::clamp(static_cast<int>(std::lround(placement.target.height * fy)), 1, uprightH);
+  Bitmap upright = std::move(scaled);
+  if (windowW < uprightW || windowH < uprightH) {
+    const int left =
+        std::clamp(static_cast<int>(std::lround(placement.cropX * fx)), 0, uprightW - windowW);
+    const int top =
+        std::clamp(static_cast<int>(std::lround(placement.cropY * fy)), 0, uprightH - windowH);
+    switch (placement.turn) {
+      case QuarterTurn::kNone:
+        upright = CropBitmap(upright, left, top, windowW, windowH);
+        break;
+      case QuarterTurn::kClockwise:  // turned (x, y) came from (y, h - 1 - x)
+        upright = CropBitmap(upright, top, upright.height() - left - windowW, windowH, windowW);
+        break;
+      case QuarterTurn::kCounterClockwise:  // turned (x, y) came from (w - 1 - y, x)
+        upright = CropBitmap(upright, upright.width() - top - windowH, left, windowH, windowW);
+        break;
+    }
   }
   if (options.grey) ToGrey(upright);
   result.pixels = std::move(upright);

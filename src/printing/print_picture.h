@@ -9,9 +9,12 @@
 
 namespace lumidex {
 
-// One picture ready to be drawn on a sheet: `pixels` go into
-// placement.target (device pixels of the sheet); at scale 1 they have
-// exactly the target's size.
+// One picture ready to be drawn on a sheet: `pixels`, in the file's own
+// orientation, are turned by placement.turn and stretched into
+// placement.target (device pixels of the sheet); sizes below are those
+// after turning. With `exact` they have
+// exactly the target's size times the scale; otherwise they cover it by at
+// most a third more, or are the whole picture when that is smaller.
 struct CellPicture {
   Bitmap pixels;
   CellPlacement placement;
@@ -25,12 +28,16 @@ struct CellPictureOptions {
   bool fine = true;
   // Grey pixels: the printer prints in monochrome.
   bool grey = false;
+  // Exactly the scaled target's pixels (the preview); else the decoder's
+  // covering pixels are kept when they are close (the paper).
+  bool exact = false;
 };
 
 // Reads the picture at `path` from the original file and makes it for
 // `cell`: placed by PlacePicture, decoded at the size it is drawn (a JPEG at
 // the smallest decoder scale that covers it, never a list thumbnail),
-// scaled to exactly that size, turned, cut to its window, composited over
+// scaled down to that size when asked or when far larger, cut to its
+// window (the turn is left to the painter), composited over
 // white when it has transparency and turned grey when asked. Nothing is
 // cached. Error when the file cannot be read or decoded (the cell stays
 // empty then). Thread-safe.

@@ -5,25 +5,6 @@
 
 namespace lumidex {
 
-Bitmap TurnBitmap(const Bitmap& source, QuarterTurn turn) {
-  if (source.empty() || turn == QuarterTurn::kNone) return source.Clone();
-  const int w = source.width();
-  const int h = source.height();
-  Bitmap turned = Bitmap::Create(h, w);
-  if (turned.empty()) return turned;
-  turned.setHasAlpha(source.hasAlpha());
-  for (int y = 0; y < h; ++y) {
-    const uint32_t* in = reinterpret_cast<const uint32_t*>(source.row(y));
-    for (int x = 0; x < w; ++x) {
-      // Counter-clockwise: (x, y) -> (y, w - 1 - x); clockwise: (h - 1 - y, x).
-      const int tx = turn == QuarterTurn::kCounterClockwise ? y : h - 1 - y;
-      const int ty = turn == QuarterTurn::kCounterClockwise ? w - 1 - x : x;
-      reinterpret_cast<uint32_t*>(turned.row(ty))[tx] = in[x];
-    }
-  }
-  return turned;
-}
-
 Bitmap CropBitmap(const Bitmap& source, int left, int top, int width, int height) {
   const int x0 = std::max(0, left);
   const int y0 = std::max(0, top);

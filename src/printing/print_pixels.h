@@ -5,10 +5,6 @@
 
 namespace lumidex {
 
-// `source` turned by a quarter (see QuarterTurn); a copy for kNone. Keeps
-// hasAlpha(). Empty for an empty source.
-Bitmap TurnBitmap(const Bitmap& source, QuarterTurn turn);
-
 // The width x height window at (left, top) of `source`, clipped to it; empty
 // when nothing of it lies inside.
 Bitmap CropBitmap(const Bitmap& source, int left, int top, int width, int height);

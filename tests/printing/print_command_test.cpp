@@ -77,15 +77,24 @@ TEST_F(PrintCommandTest, PagesAndPaperOfTheJobReachThePdf) {
 }
 
 TEST_F(PrintCommandTest, PhotoPrintsAreEmbeddedAtTheirSizeInDevicePixels) {
+  for (const auto& path : pictures_) testing::WriteFile(path, testing::WriteJpeg(3200, 2400));
   const std::string pdf = home_.Join("l.pdf");
   auto run = RunCli(Args({"print", "--size", "L", "--crop", "--dpi", "200", "--pdf", pdf}));
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(InfoField(Poppler("pdfinfo", pdf), "Pages"), "2");  // four turned L prints a sheet
   const auto sizes = ImageSizes(pdf);
   ASSERT_EQ(sizes.size(), 5u);
-  for (const auto& [width, height] : sizes) {
-    EXPECT_EQ(width, MmToDots(89, 200));
-    EXPECT_EQ(height, MmToDots(127, 200));
+  // Decoded at the print's device size (never a thumbnail, never the whole
+  // picture) and cut to the cell's shape.
+  const int cellW = MmToDots(89, 200);
+  const int cellH = MmToDots(127, 200);
+  for (auto [width, height] : sizes) {
+    if (width > height) std::swap(width, height);  // embedded in the file's orientation
+    EXPECT_GE(width, cellW);
+    EXPECT_LE(width * 3, cellW * 4);
+    EXPECT_GE(height, cellH);
+    EXPECT_LE(height * 3, cellH * 4);
+    EXPECT_NEAR(static_cast<double>(width) / height, static_cast<double>(cellW) / cellH, 0.01);
   }
 }
 

@@ -10,27 +10,6 @@ namespace {
 
 using testing::TempHome;
 
-Bitmap Corners() {
-  Bitmap b = Bitmap::Create(3, 2);
-  b.SetPixel(0, 0, 0xFF000001);
-  b.SetPixel(2, 0, 0xFF000002);
-  b.SetPixel(0, 1, 0xFF000003);
-  b.SetPixel(2, 1, 0xFF000004);
-  return b;
-}
-
-TEST(PrintPixelsTest, QuarterTurnsMoveTheCorners) {
-  const Bitmap ccw = TurnBitmap(Corners(), QuarterTurn::kCounterClockwise);
-  ASSERT_EQ(ccw.width(), 2);
-  ASSERT_EQ(ccw.height(), 3);
-  EXPECT_EQ(ccw.PixelAt(0, 2), 0xFF000001u);  // top-left to bottom-left
-  EXPECT_EQ(ccw.PixelAt(0, 0), 0xFF000002u);  // top-right to top-left
-  EXPECT_EQ(ccw.PixelAt(1, 2), 0xFF000003u);  // bottom-left to bottom-right
-  const Bitmap cw = TurnBitmap(Corners(), QuarterTurn::kClockwise);
-  EXPECT_EQ(cw.PixelAt(1, 0), 0xFF000001u);
-  EXPECT_EQ(cw.PixelAt(0, 0), 0xFF000003u);
-}
-
 TEST(PrintPixelsTest, GreyKeepsWhiteWhiteAndRounds) {
   Bitmap b = Bitmap::Create(2, 1);
   b.SetPixel(0, 0, 0xFFFFFFFF);
@@ -46,23 +25,27 @@ class CellPictureTest : public ::testing::Test {
   PaperFacts paper_ = WholeSheetFacts(210, 297, 300, false);
 };
 
-TEST_F(CellPictureTest, APictureIsDecodedAtExactlyItsPrintSize) {
+TEST_F(CellPictureTest, APictureIsDecodedAtItsPrintSizeNotFromAThumbnailOrWhole) {
   const std::string path = home_.Join("wide.jpg");
-  testing::WriteFile(path, testing::WriteJpeg(1600, 1200));
+  testing::WriteFile(path, testing::WriteJpeg(3200, 2400));
   const PrintSettings settings;
   const SheetGeometry sheet = SheetLayout(paper_, settings, 7, 0);  // L, turned cells
   auto picture = RenderCellPicture(path, sheet, sheet.cells[0], settings, false, {}, {});
   ASSERT_TRUE(picture.ok()) << picture.status().message();
   const CellPicture& made = picture.value();
   EXPECT_EQ(made.placement.turn, QuarterTurn::kClockwise);
-  EXPECT_EQ(made.pixels.width(), made.placement.target.width);
-  EXPECT_EQ(made.pixels.height(), made.placement.target.height);
-  EXPECT_LT(made.pixels.width(), made.pixels.height());
-  // The preview asks for a tenth and gets it, in grey.
-  CellPictureOptions preview{0.1, false, true};
+  // The pixels keep the file's orientation; the painter turns them.
+  const PrintRect& target = made.placement.target;
+  EXPECT_GE(made.pixels.height(), target.width);
+  EXPECT_GE(made.pixels.width(), target.height);
+  EXPECT_LE(made.pixels.height() * 3, target.width * 4);
+  EXPECT_LE(made.pixels.width() * 3, target.height * 4);
+  // The preview asks for exactly a tenth and gets it, in grey.
+  CellPictureOptions preview{0.1, false, true, true};
   auto small = RenderCellPicture(path, sheet, sheet.cells[0], settings, false, {}, preview);
   ASSERT_TRUE(small.ok());
-  EXPECT_NEAR(small.value().pixels.width(), made.pixels.width() / 10, 1);
+  EXPECT_NEAR(small.value().pixels.height(), target.width / 10, 1);
+  EXPECT_NEAR(small.value().pixels.width(), target.height / 10, 1);
   const uint32_t pixel = small.value().pixels.PixelAt(5, 5);
   EXPECT_EQ(pixel & 0xFF, (pixel >> 8) & 0xFF);
   EXPECT_EQ(pixel & 0xFF, (pixel >> 16) & 0xFF);
@@ -74,11 +57,15 @@ TEST_F(CellPictureTest, ACroppedPictureIsCutToItsBox) {
   PrintSettings settings;
   settings.fillCell = settings.keepRatio = true;
   const SheetGeometry sheet = SheetLayout(paper_, settings, 2, 0);
-  auto picture = RenderCellPicture(path, sheet, sheet.cells[0], settings, false, {}, {});
+  CellPictureOptions exact;
+  exact.exact = true;
+  auto picture = RenderCellPicture(path, sheet, sheet.cells[0], settings, false, {}, exact);
   ASSERT_TRUE(picture.ok());
-  EXPECT_EQ(picture.value().pixels.width(), sheet.cells[0].box.width);
-  EXPECT_EQ(picture.value().pixels.height(), sheet.cells[0].box.height);
-  EXPECT_GT(picture.value().placement.slackY, 0);  // turned: the long side runs down
+  // Turned: the long side runs down the cell and overlaps it.
+  EXPECT_EQ(picture.value().placement.turn, QuarterTurn::kClockwise);
+  EXPECT_GT(picture.value().placement.slackY, 0);
+  EXPECT_EQ(picture.value().pixels.height(), sheet.cells[0].box.width);
+  EXPECT_EQ(picture.value().pixels.width(), sheet.cells[0].box.height);
   EXPECT_FALSE(RenderCellPicture(home_.Join("gone.jpg"), sheet, sheet.cells[0], settings, false,
                                  {}, {})
                    .ok());

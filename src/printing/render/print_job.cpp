@@ -2,6 +2,10 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <future>
+#include <optional>
+
+#include "images/thread_pool.h"
 
 #include "printing/render/sheet_painter.h"
 
@@ -58,16 +62,40 @@ Result<PrintOutcome> RunPrintJob(QPagedPaintDevice& device, const PrintJob& job,
   content.settings = &job.settings;
   content.entries = list.size();
   content.dpiY = job.paper.dpiY;
-  const CellPictureOptions options{1.0, true, job.paper.monochrome};
-  content.picture = [&](int entry, const SheetCell& cell) -> std::optional<CellPicture> {
-    const PrintEntry& item = list.at(entry);
-    Result<CellPicture> picture = RenderCellPicture(item.path, sheet, cell, job.settings,
-                                                    job.paper.landscape, item.offsets, options);
-    if (!picture.ok()) {
-      outcome.unreadable.push_back(item.path);
-      return std::nullopt;
+  const CellPictureOptions options{1.0, true, job.paper.monochrome, false};
+  // The pictures of one sheet are decoded together on the pool, then drawn;
+  // only that sheet's pictures are in memory.
+  ThreadPool pool(std::min<size_t>(2, CoreCount()));
+  const int cells = sheet.cellsPerSheet();
+  std::vector<std::optional<CellPicture>> pictures;
+  const auto decodeSheet = [&](int page) {
+    std::vector<std::future<Result<CellPicture>>> pending;
+    for (int i = 0; i < cells && page * cells + i < list.size(); ++i) {
+      const PrintEntry& item = list.at(page * cells + i);
+      const SheetCell& cell = sheet.cells[static_cast<size_t>(i)];
+      pending.push_back(pool.Submit([&, item, cell] {
+        return RenderCellPicture(item.path, sheet, cell, job.settings, job.paper.landscape,
+                                 item.offsets, options);
+      }));
     }
-    return std::move(picture).value();
+    pictures.clear();
+    for (size_t i = 0; i < pending.size(); ++i) {
+      Result<CellPicture> picture = pending[i].get();
+      if (picture.ok()) {
+        pictures.emplace_back(std::move(picture).value());
+      } else {
+        pictures.emplace_back(std::nullopt);
+        const std::string& path = list.at(page * cells + static_cast<int>(i)).path;
+        if (std::find(outcome.unreadable.begin(), outcome.unreadable.end(), path) ==
+            outcome.unreadable.end()) {
+          outcome.unreadable.push_back(path);
+        }
+      }
+    }
+  };
+  content.picture = [&](int entry, const SheetCell&) -> std::optional<CellPicture> {
+    std::optional<CellPicture>& picture = pictures[static_cast<size_t>(entry % cells)];
+    return std::move(picture);
   };
   for (size_t i = 0; i < order.size(); ++i) {
     if (abort && abort()) break;
@@ -76,7 +104,9 @@ Result<PrintOutcome> RunPrintJob(QPagedPaintDevice& device, const PrintJob& job,
       return Status::Error("印刷に失敗しました");
     }
     content.page = order[i];
+    decodeSheet(order[i]);
     PaintSheet(painter, content, false);
+    pictures.clear();
     ++outcome.pagesPrinted;
     if (stillGood && !stillGood()) {
       painter.end();

@@ -46,6 +46,25 @@ void DrawFooter(QPainter& painter, const SheetContent& content, bool preview, in
   }
 }
 
+// The picture into its target, turned there by the painter.
+void DrawCellPicture(QPainter& painter, const CellPicture& picture) {
+  const PrintRect& target = picture.placement.target;
+  const Bitmap& pixels = picture.pixels;
+  // The bitmap outlives the draw call, so no copy is needed here.
+  const QImage image(pixels.data(), pixels.width(), pixels.height(),
+                     static_cast<qsizetype>(pixels.stride()), QImage::Format_RGB32);
+  if (picture.placement.turn == QuarterTurn::kNone) {
+    painter.drawImage(QRectF(target.left, target.top, target.width, target.height), image);
+    return;
+  }
+  painter.save();
+  painter.translate(target.left + target.width / 2.0, target.top + target.height / 2.0);
+  painter.rotate(picture.placement.turn == QuarterTurn::kClockwise ? 90 : -90);
+  painter.drawImage(QRectF(-target.height / 2.0, -target.width / 2.0, target.height, target.width),
+                    image);
+  painter.restore();
+}
+
 }  // namespace
 
 QFont FooterFont(int dpiY) {
@@ -55,14 +74,6 @@ QFont FooterFont(int dpiY) {
 }
 
 int FooterHeight(int dpiY) { return QFontMetrics(FooterFont(dpiY)).height(); }
-
-QImage ToQImage(const CellPicture& picture) {
-  const Bitmap& pixels = picture.pixels;
-  if (pixels.empty()) return QImage();
-  return QImage(pixels.data(), pixels.width(), pixels.height(),
-                static_cast<qsizetype>(pixels.stride()), QImage::Format_RGB32)
-      .copy();
-}
 
 void PaintSheet(QPainter& painter, const SheetContent& content, bool preview) {
   const SheetGeometry& sheet = *content.sheet;
@@ -74,12 +85,7 @@ void PaintSheet(QPainter& painter, const SheetContent& content, bool preview) {
     if (content.picture) {
       const std::optional<CellPicture> picture = content.picture(first + i, cell);
       if (picture && !picture->pixels.empty()) {
-        const PrintRect& target = picture->placement.target;
-        const Bitmap& pixels = picture->pixels;
-        // The bitmap outlives the draw call, so no copy is needed here.
-        const QImage image(pixels.data(), pixels.width(), pixels.height(),
-                           static_cast<qsizetype>(pixels.stride()), QImage::Format_RGB32);
-        painter.drawImage(QRectF(target.left, target.top, target.width, target.height), image);
+        DrawCellPicture(painter, *picture);
       }
     }
     if (preview && content.settings->cellFrames) {

@@ -59,7 +59,4 @@ PreviewPlacement PlacePreview(QSize image, const PaperFacts& paper);
 // shadow and content (PaintSheet with the preview placement).
 void PaintPreview(QImage& image, const PaperFacts& paper, const SheetContent& content);
 
-// The picture of a cell as an image to draw (a copy of the pixels).
-QImage ToQImage(const CellPicture& picture);
-
 }  // namespace lumidex

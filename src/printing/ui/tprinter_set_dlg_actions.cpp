@@ -102,7 +102,7 @@ std::optional<CellPicture> TPrinterSetDlg::PreviewPicture(int entry, const Sheet
   auto found = previewCache_.find(key);
   if (found == previewCache_.end()) {
     if (previewCache_.size() >= kMaxPreviewPictures) previewCache_.clear();
-    const CellPictureOptions options{placement_.scale, settings_->fineScaling, paper_.monochrome};
+    const CellPictureOptions options{placement_.scale, settings_->fineScaling, paper_.monochrome, true};
     Result<CellPicture> made = RenderCellPicture(item.path, sheet_, cell, *settings_,
                                                  paper_.landscape, item.offsets, options);
     if (!made.ok()) return std::nullopt;
