@@ -279,7 +279,7 @@ Transfer::Step Transfer::Do(const FileTransfer& item) {
   if (renamed == 0) return Step::kDone;
   if (errno == EEXIST) return Fail(FailureText("コピー先に同じ名前のファイルがあります", item.target, errno));
   if (errno != EXDEV && errno != EINVAL && errno != ENOSYS) {
-    return Fail(FailureText("ファイルを移動できません", item.source, errno));
+    return Fail(FailureText("ファイルを移動できません", item.source + " → " + item.target, errno));
   }
   const Step copied = CopyInto(item.source, info, item.target, replace, true);
   if (copied != Step::kDone) return copied;

@@ -211,6 +211,28 @@ TEST_F(FileOperationTest, ReadOnlyTargetFailsNamingTheFileAndStopsWhenAsked) {
   EXPECT_TRUE(testing::FileExists(b));
 }
 
+TEST_F(FileOperationTest, VanishedSourcesAndRefusedNamesAreNamedAndTheRunGoesOn) {
+  const std::string a = Make("src/a.jpg");
+  const std::string b = Make("src/b.jpg");
+  const std::string c = Make("src/c.jpg");
+  const std::string tooLong = home.Join("dst/" + std::string(300, 'n') + ".jpg");
+  progress.onStep = [&](int done) {
+    if (done == 1) fs::remove(b);
+  };
+  const TransferReport report = TransferFiles(
+      {{a, home.Join("dst/a.jpg")}, {b, home.Join("dst/b.jpg")}, {c, tooLong},
+       {c, home.Join("dst/c.jpg")}},
+      TransferMode::kMove, prompts, progress);
+  EXPECT_EQ(report.done, 2);
+  EXPECT_EQ(report.failed, 2);
+  ASSERT_EQ(report.errors.size(), 2u);
+  EXPECT_NE(report.errors[0].find(b), std::string::npos);
+  EXPECT_NE(report.errors[1].find(tooLong), std::string::npos);
+  EXPECT_NE(report.errors[1].find("この名前はコピー先で使えません。"), std::string::npos);
+  EXPECT_EQ(testing::ReadFile(home.Join("dst/c.jpg")), "picture");
+  EXPECT_EQ(TempFilesBelow(home.Join("dst")), 0);
+}
+
 TEST_F(FileOperationTest, DistinctTargetNumbersRepeatedNames) {
   std::set<std::string> taken;
   Make("dst/x.jpg");
