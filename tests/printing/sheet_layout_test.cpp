@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "printing/cell_placement.h"
+#include "printing/free_layout_sheet.h"
 #include "printing/print_geometry.h"
 #include "printing/print_pages.h"
 
@@ -187,6 +188,20 @@ TEST(PrintGeometryTest, PagesTakeTheEntriesInCellOrder) {
   EXPECT_EQ(CellAt(plan.sheet, 2, second.cell.left + 1, second.cell.top + 1), 9);
   EXPECT_EQ(CellAt(plan.sheet, 2, second.cell.left, second.cell.top + 1), -1);  // on the edge
   EXPECT_EQ(LayoutPages(A4(300, false), PrintSettings{}, 2, 0, {}).pages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lumidex
+
+namespace lumidex {
+namespace {
+
+TEST(FreeLayoutSheetTest, TheTabKeepsItsShapeAndFollowsTheAlignment) {
+  const FreeLayoutSheet centred = PlaceFreeLayoutSheet(3300, 2550, 40, 50, 1);
+  EXPECT_EQ(centred.height, 1617);
+  EXPECT_EQ(centred.top, 1275 - 808);
+  EXPECT_EQ(PlaceFreeLayoutSheet(3300, 2550, 40, 50, 0).top, 100);
+  EXPECT_EQ(PlaceFreeLayoutSheet(3300, 2550, 40, 50, 2).top, 2550 - 1617 - 100);
 }
 
 }  // namespace

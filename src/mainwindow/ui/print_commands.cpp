@@ -23,6 +23,7 @@
 #include "imagelist/ui/image_list_panel.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
+#include "printing/free_layout_sheet.h"
 #include "printing/print_texts.h"
 #include "printing/ui/tprinter_set_dlg.h"
 
@@ -105,6 +106,12 @@ std::vector<std::string> PrintCommands::SelectedPictures() const {
 }
 
 void PrintCommands::PrintImageList() {
+  // The stored fields may have changed since (option dialog, settings import).
+  const PrintSettings stored = PrintSettingsFrom(window_.settings());
+  settings_.spacing = stored.spacing;
+  settings_.customWidth = stored.customWidth;
+  settings_.customHeight = stored.customHeight;
+  settings_.printName = stored.printName;
   TPrinterSetDlg dialog(&window_, *printer_, settings_, SelectedPictures());
   dialog.SetHelp([this](const QString& topic) { window_.ShowHelp(topic); });
   dialog.exec();
@@ -134,9 +141,7 @@ void PrintCommands::PrintFreeLayout() {
   const int H = painter.viewport().height();
   const QFontMetrics metrics(painter.font(), printer_.get());
   const int L = metrics.horizontalAdvance(QStringLiteral("__"));
-  const int h = metrics.height();
-  const int A = static_cast<int>(W * 49 * 0.01);
-  const int T = verticalAlign_ == 0 ? 2 * h : verticalAlign_ == 1 ? H / 2 - A / 2 : H - A - 2 * h;
+  const FreeLayoutSheet area = PlaceFreeLayoutSheet(W, H, L, metrics.height(), verticalAlign_);
 
   // The pictures are read from their files at the sheet's size: no list
   // thumbnails, and the disk cache is left alone.
@@ -150,7 +155,7 @@ void PrintCommands::PrintFreeLayout() {
   look.highQualityTypes = HighQualityTypesFrom(settings.hispc);
   look.types = window_.environment().types;
   renderer.SetLook(look);
-  TabDrawing drawing = renderer.Render(items, W - L, A);
+  TabDrawing drawing = renderer.Render(items, area.width, area.height);
   const QImage tab = PaintTarget(drawing.canvas);
 
   QString title;
@@ -166,7 +171,7 @@ void PrintCommands::PrintFreeLayout() {
   for (int copy = 0; copy < copies && !failed; ++copy) {
     if (copy > 0 && !printer_->newPage()) failed = true;
     if (!title.isEmpty()) painter.drawText(L, 5 + metrics.ascent(), title);
-    if (!tab.isNull()) painter.drawImage(QPoint(L, T), tab);
+    if (!tab.isNull()) painter.drawImage(QPoint(area.left, area.top), tab);
     if (settings.printSoftName) {
       const QString name = QString::fromUtf8(kPaperFooterText);
       painter.drawText(W - metrics.horizontalAdvance(name), H - metrics.descent(), name);

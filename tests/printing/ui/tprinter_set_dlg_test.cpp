@@ -68,6 +68,20 @@ class TPrinterSetDlgTest : public QObject {
     QCOMPARE(image.pixel(placement.sheet.left() + 2, placement.sheet.top() + 2), qRgb(255, 255, 255));
     QVERIFY(image.pixel(CellCentre(*dialog_, 0)) != qRgb(255, 255, 255));
     QCOMPARE(image.pixel(2, image.height() / 2), qRgb(0xB0, 0xB0, 0xB0));
+    // A cell whose picture was moved is framed in red.
+    const auto redPixels = [this] {
+      const QImage& shown = dialog_->preview()->image();
+      int red = 0;
+      for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) red += shown.pixel(x, y) == qRgb(255, 0, 0);
+      }
+      return red;
+    };
+    dialog_->framesBox()->setChecked(true);
+    QCOMPARE(redPixels(), 0);
+    dialog_->state().list().at(1).offsets = {5, -5};  // summing to 0 still counts
+    dialog_->RefreshPreview();
+    QVERIFY(redPixels() > 20);
   }
 
   void dragsMoveOrExchangeOnlyThePressedEntry() {
