@@ -289,11 +289,11 @@ void FreeLayoutCommands::AddExifTexts() {
   canvas_.Edit([&](std::vector<FreeLayoutItem>& items) { items.insert(items.end(), texts.begin(), texts.end()); });
 }
 
-void FreeLayoutCommands::OpenInEditor(int index) {
+void FreeLayoutCommands::OpenInEditor(int index, bool desktopEditor) {
   const std::vector<FreeLayoutItem>& items = canvas_.items();
   if (index < 0 || index >= static_cast<int>(items.size()) || !ExistingPicture(items[index])) return;
   const char* path = std::getenv("PATH");
-  const std::string editor = platform::FindImageEditor(gTool_, path != nullptr ? path : "");
+  const std::string editor = platform::FindImageEditor(desktopEditor ? std::string() : gTool_, path != nullptr ? path : "");
   if (editor.empty() || !QProcess::startDetached(ToQString(editor), {ToQString(items[index].value)})) {
     emit problem(QStringLiteral("画像を編集するプログラムを起動できません。"));
     return;
@@ -352,7 +352,8 @@ void FreeLayoutCommands::ShowItemMenu(int index, const QPoint& globalPos) {
   menu.addAction(QStringLiteral("画像の回転"), this, [this, index] { Rotate(index); })->setVisible(picture);
   QMenu* editing = menu.addMenu(QStringLiteral("画像の編集(&E)"));
   editing->menuAction()->setVisible(picture);
-  editing->addAction(QStringLiteral("ツールを開く"), this, [this, index] { OpenInEditor(index); });
+  editing->addAction(QStringLiteral("ツールを開く"), this, [this, index] { OpenInEditor(index, false); });
+  editing->addAction(QStringLiteral("ペイント"), this, [this, index] { OpenInEditor(index, true); });
   auto toggle = [&](const QString& caption, bool FreeLayoutItem::*flag, bool visible) {
     QAction* action = menu.addAction(caption);
     action->setCheckable(true);

@@ -49,7 +49,10 @@ class FreeLayoutCommands : public QObject {
   void EditText(int index);
   void Rotate(int index);
   void AddExifTexts();
-  void OpenInEditor(int index);
+  // Opens the picture of item `index` in "g-tool" (or, with
+  // `desktopEditor` or when it cannot be run, the desktop's first image
+  // editor); the canvas is drawn again when the file changes.
+  void OpenInEditor(int index, bool desktopEditor);
   void BringBackOutside();
 
  signals:

@@ -157,6 +157,9 @@ class FreeLayoutEditingTest : public QObject {
     QCOMPARE(canvas_->items().size(), size_t{3});
     QCOMPARE(canvas_->items()[2].value, picture);
     QCOMPARE(problems.count(), 1);  // the text file and the missing one are named
+    view_->commands()->AddText(QString(1024 * 1024, QLatin1Char('x')), QPoint(10, 10));
+    QCOMPARE(canvas_->items().size(), size_t{3});
+    QCOMPARE(problems.count(), 2);
 
     // Bring back: an item outside is a change to save.
     canvas_->Edit([](std::vector<FreeLayoutItem>& items) { items[0].x = 9000; });
