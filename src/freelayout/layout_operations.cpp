@@ -315,6 +315,46 @@ void SameSize(std::vector<FreeLayoutItem>& items, const std::vector<ItemKind>& k
   }
 }
 
+void SameScale(std::vector<FreeLayoutItem>& items, const PictureSizes& sizes, int ref, const LayoutScale& scale) {
+  if (ref < 0 || ref >= static_cast<int>(items.size()) || sizes.size() != items.size() || !sizes[ref]) return;
+  const ItemPixelSize refPicture = *sizes[ref];
+  if (refPicture.width < 1 || refPicture.height < 1) return;
+  const CanvasRect refRect = ItemPixelRect(items[ref], scale);
+  const double scaleX = refRect.width * 100.0 / refPicture.width;
+  const double scaleY = refRect.height * 100.0 / refPicture.height;
+  const int refWidth = items[ref].width;
+  const int refHeight = items[ref].height;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!items[i].selected || static_cast<int>(i) == ref || !sizes[i] || !IsPicturePathValue(items[i].value)) {
+      continue;
+    }
+    const ItemPixelSize picture = *sizes[i];
+    if (picture == refPicture) {
+      items[i].width = refWidth;
+      items[i].height = refHeight;
+      continue;
+    }
+    const int w = std::max(16, static_cast<int>(picture.width * scaleX * 0.01));
+    const int h = std::max(16, static_cast<int>(picture.height * scaleY * 0.01));
+    items[i].width = scale.PixelsToUnitsX(w);
+    items[i].height = scale.PixelsToUnitsY(h);
+  }
+}
+
+void KeepProportions(std::vector<FreeLayoutItem>& items, const PictureSizes& sizes, bool on,
+                     const LayoutScale& scale) {
+  for (size_t i = 0; i < items.size() && i < sizes.size(); ++i) {
+    FreeLayoutItem& item = items[i];
+    if (!item.selected || !sizes[i] || !IsPicturePathValue(item.value)) continue;
+    item.keepAspect = on;
+    const ItemPixelSize picture = *sizes[i];
+    if (!on || picture.width < 1 || picture.height < 1) continue;
+    const CanvasRect rect = ItemPixelRect(item, scale);
+    const int height = static_cast<int>(rect.width * (picture.height * 100.0 / picture.width) * 0.01);
+    item.height = scale.PixelsToUnitsY(std::max(1, height));
+  }
+}
+
 int RotationOfBar(int position) {
   position = std::clamp(position, -90, 90);
   return position >= 0 ? position : position + 180;

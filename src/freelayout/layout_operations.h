@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "freelayout/free_layout_item.h"
+#include "freelayout/free_picture.h"
 #include "freelayout/layout_units.h"
 
 namespace lumidex {
@@ -112,6 +114,23 @@ int BringBackOutside(std::vector<FreeLayoutItem>& items, const LayoutScale& scal
 // Same size: every selected item of the same kind as `ref` (kinds as in
 // SelectKind) takes `ref`'s width and height.
 void SameSize(std::vector<FreeLayoutItem>& items, const std::vector<ItemKind>& kinds, int ref);
+
+// The pixel size of each item's picture as decoded (one per item); nothing
+// for texts, missing files and pictures that do not decode.
+using PictureSizes = std::vector<std::optional<ItemPixelSize>>;
+
+// Same scale: `ref` (a picture of known size) shows its picture at some
+// scale across and down (its pixel size x 100 / its picture's size); every
+// other selected picture of known size takes that scale of its own picture,
+// each side at least 16 pixels; one of the same picture size as `ref`'s
+// takes `ref`'s stored size. Rotated pictures take it as their unrotated
+// size.
+void SameScale(std::vector<FreeLayoutItem>& items, const PictureSizes& sizes, int ref, const LayoutScale& scale);
+
+// Keep proportions on or off for the selected pictures of known size. On,
+// the height follows the width by the picture's proportions.
+void KeepProportions(std::vector<FreeLayoutItem>& items, const PictureSizes& sizes, bool on,
+                     const LayoutScale& scale);
 
 // The rotation bar runs from -90 to 90 (2 degrees a step). The rotation
 // step a bar position stores (p, or p + 180 below 0), the bar position of a

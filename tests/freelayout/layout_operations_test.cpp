@@ -192,6 +192,26 @@ TEST(LayoutOperationsTest, SelectionByBandKindAndInversion) {
   EXPECT_EQ(items[2].width, 160);  // another kind
 }
 
+TEST(LayoutOperationsTest, SameScaleAndKeptProportionsFollowThePictures) {
+  // The reference shows its 400 x 300 picture at 200 x 100: 50 % across, a third down.
+  std::vector<FreeLayoutItem> items = {Picture(0, 0, 200, 100), Picture(300, 0, 50, 50), Picture(400, 0, 70, 70),
+                                       Picture(500, 0, 90, 90), Text(0, "t")};
+  const PictureSizes sizes = {ItemPixelSize{400, 300}, ItemPixelSize{1000, 30}, ItemPixelSize{400, 300},
+                              std::nullopt, std::nullopt};
+  SameScale(items, sizes, 0, kCanvas);
+  EXPECT_EQ(items[1].width, 500);
+  EXPECT_EQ(items[1].height, 16);  // never below 16 pixels
+  EXPECT_EQ(items[2].width, 200);  // the same picture size: the same stored size
+  EXPECT_EQ(items[2].height, 100);
+  EXPECT_EQ(items[3].width, 90);  // size unknown: left alone
+  EXPECT_EQ(items[4].width, 160);
+
+  KeepProportions(items, sizes, true, kCanvas);
+  EXPECT_TRUE(items[0].keepAspect);
+  EXPECT_EQ(items[0].height, 150);  // 200 wide, 4:3
+  EXPECT_FALSE(items[3].keepAspect);
+}
+
 TEST(LayoutOperationsTest, TheRotationBarMapsToRotationSteps) {
   EXPECT_EQ(BarOfRotation(170), -10);
   EXPECT_EQ(RotationLabel(BarOfRotation(170)), "20°");

@@ -306,6 +306,16 @@ void FreeLayoutCommands::BringBackOutside() {
   canvas_.Edit([&](std::vector<FreeLayoutItem>& items) { lumidex::BringBackOutside(items, scale); });
 }
 
+std::vector<std::optional<ItemPixelSize>> FreeLayoutCommands::SelectedPictureSizes(
+    const std::vector<FreeLayoutItem>& items) const {
+  std::vector<std::optional<ItemPixelSize>> sizes(items.size());
+  if (!pictureSizeOf_) return sizes;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (items[i].selected && ExistingPicture(items[i])) sizes[i] = pictureSizeOf_(items[i].value);
+  }
+  return sizes;
+}
+
 void FreeLayoutCommands::ToggleFlag(bool FreeLayoutItem::*flag, bool on) {
   canvas_.Edit([&](std::vector<FreeLayoutItem>& items) {
     for (FreeLayoutItem& item : items) {
@@ -349,6 +359,12 @@ void FreeLayoutCommands::ShowItemMenu(int index, const QPoint& globalPos) {
   several(QStringLiteral("左から等間隔に揃える"), [index, scale](auto& list) { EqualSpacingLeft(list, index, scale); });
   several(QStringLiteral("上から等間隔に揃える"), [index, scale](auto& list) { EqualSpacingTop(list, index, scale); });
   several(QStringLiteral("サイズを合わせる"), [index](auto& list) { SameSize(list, KindsOf(list), index); });
+  place->addAction(QStringLiteral("サイズの縮小率を合わせる"), this, [this, index, scale] {
+         std::vector<FreeLayoutItem> list = canvas_.items();
+         if (index < static_cast<int>(list.size())) list[index].selected = true;
+         const PictureSizes sizes = SelectedPictureSizes(list);
+         canvas_.Edit([&](auto& items) { SameScale(items, sizes, index, scale); });
+       })->setEnabled(selected > 1 && picture);
   menu.addAction(QStringLiteral("画像の回転"), this, [this, index] { Rotate(index); })->setVisible(picture);
   QMenu* editing = menu.addMenu(QStringLiteral("画像の編集(&E)"));
   editing->menuAction()->setVisible(picture);
@@ -361,7 +377,14 @@ void FreeLayoutCommands::ShowItemMenu(int index, const QPoint& globalPos) {
     action->setVisible(visible);
     connect(action, &QAction::toggled, this, [this, flag](bool on) { ToggleFlag(flag, on); });
   };
-  toggle(QStringLiteral("幅と高さの比率を固定(&A)"), &FreeLayoutItem::keepAspect, picture);
+  QAction* keep = menu.addAction(QStringLiteral("幅と高さの比率を固定(&A)"));
+  keep->setCheckable(true);
+  keep->setChecked(item.keepAspect);
+  keep->setVisible(picture);
+  connect(keep, &QAction::toggled, this, [this, scale](bool on) {
+    const PictureSizes sizes = SelectedPictureSizes(canvas_.items());
+    canvas_.Edit([&](auto& items) { KeepProportions(items, sizes, on, scale); });
+  });
   toggle(QStringLiteral("画像の背景を透過"), &FreeLayoutItem::clearBack, picture);
   toggle(QStringLiteral("画像の影を補正"), &FreeLayoutItem::edgeFix, picture && look_.imgshadow && item.rotation > 0);
   menu.addSeparator();

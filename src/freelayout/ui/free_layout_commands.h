@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "freelayout/free_layout_clipboard.h"
@@ -36,6 +37,10 @@ class FreeLayoutCommands : public QObject {
   void SetSettings(int imgspace, std::string gTool, std::string aDir);
   // How texts are drawn (the text dialog's preview).
   void SetLook(const FreePictureLook& look) { look_ = look; }
+  // How the pixel size of a picture file is found (same scale, keep
+  // proportions); nothing when it does not decode.
+  using PictureSizeOf = std::function<std::optional<ItemPixelSize>(const std::string& path)>;
+  void SetPictureSizeOf(PictureSizeOf pictureSizeOf) { pictureSizeOf_ = std::move(pictureSizeOf); }
   // "a-dir": where the file and folder choosers start.
   const std::string& aDir() const { return aDir_; }
 
@@ -68,8 +73,10 @@ class FreeLayoutCommands : public QObject {
   void ShowCanvasMenu(const QPoint& globalPos);
   void Activate(int index);
   void Dropped(const QStringList& files, const QString& text, const QPoint& point);
-  // An edit on the selected items with `ref` as the reference item.
+  // Sets `flag` on the selected pictures whose files exist.
   void ToggleFlag(bool FreeLayoutItem::*flag, bool on);
+  // The picture sizes of the selected pictures of `items` (PictureSizes).
+  std::vector<std::optional<ItemPixelSize>> SelectedPictureSizes(const std::vector<FreeLayoutItem>& items) const;
 
   FreeLayoutCanvas& canvas_;
   CopiedItems copied_;
@@ -77,6 +84,7 @@ class FreeLayoutCommands : public QObject {
   std::string gTool_;
   std::string aDir_;
   FreePictureLook look_;
+  PictureSizeOf pictureSizeOf_;
   QFileSystemWatcher* watcher_ = nullptr;
 };
 

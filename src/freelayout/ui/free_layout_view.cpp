@@ -38,6 +38,12 @@ FreeLayoutView::FreeLayoutView(AlbumStore& album, std::string albumDir, const Th
   connect(commands_, &FreeLayoutCommands::problem, this, &FreeLayoutView::problem);
   connect(commands_, &FreeLayoutCommands::pictureChanged, this, &FreeLayoutView::RedrawPictures);
   connect(commands_, &FreeLayoutCommands::repairRequested, this, &FreeLayoutView::RepairMissingFiles);
+  // A picture's own size: decoded at a small scale, which keeps the size.
+  commands_->SetPictureSizeOf([this](const std::string& path) -> std::optional<ItemPixelSize> {
+    Result<CardPicture> picture = reader_->Load({path, 64, 64});
+    if (!picture.ok() || picture.value().width < 1 || picture.value().height < 1) return std::nullopt;
+    return ItemPixelSize{picture.value().width, picture.value().height};
+  });
 }
 
 // The canvas refers to the renderer, which goes first, unless the window
