@@ -32,6 +32,12 @@ void PageSideCommands::Refresh() {
     button->setVisible(open);
   }
   toolbar.allPages->setVisible(!open);
+  // The two "詳細" buttons press together: the calendar's over the page
+  // list, the list's (a floating detail list of what the list shows) over
+  // an open page, sub-album or folder.
+  const bool entries = open || !list_.folder().empty();
+  toolbar.dayDetail->setVisible(!entries);
+  toolbar.fileDetail->setVisible(entries);
   pageSide_.namePanel()->setText(list_.headingText());
 }
 

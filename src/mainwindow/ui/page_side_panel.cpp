@@ -306,10 +306,14 @@ void PageSidePanel::SetDetailListFloating(bool floating) {
     detailWindow_->setWindowTitle(QStringLiteral("詳細"));
     auto* layout = new QVBoxLayout(detailWindow_);
     layout->setContentsMargins(0, 0, 0, 0);
-    // Over the lower right of the list, so the list's items stay in view.
+    // Beside the list, over the calendar side of the window, so the list's
+    // items stay in view while rows are chosen; inside the window.
     const QRect area(listSplit_->mapToGlobal(QPoint(0, 0)), listSplit_->size());
-    detailWindow_->setGeometry(area.x() + area.width() / 4, area.y() + area.height() / 3,
-                               std::max(area.width() * 3 / 4, 400), std::max(area.height() * 2 / 3, 240));
+    const QRect frame = window()->geometry();
+    const QSize size(std::max(area.width(), 480), std::max(area.height(), 240));
+    const int x = std::max(frame.left(), area.left() - size.width() + 40);
+    const int y = std::max(frame.top(), std::min(area.top() + 40, frame.bottom() - size.height()));
+    detailWindow_->setGeometry(QRect(QPoint(x, y), size));
   }
   listArea_->removeWidget(detailList_);
   detailWindow_->layout()->addWidget(detailList_);
