@@ -374,6 +374,8 @@ void FreeLayoutCanvas::UpdateCursor(const QPoint& pos) {
 }
 
 void FreeLayoutCanvas::keyPressEvent(QKeyEvent* event) {
+  // A drag holds indices into the list: the keys wait until it ends.
+  if (dragging_ || banding_) return;
   const bool shift = event->modifiers() & Qt::ShiftModifier;
   if (event->matches(QKeySequence::Undo)) {
     Undo();

@@ -193,6 +193,18 @@ class FreeLayoutEditingTest : public QObject {
     QCOMPARE(ParseTextSpec(item.value).value().text, std::string("a\r\nb"));
   }
 
+  void keysWaitWhileADragHoldsTheItems() {
+    view_->commands()->AddText(QStringLiteral("t"), QPoint(600, 250));  // something to undo
+    const QPoint from = CentreOf(2);
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, from);
+    QTest::keyClick(canvas_, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(canvas_, Qt::Key_Delete);
+    QTest::mouseMove(canvas_, from + QPoint(-30, -5));
+    QTest::mouseRelease(canvas_, Qt::LeftButton, {}, from + QPoint(-30, -5));
+    QCOMPARE(canvas_->items().size(), size_t{3});
+    QCOMPARE(canvas_->items()[2].x, 570);
+  }
+
   void aResizeKeepsTheEditsInMemory() {
     canvas_->Edit([](std::vector<FreeLayoutItem>& items) { items[1].x = 500; });
     frame_->resize(400, 300);
