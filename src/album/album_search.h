@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "album/search_match.h"
+#include "foundation/file_store.h"
+#include "foundation/long_operation.h"
+
+namespace lumidex {
+
+// What the picture search looks at: file names, folder names, sub-album
+// names and comments ("ファイル名", "フォルダ名", "サブアルバム名", "コメント").
+struct SearchTargets {
+  bool fileNames = false;
+  bool folders = false;
+  bool subAlbums = false;
+  bool comments = false;
+  bool any() const { return fileNames || folders || subAlbums || comments; }
+};
+
+struct SearchRequest {
+  std::string text;
+  SearchTargets targets;
+  SearchOptions options;
+};
+
+// One hit of the album search, as a record (never parsed back from text).
+struct SearchHit {
+  enum class Kind { kFile = 0, kSubAlbum = 1, kComment = 2 };
+  Kind kind = Kind::kFile;
+  std::string date;      // "yyyy/mm/dd" of the page
+  std::string subAlbum;  // the sub-album holding the entry, or the sub-album found; "" on a page
+  std::string entry;     // the entry's name: a path, or "@" + sub-album section
+  std::string comment;   // the entry's comment as stored
+  // The file to show: the entry's path, or for a sub-album entry the path
+  // of the sub-album's first entry ("" when it has none).
+  std::string path;
+  int entryCount = 0;  // sub-album entries: the number of entries of the sub-album
+
+  // The location text of the result list: "yyyy/mm/dd > entry text" on a
+  // page, "yyyy/mm/dd name >> entry text" in a sub-album; the entry text of
+  // a sub-album found by name is its name and " (N枚)", followed by "@\@"
+  // and its first path when it has entries.
+  std::string Location() const;
+};
+
+struct SearchOutcome {
+  std::vector<SearchHit> hits;  // ordered by Location, byte by byte
+  bool aborted = false;
+  // Year documents that could not be read (searched as empty).
+  std::vector<std::string> problems;
+};
+
+// Whether the page "mm/dd" of `year` is locked (its content is never shown).
+using PageLockTest = std::function<bool(std::string_view year, std::string_view page)>;
+
+// Searches every year document `<yyyy>.ini` and sub-album document
+// `<yyyy>S.ini` of `photoDir` for the years `years` ("yyyy", in order):
+// every entry of every section whose page is not locked in that year. A
+// file entry is a hit by its file name or folder (the targets chosen), else
+// by its comment; a sub-album entry by its sub-album's name, else by its
+// comment. Names and comments are tested with the same rule (Matches over
+// NeedleVariants). Progress steps once per section; the abort request
+// stops the walk, keeping the hits found.
+SearchOutcome SearchAlbum(const std::string& photoDir, const std::vector<std::string>& years,
+                          const PageLockTest& locked, const SearchRequest& request, LongOperation& progress,
+                          FileStore& store = RealFileStore());
+
+// The message after an album search: "'text' は、見つかりませんでした。", or
+// "'text' の検索で N個、見つかりました。リストを選択するとその場所へジャンプします。".
+std::string SearchResultMessage(std::string_view text, size_t hits);
+
+}  // namespace lumidex

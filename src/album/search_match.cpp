@@ -1,0 +1,39 @@
+#include "album/search_match.h"
+
+#include <algorithm>
+
+#include "album/kana_folding.h"
+
+namespace lumidex {
+
+std::vector<std::string> NeedleVariants(std::string_view needle, const SearchOptions& options) {
+  std::vector<std::string> variants;
+  if (needle.empty()) return variants;
+  auto add = [&](const std::string& form) {
+    std::string lower = LowerLatin(form);
+    if (!lower.empty() && std::find(variants.begin(), variants.end(), lower) == variants.end()) {
+      variants.push_back(std::move(lower));
+    }
+  };
+  add(std::string(needle));
+  if (options.ignoreWidth) {
+    add(ToHalfWidth(needle));
+    add(ToFullWidth(needle));
+  }
+  if (options.ignoreKana) {
+    add(KatakanaToHiragana(needle));
+    add(HiraganaToKatakana(needle));
+    add(HiraganaToHalfKatakana(needle));
+    add(HalfKatakanaToHiragana(needle));
+  }
+  return variants;
+}
+
+bool Matches(std::string_view haystack, const std::vector<std::string>& variants) {
+  if (variants.empty()) return false;
+  const std::string lower = LowerLatin(haystack);
+  return std::any_of(variants.begin(), variants.end(),
+                     [&](const std::string& variant) { return lower.find(variant) != std::string::npos; });
+}
+
+}  // namespace lumidex

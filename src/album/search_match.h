@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumidex {
+
+// The options of the picture search: "半角と全角を区別しない" (settings
+// "sear1") and "ひらがなとカタカナを区別しない" ("sear2").
+struct SearchOptions {
+  bool ignoreWidth = false;
+  bool ignoreKana = false;
+};
+
+// The forms of `needle` a search looks for, each lower-cased (LowerLatin):
+// the needle itself; with ignoreWidth its half-width and full-width forms;
+// with ignoreKana its katakana-to-hiragana, hiragana-to-katakana,
+// hiragana-to-half-width-katakana and half-width-katakana-to-hiragana
+// forms. Duplicates are left out. Empty for an empty needle.
+std::vector<std::string> NeedleVariants(std::string_view needle, const SearchOptions& options);
+
+// Whether `haystack`, lower-cased, contains one of `variants`
+// (NeedleVariants). The haystack itself is never converted otherwise.
+bool Matches(std::string_view haystack, const std::vector<std::string>& variants);
+
+}  // namespace lumidex
