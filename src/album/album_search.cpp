@@ -8,18 +8,13 @@
 #include "album/album_text.h"
 #include "foundation/file_paths.h"
 #include "foundation/mem_ini_file.h"
+#include "foundation/message_format.h"
 
 namespace lumidex {
 namespace {
 
 // Page sections are "mm/dd"; sub-album sections "mm/dd" + name.
 constexpr size_t kPageLength = 5;
-
-std::string GroupedCount(int count) {
-  std::string digits = std::to_string(count);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<size_t>(i), ",");
-  return digits;
-}
 
 std::unique_ptr<TMemIniFile> OpenOrEmpty(const std::string& file, FileStore& store, SearchOutcome& outcome) {
   Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(file, store);
@@ -104,7 +99,7 @@ std::string SearchHit::Location() const {
     text = entry;
   } else {
     text = subAlbum;
-    if (kind == Kind::kSubAlbum) text += " (" + GroupedCount(entryCount) + "枚)";
+    if (kind == Kind::kSubAlbum) text += " (" + WithThousandsSeparators(entryCount) + "枚)";
     if (!path.empty()) text += "@\\@" + path;
   }
   // A found sub-album stands on its page; an entry of a sub-album inside it.
