@@ -73,7 +73,8 @@ FileToolCommands::FileToolCommands(TForm1& window, ImageListPanel& list, AlbumSt
                              QStringLiteral("選択したファイルのコピーを行う"));
   repairPage_ = AddCommand(menu, "RepairMenu2", QStringLiteral("不明画像の再設定"));
   auto* change = new QMenu(QStringLiteral("変更"), menu);
-  menu->addMenu(change)->setObjectName(QStringLiteral("ChangeMenu"));
+  changeMenu_ = menu->addMenu(change);
+  changeMenu_->setObjectName(QStringLiteral("ChangeMenu"));
   changePath_ = AddCommand(change, "PathChangeMenu", QStringLiteral("ファイルパス名"));
   fileDates_ = AddCommand(menu, "N5", QStringLiteral("更新日に登録日を設定"));
 
@@ -105,7 +106,7 @@ void FileToolCommands::PrepareMenu() {
     oneFile = !IsSubAlbumEntry(list_.list().entries().NameAt(rows.front()));
   }
   changePath_->setEnabled(oneFile);
-  changePath_->setVisible(container);
+  changeMenu_->setVisible(container);
   fileDates_->setVisible(mode != ListMode::kFolder);
   fileDates_->setEnabled(!rows.empty());
 }

@@ -57,6 +57,7 @@ class FileToolCommands : public QObject {
   QAction* repairAlbum_;
   QAction* copyToFolder_;
   QAction* repairPage_;
+  QAction* changeMenu_;  // "変更", holding "ファイルパス名"
   QAction* changePath_;
   QAction* fileDates_;
 };
