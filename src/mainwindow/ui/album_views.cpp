@@ -11,6 +11,7 @@
 #include "calendar/year_list.h"
 #include "filetools/folder_search.h"
 #include "filetools/ui/registration_actions.h"
+#include "freelayout/ui/free_layout_view.h"
 #include "foundation/ini_line.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
@@ -116,12 +117,15 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       [this](const Status& status) { AfterRegistration(status); }, this);
   connect(window_.autoRegistrationAction(), &QAction::triggered, this,
           &AlbumViews::RunAutoRegistration);
-  new FileToolCommands(window_, *list_, album_, [this] {
-    if (const Status s = album_.SwitchYear(album_.loadedYear(), true); !s.ok()) {
-      ReportError(ToQString(s.message()));
-    }
-    AfterYearSwitch();
-  }, this);
+  new FileToolCommands(
+      window_, *list_, album_,
+      [this] {
+        if (const Status s = album_.SwitchYear(album_.loadedYear(), true); !s.ok()) {
+          ReportError(ToQString(s.message()));
+        }
+        AfterYearSwitch();
+      },
+      [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
 
   ApplySettings();
   ApplyScheme();

@@ -53,12 +53,14 @@ std::string TransferNotice(const TransferReport& report) {
 }  // namespace
 
 FileToolCommands::FileToolCommands(TForm1& window, ImageListPanel& list, AlbumStore& album,
-                                   std::function<void()> albumChanged, QObject* parent)
+                                   std::function<void()> albumChanged,
+                                   std::function<bool()> confirmFreeLayoutSave, QObject* parent)
     : QObject(parent),
       window_(window),
       list_(list),
       album_(album),
-      albumChanged_(std::move(albumChanged)) {
+      albumChanged_(std::move(albumChanged)),
+      confirmFreeLayoutSave_(std::move(confirmFreeLayoutSave)) {
   // "ツール" -> "不明画像の再設定", beside "自動登録(&A)".
   QMenu* tools = nullptr;
   for (QObject* owner : window.autoRegistrationAction()->associatedObjects()) {
@@ -131,6 +133,9 @@ void FileToolCommands::Organise() {
 }
 
 std::string FileToolCommands::AskRepairFolder() {
+  // The repair rewrites free layout documents: unsaved edits of the shown
+  // tab are saved or dropped first, never saved over the repair later.
+  if (confirmFreeLayoutSave_ && !confirmFreeLayoutSave_()) return "";
   const QString folder = QFileDialog::getExistingDirectory(
       &window_, ToQString(kRepairFolderPrompt), ToQString(window_.settings().aDir));
   return ToStdString(folder);

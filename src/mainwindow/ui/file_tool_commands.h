@@ -20,14 +20,17 @@ class TForm1;
 // open page or sub-album) and "更新日に登録日を設定". Long runs go through
 // the window's progress and "中止" with the window's commands locked.
 // `albumChanged` rebuilds the views after a repair changed the album (a
-// forced year switch of the shown year). Main thread only; every argument
+// forced year switch of the shown year); `confirmFreeLayoutSave` asks the
+// free layout's save question before a repair rewrites free layout
+// documents (false: the user cancelled). Main thread only; every argument
 // must outlive this object.
 class FileToolCommands : public QObject {
   Q_OBJECT
 
  public:
   FileToolCommands(TForm1& window, ImageListPanel& list, AlbumStore& album,
-                   std::function<void()> albumChanged, QObject* parent = nullptr);
+                   std::function<void()> albumChanged,
+                   std::function<bool()> confirmFreeLayoutSave, QObject* parent = nullptr);
 
   QAction* repairAlbumAction() const { return repairAlbum_; }
   QAction* copyToFolderAction() const { return copyToFolder_; }
@@ -54,6 +57,7 @@ class FileToolCommands : public QObject {
   ImageListPanel& list_;
   AlbumStore& album_;
   std::function<void()> albumChanged_;
+  std::function<bool()> confirmFreeLayoutSave_;
   QAction* repairAlbum_;
   QAction* copyToFolder_;
   QAction* repairPage_;
