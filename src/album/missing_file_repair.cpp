@@ -186,6 +186,7 @@ class RepairRun {
     // Folded entry name -> its line, the first line of a name winning as in
     // the document's own lookups.
     std::unordered_map<std::string, size_t> byName;
+    byName.reserve(end - begin);
     for (size_t i = begin; i < end; ++i) {
       if (!Skipped(doc.lines[i])) byName.try_emplace(FoldAscii(EntryNameOf(doc.lines[i])), i);
     }
