@@ -373,6 +373,32 @@ void FreeLayoutCanvas::UpdateCursor(const QPoint& pos) {
   }
 }
 
+bool FreeLayoutCanvas::IsEditingKey(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Delete:
+      return true;
+    default:
+      break;
+  }
+  return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+         event.matches(QKeySequence::SelectAll) ||
+         (event.key() == Qt::Key_Y && (event.modifiers() & Qt::ControlModifier));
+}
+
+// The window has shortcuts of its own on some of these keys (the calendar's
+// day keys); while the canvas has the focus, they edit the items.
+bool FreeLayoutCanvas::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && IsEditingKey(*static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
 void FreeLayoutCanvas::keyPressEvent(QKeyEvent* event) {
   // A drag holds indices into the list: the keys wait until it ends.
   if (dragging_ || banding_) return;

@@ -87,6 +87,7 @@ class FreeLayoutCanvas : public QWidget {
   void dropped(const QStringList& files, const QString& text, const QPoint& point);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +112,8 @@ class FreeLayoutCanvas : public QWidget {
   void BandTo(const QPoint& pos);
   void EndDrag();
   void UpdateCursor(const QPoint& pos);
+  // Whether the canvas handles `event` itself (before the window's shortcuts).
+  static bool IsEditingKey(const QKeyEvent& event);
   // An arrow key on the selected items.
   void Nudge(int dx, int dy, bool resize);
 

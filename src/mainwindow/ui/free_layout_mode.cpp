@@ -55,6 +55,13 @@ FreeLayoutMode::~FreeLayoutMode() = default;
 
 void FreeLayoutMode::Switch(bool on) {
   PageSidePanel& side = *window_.pageSide();
+  // The save question comes while the edited tab is still shown; Cancel
+  // keeps the view open.
+  if (!on && !view_->ConfirmSaveTab()) {
+    const QSignalBlocker blocker(side.toolbar().freeLayout);
+    side.toolbar().freeLayout->setChecked(true);
+    return;
+  }
   side.ShowFreeLayout(on);
   if (on) {
     const std::string page = album_.PageOpen()
@@ -62,13 +69,6 @@ void FreeLayoutMode::Switch(bool on) {
                                  : std::string(PageKeyOf(calendar_.calendar().state().selectedDay));
     view_->Enter(page);
   } else {
-    // Cancel of the save question keeps the view open.
-    if (!view_->ConfirmSaveTab()) {
-      const QSignalBlocker blocker(side.toolbar().freeLayout);
-      side.toolbar().freeLayout->setChecked(true);
-      side.ShowFreeLayout(true);
-      return;
-    }
     view_->Leave();
     side.namePanel()->setText(list_.headingText());
   }

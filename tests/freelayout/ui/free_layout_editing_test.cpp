@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -115,8 +116,14 @@ class FreeLayoutEditingTest : public QObject {
     QCOMPARE(canvas_->items()[1].x, 400);
     QTest::keyClick(canvas_, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(canvas_->items()[1].x, 450);
+    // A window shortcut on the arrow keys does not take them from the canvas.
+    auto* dayKey = new QAction(frame_.get());
+    dayKey->setShortcut(QKeySequence(Qt::Key_Right));
+    frame_->addAction(dayKey);
+    QSignalSpy dayKeyUsed(dayKey, &QAction::triggered);
     QTest::keyClick(canvas_, Qt::Key_Right);  // the text is still selected
     QCOMPARE(canvas_->items()[1].x, 451);
+    QCOMPARE(dayKeyUsed.count(), 0);
 
     view_->commands()->AddText(QStringLiteral("三行目\r\n四行目"), QPoint(100, 200));
     QCOMPARE(canvas_->items().size(), size_t{3});
