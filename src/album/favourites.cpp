@@ -100,7 +100,11 @@ std::string FavouriteDeleteQuestion(const std::vector<FavouriteRow>& rows) {
 
 void DeleteFavourites(TMemIniFile& doc, const std::vector<FavouriteRow>& rows) {
   for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-    if (!row->temporary) doc.DropKey(row->Page(), row->key);
+    if (row->temporary) continue;
+    const std::string page = row->Page();
+    doc.DropKey(page, row->key);
+    // A page without favourites keeps no empty section.
+    if (doc.KeyNames(page).empty()) doc.DropSection(page);
   }
 }
 

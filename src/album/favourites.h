@@ -61,7 +61,8 @@ std::string FavouritesTitle(std::string_view year, std::string_view openPage);
 std::string FavouriteDeleteQuestion(const std::vector<FavouriteRow>& rows);
 
 // Deletes the stored favourites of `rows` from `doc` (temporary rows have
-// nothing stored). Only the bookmarks go; files and sub-albums stay.
+// nothing stored); a page left without favourites loses its section. Only
+// the bookmarks go; files and sub-albums stay.
 void DeleteFavourites(TMemIniFile& doc, const std::vector<FavouriteRow>& rows);
 
 }  // namespace lumidex

@@ -22,6 +22,7 @@
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
 #include "mainwindow/ui/detail_list_mode.h"
+#include "mainwindow/ui/favourites_view.h"
 #include "mainwindow/ui/file_tool_commands.h"
 #include "mainwindow/ui/free_layout_mode.h"
 #include "mainwindow/ui/item_status_panel.h"
@@ -98,6 +99,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   slideShow_ = new SlideShowView(window_, *list_, album_, *pictureViews_);
   freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
   detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_, cache);
+  new FavouritesView(window_, *list_, album_, *controller_, *prompts_);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),

@@ -98,17 +98,31 @@ QWidget* MakeToolbar(QWidget* parent, PageSidePanel::Toolbar& toolbar) {
   return panel;
 }
 
-QWidget* MakeFavourites(QWidget* parent) {
+// The favourites `Panel15`: the title `Panel17`, the list `ListView3` with
+// the columns 日付, サブアルバム and ファイル名, and the close button.
+QWidget* MakeFavourites(QWidget* parent, PageSidePanel::Favourites& parts) {
   auto* panel = Panel(parent, "Panel15");
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(Heading(panel, "Panel17", QStringLiteral("お気に入り")));
-  auto* list = new QListWidget(panel);
-  list->setObjectName(QStringLiteral("ListView3"));
-  column->addWidget(list);
-  panel->setFixedWidth(160);
+  auto* top = new QHBoxLayout;
+  parts.title = Heading(panel, "Panel17", QStringLiteral("お気に入り"));
+  top->addWidget(parts.title, 1);
+  parts.close = MakeSpeedButton(panel, "SpeedButton32", QStringLiteral("閉じる"), QStringLiteral("Close|閉じる"));
+  top->addWidget(parts.close);
+  column->addLayout(top);
+  parts.list = new QTreeWidget(panel);
+  parts.list->setObjectName(QStringLiteral("ListView3"));
+  parts.list->setRootIsDecorated(false);
+  parts.list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  parts.list->setHeaderLabels({QStringLiteral("日付"), QStringLiteral("サブアルバム"), QStringLiteral("ファイル名")});
+  parts.list->setColumnWidth(0, 44);
+  parts.list->setColumnWidth(1, 70);
+  parts.list->setIconSize(QSize(32, 16));
+  column->addWidget(parts.list);
+  panel->setFixedWidth(240);
   panel->hide();
+  parts.panel = panel;
   return panel;
 }
 
@@ -246,7 +260,7 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   previewPlaceholder_->setObjectName(QStringLiteral("Image3"));
   previewPlaceholder_->hide();
   listLayout->addWidget(previewPlaceholder_);
-  listLayout->addWidget(MakeFavourites(listRow));
+  listLayout->addWidget(MakeFavourites(listRow, favourites_));
   split->addWidget(listRow);
   split->addWidget(MakeCommentEditor(split));
   split->handle(1)->setObjectName(QStringLiteral("Splitter1"));

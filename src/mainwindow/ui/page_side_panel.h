@@ -4,6 +4,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QTreeWidget;
 class QVBoxLayout;
 
 namespace lumidex {
@@ -68,6 +69,14 @@ class PageSidePanel : public QWidget {
     QAbstractButton* moveTab = nullptr;       // TabMoveSpBtn
   };
 
+  // The favourites panel beside the list.
+  struct Favourites {
+    QWidget* panel = nullptr;           // Panel15
+    QLabel* title = nullptr;            // Panel17
+    QTreeWidget* list = nullptr;        // ListView3
+    QAbstractButton* close = nullptr;   // SpeedButton32
+  };
+
   explicit PageSidePanel(QWidget* parent = nullptr);
 
   const Toolbar& toolbar() const { return toolbar_; }
@@ -75,6 +84,7 @@ class PageSidePanel : public QWidget {
   const BottomBar& bottomBar() const { return bottomBar_; }
   QLabel* namePanel() const { return namePanel_; }
   const FreeLayout& freeLayout() const { return freeLayout_; }
+  const Favourites& favourites() const { return favourites_; }
   // Shows the free layout in the place of the list and the comment editor,
   // or the list again.
   void ShowFreeLayout(bool shown);
@@ -110,6 +120,7 @@ class PageSidePanel : public QWidget {
   QLabel* namePanel_ = nullptr;
   QWidget* listSplit_ = nullptr;  // the list over the comment editor
   FreeLayout freeLayout_;
+  Favourites favourites_;
   QWidget* imageList_ = nullptr;
   QWidget* previewPlaceholder_ = nullptr;
   QWidget* detailList_ = nullptr;

@@ -1,0 +1,236 @@
+#include "mainwindow/ui/favourites_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "album/album_prompts.h"
+#include "album/album_store.h"
+#include "album/album_text.h"
+#include "calendar/ui/calendar_controller.h"
+#include "foundation/file_paths.h"
+#include "foundation/file_types.h"
+#include "foundation/mem_ini_file.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_popup_menu.h"
+#include "mainwindow/ui/page_side_panel.h"
+#include "mainwindow/ui/tform1.h"
+#include "platform/ui/clipboard_file_list.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+
+FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore& album,
+                               CalendarController& calendar, AlbumPrompts& prompts)
+    : QObject(&window), window_(window), list_(list), album_(album), calendar_(calendar), prompts_(prompts) {
+  const PageSidePanel& side = *window.pageSide();
+  const PageSidePanel::Favourites& parts = side.favourites();
+  connect(side.toolbar().favourites, &QAbstractButton::toggled, this, &FavouritesView::Show);
+  side.toolbar().favourites->show();
+  connect(parts.close, &QAbstractButton::clicked, side.toolbar().favourites, [&side] {
+    side.toolbar().favourites->setChecked(false);
+  });
+  connect(parts.list, &QTreeWidget::itemDoubleClicked, this,
+          [this, &parts](QTreeWidgetItem* item) { Open(parts.list->indexOfTopLevelItem(item)); });
+  connect(parts.list, &QTreeWidget::currentItemChanged, this, [this, &parts](QTreeWidgetItem* item) {
+    const int row = item != nullptr ? parts.list->indexOfTopLevelItem(item) : -1;
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+    const FavouriteRow& favourite = rows_[row];
+    emit list_.statusText(ToQString(favourite.isSubAlbum() ? favourite.SubAlbumColumn() : favourite.key));
+  });
+
+  menu_ = new QMenu(parts.list);
+  menu_->setObjectName(QStringLiteral("PopupMenu5"));
+  menu_->addAction(QStringLiteral("開く(&O)"), this, [this] {
+    const std::vector<int> selected = SelectedRows();
+    if (!selected.empty()) Open(selected.front());
+  })->setStatusTip(QStringLiteral("選択したファイルのページを開く（リストのダブルクリックでも可能）"));
+  menu_->addAction(QStringLiteral("コピー(&C)"), this, &FavouritesView::CopySelected);
+  QAction* paste = menu_->addAction(QStringLiteral("貼り付け(&P)"), this, &FavouritesView::Paste);
+  paste->setStatusTip(QStringLiteral("一時的に保持する（お気に入りには登録されません。）"));
+  menu_->addAction(QStringLiteral("全て選択(&A)"), parts.list, &QTreeWidget::selectAll);
+  menu_->addAction(QStringLiteral("削除(&D)"), this, &FavouritesView::DeleteSelected)
+      ->setStatusTip(QStringLiteral("お気に入りから削除する"));
+  connect(menu_, &QMenu::aboutToShow, this, [paste] {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    paste->setEnabled(data != nullptr && !LocalFilesOf(*data).empty());
+  });
+  parts.list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(parts.list, &QWidget::customContextMenuRequested, this,
+          [this, &parts](const QPoint& at) { menu_->popup(parts.list->viewport()->mapToGlobal(at)); });
+
+  ListPopupMenu* listMenu = list.popupMenu();
+  addToFavourites_ = listMenu->addAction(QStringLiteral("お気に入りに追加"), this, &FavouritesView::AddSelected);
+  addToFavourites_->setObjectName(QStringLiteral("FavoriteMenu"));
+  connect(listMenu, &QMenu::aboutToShow, this,
+          [this] { addToFavourites_->setVisible(album_.PageOpen() && !list_.SelectedLines().empty()); });
+  // A page opened or left, another year: the panel follows.
+  connect(&list, &ImageListPanel::contentChanged, this, [this] {
+    if (window_.pageSide()->favourites().panel->isVisible()) Refresh();
+  });
+}
+
+std::string FavouritesView::Document() const {
+  return FavouritesFile(window_.environment().folders.myPhotoDir, album_.loadedYear());
+}
+
+void FavouritesView::Show(bool shown) {
+  const PageSidePanel::Favourites& parts = window_.pageSide()->favourites();
+  parts.panel->setVisible(shown);
+  if (shown) {
+    Refresh();
+  } else {
+    parts.list->clear();
+    rows_.clear();
+  }
+}
+
+void FavouritesView::Refresh() {
+  const PageSidePanel::Favourites& parts = window_.pageSide()->favourites();
+  parts.list->clear();
+  rows_.clear();
+  if (!album_.HasYear()) return;
+  const std::string year = album_.loadedYear();
+  const std::string page = album_.PageOpen() ? album_.openPage() : std::string();
+  parts.title->setText(ToQString(FavouritesTitle(year, page)));
+  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(Document());
+  if (!doc.ok()) {
+    prompts_.Inform(doc.status().message());
+    return;
+  }
+  const auto locked = [&](std::string_view section) { return album_.IsPageLocked(year, section); };
+  for (const FavouriteRow& row : FavouriteRows(*doc.value(), page, locked)) AppendRow(row);
+}
+
+void FavouritesView::AppendRow(const FavouriteRow& row) {
+  QTreeWidget& list = *window_.pageSide()->favourites().list;
+  auto* item = new QTreeWidgetItem(
+      &list, {ToQString(row.DateColumn()), ToQString(row.SubAlbumColumn()), ToQString(row.FileNameColumn())});
+  item->setToolTip(2, ToQString(row.isSubAlbum() ? row.SubAlbumColumn() : row.key));
+  rows_.push_back(row);
+}
+
+std::vector<int> FavouritesView::SelectedRows() const {
+  const QTreeWidget& list = *window_.pageSide()->favourites().list;
+  std::vector<int> rows;
+  for (QTreeWidgetItem* item : list.selectedItems()) rows.push_back(list.indexOfTopLevelItem(item));
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void FavouritesView::AddSelected() {
+  if (!album_.PageOpen()) return;
+  std::vector<std::string> lines;
+  for (size_t index : list_.SelectedLines()) {
+    if (index < album_.Lines().size()) lines.push_back(album_.Lines()[index]);
+  }
+  if (lines.empty()) return;
+  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(Document());
+  if (!doc.ok()) {
+    prompts_.Inform(doc.status().message());
+    return;
+  }
+  const std::string subAlbum = album_.SubAlbumOpen() ? album_.currentSection() : std::string();
+  const std::vector<FavouriteRow> added = AddFavourites(*doc.value(), album_.openPage(), subAlbum, lines);
+  if (Status saved = doc.value()->Save(); !saved.ok()) {
+    prompts_.Inform(saved.message());
+    return;
+  }
+  // The new rows stay at the end until the next fill.
+  if (window_.pageSide()->favourites().panel->isVisible()) {
+    for (const FavouriteRow& row : added) AppendRow(row);
+  }
+}
+
+void FavouritesView::Open(int index) {
+  if (index < 0 || index >= static_cast<int>(rows_.size()) || rows_[index].temporary) return;
+  const FavouriteRow row = rows_[index];
+  const std::string page = row.Page();
+  const std::string subAlbum =
+      row.isSubAlbum() ? std::string() : (!row.value.empty() && row.value[0] == '@' ? row.value.substr(1) : "");
+  // Leave what is open unless it is the favourite's own container.
+  const bool pageShown = album_.PageOpen() && album_.openPage() == page;
+  const bool containerShown = pageShown && (subAlbum.empty() ? !album_.SubAlbumOpen()
+                                                             : album_.SubAlbumOpen() && album_.currentSection() == subAlbum);
+  Status status = Status::Ok();
+  if (album_.PageOpen() && !containerShown) {
+    // Another page: back to the page list; this page's sub-album open
+    // while the page itself is wanted: back to the page.
+    if (!pageShown) {
+      status = album_.GoBack(true);
+    } else if (album_.SubAlbumOpen()) {
+      status = album_.GoBack(false);
+    }
+  }
+  if (status.ok() && !album_.PageOpen()) {
+    calendar_.ShowMonth(ToQString(album_.loadedYear() + "/" + page), false);
+    status = album_.OpenPage(page);
+  }
+  if (status.ok() && !subAlbum.empty() && !album_.SubAlbumOpen()) status = album_.OpenSubAlbum(subAlbum);
+  list_.SyncWithStore();
+  if (!status.ok()) {
+    prompts_.Inform(status.message());
+    return;
+  }
+  const std::vector<std::string>& lines = album_.Lines();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (EntryNameOf(lines[i]) == row.key) {
+      list_.SelectRow(static_cast<int>(i));
+      break;
+    }
+  }
+}
+
+void FavouritesView::DeleteSelected() {
+  const std::vector<int> selected = SelectedRows();
+  if (selected.empty()) return;
+  std::vector<FavouriteRow> rows;
+  for (int index : selected) rows.push_back(rows_[index]);
+  if (!prompts_.Confirm(FavouriteDeleteQuestion(rows), "削除確認")) return;
+  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(Document());
+  if (!doc.ok()) {
+    prompts_.Inform(doc.status().message());
+    return;
+  }
+  DeleteFavourites(*doc.value(), rows);
+  if (Status saved = doc.value()->Save(); !saved.ok()) {
+    prompts_.Inform(saved.message());
+    return;
+  }
+  QTreeWidget& list = *window_.pageSide()->favourites().list;
+  for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
+    delete list.takeTopLevelItem(*index);
+    rows_.erase(rows_.begin() + *index);
+  }
+}
+
+void FavouritesView::CopySelected() {
+  std::vector<std::string> paths;
+  for (int index : SelectedRows()) {
+    const FavouriteRow& row = rows_[index];
+    if (!row.isSubAlbum()) {
+      if (FileExists(row.key)) paths.push_back(row.key);
+      continue;
+    }
+    for (const std::string& line : album_.subAlbumDocument().SectionLines(row.key.substr(1))) {
+      const std::string path(EntryNameOf(line));
+      if (FileExists(path)) paths.push_back(path);
+    }
+  }
+  if (!paths.empty()) QApplication::clipboard()->setMimeData(FileListMimeData(paths, false).release());
+}
+
+void FavouritesView::Paste() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (data == nullptr) return;
+  for (const std::string& path : LocalFilesOf(*data)) {
+    if (FileTypeLists::IsImageType(ExtensionOf(path))) AppendRow({path, std::string(), true});
+  }
+}
+
+}  // namespace lumidex
