@@ -64,6 +64,9 @@ void FreeLayoutView::ApplySettings(const Settings& settings) {
   commands_->SetLook(look);
   commands_->SetSettings(settings.imgspace, settings.gTool, settings.aDir);
   if (active_ && wayChanged) {
+    // The edits belong to the other way's document, which is still open:
+    // the user saves or drops them (the way has changed already).
+    ConfirmSaveTab();
     OpenDocument();
     ShowPage(byAlbum_ ? lastAlbum_ : std::string(section_));
   } else {

@@ -13,6 +13,7 @@
 
 #include "album/album_store.h"
 #include "foundation/app_environment.h"
+#include "foundation/settings.h"
 #include "foundation/text_codec.h"
 #include "freelayout/free_layout_key.h"
 #include "freelayout/layout_operations.h"
@@ -210,6 +211,16 @@ class FreeLayoutEditingTest : public QObject {
     QTest::mouseRelease(canvas_, Qt::LeftButton, {}, from + QPoint(-30, -5));
     QCOMPARE(canvas_->items().size(), size_t{3});
     QCOMPARE(canvas_->items()[2].x, 570);
+  }
+
+  void switchingTheWayAsksToSaveTheEdits() {
+    canvas_->Edit([](std::vector<FreeLayoutItem>& items) { items[1].x = 500; });
+    Settings byAlbum;
+    byAlbum.freemode = true;
+    const auto yes = Answer(QMessageBox::Yes);
+    view_->ApplySettings(byAlbum);
+    QVERIFY(DocumentText().find("000500001001600050000000000=") != std::string::npos);
+    QVERIFY(!view_->modified());
   }
 
   void aResizeKeepsTheEditsInMemory() {
