@@ -108,7 +108,7 @@ QWidget* MakeFavourites(QWidget* parent, PageSidePanel::Favourites& parts) {
   auto* top = new QHBoxLayout;
   parts.title = Heading(panel, "Panel17", QStringLiteral("お気に入り"));
   top->addWidget(parts.title, 1);
-  parts.close = MakeSpeedButton(panel, "SpeedButton32", QStringLiteral("閉じる"), QStringLiteral("Close|閉じる"));
+  parts.close = MakeSpeedButton(panel, "SpeedButton32", QStringLiteral("×"), QStringLiteral("Close|閉じる"));
   top->addWidget(parts.close);
   column->addLayout(top);
   parts.list = new QTreeWidget(panel);
@@ -116,11 +116,11 @@ QWidget* MakeFavourites(QWidget* parent, PageSidePanel::Favourites& parts) {
   parts.list->setRootIsDecorated(false);
   parts.list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   parts.list->setHeaderLabels({QStringLiteral("日付"), QStringLiteral("サブアルバム"), QStringLiteral("ファイル名")});
-  parts.list->setColumnWidth(0, 44);
-  parts.list->setColumnWidth(1, 70);
+  parts.list->setColumnWidth(0, 42);
+  parts.list->setColumnWidth(1, 48);
   parts.list->setIconSize(QSize(32, 16));
   column->addWidget(parts.list);
-  panel->setFixedWidth(240);
+  panel->setFixedWidth(170);
   panel->hide();
   parts.panel = panel;
   return panel;
