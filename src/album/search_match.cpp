@@ -36,4 +36,13 @@ bool Matches(std::string_view haystack, const std::vector<std::string>& variants
                      [&](const std::string& variant) { return lower.find(variant) != std::string::npos; });
 }
 
+std::optional<size_t> FindNextEntry(const std::vector<std::string>& lines, size_t start,
+                                    const std::vector<std::string>& variants) {
+  if (start > lines.size()) start = 0;
+  for (size_t i = start; i < lines.size(); ++i) {
+    if (Matches(lines[i], variants)) return i;
+  }
+  return std::nullopt;
+}
+
 }  // namespace lumidex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +24,13 @@ std::vector<std::string> NeedleVariants(std::string_view needle, const SearchOpt
 // Whether `haystack`, lower-cased, contains one of `variants`
 // (NeedleVariants). The haystack itself is never converted otherwise.
 bool Matches(std::string_view haystack, const std::vector<std::string>& variants);
+
+// The list search ("次を検索(&S)"): the first of `lines` from `start` on
+// whose whole text (name, "=", comment) Matches `variants`; nullopt when
+// none up to the end. A start past the end (the list shrank) begins at the
+// first line again; a start at the end (the last hit was the last line)
+// finds nothing, so the end is reported rather than passed silently.
+std::optional<size_t> FindNextEntry(const std::vector<std::string>& lines, size_t start,
+                                    const std::vector<std::string>& variants);
 
 }  // namespace lumidex

@@ -57,5 +57,15 @@ TEST(KanaFoldingTest, MatchingFindsEveryVariantOfTheNeedleInAnyCase) {
   EXPECT_TRUE(Matches(std::string(10000, 'a'), NeedleVariants(std::string(10000, 'A'), both)));
 }
 
+TEST(KanaFoldingTest, TheListSearchGoesToTheEndWithoutWrapping) {
+  const std::vector<std::string> lines = {"/a/IMG_1.jpg=", "/a/x.jpg=img in the comment", "/a/y.jpg="};
+  const auto img = NeedleVariants("img", {});
+  EXPECT_EQ(FindNextEntry(lines, 0, img), 0u);
+  EXPECT_EQ(FindNextEntry(lines, 1, img), 1u);
+  EXPECT_EQ(FindNextEntry(lines, 2, img), std::nullopt);
+  EXPECT_EQ(FindNextEntry(lines, 3, img), std::nullopt);  // after the last line: not found
+  EXPECT_EQ(FindNextEntry(lines, 9, img), 0u);            // the list shrank: from the top
+}
+
 }  // namespace
 }  // namespace lumidex

@@ -33,6 +33,7 @@
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/picture_views.h"
 #include "mainwindow/ui/print_commands.h"
+#include "mainwindow/ui/search_commands.h"
 #include "mainwindow/ui/slide_show_view.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
@@ -100,6 +101,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
   detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_, cache);
   new FavouritesView(window_, *list_, album_, *controller_, *prompts_);
+  new SearchCommands(window_, *list_, album_, *prompts_);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
