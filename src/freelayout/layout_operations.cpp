@@ -190,6 +190,24 @@ CanvasRect ResizedRect(const CanvasRect& start, DragKind kind, int dx, int dy) {
   return rect;
 }
 
+void NudgeSelected(std::vector<FreeLayoutItem>& items, int dx, int dy, bool resize, const LayoutScale& scale) {
+  for (FreeLayoutItem& item : items) {
+    if (!item.selected) continue;
+    FreeLayoutItem changed = item;
+    if (resize) {
+      changed.width += dx;
+      changed.height += dy;
+      const CanvasRect rect = ItemPixelRect(changed, scale);
+      if (rect.width < kSmallestSide || rect.height < kSmallestSide) continue;
+    } else {
+      changed.x += dx;
+      changed.y += dy;
+      if (!MoveAllowed(ItemPixelRect(changed, scale), scale)) continue;
+    }
+    item = changed;
+  }
+}
+
 bool ToTop(std::vector<FreeLayoutItem>& items, int index) {
   if (index < 0 || index + 1 >= static_cast<int>(items.size())) return false;
   std::rotate(items.begin() + index, items.begin() + index + 1, items.end());

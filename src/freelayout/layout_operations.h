@@ -77,6 +77,12 @@ void MoveItems(std::vector<FreeLayoutItem>& items, const std::vector<DragStart>&
 // changes grow or shrink, never below 11 pixels.
 CanvasRect ResizedRect(const CanvasRect& start, DragKind kind, int dx, int dy);
 
+// An arrow key on the selected items: each moves (or with `resize` grows or
+// shrinks) by one layout unit along (dx, dy), each -1, 0 or 1, so every key
+// changes what is stored whatever the canvas size. A move that breaks the
+// edge rule leaves that item; a resize stops at 11 pixels.
+void NudgeSelected(std::vector<FreeLayoutItem>& items, int dx, int dy, bool resize, const LayoutScale& scale);
+
 // Stacking. Each gives true when the order changed.
 bool ToTop(std::vector<FreeLayoutItem>& items, int index);
 bool ToBottom(std::vector<FreeLayoutItem>& items, int index);

@@ -148,6 +148,25 @@ TEST(LayoutOperationsTest, APressPicksMoveOrResizeByItsZone) {
   EXPECT_EQ(items[0].y, 80);
 }
 
+TEST(LayoutOperationsTest, ArrowKeysStepOneUnitOnAnyCanvas) {
+  // 1200 pixels across: one pixel more would read back as the same units.
+  const LayoutScale wide(1200, 600);
+  std::vector<FreeLayoutItem> items = {Picture(100, 100, 50, 50), Picture(0, 10, 50, 50), Picture(5, 5, 8, 8, false)};
+  NudgeSelected(items, 1, 0, false, wide);
+  EXPECT_EQ(items[0].x, 101);
+  EXPECT_EQ(items[1].x, 1);
+  NudgeSelected(items, -1, 0, false, wide);
+  NudgeSelected(items, -1, 0, false, wide);
+  EXPECT_EQ(items[1].x, -1);  // 82 pixels of it stay inside: allowed past the edge
+  NudgeSelected(items, 0, 1, true, wide);
+  EXPECT_EQ(items[0].height, 51);
+  items[2].selected = true;
+  NudgeSelected(items, -1, 0, true, wide);
+  EXPECT_EQ(items[2].width, 7);  // 11 pixels on this canvas
+  NudgeSelected(items, -1, 0, true, wide);
+  EXPECT_EQ(items[2].width, 7);
+}
+
 TEST(LayoutOperationsTest, StackingReordersTheList) {
   std::vector<FreeLayoutItem> items = {Text(1, "a"), Text(2, "b"), Picture(3, 0, 10, 10)};
   EXPECT_TRUE(TextsToFront(items));

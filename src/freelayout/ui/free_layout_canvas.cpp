@@ -430,24 +430,7 @@ void FreeLayoutCanvas::Nudge(int dx, int dy, bool resize) {
   if (SelectedCount(items_) == 0) return;
   const LayoutScale s = scale();
   if (!resize && (movesLocked_ || GroupMoveRefused(items_, s, dx, dy))) return;
-  Edit([&](std::vector<FreeLayoutItem>& items) {
-    for (FreeLayoutItem& item : items) {
-      if (!item.selected) continue;
-      CanvasRect rect = ItemPixelRect(item, s);
-      const int baseWidth = item.baseWidth;
-      const int baseHeight = item.baseHeight;
-      if (resize) {
-        rect = ResizedRect(rect, DragKind::kResizeBoth, dx, dy);
-      } else {
-        rect.left += dx;
-        rect.top += dy;
-        if (!MoveAllowed(rect, s)) continue;
-      }
-      ApplyPixelRect(item, rect, s);
-      item.baseWidth = baseWidth;
-      item.baseHeight = baseHeight;
-    }
-  });
+  Edit([&](std::vector<FreeLayoutItem>& items) { NudgeSelected(items, dx, dy, resize, s); });
 }
 
 void FreeLayoutCanvas::dragEnterEvent(QDragEnterEvent* event) {
