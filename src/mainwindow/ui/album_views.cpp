@@ -18,6 +18,7 @@
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/window_prompts.h"
 #include "imagelist/worker_clock.h"
+#include "mainwindow/ui/album_list_commands.h"
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
@@ -101,7 +102,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
   detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_, cache);
   new FavouritesView(window_, *list_, album_, *controller_, *prompts_);
-  new SearchCommands(window_, *list_, album_, *prompts_);
+  auto* search = new SearchCommands(window_, *list_, album_, *prompts_);
+  new AlbumListCommands(window_, *list_, album_, *controller_, *prompts_, *search);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),

@@ -18,6 +18,7 @@
 #include "foundation/mem_ini_file.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
+#include "mainwindow/ui/entry_navigation.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/clipboard_file_list.h"
@@ -150,40 +151,11 @@ void FavouritesView::AddSelected() {
 void FavouritesView::Open(int index) {
   if (index < 0 || index >= static_cast<int>(rows_.size()) || rows_[index].temporary) return;
   const FavouriteRow row = rows_[index];
-  const std::string page = row.Page();
-  const std::string subAlbum =
-      row.isSubAlbum() ? std::string() : (!row.value.empty() && row.value[0] == '@' ? row.value.substr(1) : "");
-  // Leave what is open unless it is the favourite's own container.
-  const bool pageShown = album_.PageOpen() && album_.openPage() == page;
-  const bool containerShown = pageShown && (subAlbum.empty() ? !album_.SubAlbumOpen()
-                                                             : album_.SubAlbumOpen() && album_.currentSection() == subAlbum);
-  Status status = Status::Ok();
-  if (album_.PageOpen() && !containerShown) {
-    // Another page: back to the page list; this page's sub-album open
-    // while the page itself is wanted: back to the page.
-    if (!pageShown) {
-      status = album_.GoBack(true);
-    } else if (album_.SubAlbumOpen()) {
-      status = album_.GoBack(false);
-    }
-  }
-  if (status.ok() && !album_.PageOpen()) {
-    calendar_.ShowMonth(ToQString(album_.loadedYear() + "/" + page), false);
-    status = album_.OpenPage(page);
-  }
-  if (status.ok() && !subAlbum.empty() && !album_.SubAlbumOpen()) status = album_.OpenSubAlbum(subAlbum);
-  list_.SyncWithStore();
-  if (!status.ok()) {
-    prompts_.Inform(status.message());
-    return;
-  }
-  const std::vector<std::string>& lines = album_.Lines();
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (EntryNameOf(lines[i]) == row.key) {
-      list_.SelectRow(static_cast<int>(i));
-      break;
-    }
-  }
+  EntryPlace place;
+  place.date = album_.loadedYear() + "/" + row.Page();
+  if (!row.isSubAlbum() && !row.value.empty() && row.value[0] == '@') place.subAlbumSection = row.value.substr(1);
+  place.entry = row.key;
+  if (Status status = GoToEntry(place, album_, calendar_, list_); !status.ok()) prompts_.Inform(status.message());
 }
 
 void FavouritesView::DeleteSelected() {

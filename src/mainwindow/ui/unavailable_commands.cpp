@@ -14,7 +14,7 @@ void DisableUnavailableCommands(TForm1& window) {
   const PageSidePanel::Toolbar& toolbar = window.pageSide()->toolbar();
   const QString hint = QString::fromUtf8(kUnavailableHint);
   for (QAbstractButton* control :
-       {bar.allAlbumsButton(), bar.holidaysButton(),
+       {bar.holidaysButton(),
         toolbar.moreTools, window.pageSide()->bottomBar().exif}) {
     control->setEnabled(false);
     const QString tip = control->toolTip();

@@ -1,0 +1,169 @@
+#include "mainwindow/ui/album_list_commands.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <memory>
+
+#include "album/album_prompts.h"
+#include "album/album_search.h"
+#include "album/album_store.h"
+#include "album/album_text.h"
+#include "album/year_counts.h"
+#include "album/year_index.h"
+#include "calendar/month_calendar.h"
+#include "calendar/ui/calendar_controller.h"
+#include "foundation/calendar_date.h"
+#include "foundation/file_paths.h"
+#include "foundation/settings.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "mainwindow/ui/calendar_bar.h"
+#include "mainwindow/ui/entry_navigation.h"
+#include "mainwindow/ui/search_commands.h"
+#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/tool_select_dlg.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+namespace {
+
+// A document of another year as the window reads it: a missing file is
+// empty, one that cannot be read is empty too and never written.
+std::unique_ptr<TMemIniFile> OpenQuietly(const std::string& file, FileStore& store) {
+  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(file, store);
+  if (doc.ok()) return std::move(doc).value();
+  return std::make_unique<TMemIniFile>(file, store);
+}
+
+AlbumListRow RowOfHit(const SearchHit& hit) {
+  AlbumListRow row;
+  row.text = hit.Location();
+  row.path = hit.path;
+  row.date = hit.date;
+  // A hit inside a sub-album opens it; a sub-album found by its own entry
+  // is selected on its page.
+  if (!hit.subAlbum.empty() && !IsSubAlbumEntry(hit.entry)) row.subAlbum = hit.subAlbum;
+  row.entry = hit.entry;
+  return row;
+}
+
+}  // namespace
+
+AlbumListCommands::AlbumListCommands(TForm1& window, ImageListPanel& list, AlbumStore& album,
+                                     CalendarController& calendar, AlbumPrompts& prompts, SearchCommands& search)
+    : QObject(&window), window_(window), list_(list), album_(album), calendar_(calendar), prompts_(prompts),
+      search_(search) {
+  connect(window.calendarBar()->allAlbumsButton(), &QAbstractButton::clicked, this, &AlbumListCommands::ShowAlbum);
+  QMenu* tools = nullptr;
+  for (QObject* owner : window.autoRegistrationAction()->associatedObjects()) {
+    if (auto* menu = qobject_cast<QMenu*>(owner)) tools = menu;
+  }
+  if (tools == nullptr) tools = window.menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+  QAction* find = tools->addAction(QStringLiteral("検索"), this, &AlbumListCommands::SearchAlbum);
+  find->setObjectName(QStringLiteral("N79"));
+  // While the result window is open the album search does nothing.
+  connect(tools, &QMenu::aboutToShow, this, [this, find] { find->setEnabled(!dialog_ || !dialog_->isVisible()); });
+}
+
+TToolSelectDlg& AlbumListCommands::Dialog() {
+  if (dialog_) return *dialog_;
+  TToolSelectDlg::Album source;
+  source.yearRows = [this] {
+    std::vector<AlbumListRow> rows;
+    for (const std::string& file : album_.yearIndex().YearFiles()) {
+      const std::string year = file.substr(0, 4);
+      Result<YearCounts> counts = CountYear(album_, year);
+      if (!counts.ok()) continue;
+      AlbumListRow row;
+      row.text = YearListText(year, counts.value());
+      row.year = year;
+      rows.push_back(std::move(row));
+    }
+    return rows;
+  };
+  source.withYear = [this](const std::string& year, const std::function<void(const YearDocuments&)>& use) {
+    if (album_.HasYear() && year == album_.loadedYear()) {
+      use({album_.yearDocument(), album_.subAlbumDocument()});
+      return;
+    }
+    const std::string base = album_.folders().photoDir + year;
+    const auto pages = OpenQuietly(base + ".ini", album_.fileStore());
+    const auto subAlbums = OpenQuietly(base + "S.ini", album_.fileStore());
+    use({*pages, *subAlbums});
+  };
+  source.locked = [this](const std::string& year, std::string_view page) { return album_.IsPageLocked(year, page); };
+  source.goTo = [this](const AlbumListRow& row) {
+    if (!row.year.empty()) {
+      // A year row shows its month at the calendar's selected day.
+      const std::string day(PageKeyOf(calendar_.calendar().state().selectedDay));
+      calendar_.ShowMonth(ToQString(row.year + "/" + day), true);
+      return;
+    }
+    // A page row opens its page, a sub-album row or a sub-album's file its
+    // sub-album; the row's entry is selected there.
+    EntryPlace place;
+    place.date = row.date;
+    if (!row.subAlbum.empty() && row.date.size() == 10) place.subAlbumSection = row.date.substr(5) + row.subAlbum;
+    place.entry = row.entry;
+    if (Status status = GoToEntry(place, album_, calendar_, list_); !status.ok()) prompts_.Inform(status.message());
+  };
+  source.filesOf = [this, withYear = source.withYear](const AlbumListRow& row) {
+    std::vector<std::string> files;
+    if (!row.entry.empty() && !IsSubAlbumEntry(row.entry)) {
+      if (FileExists(row.entry)) files.push_back(row.entry);
+      return files;
+    }
+    if (row.date.size() != 10) return files;
+    withYear(row.date.substr(0, 4), [&](const YearDocuments& docs) {
+      const std::string page = row.date.substr(5);
+      const TMemIniFile& doc = row.subAlbum.empty() ? docs.pages : docs.subAlbums;
+      for (const std::string& line : doc.SectionLines(page + row.subAlbum)) {
+        const std::string path(EntryNameOf(line));
+        if (!IsSubAlbumEntry(path) && FileExists(path)) files.push_back(path);
+      }
+    });
+    return files;
+  };
+  source.progress = &window_.longOperation();
+  dialog_ = new TToolSelectDlg(std::move(source), window_.settings().subAjog, &window_);
+  dialog_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog_, &QDialog::finished, this, [this] {
+    if (dialog_) window_.settings().subAjog = dialog_->withoutSubAlbums();
+  });
+  return *dialog_;
+}
+
+void AlbumListCommands::ShowAlbum() {
+  // One window at a time: a second request only raises it.
+  if (dialog_ && dialog_->isVisible()) {
+    dialog_->raise();
+    return;
+  }
+  Dialog().ShowAlbum();
+}
+
+bool AlbumListCommands::SearchAlbum() {
+  if (dialog_ && dialog_->isVisible()) return false;
+  if (!search_.AskSearch(QStringLiteral("アルバムの画像検索"))) return false;
+  const SearchRequest& request = search_.request();
+  // Edits of the open container are in the files the search reads.
+  if (Status saved = album_.SaveCurrent(false); !saved.ok()) {
+    prompts_.Inform(saved.message());
+    return false;
+  }
+  std::vector<std::string> years;
+  for (const std::string& file : YearIndex::ListYearFiles(album_.folders().photoDir)) years.push_back(file.substr(0, 4));
+  const SearchOutcome outcome = lumidex::SearchAlbum(
+      album_.folders().photoDir, years,
+      [this](std::string_view year, std::string_view page) { return album_.IsPageLocked(year, page); }, request,
+      window_.longOperation(), album_.fileStore());
+  std::vector<AlbumListRow> rows;
+  rows.reserve(outcome.hits.size());
+  for (const SearchHit& hit : outcome.hits) rows.push_back(RowOfHit(hit));
+  Dialog().ShowResults(QStringLiteral("アルバムの画像検索"),
+                       ToQString(SearchResultMessage(request.text, outcome.hits.size())), std::move(rows));
+  return true;
+}
+
+}  // namespace lumidex

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "mainwindow/ui/tool_select_dlg.h"
+
+namespace lumidex {
+
+class AlbumPrompts;
+class AlbumStore;
+class CalendarController;
+class ImageListPanel;
+class SearchCommands;
+class TForm1;
+
+// The album list window in the window: "全てのアルバム" (`SpeedButton10`)
+// opens it on the years (one window at a time), and "ツール" → "検索"
+// searches the whole album with the search dialog ("アルバムの画像検索") and
+// lists the hits in it, with progress and "中止". Going to a row shows the
+// year's month at the calendar's selected day, or opens the row's page,
+// sub-album and entry. "サブアルバムは除く" starts from and goes back to the
+// setting "subAjog". Main thread only; everything given must outlive this
+// object.
+class AlbumListCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  AlbumListCommands(TForm1& window, ImageListPanel& list, AlbumStore& album, CalendarController& calendar,
+                    AlbumPrompts& prompts, SearchCommands& search);
+
+  // "全てのアルバム".
+  void ShowAlbum();
+  // "検索": false when the user cancelled.
+  bool SearchAlbum();
+  TToolSelectDlg* window() const { return dialog_; }
+
+ private:
+  TToolSelectDlg& Dialog();
+
+  TForm1& window_;
+  ImageListPanel& list_;
+  AlbumStore& album_;
+  CalendarController& calendar_;
+  AlbumPrompts& prompts_;
+  SearchCommands& search_;
+  QPointer<TToolSelectDlg> dialog_;
+};
+
+}  // namespace lumidex

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "album/album_list_rows.h"
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QTreeWidget;
+
+namespace lumidex {
+
+// The album list window `TToolSelectDlg` ("全てのアルバム"), beside the
+// calendar, not modal. In album mode it lists every year with its counts;
+// for a selected year it lists the sub-albums ("サブアルバム"), the pages
+// ("ページ") or the files ("全てのファイル", or from the menu only the
+// pictures or the others; "サブアルバムは除く" leaves the sub-albums' files
+// out), and "戻る" gives the years back. In result mode it lists the hits
+// of the album search under its message. Going to a row (button, menu,
+// double click, Enter) shows the year's month or opens the row's page,
+// sub-album and entry; "コピー(&C)" puts the rows' files on the clipboard.
+// A click on the header sorts by text, each click reversing.
+class TToolSelectDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // What the window needs of the album.
+  struct Album {
+    std::function<std::vector<AlbumListRow>()> yearRows;
+    // Runs the function with the documents of a year ("yyyy").
+    std::function<void(const std::string& year, const std::function<void(const YearDocuments&)>&)> withYear;
+    std::function<bool(const std::string& year, std::string_view page)> locked;
+    std::function<void(const AlbumListRow& row)> goTo;
+    // The files a row stands for (a page's or a sub-album's files).
+    std::function<std::vector<std::string>(const AlbumListRow& row)> filesOf;
+    LongOperation* progress = nullptr;
+  };
+
+  TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* parent = nullptr);
+
+  // Album mode: the years, caption "全てのアルバム".
+  void ShowAlbum();
+  // Result mode: `rows` under `caption` and `message`.
+  void ShowResults(const QString& caption, const QString& message, std::vector<AlbumListRow> rows);
+  // The lists of the selected year.
+  void ShowSubAlbums();
+  void ShowPages();
+  void ShowFiles(FileListKind kind);
+  void Back();
+  void GoToSelected();
+  void CopySelected();
+
+  bool withoutSubAlbums() const;
+  const std::vector<AlbumListRow>& rows() const { return rows_; }
+  QTreeWidget& list() const { return *list_; }
+  QLabel& label() const { return *label_; }
+
+ private:
+  enum class Mode { kYears, kYearList, kResults };
+  void SetRows(std::vector<AlbumListRow> rows);
+  void SetMode(Mode mode);
+  // The year of the single selected year row; "" otherwise.
+  std::string SelectedYear() const;
+  std::vector<int> SelectedRows() const;
+  void SortByText();
+
+  Album album_;
+  Mode mode_ = Mode::kYears;
+  std::vector<AlbumListRow> rows_;
+  std::vector<AlbumListRow> yearRows_;
+  int yearRowSelected_ = -1;
+  std::string listYear_;
+  bool ascending_ = true;
+  QLabel* label_ = nullptr;
+  QCheckBox* excludeSubAlbums_ = nullptr;
+  QTreeWidget* list_ = nullptr;
+  QAbstractButton* subAlbumsButton_ = nullptr;
+  QAbstractButton* pagesButton_ = nullptr;
+  QAbstractButton* filesButton_ = nullptr;
+  QAbstractButton* backButton_ = nullptr;
+  QAbstractButton* goButton_ = nullptr;
+  QMenu* menu_ = nullptr;
+  QAction* goAction_ = nullptr;
+  QAction* subAlbumsAction_ = nullptr;
+  QAction* pagesAction_ = nullptr;
+  QAction* filesAction_ = nullptr;
+};
+
+}  // namespace lumidex

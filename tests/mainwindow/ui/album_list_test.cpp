@@ -1,0 +1,105 @@
+// The album list window in the real window: "全てのアルバム" lists the years
+// with their counts; a year's pages and files, "戻る"; going to a
+// sub-album's file opens the sub-album and selects it; "検索" lists the
+// album's hits with the message.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <memory>
+
+#include "album/album_store.h"
+#include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/list_view2.h"
+#include "mainwindow/ui/album_list_commands.h"
+#include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/calendar_bar.h"
+#include "mainwindow/ui/search_dialog.h"
+#include "mainwindow/ui/tform1.h"
+#include "mainwindow/ui/tool_select_dlg.h"
+#include "mainwindow/ui/window_test_album.h"
+
+using namespace lumidex;
+
+class AlbumListTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
+    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    album_.reset();
+  }
+
+  void listsYearsPagesAndFilesAndGoesToThem() {
+    auto* commands = window_->findChild<AlbumListCommands*>();
+    QVERIFY(commands != nullptr);
+    window_->calendarBar()->allAlbumsButton()->click();
+    TToolSelectDlg* dialog = commands->window();
+    QVERIFY(dialog != nullptr && dialog->isVisible());
+    const auto texts = [&] {
+      QStringList list;
+      for (const auto& row : dialog->rows()) list << QString::fromStdString(row.text);
+      return list;
+    };
+    QCOMPARE(texts(), QStringList({"2013年 （1枚）", "2014年 （2枚） （1冊 - 1枚）"}));
+    QCOMPARE(dialog->list().headerItem()->text(0), QStringLiteral("[ 2 ]"));
+
+    dialog->list().setCurrentItem(dialog->list().topLevelItem(1));
+    dialog->ShowPages();
+    QCOMPARE(texts(), QStringList({"08/20 （2枚） （1冊 - 1枚）"}));
+    dialog->Back();
+    dialog->findChild<QCheckBox*>()->setChecked(false);
+    dialog->ShowFiles(FileListKind::kAll);
+    QCOMPARE(dialog->rows().size(), size_t{3});
+    QVERIFY(!dialog->label().text().contains(QStringLiteral("含まない")));
+
+    // The sub-album's file: its sub-album opens with the file selected.
+    int subAlbumRow = -1;
+    for (size_t i = 0; i < dialog->rows().size(); ++i) {
+      if (!dialog->rows()[i].subAlbum.empty()) subAlbumRow = static_cast<int>(i);
+    }
+    QVERIFY(subAlbumRow >= 0);
+    dialog->list().setCurrentItem(dialog->list().topLevelItem(subAlbumRow));
+    dialog->GoToSelected();
+    QVERIFY(album_->store->SubAlbumOpen());
+    QCOMPARE(album_->store->currentSection(), std::string("08/20旅行"));
+    QCOMPARE(views_->imageList().view()->SelectedRows(), QVector<int>{0});
+
+    // The album search lists its hits in the same window.
+    dialog->close();
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [] {
+      if (auto* ask = qobject_cast<SearchDialog*>(QApplication::activeModalWidget())) {
+        ask->findChild<QComboBox*>()->setEditText(QStringLiteral("A.JPG"));
+        for (QCheckBox* box : ask->findChildren<QCheckBox*>()) {
+          if (box->text() == QStringLiteral("ファイル名")) box->setChecked(true);
+        }
+        ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      }
+    });
+    answer.start(10);
+    QVERIFY(commands->SearchAlbum());
+    dialog = commands->window();
+    QCOMPARE(dialog->rows().size(), size_t{2});
+    QVERIFY(dialog->label().text().startsWith(QStringLiteral("'A.JPG' の検索で 2個、見つかりました。")));
+  }
+
+ private:
+  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
+  std::unique_ptr<TForm1> window_;
+  AlbumViews* views_ = nullptr;
+};
+
+QTEST_MAIN(AlbumListTest)
+#include "album_list_test.moc"
