@@ -166,16 +166,29 @@ std::string HalfKatakanaToHiragana(std::string_view text) {
   });
 }
 
-std::string LowerLatin(std::string_view text) {
-  return MapText(text, [](std::string& out, char32_t c, char32_t) {
-    if (c >= 'A' && c <= 'Z') {
-      c += 0x20;
-    } else if (c >= 0xFF21 && c <= 0xFF3A) {
-      c += 0x20;
+void LowerLatinInPlace(std::string& text) {
+  // Byte by byte, as the search lower-cases every name it looks at: ASCII
+  // capitals, and full-width capitals Ａ–Ｚ (EF BC A1–BA) to ａ–ｚ (EF BD
+  // 81–9A); every other byte stays, so broken UTF-8 is left as it is.
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 'A' && byte <= 'Z') {
+      text[i] = static_cast<char>(byte + 0x20);
+    } else if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC) {
+      const auto last = static_cast<unsigned char>(text[i + 2]);
+      if (last >= 0xA1 && last <= 0xBA) {
+        text[i + 1] = static_cast<char>(0xBD);
+        text[i + 2] = static_cast<char>(last - 0xA1 + 0x81);
+      }
+      i += 2;
     }
-    AppendUtf8(out, c);
-    return false;
-  });
+  }
+}
+
+std::string LowerLatin(std::string_view text) {
+  std::string out(text);
+  LowerLatinInPlace(out);
+  return out;
 }
 
 }  // namespace lumidex

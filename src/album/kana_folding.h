@@ -35,5 +35,6 @@ std::string HalfKatakanaToHiragana(std::string_view text);
 
 // ASCII and full-width Latin capitals become small letters.
 std::string LowerLatin(std::string_view text);
+void LowerLatinInPlace(std::string& text);
 
 }  // namespace lumidex

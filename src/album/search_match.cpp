@@ -31,7 +31,10 @@ std::vector<std::string> NeedleVariants(std::string_view needle, const SearchOpt
 
 bool Matches(std::string_view haystack, const std::vector<std::string>& variants) {
   if (variants.empty()) return false;
-  const std::string lower = LowerLatin(haystack);
+  // One buffer per thread: the album search tests millions of names.
+  thread_local std::string lower;
+  lower.assign(haystack);
+  LowerLatinInPlace(lower);
   return std::any_of(variants.begin(), variants.end(),
                      [&](const std::string& variant) { return lower.find(variant) != std::string::npos; });
 }
