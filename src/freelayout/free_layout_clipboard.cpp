@@ -47,8 +47,8 @@ std::string_view FirstLine(std::string_view data) {
 // The own text of a text item's value (its look stripped), or the value
 // itself when it does not read as a text.
 std::string OwnText(const std::string& value) {
-  Result<TextSpec> spec = ParseTextSpec(value);
-  return spec.ok() ? spec.value().text : value;
+  Result<TextSpec> textSpec = ParseTextSpec(value);
+  return textSpec.ok() ? textSpec.value().text : value;
 }
 
 }  // namespace
@@ -60,9 +60,9 @@ FreeLayoutItem NewTextItem(std::string_view text, int pasteX, int pasteY, const 
   item.y = scale.PixelsToUnitsY(y);
   item.width = kNewTextWidth;
   item.height = kNewTextHeight;
-  TextSpec spec;
-  spec.text = DisplayedComment(StoredComment(text));
-  item.value = FormatTextSpec(spec);
+  TextSpec textSpec;
+  textSpec.text = DisplayedComment(StoredComment(text));
+  item.value = FormatTextSpec(textSpec);
   return item;
 }
 

@@ -42,10 +42,10 @@ FreeLayoutTextDialog::FreeLayoutTextDialog(const FreeLayoutItem& item, bool seve
     : QDialog(parent), look_(look) {
   setWindowTitle(QStringLiteral("テキストの編集"));
   Result<TextSpec> parsed = ParseTextSpec(item.value);
-  const TextSpec spec = parsed.ok() ? parsed.value() : TextSpec{};
-  textColour_ = spec.textColour;
-  backColour_ = spec.backColour;
-  frameColour_ = spec.frameColour;
+  const TextSpec initial = parsed.ok() ? parsed.value() : TextSpec{};
+  textColour_ = initial.textColour;
+  backColour_ = initial.backColour;
+  frameColour_ = initial.frameColour;
 
   auto* form = new QGridLayout;
   auto number = [&](const QString& label, int low, int high, int value, int row) {
@@ -57,9 +57,9 @@ FreeLayoutTextDialog::FreeLayoutTextDialog(const FreeLayoutItem& item, bool seve
     connect(box, &QSpinBox::valueChanged, this, &FreeLayoutTextDialog::UpdatePreview);
     return box;
   };
-  size_ = number(QStringLiteral("文字サイズ"), 8, 72, spec.fontSize, 0);
-  corner_ = number(QStringLiteral("角の丸み"), 0, 50, spec.cornerRadius, 1);
-  margin_ = number(QStringLiteral("余白"), 0, 50, spec.margin, 2);
+  size_ = number(QStringLiteral("文字サイズ"), 8, 72, initial.fontSize, 0);
+  corner_ = number(QStringLiteral("角の丸み"), 0, 50, initial.cornerRadius, 1);
+  margin_ = number(QStringLiteral("余白"), 0, 50, initial.margin, 2);
   auto colourButton = [&](const QString& caption, Colour& colour, int row) {
     auto* button = new QPushButton(caption, this);
     ShowSwatch(button, colour);
@@ -77,7 +77,7 @@ FreeLayoutTextDialog::FreeLayoutTextDialog(const FreeLayoutItem& item, bool seve
     connect(box, &QCheckBox::toggled, this, &FreeLayoutTextDialog::UpdatePreview);
     return box;
   };
-  centred_ = check(QStringLiteral("中央に表示"), spec.centred != 0, 3, 0);
+  centred_ = check(QStringLiteral("中央に表示"), initial.centred != 0, 3, 0);
   framed_ = check(QStringLiteral("枠を描画する"), item.framed, 3, 1);
   clearBack_ = check(QStringLiteral("背景を透明にする"), item.clearBack, 4, 0);
   shadow_ = check(QStringLiteral("文字に影を付ける"), item.textShadow, 4, 1);
@@ -86,7 +86,7 @@ FreeLayoutTextDialog::FreeLayoutTextDialog(const FreeLayoutItem& item, bool seve
   forAll_->setVisible(severalSelected);
 
   memo_ = new QPlainTextEdit(this);
-  memo_->setPlainText(ToQString(spec.text));
+  memo_->setPlainText(ToQString(initial.text));
   memo_->setEnabled(!severalSelected);
   connect(memo_, &QPlainTextEdit::textChanged, this, &FreeLayoutTextDialog::UpdatePreview);
   connect(forAll_, &QCheckBox::toggled, memo_, &QWidget::setEnabled);
@@ -112,16 +112,16 @@ FreeLayoutTextDialog::FreeLayoutTextDialog(const FreeLayoutItem& item, bool seve
 }
 
 TextSpec FreeLayoutTextDialog::textSpec() const {
-  TextSpec spec;
-  spec.fontSize = size_->value();
-  spec.textColour = textColour_;
-  spec.backColour = backColour_;
-  spec.frameColour = frameColour_;
-  spec.cornerRadius = corner_->value();
-  spec.centred = centred_->isChecked() ? 5 : 0;
-  spec.margin = margin_->value();
-  spec.text = MemoText(memo_->toPlainText());
-  return spec;
+  TextSpec chosen;
+  chosen.fontSize = size_->value();
+  chosen.textColour = textColour_;
+  chosen.backColour = backColour_;
+  chosen.frameColour = frameColour_;
+  chosen.cornerRadius = corner_->value();
+  chosen.centred = centred_->isChecked() ? 5 : 0;
+  chosen.margin = margin_->value();
+  chosen.text = MemoText(memo_->toPlainText());
+  return chosen;
 }
 
 bool FreeLayoutTextDialog::framed() const { return framed_->isChecked(); }
@@ -130,12 +130,12 @@ bool FreeLayoutTextDialog::textShadow() const { return shadow_->isChecked(); }
 bool FreeLayoutTextDialog::textForAll() const { return forAll_->isVisible() && forAll_->isChecked(); }
 
 void FreeLayoutTextDialog::ApplyTo(FreeLayoutItem& item, bool keepText) const {
-  TextSpec spec = textSpec();
+  TextSpec chosen = textSpec();
   if (keepText) {
     Result<TextSpec> old = ParseTextSpec(item.value);
-    spec.text = old.ok() ? old.value().text : std::string();
+    chosen.text = old.ok() ? old.value().text : std::string();
   }
-  item.value = FormatTextSpec(spec);
+  item.value = FormatTextSpec(chosen);
   item.framed = framed();
   item.clearBack = clearBack();
   item.textShadow = textShadow();
@@ -170,10 +170,10 @@ void FreeLayoutTextDialog::ShowSwatch(QPushButton* button, Colour colour) {
 void FreeLayoutTextDialog::UpdatePreview() {
   FreeLayoutItem item;
   ApplyTo(item, false);
-  TextSpec spec = textSpec();
+  TextSpec chosen = textSpec();
   // The preview box: inset 10, with a margin of 10 more (15 for none).
-  spec.margin = spec.margin == 0 ? 15 : spec.margin + 10;
-  const Bitmap drawn = DrawTextItem(item, spec, {kPreviewWidth - 20, kPreviewHeight - 20}, look_);
+  chosen.margin = chosen.margin == 0 ? 15 : chosen.margin + 10;
+  const Bitmap drawn = DrawTextItem(item, chosen, {kPreviewWidth - 20, kPreviewHeight - 20}, look_);
   QPixmap page(kPreviewWidth, kPreviewHeight);
   page.fill(ToQColor(look_.pageColour));
   QPainter p(&page);
