@@ -123,7 +123,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       [this](const Status& status) { AfterRegistration(status); }, this);
   connect(window_.autoRegistrationAction(), &QAction::triggered, this,
           &AlbumViews::RunAutoRegistration);
-  new FileToolCommands(
+  auto* fileTools = new FileToolCommands(
       window_, *list_, album_,
       [this] {
         if (const Status s = album_.SwitchYear(album_.loadedYear(), true); !s.ok()) {
@@ -132,6 +132,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
         AfterYearSwitch();
       },
       [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
+  connect(dayMenu_, &CalendarPopupMenu::fileDatesRequested, fileTools,
+          [fileTools](const QString& date) { fileTools->SetPageFileDatesCommand(ToStdString(date)); });
 
   ApplySettings();
   ApplyScheme();

@@ -40,6 +40,8 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   delete_ = AddCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
+  fileDates_ = AddCommand(this, "N2", QStringLiteral("更新日に登録日を設定"));
+  connect(fileDates_, &QAction::triggered, this, [this] { emit fileDatesRequested(QString::fromStdString(date_)); });
   QAction* dayList = AddCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
   connect(dayList, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
   connect(fromFolder, &QAction::triggered, this, [this] {
@@ -90,6 +92,8 @@ bool CalendarPopupMenu::PrepareFor(const std::string& date) {
   addImages_->setVisible(items.addImages);
   paste_->setVisible(items.paste);
   paste_->setEnabled(items.pasteEnabled);
+  // Only a day whose page holds content in the shown year has dates to set.
+  fileDates_->setVisible(facts.inShownYear && album_.yearDocument().HasSection(page_));
   return facts.inShownYear;
 }
 

@@ -45,6 +45,8 @@ class CalendarPopupMenu : public QMenu {
   void filesAdded();
   // "スライドタイプのリストに追加" for the day `date` ("yyyy/mm/dd").
   void dayListAddition(const QString& date);
+  // "更新日に登録日を設定" for the day `date` ("yyyy/mm/dd").
+  void fileDatesRequested(const QString& date);
 
  private:
   TForm1& window_;
@@ -58,6 +60,7 @@ class CalendarPopupMenu : public QMenu {
   QAction* addImages_ = nullptr;
   QAction* paste_ = nullptr;
   QAction* delete_ = nullptr;
+  QAction* fileDates_ = nullptr;
 };
 
 }  // namespace lumidex

@@ -225,6 +225,29 @@ void FileToolCommands::ChangePath() {
   list_.SyncWithStore();
 }
 
+void FileToolCommands::SetPageFileDatesCommand(const std::string& date) {
+  const QString question = ToQString(FileDateQuestion(date + "に"));
+  if (QMessageBox::question(&window_, ToQString(kFileDateCaption), question, QMessageBox::Yes | QMessageBox::No) !=
+      QMessageBox::Yes) {
+    return;
+  }
+  // Edits of the open container reach the year document first.
+  if (Status saved = album_.SaveCurrent(false); !saved.ok()) {
+    TForm1::ReportError(saved);
+    return;
+  }
+  auto targets = PageFileDateTargets(album_.folders().photoDir, date);
+  if (!targets.ok()) {
+    TForm1::ReportError(targets.status());
+    return;
+  }
+  {
+    CommandLock lock(window_);
+    SetFileDates(targets.value(), true, window_.longOperation());
+  }
+  list_.view()->viewport()->update();
+}
+
 void FileToolCommands::SetFileDatesCommand() {
   const std::vector<int> rows = SelectedRows();
   const ListMode mode = list_.list().mode();

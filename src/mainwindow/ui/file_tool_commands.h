@@ -44,6 +44,9 @@ class FileToolCommands : public QObject {
   void CopyToFolder();
   void ChangePath();
   void SetFileDatesCommand();
+  // The calendar menu's "更新日に登録日を設定" for the page of `date`
+  // ("yyyy/mm/dd"), after the question.
+  void SetPageFileDatesCommand(const std::string& date);
 
  private:
   void PrepareMenu();

@@ -1,18 +1,23 @@
 // The calendar and the image list in the real main window over an album in
 // a temporary home: the month on the grid, the year switch of a month
 // change, and the gestures between the calendar and the page list.
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <ctime>
 #include <memory>
 
 #include "album/album_fixture.h"
@@ -346,6 +351,33 @@ class AlbumViewsTest : public QObject {
              std::vector<std::string>{album_->first});
     QCOMPARE(views_->imageList().list().size(), 2);
     QVERIFY(AlbumPageSource(*album_->store).PageOf("08/21")->hasEntries);
+  }
+
+  void theDayMenuSetsTheRegistrationDateAsTheFilesDate() {
+    CalendarPopupMenu& menu = views_->dayMenu();
+    QVERIFY(menu.PrepareFor("2014/08/21"));
+    auto* fileDates = menu.findChild<QAction*>(QStringLiteral("N2"));
+    QVERIFY(fileDates != nullptr && !fileDates->isVisible());  // no content that year
+    QVERIFY(menu.PrepareFor("2014/08/20"));
+    QVERIFY(fileDates->isVisible());
+    QString question;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        question = box->text();
+        box->button(QMessageBox::Yes)->click();
+      }
+    });
+    answer.start(10);
+    fileDates->trigger();
+    QCOMPARE(question, QStringLiteral("2014/08/20に登録しているファイルの更新日に登録日を設定します。よろしいですか？"));
+    struct stat info {};
+    QCOMPARE(::stat(album_->first.c_str(), &info), 0);
+    std::tm local{};
+    localtime_r(&info.st_mtime, &local);
+    QCOMPARE(local.tm_year + 1900, 2014);
+    QCOMPARE(local.tm_mon + 1, 8);
+    QCOMPARE(local.tm_mday, 20);
   }
 
   void theDayMenuOffersNothingOnADayOfAnotherYear() {
