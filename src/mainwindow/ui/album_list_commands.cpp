@@ -10,12 +10,14 @@
 #include "album/album_search.h"
 #include "album/album_store.h"
 #include "album/album_text.h"
+#include "album/page_counts.h"
 #include "album/year_counts.h"
 #include "album/year_index.h"
 #include "calendar/month_calendar.h"
 #include "calendar/ui/calendar_controller.h"
 #include "foundation/calendar_date.h"
 #include "foundation/file_paths.h"
+#include "foundation/ini_line.h"
 #include "foundation/settings.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "mainwindow/ui/calendar_bar.h"
@@ -24,9 +26,14 @@
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/tool_select_dlg.h"
 #include "platform/ui/qt_bridge.h"
+#include "platform/ui/shell_services.h"
 
 namespace lumidex {
 namespace {
+
+constexpr std::string_view kPageIndexSection = "DATA";
+// The page index value of a page whose cover the album chooses.
+constexpr std::string_view kAutoCover = ".alb";
 
 // A document of another year as the window reads it: a missing file is
 // empty, one that cannot be read is empty too and never written.
@@ -66,8 +73,7 @@ AlbumListCommands::AlbumListCommands(TForm1& window, ImageListPanel& list, Album
   connect(tools, &QMenu::aboutToShow, this, [this, find] { find->setEnabled(!dialog_ || !dialog_->isVisible()); });
 }
 
-TToolSelectDlg& AlbumListCommands::Dialog() {
-  if (dialog_) return *dialog_;
+TToolSelectDlg::Album AlbumListCommands::Source() {
   TToolSelectDlg::Album source;
   source.yearRows = [this] {
     std::vector<AlbumListRow> rows;
@@ -95,9 +101,10 @@ TToolSelectDlg& AlbumListCommands::Dialog() {
   source.locked = [this](const std::string& year, std::string_view page) { return album_.IsPageLocked(year, page); };
   source.goTo = [this](const AlbumListRow& row) {
     if (!row.year.empty()) {
-      // A year row shows its month at the calendar's selected day.
+      // A year row shows its month at its own day, else at the calendar's
+      // selected day.
       const std::string day(PageKeyOf(calendar_.calendar().state().selectedDay));
-      calendar_.ShowMonth(ToQString(row.year + "/" + day), true);
+      calendar_.ShowMonth(ToQString(row.date.empty() ? row.year + "/" + day : row.date), true);
       return;
     }
     // A page row opens its page, a sub-album row or a sub-album's file its
@@ -126,7 +133,12 @@ TToolSelectDlg& AlbumListCommands::Dialog() {
     return files;
   };
   source.progress = &window_.longOperation();
-  dialog_ = new TToolSelectDlg(std::move(source), window_.settings().subAjog, &window_);
+  return source;
+}
+
+TToolSelectDlg& AlbumListCommands::Dialog() {
+  if (dialog_) return *dialog_;
+  dialog_ = new TToolSelectDlg(Source(), window_.settings().subAjog, &window_);
   dialog_->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog_, &QDialog::finished, this, [this] {
     if (dialog_) window_.settings().subAjog = dialog_->withoutSubAlbums();
@@ -141,6 +153,39 @@ void AlbumListCommands::ShowAlbum() {
     return;
   }
   Dialog().ShowAlbum();
+}
+
+void AlbumListCommands::ShowPageUse(const std::string& date) {
+  if (date.size() != 10) return;
+  const std::string page = date.substr(5);
+  const std::string cover = album_.pageIndex().GetValue(kPageIndexSection, page, "");
+  if (!cover.starts_with(kAutoCover)) {
+    platform::ShowFileProperties(ToQString(cover), &window_);
+    return;
+  }
+  Result<std::string> text = PageUseText(album_, page, album_.loadedYear());
+  if (!text.ok()) {
+    prompts_.Inform(text.status().message());
+    return;
+  }
+  std::vector<AlbumListRow> rows;
+  for (const std::string& line : SplitLines(text.value())) {
+    if (line.empty()) continue;
+    AlbumListRow row;
+    row.text = line;
+    row.year = line.substr(0, 4);
+    row.date = row.year + "/" + page;
+    rows.push_back(std::move(row));
+  }
+  if (rows.empty()) rows.push_back({"なし"});
+  const int month = std::stoi(page.substr(0, 2)), day = std::stoi(page.substr(3, 2));
+  TToolSelectDlg dialog(Source(), window_.settings().subAjog, &window_);
+  dialog.setModal(true);
+  dialog.ShowResults(ToQString(album_.loadedYear() + "年以外でのページの使用確認"),
+                     ToQString(std::to_string(month) + "月" + std::to_string(day) +
+                               "日の他の年での使用状況を表示しています。\n （画像数）(サブアルバム数 - サブアルバムの画像数）"),
+                     std::move(rows));
+  dialog.exec();
 }
 
 bool AlbumListCommands::SearchAlbum() {

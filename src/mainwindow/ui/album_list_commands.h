@@ -31,11 +31,17 @@ class AlbumListCommands : public QObject {
 
   // "全てのアルバム".
   void ShowAlbum();
+  // The day menu's "プロパティ" for the page of `date` ("yyyy/mm/dd"): with
+  // an automatic cover the page's use in the other years in the window,
+  // modal (going to a row shows that year's day); with a fixed cover file
+  // that file's properties.
+  void ShowPageUse(const std::string& date);
   // "検索": false when the user cancelled.
   bool SearchAlbum();
   TToolSelectDlg* window() const { return dialog_; }
 
  private:
+  TToolSelectDlg::Album Source();
   TToolSelectDlg& Dialog();
 
   TForm1& window_;

@@ -103,7 +103,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_, cache);
   new FavouritesView(window_, *list_, album_, *controller_, *prompts_);
   auto* search = new SearchCommands(window_, *list_, album_, *prompts_);
-  new AlbumListCommands(window_, *list_, album_, *controller_, *prompts_, *search);
+  albumList_ = new AlbumListCommands(window_, *list_, album_, *controller_, *prompts_, *search);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
@@ -132,6 +132,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
         AfterYearSwitch();
       },
       [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
+  connect(dayMenu_, &CalendarPopupMenu::propertiesRequested, albumList_,
+          [this](const QString& date) { albumList_->ShowPageUse(ToStdString(date)); });
   connect(dayMenu_, &CalendarPopupMenu::fileDatesRequested, fileTools,
           [fileTools](const QString& date) { fileTools->SetPageFileDatesCommand(ToStdString(date)); });
 

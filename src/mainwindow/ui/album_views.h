@@ -16,6 +16,7 @@
 
 namespace lumidex {
 
+class AlbumListCommands;
 class AlbumStore;
 class CalendarController;
 class CalendarFileDrop;
@@ -124,6 +125,7 @@ class AlbumViews : public QObject {
   SlideShowView* slideShow_ = nullptr;
   FreeLayoutMode* freeLayout_ = nullptr;
   DetailListMode* detailList_ = nullptr;
+  AlbumListCommands* albumList_ = nullptr;
   bool todaySelected_ = false;      // today's cell was selected at the first show
   bool selectionFromList_ = false;  // the page list itself is moving the calendar
 };

@@ -42,6 +42,9 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
   fileDates_ = AddCommand(this, "N2", QStringLiteral("更新日に登録日を設定"));
   connect(fileDates_, &QAction::triggered, this, [this] { emit fileDatesRequested(QString::fromStdString(date_)); });
+  properties_ = AddCommand(this, "Property1", QStringLiteral("プロパティ"));
+  properties_->setStatusTip(QStringLiteral("ページの使用状況を表示する"));
+  connect(properties_, &QAction::triggered, this, [this] { emit propertiesRequested(QString::fromStdString(date_)); });
   QAction* dayList = AddCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
   connect(dayList, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
   connect(fromFolder, &QAction::triggered, this, [this] {
@@ -94,6 +97,7 @@ bool CalendarPopupMenu::PrepareFor(const std::string& date) {
   paste_->setEnabled(items.pasteEnabled);
   // Only a day whose page holds content in the shown year has dates to set.
   fileDates_->setVisible(facts.inShownYear && album_.yearDocument().HasSection(page_));
+  properties_->setVisible(facts.hasPage);
   return facts.inShownYear;
 }
 

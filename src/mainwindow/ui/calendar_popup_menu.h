@@ -47,6 +47,9 @@ class CalendarPopupMenu : public QMenu {
   void dayListAddition(const QString& date);
   // "更新日に登録日を設定" for the day `date` ("yyyy/mm/dd").
   void fileDatesRequested(const QString& date);
+  // "プロパティ" for the day `date` ("yyyy/mm/dd"): the page's use in other
+  // years, or its fixed cover file's properties.
+  void propertiesRequested(const QString& date);
 
  private:
   TForm1& window_;
@@ -61,6 +64,7 @@ class CalendarPopupMenu : public QMenu {
   QAction* paste_ = nullptr;
   QAction* delete_ = nullptr;
   QAction* fileDates_ = nullptr;
+  QAction* properties_ = nullptr;
 };
 
 }  // namespace lumidex

@@ -95,6 +95,24 @@ class AlbumListTest : public QObject {
     QVERIFY(dialog->label().text().startsWith(QStringLiteral("'A.JPG' の検索で 2個、見つかりました。")));
   }
 
+  void thePagePropertiesShowItsUseInOtherYears() {
+    auto* commands = window_->findChild<AlbumListCommands*>();
+    QStringList rows;
+    QString caption;
+    QTimer look;
+    connect(&look, &QTimer::timeout, [&] {
+      if (auto* shown = qobject_cast<TToolSelectDlg*>(QApplication::activeModalWidget())) {
+        caption = shown->windowTitle();
+        for (const auto& row : shown->rows()) rows << QString::fromStdString(row.text);
+        shown->reject();
+      }
+    });
+    look.start(10);
+    commands->ShowPageUse("2014/08/20");
+    QCOMPARE(caption, QStringLiteral("2014年以外でのページの使用確認"));
+    QCOMPARE(rows, QStringList({"2013年 （1枚）"}));
+  }
+
  private:
   std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
   std::unique_ptr<TForm1> window_;
