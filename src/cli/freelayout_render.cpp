@@ -12,6 +12,7 @@
 
 #include "cli/album_session.h"
 #include "cli/cli_dates.h"
+#include "cli/gui_session.h"
 #include "foundation/data_folders.h"
 #include "foundation/file_store.h"
 #include "foundation/settings_load_store.h"
@@ -30,18 +31,6 @@ namespace lumidex::cli {
 namespace {
 
 constexpr int kMaxWidth = 16000;
-
-// The settings file read without writing anything back: loading settings
-// notes a first start in them, which must stay for the window to see.
-class ReadOnlyFiles : public FileStore {
- public:
-  Result<std::string> ReadAll(const std::string& path) override {
-    return RealFileStore().ReadAll(path);
-  }
-  Status WriteAtomic(const std::string& path, std::string_view, unsigned) override {
-    return Status::Error(CannotCreateMessage(path));
-  }
-};
 
 struct RenderArgs {
   std::string year;
@@ -120,20 +109,6 @@ FreePictureLook LookFromSettings(DataFolders& folders, bool& useCache) {
   look.types = types;
   useCache = loaded.settings.hdd;
   return look;
-}
-
-// Fonts need a GUI application; without a display the offscreen platform
-// serves, as the command runs from scripts and tests.
-std::unique_ptr<QGuiApplication> StartGuiApplication() {
-  if (QGuiApplication::instance() != nullptr) return nullptr;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-      std::getenv("WAYLAND_DISPLAY") == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  static int argc = 1;
-  static char name[] = "lumidex-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace

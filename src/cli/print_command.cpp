@@ -19,6 +19,7 @@
 #include "cli/album_session.h"
 #include "cli/cli_command.h"
 #include "cli/cli_dates.h"
+#include "cli/gui_session.h"
 #include "foundation/file_store.h"
 #include "foundation/file_types.h"
 #include "foundation/settings_load_store.h"
@@ -64,18 +65,6 @@ struct PrintRequest {
   bool pageNumbers = false;
   bool noName = false;
   std::vector<std::string> sources;
-};
-
-// The settings file read without writing anything back (loading notes a
-// first start, which must stay for the window to see).
-class ReadOnlyFiles : public FileStore {
- public:
-  Result<std::string> ReadAll(const std::string& path) override {
-    return RealFileStore().ReadAll(path);
-  }
-  Status WriteAtomic(const std::string& path, std::string_view, unsigned) override {
-    return Status::Error(CannotCreateMessage(path));
-  }
 };
 
 int NumberIn(const std::string& text, int low, int high) {
@@ -172,16 +161,6 @@ PrintSettings SettingsOf(const PrintRequest& request, const DataFolders& session
   settings.pageNumbers = request.pageNumbers;
   if (request.noName) settings.printName = false;
   return settings;
-}
-
-// Fonts need a GUI application; a PDF needs no display.
-std::unique_ptr<QGuiApplication> StartGuiApplication() {
-  if (QGuiApplication::instance() != nullptr) return nullptr;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "lumidex-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int RunPrint(const std::vector<std::string>& args, CliIo& io) {
