@@ -141,6 +141,16 @@ std::string FileToolCommands::AskRepairFolder() {
   return ToStdString(folder);
 }
 
+void FileToolCommands::ReportRepair(const Result<RepairCounts>& counts) {
+  if (!counts.ok()) {
+    TForm1::ReportError(counts.status());
+    return;
+  }
+  for (const auto& message : counts.value().saveErrors) TForm1::ReportError(Status::Error(message));
+  Inform(&window_, RepairMessage(counts.value()));
+  if (counts.value().repairedCount > 0) albumChanged_();
+}
+
 void FileToolCommands::RepairAlbumCommand() {
   const std::string folder = AskRepairFolder();
   if (folder.empty()) return;
@@ -151,13 +161,7 @@ void FileToolCommands::RepairAlbumCommand() {
     QApplication::restoreOverrideCursor();
     return result;
   }();
-  if (!counts.ok()) {
-    TForm1::ReportError(counts.status());
-    return;
-  }
-  for (const auto& message : counts.value().saveErrors) TForm1::ReportError(Status::Error(message));
-  Inform(&window_, RepairMessage(counts.value()));
-  if (counts.value().repairedCount > 0) albumChanged_();
+  ReportRepair(counts);
 }
 
 void FileToolCommands::RepairPageCommand() {
@@ -170,13 +174,7 @@ void FileToolCommands::RepairPageCommand() {
     CommandLock lock(window_);
     return RepairPage(album_, page, {folder, false}, window_.longOperation());
   }();
-  if (!counts.ok()) {
-    TForm1::ReportError(counts.status());
-    return;
-  }
-  for (const auto& message : counts.value().saveErrors) TForm1::ReportError(Status::Error(message));
-  Inform(&window_, RepairMessage(counts.value()));
-  if (counts.value().repairedCount > 0) albumChanged_();
+  ReportRepair(counts);
 }
 
 void FileToolCommands::CopyToFolder() {

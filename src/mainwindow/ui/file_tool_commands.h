@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "album/missing_file_repair.h"
+#include "foundation/status.h"
+
 class QAction;
 
 namespace lumidex {
@@ -50,6 +53,9 @@ class FileToolCommands : public QObject {
 
  private:
   void PrepareMenu();
+  // Shows the outcome of a repair and rebuilds the views when it changed
+  // the album.
+  void ReportRepair(const Result<RepairCounts>& counts);
   // The folder to search, asked with the repair prompt from "a-dir"; "" when
   // cancelled.
   std::string AskRepairFolder();

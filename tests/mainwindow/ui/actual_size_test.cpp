@@ -31,29 +31,24 @@ class ActualSizeTest : public QObject {
 
  private slots:
   void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    views_->imageList().view()->SelectAndShow(0);
-    views_->imageList().OpenRow(0);
-    ListView2* list = views_->imageList().view();
+    QVERIFY(shown_.Open());
+    shown_.views->imageList().view()->SelectAndShow(0);
+    shown_.views->imageList().OpenRow(0);
+    ListView2* list = shown_.views->imageList().view();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
-    QCOMPARE(Views().view().currentPicture(), album_->first);
+    QCOMPARE(Views().view().currentPicture(), shown_.album->first);
   }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void cleanup() { shown_.Close(); }
 
   void theButtonShowsThePictureAtItsOwnSizeWithZoomAndSaving() {
-    StatusArea& status = *window_->statusArea();
+    StatusArea& status = *shown_.window->statusArea();
     Bar().actualSize->click();
     QTRY_VERIFY(Actual().hasCopy());
     QCOMPARE(Actual().viewSize(), QSize(64, 48));  // its own size, as it fits
     QVERIFY(status.nextTrack()->isVisible());
     QCOMPARE(status.nextTrack()->toolTip().section('|', 0, 0), QStringLiteral("拡大"));
     QVERIFY(status.resetZoom()->isVisible());
-    QVERIFY(window_->enlargedSaveMenu().item->isVisible());
+    QVERIFY(shown_.window->enlargedSaveMenu().item->isVisible());
 
     // The track buttons zoom while no show runs: 1.5 doubles the width.
     for (int i = 0; i < 5; ++i) status.nextTrack()->click();
@@ -76,8 +71,8 @@ class ActualSizeTest : public QObject {
     QTest::mouseRelease(&Actual(), Qt::RightButton, {}, QPoint(27, 10));
     status.resetZoom()->click();
 
-    const QString bmp = QString::fromStdString(album_->home.Join("view.bmp"));
-    const QString jpeg = QString::fromStdString(album_->home.Join("full.jpg"));
+    const QString bmp = QString::fromStdString(shown_.album->home.Join("view.bmp"));
+    const QString jpeg = QString::fromStdString(shown_.album->home.Join("full.jpg"));
     QVERIFY(Views().SaveEnlargedTo(false, bmp, EnlargedFormat::kBmp).ok());
     QCOMPARE(QFile(bmp).size(), qint64(54 + 64 * 3 * 48));
     QVERIFY(Views().SaveEnlargedTo(true, jpeg, EnlargedFormat::kJpeg).ok());
@@ -88,14 +83,14 @@ class ActualSizeTest : public QObject {
     Bar().start->click();
     QVERIFY(!Bar().actualSize->isChecked());
     QVERIFY(!Actual().isVisible());
-    QVERIFY(!window_->enlargedSaveMenu().item->isVisible());
+    QVERIFY(!shown_.window->enlargedSaveMenu().item->isVisible());
     Bar().start->click();
   }
 
   void aLargePicturePansByDragAndKeysAndStaysInside() {
     Bitmap big = Bitmap::Create(3000, 2000);
     big.Fill(0x00FF00);
-    const std::string path = album_->home.Join("pics/big.jpg");
+    const std::string path = shown_.album->home.Join("pics/big.jpg");
     lumidex::testing::WriteFile(path, EncodeJpeg(big).value());
     Bar().actualSize->click();
     Actual().Open(path);
@@ -128,13 +123,11 @@ class ActualSizeTest : public QObject {
                      Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(&Actual(), &move);
   }
-  const PictureViewPanel::Bar& Bar() const { return window_->pictureView()->bar(); }
-  PictureViews& Views() const { return views_->pictureViews(); }
+  const PictureViewPanel::Bar& Bar() const { return shown_.window->pictureView()->bar(); }
+  PictureViews& Views() const { return shown_.views->pictureViews(); }
   ActualSizeWidget& Actual() const { return Views().actualView(); }
 
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(ActualSizeTest)

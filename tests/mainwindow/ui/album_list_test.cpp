@@ -31,20 +31,14 @@ class AlbumListTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void init() { QVERIFY(shown_.Open()); }
+  void cleanup() { shown_.Close(); }
+
 
   void listsYearsPagesAndFilesAndGoesToThem() {
-    auto* commands = window_->findChild<AlbumListCommands*>();
+    auto* commands = shown_.window->findChild<AlbumListCommands*>();
     QVERIFY(commands != nullptr);
-    window_->calendarBar()->allAlbumsButton()->click();
+    shown_.window->calendarBar()->allAlbumsButton()->click();
     TToolSelectDlg* dialog = commands->window();
     QVERIFY(dialog != nullptr && dialog->isVisible());
     const auto texts = [&] {
@@ -72,9 +66,9 @@ class AlbumListTest : public QObject {
     QVERIFY(subAlbumRow >= 0);
     dialog->list().setCurrentItem(dialog->list().topLevelItem(subAlbumRow));
     dialog->GoToSelected();
-    QVERIFY(album_->store->SubAlbumOpen());
-    QCOMPARE(album_->store->currentSection(), std::string("08/20旅行"));
-    QCOMPARE(views_->imageList().view()->SelectedRows(), QVector<int>{0});
+    QVERIFY(shown_.album->store->SubAlbumOpen());
+    QCOMPARE(shown_.album->store->currentSection(), std::string("08/20旅行"));
+    QCOMPARE(shown_.views->imageList().view()->SelectedRows(), QVector<int>{0});
 
     // The album search lists its hits in the same window.
     dialog->close();
@@ -96,7 +90,7 @@ class AlbumListTest : public QObject {
   }
 
   void thePagePropertiesShowItsUseInOtherYears() {
-    auto* commands = window_->findChild<AlbumListCommands*>();
+    auto* commands = shown_.window->findChild<AlbumListCommands*>();
     QStringList rows;
     QString caption;
     QTimer look;
@@ -114,9 +108,7 @@ class AlbumListTest : public QObject {
   }
 
  private:
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(AlbumListTest)

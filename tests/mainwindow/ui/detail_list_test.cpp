@@ -33,24 +33,17 @@ class DetailListTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void init() { QVERIFY(shown_.Open()); }
+  void cleanup() { shown_.Close(); }
 
   void showsTheDaysRowsSortsThemAndClosesBothButtons() {
-    PageSidePanel& side = *window_->pageSide();
+    PageSidePanel& side = *shown_.window->pageSide();
     auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
     QVERIFY(panel != nullptr);
     QVERIFY(side.toolbar().dayDetail->isEnabled());
     side.toolbar().dayDetail->click();
     QVERIFY(panel->isVisible());
-    QVERIFY(!views_->imageList().isVisible());
+    QVERIFY(!shown_.views->imageList().isVisible());
     QVERIFY(side.toolbar().fileDetail->isChecked());
     const auto captions = [&] {
       QStringList list;
@@ -79,13 +72,13 @@ class DetailListTest : public QObject {
 
     emit panel->closeRequested();
     QVERIFY(!panel->isVisible());
-    QVERIFY(views_->imageList().isVisible());
+    QVERIFY(shown_.views->imageList().isVisible());
     QVERIFY(!side.toolbar().dayDetail->isChecked());
     QVERIFY(!side.toolbar().fileDetail->isChecked());
   }
 
   void deleteAsksThenDropsTheRowsOwnLineAndSavesTheYear() {
-    PageSidePanel& side = *window_->pageSide();
+    PageSidePanel& side = *shown_.window->pageSide();
     auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
     side.toolbar().dayDetail->click();
     panel->view().selectRow(1);  // b.jpg
@@ -102,32 +95,32 @@ class DetailListTest : public QObject {
     QCOMPARE(question, QStringLiteral("アルバムから 'b.jpg' を削除します。よろしいですか？"));
     QCOMPARE(panel->model().rows().size(), size_t{2});
     const std::string saved =
-        DecodeAlbumFile(lumidex::testing::ReadFile(album_->store->yearDocument().FileName()));
-    QVERIFY(saved.find(album_->first + "=海") != std::string::npos);
-    QVERIFY(saved.find(album_->second) == std::string::npos);
-    QVERIFY(lumidex::testing::FileExists(album_->second));  // the file itself stays
+        DecodeAlbumFile(lumidex::testing::ReadFile(shown_.album->store->yearDocument().FileName()));
+    QVERIFY(saved.find(shown_.album->first + "=海") != std::string::npos);
+    QVERIFY(saved.find(shown_.album->second) == std::string::npos);
+    QVERIFY(lumidex::testing::FileExists(shown_.album->second));  // the file itself stays
   }
 
   void theListsDetailShowsTheFolderOfTheFolderMode() {
-    QVERIFY(views_->imageList().ShowFolder(album_->home.Join("pics"), FolderWalkOptions{}));
-    PageSidePanel& side = *window_->pageSide();
+    QVERIFY(shown_.views->imageList().ShowFolder(shown_.album->home.Join("pics"), FolderWalkOptions{}));
+    PageSidePanel& side = *shown_.window->pageSide();
     side.toolbar().fileDetail->setChecked(true);
     QVERIFY(side.toolbar().dayDetail->isChecked());
     auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
     QCOMPARE(panel->model().rows().size(), size_t{2});
-    QCOMPARE(panel->model().rows()[1].key, album_->second);
+    QCOMPARE(panel->model().rows()[1].key, shown_.album->second);
     QCOMPARE(panel->section(), std::string());
 
     // From the list it floats over the list, which stays; a row chosen in
     // it is chosen in the list; the list's next folder becomes its rows.
     QVERIFY(side.detailListFloating());
-    QVERIFY(views_->imageList().isVisible());
+    QVERIFY(shown_.views->imageList().isVisible());
     panel->view().selectRow(1);
-    QCOMPARE(views_->imageList().view()->SelectedRows(), QVector<int>{1});
+    QCOMPARE(shown_.views->imageList().view()->SelectedRows(), QVector<int>{1});
     for (const char* name : {"x.jpg", "y.png", "z.jpg"}) {
-      lumidex::testing::WriteFile(album_->home.Join(std::string("more/") + name), "x");
+      lumidex::testing::WriteFile(shown_.album->home.Join(std::string("more/") + name), "x");
     }
-    QVERIFY(views_->imageList().ShowFolder(album_->home.Join("more"), FolderWalkOptions{}));
+    QVERIFY(shown_.views->imageList().ShowFolder(shown_.album->home.Join("more"), FolderWalkOptions{}));
     QCOMPARE(panel->model().rows().size(), size_t{3});
     QVERIFY(panel->isVisible());
 
@@ -135,13 +128,11 @@ class DetailListTest : public QObject {
     emit panel->closeRequested();
     side.toolbar().dayDetail->click();
     QVERIFY(!side.detailListFloating());
-    QVERIFY(!views_->imageList().isVisible());
+    QVERIFY(!shown_.views->imageList().isVisible());
   }
 
  private:
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(DetailListTest)

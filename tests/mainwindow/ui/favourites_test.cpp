@@ -28,30 +28,24 @@ class FavouritesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void init() { QVERIFY(shown_.Open()); }
+  void cleanup() { shown_.Close(); }
+
 
   void addsOpensAndDeletesFavourites() {
-    auto* view = window_->findChild<FavouritesView*>();
+    auto* view = shown_.window->findChild<FavouritesView*>();
     QVERIFY(view != nullptr);
-    const PageSidePanel::Favourites& panel = window_->pageSide()->favourites();
-    ImageListPanel& list = views_->imageList();
+    const PageSidePanel::Favourites& panel = shown_.window->pageSide()->favourites();
+    ImageListPanel& list = shown_.views->imageList();
     // Open 08/20 and add its second entry.
-    QVERIFY(album_->store->OpenPage("08/20").ok());
+    QVERIFY(shown_.album->store->OpenPage("08/20").ok());
     list.SyncWithStore();
     list.SelectRow(1);
     view->AddSelected();
-    const std::string file = album_->home.path() + "/data/tester/myphoto/2014.ini";
-    QCOMPARE(DecodeAlbumFile(lumidex::testing::ReadFile(file)), "[08/20]\r\n" + album_->second + "=08/20\r\n\r\n");
+    const std::string file = shown_.album->home.path() + "/data/tester/myphoto/2014.ini";
+    QCOMPARE(DecodeAlbumFile(lumidex::testing::ReadFile(file)), "[08/20]\r\n" + shown_.album->second + "=08/20\r\n\r\n");
 
-    window_->pageSide()->toolbar().favourites->setChecked(true);
+    shown_.window->pageSide()->toolbar().favourites->setChecked(true);
     QVERIFY(panel.panel->isVisible());
     QCOMPARE(panel.title->text(), QStringLiteral("8月20日のお気に入り"));
     QCOMPARE(panel.list->topLevelItemCount(), 1);
@@ -59,12 +53,12 @@ class FavouritesTest : public QObject {
 
     // From the page list the year's favourites show; opening one opens its
     // page and selects the entry.
-    QVERIFY(album_->store->GoBack(true).ok());
+    QVERIFY(shown_.album->store->GoBack(true).ok());
     list.SyncWithStore();
     QCOMPARE(panel.title->text(), QStringLiteral("2014年のお気に入り"));
     view->Open(0);
-    QVERIFY(album_->store->PageOpen());
-    QCOMPARE(album_->store->openPage(), std::string("08/20"));
+    QVERIFY(shown_.album->store->PageOpen());
+    QCOMPARE(shown_.album->store->openPage(), std::string("08/20"));
     QCOMPARE(list.view()->SelectedRows(), QVector<int>{1});
 
     // Deleting asks, then removes the bookmark only.
@@ -79,13 +73,11 @@ class FavouritesTest : public QObject {
     view->DeleteSelected();
     QCOMPARE(panel.list->topLevelItemCount(), 0);
     QCOMPARE(DecodeAlbumFile(lumidex::testing::ReadFile(file)), std::string());
-    QCOMPARE(album_->store->Lines().size(), size_t{3});
+    QCOMPARE(shown_.album->store->Lines().size(), size_t{3});
   }
 
  private:
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(FavouritesTest)

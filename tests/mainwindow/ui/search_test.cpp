@@ -27,21 +27,15 @@ class SearchTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void init() { QVERIFY(shown_.Open()); }
+  void cleanup() { shown_.Close(); }
+
 
   void findsTheNextEntryAndSaysWhenThereIsNoMore() {
-    auto* search = window_->findChild<SearchCommands*>();
+    auto* search = shown_.window->findChild<SearchCommands*>();
     QVERIFY(search != nullptr);
-    ImageListPanel& list = views_->imageList();
-    QVERIFY(album_->store->OpenPage("08/20").ok());
+    ImageListPanel& list = shown_.views->imageList();
+    QVERIFY(shown_.album->store->OpenPage("08/20").ok());
     list.SyncWithStore();
 
     bool okWithoutTarget = true;
@@ -74,9 +68,7 @@ class SearchTest : public QObject {
   }
 
  private:
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(SearchTest)

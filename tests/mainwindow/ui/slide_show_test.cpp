@@ -30,34 +30,29 @@ class SlideShowTest : public QObject {
 
  private slots:
   void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(shown_.Open());
     Bar().interval->setValue(1);
   }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void cleanup() { shown_.Close(); }
 
   void theViewTakesTheCalendarsPlaceWhileAPageIsOpen() {
     OpenPage();
-    QVERIFY(window_->pictureView()->isVisible());
-    QVERIFY(!window_->calendarGrid()->isVisible());
-    ListView2* list = views_->imageList().view();
+    QVERIFY(shown_.window->pictureView()->isVisible());
+    QVERIFY(!shown_.window->calendarGrid()->isVisible());
+    ListView2* list = shown_.views->imageList().view();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
-    QCOMPARE(View().currentPicture(), album_->second);
+    QCOMPARE(View().currentPicture(), shown_.album->second);
 
-    views_->imageList().GoBack();
-    QVERIFY(!window_->pictureView()->isVisible());
-    QVERIFY(window_->calendarGrid()->isVisible());
+    shown_.views->imageList().GoBack();
+    QVERIFY(!shown_.window->pictureView()->isVisible());
+    QVERIFY(shown_.window->calendarGrid()->isVisible());
     QCOMPARE(View().currentPicture(), std::string());
   }
 
   void aDayShowEntersTheTickedSubAlbumInPlaceAndStopsWhereItStarted() {
     OpenPage();
     Bar().settings->setChecked(true);
-    QListWidget* names = window_->pictureView()->slideSettings().subAlbums;
+    QListWidget* names = shown_.window->pictureView()->slideSettings().subAlbums;
     QCOMPARE(names->count(), 1);
     QCOMPARE(names->item(0)->text(), QStringLiteral("旅行"));
     names->item(0)->setCheckState(Qt::Checked);
@@ -65,15 +60,15 @@ class SlideShowTest : public QObject {
 
     std::vector<std::string> shown;
     Run(4, shown);
-    QCOMPARE(shown, (std::vector<std::string>{album_->first, album_->second, album_->first, album_->first}));
+    QCOMPARE(shown, (std::vector<std::string>{shown_.album->first, shown_.album->second, shown_.album->first, shown_.album->first}));
     QVERIFY(Show().running());
     QCOMPARE(Bar().start->text(), QStringLiteral("Stop"));
     Bar().start->click();
     QVERIFY(!Show().running());
     QCOMPARE(Bar().start->text(), QStringLiteral("Start"));
-    QCOMPARE(album_->store->openPage(), std::string("08/20"));
-    QVERIFY(!album_->store->SubAlbumOpen());
-    QCOMPARE(views_->imageList().list().size(), 3);
+    QCOMPARE(shown_.album->store->openPage(), std::string("08/20"));
+    QVERIFY(!shown_.album->store->SubAlbumOpen());
+    QCOMPARE(shown_.views->imageList().list().size(), 3);
   }
 
   void aListShowRunsThroughItsDaysAcrossYearsAndEndsAtHome() {
@@ -83,35 +78,35 @@ class SlideShowTest : public QObject {
     Show().AddToDayList("2014/08/20");
     std::vector<std::string> shown;
     Run(10, shown);
-    QCOMPARE(shown, (std::vector<std::string>{album_->second, album_->first, album_->second}));
+    QCOMPARE(shown, (std::vector<std::string>{shown_.album->second, shown_.album->first, shown_.album->second}));
     QVERIFY(!Show().running());  // the list is exhausted
-    QCOMPARE(album_->store->loadedYear(), std::string("2014"));
-    QCOMPARE(album_->store->openPage(), std::string("08/20"));
+    QCOMPARE(shown_.album->store->loadedYear(), std::string("2014"));
+    QCOMPARE(shown_.album->store->openPage(), std::string("08/20"));
   }
 
   void fullScreenHidesTheWindowsBarsUntilEscape() {
     OpenPage();
     Bar().fullScreen->setChecked(true);
-    QVERIFY(!window_->calendarBar()->isVisible());
-    QTRY_VERIFY(!window_->pictureView()->barPanel()->isVisible());
+    QVERIFY(!shown_.window->calendarBar()->isVisible());
+    QTRY_VERIFY(!shown_.window->pictureView()->barPanel()->isVisible());
     QMouseEvent move(QEvent::MouseMove, QPointF(50, 5), View().mapToGlobal(QPointF(50, 5)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&View(), &move);
-    QVERIFY(window_->pictureView()->barPanel()->isVisible());
-    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QVERIFY(shown_.window->pictureView()->barPanel()->isVisible());
+    QTest::keyClick(shown_.window.get(), Qt::Key_Escape);
     QVERIFY(!Bar().fullScreen->isChecked());
-    QVERIFY(window_->calendarBar()->isVisible());
+    QVERIFY(shown_.window->calendarBar()->isVisible());
   }
 
  private:
-  const PictureViewPanel::Bar& Bar() const { return window_->pictureView()->bar(); }
-  PictureViewWidget& View() const { return views_->pictureViews().view(); }
-  SlideShowView& Show() const { return views_->slideShow(); }
+  const PictureViewPanel::Bar& Bar() const { return shown_.window->pictureView()->bar(); }
+  PictureViewWidget& View() const { return shown_.views->pictureViews().view(); }
+  SlideShowView& Show() const { return shown_.views->slideShow(); }
 
   void OpenPage() {
-    views_->imageList().view()->SelectAndShow(0);  // 08/20, the page list's first row
-    views_->imageList().OpenRow(0);
-    QVERIFY(album_->store->PageOpen());
+    shown_.views->imageList().view()->SelectAndShow(0);  // 08/20, the page list's first row
+    shown_.views->imageList().OpenRow(0);
+    QVERIFY(shown_.album->store->PageOpen());
   }
 
   // Starts the show and collects the pictures of up to `count` slides, or
@@ -124,9 +119,7 @@ class SlideShowTest : public QObject {
     disconnect(c);
   }
 
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(SlideShowTest)

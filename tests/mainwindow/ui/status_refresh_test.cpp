@@ -24,35 +24,28 @@ class StatusRefreshTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    album_ = std::make_unique<lumidex::testing::WindowTestAlbum>();
-    views_ = lumidex::testing::ShowWindowOver(*album_, window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() {
-    window_.reset();
-    album_.reset();
-  }
+  void init() { QVERIFY(shown_.Open()); }
+  void cleanup() { shown_.Close(); }
 
   void theDaysStatusFollowsFilesAddedToItsPage() {
-    CalendarGrid* grid = views_->calendar().grid();
+    CalendarGrid* grid = shown_.views->calendar().grid();
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(5, 4).center());  // 08/21
     QVERIFY(ItemPanel().endsWith(QStringLiteral("画像が未登録です。")));
-    views_->fileDrop().DropOn(5, 4, {album_->first});
+    shown_.views->fileDrop().DropOn(5, 4, {shown_.album->first});
     QCoreApplication::processEvents();
     QCOMPARE(ItemPanel(), QString());  // a page with entries and no sub-album
   }
 
   void aRenamedEntryShowsItsNewPath() {
-    CalendarGrid* grid = views_->calendar().grid();
+    CalendarGrid* grid = shown_.views->calendar().grid();
     const QPoint day = grid->CellRect(4, 4).center();  // 08/20
     QTest::mouseClick(grid, Qt::LeftButton, {}, day);
     QTest::mouseDClick(grid, Qt::LeftButton, {}, day);
-    QVERIFY(album_->store->PageOpen());
-    ListView2* list = views_->imageList().view();
+    QVERIFY(shown_.album->store->PageOpen());
+    ListView2* list = shown_.views->imageList().view();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(0, 0)).center());
-    QCOMPARE(ItemPanel(), QString::fromStdString(album_->first));
+    QCOMPARE(ItemPanel(), QString::fromStdString(shown_.album->first));
 
     QTimer::singleShot(0, [] {
       auto* dialog = qobject_cast<TSubAlbumInpDlg*>(QApplication::activeModalWidget());
@@ -60,20 +53,18 @@ class StatusRefreshTest : public QObject {
       dialog->SetText(QStringLiteral("renamed"));
       dialog->accept();
     });
-    views_->imageList().RenameSelected();
+    shown_.views->imageList().RenameSelected();
     QCoreApplication::processEvents();
-    QCOMPARE(ItemPanel(), QString::fromStdString(album_->home.Join("pics/renamed.jpg")));
+    QCOMPARE(ItemPanel(), QString::fromStdString(shown_.album->home.Join("pics/renamed.jpg")));
   }
 
  private:
   // The status bar's third panel: the day's page status or the entry's name.
   QString ItemPanel() const {
-    return window_->statusBar()->findChildren<QLabel*>().value(2)->text();
+    return shown_.window->statusBar()->findChildren<QLabel*>().value(2)->text();
   }
 
-  std::unique_ptr<lumidex::testing::WindowTestAlbum> album_;
-  std::unique_ptr<TForm1> window_;
-  AlbumViews* views_ = nullptr;
+  lumidex::testing::ShownWindow shown_;
 };
 
 QTEST_MAIN(StatusRefreshTest)

@@ -3,6 +3,7 @@
 // An album in a temporary home for the main window's tests: the
 // environment, the store, and real JPEG pictures below the home.
 
+#include <QTest>
 #include <memory>
 #include <string>
 
@@ -78,5 +79,24 @@ inline AlbumViews* ShowWindowOver(WindowTestAlbum& album, std::unique_ptr<TForm1
   window->show();
   return views;
 }
+
+// A fresh test album with the window shown over it, made in a window test's
+// init() (QVERIFY(shown.Open())) and dropped in its cleanup() (Close).
+struct ShownWindow {
+  std::unique_ptr<WindowTestAlbum> album;
+  std::unique_ptr<TForm1> window;
+  AlbumViews* views = nullptr;
+
+  // True once the window is exposed.
+  bool Open() {
+    album = std::make_unique<WindowTestAlbum>();
+    views = ShowWindowOver(*album, window);
+    return QTest::qWaitForWindowExposed(window.get());
+  }
+  void Close() {
+    window.reset();
+    album.reset();
+  }
+};
 
 }  // namespace lumidex::testing
