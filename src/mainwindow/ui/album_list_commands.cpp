@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <memory>
 
 #include "album/album_prompts.h"
@@ -18,9 +19,11 @@
 #include "foundation/calendar_date.h"
 #include "foundation/file_paths.h"
 #include "foundation/ini_line.h"
+#include "filetools/file_dates.h"
 #include "foundation/settings.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "mainwindow/ui/calendar_bar.h"
+#include "mainwindow/ui/command_lock.h"
 #include "mainwindow/ui/entry_navigation.h"
 #include "mainwindow/ui/search_commands.h"
 #include "mainwindow/ui/tform1.h"
@@ -132,6 +135,7 @@ TToolSelectDlg::Album AlbumListCommands::Source() {
     });
     return files;
   };
+  source.setFileDates = [this](const std::vector<std::string>& years) { SetYearFileDates(years); };
   source.progress = &window_.longOperation();
   return source;
 }
@@ -153,6 +157,31 @@ void AlbumListCommands::ShowAlbum() {
     return;
   }
   Dialog().ShowAlbum();
+}
+
+void AlbumListCommands::SetYearFileDates(const std::vector<std::string>& years) {
+  const std::string prefix = years.size() == 1 ? years.front() + "年に" : std::string();
+  QWidget* over = dialog_ ? static_cast<QWidget*>(dialog_) : static_cast<QWidget*>(&window_);
+  if (QMessageBox::question(over, ToQString(kFileDateCaption), ToQString(FileDateQuestion(prefix)),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
+  }
+  // Edits of the open container reach the year document first.
+  if (Status saved = album_.SaveCurrent(false); !saved.ok()) {
+    prompts_.Inform(saved.message());
+    return;
+  }
+  std::vector<FileDateTarget> targets;
+  for (const std::string& year : years) {
+    auto found = YearFileDateTargets(album_.folders().photoDir, year);
+    if (!found.ok()) {
+      prompts_.Inform(found.status().message());
+      return;
+    }
+    targets.insert(targets.end(), found.value().begin(), found.value().end());
+  }
+  CommandLock lock(window_);
+  SetFileDates(targets, true, window_.longOperation());
 }
 
 void AlbumListCommands::ShowPageUse(const std::string& date) {

@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <string>
+#include <vector>
 
 #include "mainwindow/ui/tool_select_dlg.h"
 
@@ -36,6 +38,9 @@ class AlbumListCommands : public QObject {
   // modal (going to a row shows that year's day); with a fixed cover file
   // that file's properties.
   void ShowPageUse(const std::string& date);
+  // The window's "更新日に登録日を設定" for whole years: the question, then
+  // every file of the years' pages takes its page's date.
+  void SetYearFileDates(const std::vector<std::string>& years);
   // "検索": false when the user cancelled.
   bool SearchAlbum();
   TToolSelectDlg* window() const { return dialog_; }

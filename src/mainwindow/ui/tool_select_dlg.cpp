@@ -69,6 +69,9 @@ TToolSelectDlg::TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* pare
   files->addAction(QStringLiteral("画像"), this, [this] { ShowFiles(FileListKind::kImages); });
   files->addAction(QStringLiteral("画像以外"), this, [this] { ShowFiles(FileListKind::kOthers); });
   menu_->addAction(QStringLiteral("コピー(&C)"), this, &TToolSelectDlg::CopySelected);
+  fileDatesAction_ =
+      menu_->addAction(QStringLiteral("更新日に登録日を設定"), this, &TToolSelectDlg::SetFileDatesOfSelected);
+  fileDatesAction_->setObjectName(QStringLiteral("N9"));
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->popup(list_->viewport()->mapToGlobal(at)); });
@@ -108,7 +111,7 @@ void TToolSelectDlg::SetMode(Mode mode) {
   mode_ = mode;
   const bool years = mode == Mode::kYears;
   for (QAbstractButton* button : {subAlbumsButton_, pagesButton_, filesButton_}) button->setVisible(years);
-  for (QAction* action : {subAlbumsAction_, pagesAction_, filesAction_}) action->setVisible(years);
+  for (QAction* action : {subAlbumsAction_, pagesAction_, filesAction_, fileDatesAction_}) action->setVisible(years);
   backButton_->setVisible(mode == Mode::kYearList);
   excludeSubAlbums_->setVisible(mode != Mode::kResults);
   const QString go = years ? QStringLiteral("この年に移動") : QStringLiteral("この日に移動");
@@ -212,6 +215,15 @@ void TToolSelectDlg::CopySelected() {
     for (std::string& path : album_.filesOf(rows_[index])) paths.push_back(std::move(path));
   }
   if (!paths.empty()) QApplication::clipboard()->setMimeData(FileListMimeData(paths, false).release());
+}
+
+void TToolSelectDlg::SetFileDatesOfSelected() {
+  if (mode_ != Mode::kYears || !album_.setFileDates) return;
+  std::vector<std::string> years;
+  for (int index : SelectedRows()) {
+    if (!rows_[index].year.empty()) years.push_back(rows_[index].year);
+  }
+  if (!years.empty()) album_.setFileDates(years);
 }
 
 void TToolSelectDlg::SortByText() {

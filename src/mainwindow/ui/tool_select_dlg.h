@@ -39,6 +39,8 @@ class TToolSelectDlg : public QDialog {
     std::function<void(const AlbumListRow& row)> goTo;
     // The files a row stands for (a page's or a sub-album's files).
     std::function<std::vector<std::string>(const AlbumListRow& row)> filesOf;
+    // "更新日に登録日を設定" for the years ("yyyy") of the selected rows.
+    std::function<void(const std::vector<std::string>& years)> setFileDates;
     LongOperation* progress = nullptr;
   };
 
@@ -55,6 +57,7 @@ class TToolSelectDlg : public QDialog {
   void Back();
   void GoToSelected();
   void CopySelected();
+  void SetFileDatesOfSelected();
 
   bool withoutSubAlbums() const;
   const std::vector<AlbumListRow>& rows() const { return rows_; }
@@ -90,6 +93,7 @@ class TToolSelectDlg : public QDialog {
   QAction* subAlbumsAction_ = nullptr;
   QAction* pagesAction_ = nullptr;
   QAction* filesAction_ = nullptr;
+  QAction* fileDatesAction_ = nullptr;
 };
 
 }  // namespace lumidex

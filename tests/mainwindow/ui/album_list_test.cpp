@@ -2,16 +2,20 @@
 // with their counts; a year's pages and files, "戻る"; going to a
 // sub-album's file opens the sub-album and selects it; "検索" lists the
 // album's hits with the message.
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <ctime>
 #include <memory>
 
 #include "album/album_store.h"
@@ -87,6 +91,30 @@ class AlbumListTest : public QObject {
     dialog = commands->window();
     QCOMPARE(dialog->rows().size(), size_t{2});
     QVERIFY(dialog->label().text().startsWith(QStringLiteral("'A.JPG' の検索で 2個、見つかりました。")));
+  }
+
+  void aYearsFilesTakeTheirPagesDates() {
+    auto* commands = shown_.window->findChild<AlbumListCommands*>();
+    commands->ShowAlbum();
+    TToolSelectDlg* dialog = commands->window();
+    dialog->list().setCurrentItem(dialog->list().topLevelItem(0));  // 2013
+    QString question;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        question = box->text();
+        box->button(QMessageBox::Yes)->click();
+      }
+    });
+    answer.start(10);
+    dialog->SetFileDatesOfSelected();
+    QCOMPARE(question, QStringLiteral("2013年に登録しているファイルの更新日に登録日を設定します。よろしいですか？"));
+    struct stat info {};
+    QCOMPARE(::stat(shown_.album->second.c_str(), &info), 0);
+    std::tm local{};
+    localtime_r(&info.st_mtime, &local);
+    QCOMPARE(local.tm_year + 1900, 2013);
+    QCOMPARE(local.tm_mon + 1, 8);
   }
 
   void thePagePropertiesShowItsUseInOtherYears() {
