@@ -75,8 +75,12 @@ TToolSelectDlg::TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* pare
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->popup(list_->viewport()->mapToGlobal(at)); });
-  // A double click or Enter goes to the row.
+  // A double click or Enter goes to the row; a hit of the search is gone to
+  // as soon as it is selected.
   connect(list_, &QTreeWidget::activated, this, &TToolSelectDlg::GoToSelected);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+    if (mode_ == Mode::kResults && list_->selectedItems().size() == 1) GoToSelected();
+  });
   connect(list_->header(), &QHeaderView::sectionClicked, this, &TToolSelectDlg::SortByText);
   connect(subAlbumsButton_, &QAbstractButton::clicked, this, &TToolSelectDlg::ShowSubAlbums);
   connect(pagesButton_, &QAbstractButton::clicked, this, &TToolSelectDlg::ShowPages);

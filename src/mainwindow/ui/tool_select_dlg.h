@@ -22,9 +22,10 @@ namespace lumidex {
 // ("ページ") or the files ("全てのファイル", or from the menu only the
 // pictures or the others; "サブアルバムは除く" leaves the sub-albums' files
 // out), and "戻る" gives the years back. In result mode it lists the hits
-// of the album search under its message. Going to a row (button, menu,
-// double click, Enter) shows the year's month or opens the row's page,
-// sub-album and entry; "コピー(&C)" puts the rows' files on the clipboard.
+// of the album search under its message, a hit gone to when selected.
+// Going to a row (button, menu, double click, Enter) shows the year's month
+// or opens the row's page, sub-album and entry; "コピー(&C)" puts the rows'
+// files on the clipboard.
 // A click on the header sorts by text, each click reversing.
 class TToolSelectDlg : public QDialog {
   Q_OBJECT
