@@ -98,17 +98,9 @@ class AlbumListTest : public QObject {
     commands->ShowAlbum();
     TToolSelectDlg* dialog = commands->window();
     dialog->list().setCurrentItem(dialog->list().topLevelItem(0));  // 2013
-    QString question;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        question = box->text();
-        box->button(QMessageBox::Yes)->click();
-      }
-    });
-    answer.start(10);
+    lumidex::testing::YesToQuestions answer;
     dialog->SetFileDatesOfSelected();
-    QCOMPARE(question, QStringLiteral("2013年に登録しているファイルの更新日に登録日を設定します。よろしいですか？"));
+    QCOMPARE(answer.lastQuestion, QStringLiteral("2013年に登録しているファイルの更新日に登録日を設定します。よろしいですか？"));
     struct stat info {};
     QCOMPARE(::stat(shown_.album->second.c_str(), &info), 0);
     std::tm local{};

@@ -360,17 +360,9 @@ class AlbumViewsTest : public QObject {
     QVERIFY(fileDates != nullptr && !fileDates->isVisible());  // no content that year
     QVERIFY(menu.PrepareFor("2014/08/20"));
     QVERIFY(fileDates->isVisible());
-    QString question;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        question = box->text();
-        box->button(QMessageBox::Yes)->click();
-      }
-    });
-    answer.start(10);
+    lumidex::testing::YesToQuestions answer;
     fileDates->trigger();
-    QCOMPARE(question, QStringLiteral("2014/08/20に登録しているファイルの更新日に登録日を設定します。よろしいですか？"));
+    QCOMPARE(answer.lastQuestion, QStringLiteral("2014/08/20に登録しているファイルの更新日に登録日を設定します。よろしいですか？"));
     struct stat info {};
     QCOMPARE(::stat(album_->first.c_str(), &info), 0);
     std::tm local{};

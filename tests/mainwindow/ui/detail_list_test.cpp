@@ -82,17 +82,9 @@ class DetailListTest : public QObject {
     auto* panel = qobject_cast<DetailListPanel*>(side.detailList());
     side.toolbar().dayDetail->click();
     panel->view().selectRow(1);  // b.jpg
-    QString question;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        question = box->text();
-        box->button(QMessageBox::Yes)->click();
-      }
-    });
-    answer.start(10);
+    lumidex::testing::YesToQuestions answer;
     panel->DeleteSelected();
-    QCOMPARE(question, QStringLiteral("アルバムから 'b.jpg' を削除します。よろしいですか？"));
+    QCOMPARE(answer.lastQuestion, QStringLiteral("アルバムから 'b.jpg' を削除します。よろしいですか？"));
     QCOMPARE(panel->model().rows().size(), size_t{2});
     const std::string saved =
         DecodeAlbumFile(lumidex::testing::ReadFile(shown_.album->store->yearDocument().FileName()));

@@ -63,13 +63,7 @@ class FavouritesTest : public QObject {
 
     // Deleting asks, then removes the bookmark only.
     panel.list->topLevelItem(0)->setSelected(true);
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, [] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        box->button(QMessageBox::Yes)->click();
-      }
-    });
-    answer.start(10);
+    lumidex::testing::YesToQuestions answer;
     view->DeleteSelected();
     QCOMPARE(panel.list->topLevelItemCount(), 0);
     QCOMPARE(DecodeAlbumFile(lumidex::testing::ReadFile(file)), std::string());

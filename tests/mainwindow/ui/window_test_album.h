@@ -3,7 +3,11 @@
 // An album in a temporary home for the main window's tests: the
 // environment, the store, and real JPEG pictures below the home.
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -79,6 +83,26 @@ inline AlbumViews* ShowWindowOver(WindowTestAlbum& album, std::unique_ptr<TForm1
   window->show();
   return views;
 }
+
+// Answers "はい" to every question box that comes up while it lives,
+// keeping the text of the last one.
+class YesToQuestions {
+ public:
+  YesToQuestions() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        lastQuestion = box->text();
+        box->button(QMessageBox::Yes)->click();
+      }
+    });
+    timer_.start(10);
+  }
+
+  QString lastQuestion;
+
+ private:
+  QTimer timer_;
+};
 
 // A fresh test album with the window shown over it, made in a window test's
 // init() (QVERIFY(shown.Open())) and dropped in its cleanup() (Close).
