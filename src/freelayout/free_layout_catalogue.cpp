@@ -371,7 +371,11 @@ namespace {
 CatalogueTree AlbumTree(std::string rootText, const std::vector<std::pair<std::string, int>>& hits) {
   CatalogueTree tree;
   tree.root = Root(std::move(rootText), kAlbumSearchRootImage);
-  for (const auto& [name, year] : hits) {
+  for (const auto& hit : hits) {
+    // Named, not bound: a lambda may not capture a structured binding
+    // before C++20 compilers caught up (clang 15 refuses it).
+    const std::string& name = hit.first;
+    const int year = hit.second;
     auto album = std::find_if(tree.root.children.begin(), tree.root.children.end(),
                               [&](const CatalogueNode& node) { return node.page == name; });
     if (album == tree.root.children.end()) {
