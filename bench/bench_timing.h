@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "foundation/file_store.h"
@@ -61,5 +62,32 @@ inline double PeakMemoryMb() {
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
+
+// The folder a benchmark writes its pictures into: the one named on the
+// command line (kept), else a new temporary one that is removed with this
+// object.
+class WorkFolder {
+ public:
+  WorkFolder(int argc, char** argv, const std::string& name) {
+    if (argc > 1) {
+      path_ = argv[1];
+      return;
+    }
+    std::string pattern = "/tmp/" + name + ".XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    path_ = pattern;
+    own_ = true;
+  }
+  ~WorkFolder() {
+    if (own_) std::filesystem::remove_all(path_);
+  }
+  WorkFolder(const WorkFolder&) = delete;
+  WorkFolder& operator=(const WorkFolder&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  bool own_ = false;
+};
 
 }  // namespace lumidex::bench

@@ -69,12 +69,8 @@ std::vector<FreeLayoutItem> Tab(const std::vector<std::string>& paths) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  std::string dir = argc > 1 ? argv[1] : "";
-  const bool ownDir = dir.empty();
-  if (ownDir) {
-    char pattern[] = "/tmp/free_layout_bench.XXXXXX";
-    dir = mkdtemp(pattern);
-  }
+  const bench::WorkFolder folder(argc, argv, "free_layout_bench");
+  const std::string& dir = folder.path();
   const std::string jpeg = CameraJpeg();
   std::vector<std::string> paths;
   for (int i = 0; i < kPictures; ++i) {
@@ -127,9 +123,5 @@ int main(int argc, char** argv) {
   std::printf("  %-44s %9.1f ms  (%.2fx the decoding; goal within 1.3x)\n", "cold draw", cold,
               cold / decodeOnly);
   std::printf("  %-44s %9.1f ms  (goal under 30 ms)\n", "warm redraw, same size", warm);
-  if (ownDir) {
-    for (const std::string& path : paths) std::remove(path.c_str());
-    std::remove(dir.c_str());
-  }
   return 0;
 }

@@ -69,12 +69,8 @@ size_t WritePdf(const std::string& pdf, const PrintList& list) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  std::string dir = argc > 1 ? argv[1] : "";
-  const bool ownDir = dir.empty();
-  if (ownDir) {
-    char pattern[] = "/tmp/print_pdf_bench.XXXXXX";
-    dir = mkdtemp(pattern);
-  }
+  const bench::WorkFolder folder(argc, argv, "print_pdf_bench");
+  const std::string& dir = folder.path();
   std::vector<std::string> paths;
   for (int i = 0; i < kPictures; ++i) {
     paths.push_back(dir + "/photo" + std::to_string(i) + ".jpg");
@@ -115,6 +111,5 @@ int main(int argc, char** argv) {
   });
   std::printf("(b) 1000 pictures laid out as E prints on %zu sheets: %.2f ms (goal < 1000)\n", sheets,
               layoutMs);
-  if (ownDir) std::filesystem::remove_all(dir);
   return 0;
 }

@@ -47,9 +47,9 @@ std::unique_ptr<TMemIniFile> DocumentOf(const std::string& file, const std::stri
 // False when the user stopped.
 class DocumentSearch {
  public:
-  DocumentSearch(const SearchRequest& request, std::string_view year, const TMemIniFile& subAlbums,
-                 SearchOutcome& outcome)
-      : request_(request), variants_(NeedleVariants(request.text, request.options)), year_(year),
+  DocumentSearch(const SearchRequest& request, const std::vector<std::string>& variants, std::string_view year,
+                 const TMemIniFile& subAlbums, SearchOutcome& outcome)
+      : request_(request), variants_(variants), year_(year),
         subAlbums_(subAlbums), outcome_(outcome) {}
 
   void Section(std::string_view section, const std::vector<std::string>& lines) {
@@ -103,7 +103,7 @@ class DocumentSearch {
   }
 
   const SearchRequest& request_;
-  const std::vector<std::string> variants_;
+  const std::vector<std::string>& variants_;
   const std::string_view year_;
   const TMemIniFile& subAlbums_;
   SearchOutcome& outcome_;
@@ -144,7 +144,7 @@ SearchOutcome SearchAlbum(const std::string& photoDir, const std::vector<std::st
     const auto pages = DocumentOf(pagesFile, searchPages ? pagesText : std::string(), store);
     const auto subAlbums =
         DocumentOf(subAlbumsFile, searchPages || searchSubAlbums ? subAlbumsText : std::string(), store);
-    DocumentSearch search(request, year, *subAlbums, outcome);
+    DocumentSearch search(request, variants, year, *subAlbums, outcome);
     for (const TMemIniFile* doc : {pages.get(), searchSubAlbums ? subAlbums.get() : nullptr}) {
       if (doc == nullptr) continue;
       for (const std::string& section : doc->SectionNames()) {

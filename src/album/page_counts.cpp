@@ -16,14 +16,13 @@ std::string SubAlbumPart(const PageCounts& counts) {
   return std::to_string(counts.subAlbums) + "冊 - " + WithThousandsSeparators(counts.subAlbumFiles) + "枚）";
 }
 
-// Opens a document of another year; a missing file reads as empty.
-Result<std::unique_ptr<TMemIniFile>> OpenOtherYear(AlbumStore& store, const std::string& file) {
-  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(file, store.fileStore());
-  if (doc.ok() || !doc.status().isNotFound()) return doc;
-  return std::make_unique<TMemIniFile>(file, store.fileStore());
-}
-
 }  // namespace
+
+Result<std::unique_ptr<TMemIniFile>> OpenOtherYearDocument(const std::string& file, FileStore& store) {
+  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(file, store);
+  if (doc.ok() || !doc.status().isNotFound()) return doc;
+  return std::make_unique<TMemIniFile>(file, store);
+}
 
 PageCounts CountPage(const TMemIniFile& yearDocument, const TMemIniFile& subAlbumDocument, std::string_view page) {
   PageCounts counts;
@@ -65,9 +64,9 @@ Result<std::string> PageUseText(AlbumStore& store, std::string_view page, std::s
       counts = CountPage(store.yearDocument(), store.subAlbumDocument(), page);
     } else {
       const std::string base = store.folders().photoDir + other;
-      auto yearDoc = OpenOtherYear(store, base + ".ini");
+      auto yearDoc = OpenOtherYearDocument(base + ".ini", store.fileStore());
       if (!yearDoc.ok()) return yearDoc.status();
-      auto subDoc = OpenOtherYear(store, base + "S.ini");
+      auto subDoc = OpenOtherYearDocument(base + "S.ini", store.fileStore());
       if (!subDoc.ok()) return subDoc.status();
       counts = CountPage(*yearDoc.value(), *subDoc.value(), page);
     }

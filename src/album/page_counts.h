@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ std::string PageListText(std::string_view page, const PageCounts& counts);
 // The page's line for another year: "2012年 （1,234枚）", followed by
 // " （2冊 - 56枚）" when the page has sub-albums.
 std::string PageUseLine(std::string_view year, const PageCounts& counts);
+
+// A document of a year other than the shown one, read afresh: a missing
+// file gives an empty document (nothing is created); one that cannot be
+// read gives its message and is never written over.
+Result<std::unique_ptr<TMemIniFile>> OpenOtherYearDocument(const std::string& file, FileStore& store);
 
 // The page use text of `page` ("mm/dd"): the PageUseLine of every year of
 // the album other than `year` whose year document has the page, in year

@@ -38,12 +38,11 @@ constexpr std::string_view kPageIndexSection = "DATA";
 // The page index value of a page whose cover the album chooses.
 constexpr std::string_view kAutoCover = ".alb";
 
-// A document of another year as the window reads it: a missing file is
-// empty, one that cannot be read is empty too and never written.
+// A document of another year as the window reads it: one that cannot be
+// read lists as empty (OpenOtherYearDocument never writes it).
 std::unique_ptr<TMemIniFile> OpenQuietly(const std::string& file, FileStore& store) {
-  Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(file, store);
-  if (doc.ok()) return std::move(doc).value();
-  return std::make_unique<TMemIniFile>(file, store);
+  Result<std::unique_ptr<TMemIniFile>> doc = OpenOtherYearDocument(file, store);
+  return doc.ok() ? std::move(doc).value() : std::make_unique<TMemIniFile>(file, store);
 }
 
 AlbumListRow RowOfHit(const SearchHit& hit) {
