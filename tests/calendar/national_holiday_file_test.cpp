@@ -2,6 +2,8 @@
 // Japan as they were (and are announced to be) in a few telling years.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/calendar_date.h"
 #include "calendar/holiday_calendar.h"
 #include "foundation/text_codec.h"
@@ -51,6 +53,65 @@ TEST_F(NationalHolidayFileTest, IsCp932WithCrLfLines) {
   EXPECT_EQ(lf, crlf);
   for (const HolidayLine& line : holidays_.book().lines()) {
     EXPECT_NE(line.form, HolidayLine::Form::kInvalid) << line.key << "=" << line.value;
+  }
+}
+
+TEST_F(NationalHolidayFileTest, EarlyYearsFollowTheLawOfTheirTime) {
+  // The law came into force in July 1948; before 1973 a Sunday holiday moved
+  // nowhere; 1959 had the crown prince's wedding.
+  EXPECT_EQ(HolidaysOf(holidays_, 1948),
+            (std::vector<std::string>{"09/23 秋分の日", "11/03 文化の日", "11/23 勤労感謝の日"}));
+  EXPECT_EQ(HolidaysOf(holidays_, 1959),
+            (std::vector<std::string>{"01/01 元日", "01/15 成人の日", "03/21 春分の日",
+                                      "04/10 皇太子明仁親王の結婚の儀", "04/29 天皇誕生日",
+                                      "05/03 憲法記念日", "05/05 こどもの日", "09/24 秋分の日",
+                                      "11/03 文化の日", "11/23 勤労感謝の日"}));
+  EXPECT_EQ(HolidaysOf(holidays_, 1966),
+            (std::vector<std::string>{"01/01 元日", "01/15 成人の日", "03/21 春分の日",
+                                      "04/29 天皇誕生日", "05/03 憲法記念日", "05/05 こどもの日",
+                                      "09/15 敬老の日", "09/23 秋分の日", "10/10 体育の日",
+                                      "11/03 文化の日", "11/23 勤労感謝の日"}));
+}
+
+TEST_F(NationalHolidayFileTest, SubstituteHolidaysStartInApril1973) {
+  // 1973/02/11 was a Sunday before the change; 04/29 and 09/23 after it.
+  EXPECT_EQ(HolidaysOf(holidays_, 1973),
+            (std::vector<std::string>{
+                "01/01 元日", "01/15 成人の日", "02/11 建国記念の日", "03/21 春分の日",
+                "04/29 天皇誕生日", "04/30 振替休日", "05/03 憲法記念日", "05/05 こどもの日",
+                "09/15 敬老の日", "09/23 秋分の日", "09/24 振替休日", "10/10 体育の日",
+                "11/03 文化の日", "11/23 勤労感謝の日"}));
+}
+
+TEST_F(NationalHolidayFileTest, Years1990And1993HaveTheImperialCeremonies) {
+  EXPECT_EQ(HolidaysOf(holidays_, 1990),
+            (std::vector<std::string>{
+                "01/01 元日", "01/15 成人の日", "02/11 建国記念の日", "02/12 振替休日",
+                "03/21 春分の日", "04/29 みどりの日", "04/30 振替休日", "05/03 憲法記念日",
+                "05/04 国民の休日", "05/05 こどもの日", "09/15 敬老の日", "09/23 秋分の日",
+                "09/24 振替休日", "10/10 体育の日", "11/03 文化の日", "11/12 即位礼正殿の儀",
+                "11/23 勤労感謝の日", "12/23 天皇誕生日", "12/24 振替休日"}));
+  EXPECT_EQ(HolidaysOf(holidays_, 1993),
+            (std::vector<std::string>{
+                "01/01 元日", "01/15 成人の日", "02/11 建国記念の日", "03/20 春分の日",
+                "04/29 みどりの日", "05/03 憲法記念日", "05/04 国民の休日", "05/05 こどもの日",
+                "06/09 皇太子徳仁親王の結婚の儀", "09/15 敬老の日", "09/23 秋分の日",
+                "10/10 体育の日", "10/11 振替休日", "11/03 文化の日", "11/23 勤労感謝の日",
+                "12/23 天皇誕生日"}));
+}
+
+TEST_F(NationalHolidayFileTest, EquinoxDays2000To2030AreTheAnnouncedOnes) {
+  // Day of March and of September of each year from 2000, as announced.
+  const int vernal[] = {20, 20, 21, 21, 20, 20, 21, 21, 20, 20, 21, 21, 20, 20, 21, 21,
+                        20, 20, 21, 21, 20, 20, 21, 21, 20, 20, 20, 21, 20, 20, 20};
+  const int autumnal[] = {23, 23, 23, 23, 23, 23, 23, 23, 23, 23, 23, 23, 22, 23, 23, 23,
+                          22, 23, 23, 23, 22, 23, 23, 23, 22, 23, 23, 23, 22, 23, 23};
+  for (int year = 2000; year <= 2030; ++year) {
+    const std::string march = "03/" + std::to_string(vernal[year - 2000]) + " 春分の日";
+    const std::string september = "09/" + std::to_string(autumnal[year - 2000]) + " 秋分の日";
+    const std::vector<std::string> days = HolidaysOf(holidays_, year);
+    EXPECT_NE(std::find(days.begin(), days.end(), march), days.end()) << year;
+    EXPECT_NE(std::find(days.begin(), days.end(), september), days.end()) << year;
   }
 }
 
@@ -131,8 +192,8 @@ TEST_F(NationalHolidayFileTest, Year2026HasSportsDayInOctoberAndASilverWeek) {
                 "11/03 文化の日", "11/23 勤労感謝の日"}));
 }
 
-TEST_F(NationalHolidayFileTest, EveryYearFrom1980To2050HasBothEquinoxDays) {
-  for (int year = 1980; year <= 2050; ++year) {
+TEST_F(NationalHolidayFileTest, EveryYearFrom1949To2099HasBothEquinoxDays) {
+  for (int year = 1949; year <= 2099; ++year) {
     int equinoxes = 0;
     for (const std::string& day : HolidaysOf(holidays_, year)) {
       if (day.find("春分の日") != std::string::npos || day.find("秋分の日") != std::string::npos)
