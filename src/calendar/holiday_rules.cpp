@@ -21,6 +21,10 @@ std::optional<int> NthWeekday(int year, int month, int n, int weekday) {
   return day;
 }
 
+std::string_view RuleWeekdayCharacter(int weekday) {
+  return weekday >= 1 && weekday <= 7 ? kWeekdayCharacters[weekday - 1] : std::string_view();
+}
+
 std::optional<int> RuleWeekdayNumber(std::string_view character) {
   for (size_t i = 0; i < kWeekdayCharacters.size(); ++i) {
     if (kWeekdayCharacters[i] == character) return static_cast<int>(i) + 1;

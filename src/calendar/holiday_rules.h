@@ -18,6 +18,10 @@ std::optional<int> NthWeekday(int year, int month, int n, int weekday);
 // text.
 std::optional<int> RuleWeekdayNumber(std::string_view character);
 
+// The weekday character of weekday number 1 (Sunday) ... 7 (Saturday); ""
+// for any other number.
+std::string_view RuleWeekdayCharacter(int weekday);
+
 // Month and day of a rule key in `year`. The key is two month digits
 // "01"-"12", one weekday character and one digit n "1"-"5", meaning the n-th
 // such weekday of the month ("09月3" is the third Monday of September).
