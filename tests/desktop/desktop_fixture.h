@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,12 +30,12 @@ class RecordingRunner : public CommandRunner {
   std::function<Result<std::string>(const std::vector<std::string>&)> reply;
 };
 
-// A JPEG of width x height in one colour.
+// A JPEG of width x height in one colour ("" if it cannot be made, which
+// the tests then see as an undecodable picture).
 inline std::string JpegBytes(int width, int height) {
   Bitmap bitmap = Bitmap::Create(width, height);
   bitmap.Fill(0x3060C0);
   Result<std::string> bytes = EncodeJpeg(bitmap, 90);
-  EXPECT_TRUE(bytes.ok());
   return bytes.ok() ? bytes.value() : std::string();
 }
 

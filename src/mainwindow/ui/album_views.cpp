@@ -22,6 +22,7 @@
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
 #include "mainwindow/ui/command_lock.h"
+#include "mainwindow/ui/desktop_background_commands.h"
 #include "mainwindow/ui/detail_list_mode.h"
 #include "mainwindow/ui/favourites_view.h"
 #include "mainwindow/ui/file_tool_commands.h"
@@ -105,6 +106,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   auto* search = new SearchCommands(window_, *list_, album_, *prompts_);
   albumList_ = new AlbumListCommands(window_, *list_, album_, *controller_, *prompts_, *search);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
+  new DesktopBackgroundCommands(window_, *list_, this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),
       registration_,
