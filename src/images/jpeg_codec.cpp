@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 
 #include "images/decode_memory.h"
+#include "images/jpeg_eighth.h"
 
 namespace lumidex {
 namespace {
@@ -147,6 +148,14 @@ bool StartDecoder(Decoder* d, const unsigned char* data, unsigned long size,
   return true;
 }
 
+// jpeg_start_decompress after StartDecoder(..., start = false). False on a
+// library error.
+bool StartDecompress(Decoder* d) {
+  if (setjmp(d->err.jump)) return false;
+  jpeg_start_decompress(&d->cinfo);
+  return true;
+}
+
 // Reads every scanline into `rows` (one pointer per output row, each of
 // output_width * 4 bytes). False on a library error; rowsRead tells how far
 // it came.
@@ -218,7 +227,22 @@ Result<int64_t> JpegDecodeBytes(std::string_view bytes, const JpegDecodeOptions&
 Result<Bitmap> DecodeJpeg(std::string_view bytes, const JpegDecodeOptions& options) {
   Decoder d{};
   if (!StartDecoder(&d, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                    &options)) {
+                    &options, false)) {
+    std::string message = d.err.message;
+    DestroyDecoder(&d);
+    return DecodeError(message.c_str());
+  }
+  // A best-speed decode at 1/8 needs only the DC coefficients; the general
+  // decoder takes over whatever that path does not cover.
+  if (options.fast && !options.strict && !d.cmyk && d.cinfo.scale_num * 8 == d.cinfo.scale_denom) {
+    std::optional<Bitmap> eighth = DecodeJpegEighth(d.cinfo);
+    if (eighth) {
+      DestroyDecoder(&d);
+      eighth->setHasAlpha(false);
+      return std::move(*eighth);
+    }
+  }
+  if (!StartDecompress(&d)) {
     std::string message = d.err.message;
     DestroyDecoder(&d);
     return DecodeError(message.c_str());
