@@ -158,6 +158,25 @@ Status AlbumStore::RemoveLockOf(std::string_view name) {
   return Status::Ok();
 }
 
+Status AlbumStore::RemoveLocksOfYear(std::string_view year) {
+  if (year.size() != 4) return Status::Ok();
+  const std::string prefix = std::string(year) + "/";
+  const std::string before = lockList_.ToText();
+  bool dropped = false;
+  for (const std::string& line : lockList_.SectionLines(kLockSection)) {
+    const std::string_view key = EntryNameOf(line);
+    if (!key.starts_with(prefix)) continue;
+    lockList_.DropKey(kLockSection, key);
+    dropped = true;
+  }
+  if (!dropped) return Status::Ok();
+  if (Status s = lockList_.Save(); !s.ok()) {
+    lockList_.ReplaceAll(SplitLines(before));  // the pages stay locked
+    return s;
+  }
+  return Status::Ok();
+}
+
 Status AlbumStore::SavePageIndex() { return pageIndex_.Save(); }
 
 // ---- Documents ----
@@ -217,6 +236,11 @@ Status AlbumStore::SaveYearDocument() {
 Status AlbumStore::SaveChangedDocuments() {
   if (Status s = SaveYearDocument(); !s.ok()) return s;
   return SaveDocument(*subDoc_, subDocChanged_);
+}
+
+void AlbumStore::ReindexYear(std::string_view year, const TMemIniFile& yearDocument) {
+  const std::string fileName = std::string(year) + ".ini";
+  yearIndex_.ReplaceYear(year, yearDocument, FileExists(folders_.photoDir + fileName), fileName);
 }
 
 void AlbumStore::SyncYearIndex() {

@@ -113,12 +113,19 @@ class AlbumStore {
 
   bool PageUsedInOtherYears(std::string_view page, std::string_view year) const;
   const YearIndex& yearIndex() const { return yearIndex_; }
+  // Takes the pages of `year` ("yyyy") into YearSectionIndex from
+  // `yearDocument` as just saved, for a year other than the shown one whose
+  // file was changed outside the store.
+  void ReindexYear(std::string_view year, const TMemIniFile& yearDocument);
 
   bool IsPageLocked(std::string_view year, std::string_view page) const;
   // Drops the lock of `name`: "mm/dd" means the page in the shown year, a
   // longer name is a whole "yyyy/mm/dd" key, a name of four characters or
   // fewer does nothing. Saves the lock list at once when a key was dropped.
   Status RemoveLockOf(std::string_view name);
+  // Drops the locks of every page of `year` ("yyyy") and saves the lock list
+  // when one was dropped; on a save failure the locks stay.
+  Status RemoveLocksOfYear(std::string_view year);
 
   TMemIniFile& pageIndex() { return pageIndex_; }
   const TMemIniFile& pageIndex() const { return pageIndex_; }
