@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,17 +58,25 @@ struct SearchOutcome {
 // Whether the page "mm/dd" of `year` is locked (its content is never shown).
 using PageLockTest = std::function<bool(std::string_view year, std::string_view page)>;
 
+// Told the hits of each year as soon as that year is searched, in file
+// order (the outcome orders them by location at the end); the span is valid
+// only during the call.
+using HitsFound = std::function<void(std::span<const SearchHit> hits)>;
+
 // Searches every year document `<yyyy>.ini` and sub-album document
 // `<yyyy>S.ini` of `photoDir` for the years `years` ("yyyy", in order):
 // every entry of every section whose page is not locked in that year. A
 // file entry is a hit by its file name or folder (the targets chosen), else
 // by its comment; a sub-album entry by its sub-album's name, else by its
 // comment. Names and comments are tested with the same rule (Matches over
-// NeedleVariants). Progress steps once per section; the abort request
-// stops the walk, keeping the hits found.
+// NeedleVariants). Each line of a document is looked at once, in file order,
+// also when two sections have the same name. Only lines that can hold a hit
+// are decoded (Cp932Needles). Progress steps at each section with a line to
+// test and after each year; the abort request stops the walk, keeping the
+// hits found. `found`, when given, hears the hits of each year as they come.
 SearchOutcome SearchAlbum(const std::string& photoDir, const std::vector<std::string>& years,
                           const PageLockTest& locked, const SearchRequest& request, LongOperation& progress,
-                          FileStore& store = RealFileStore());
+                          FileStore& store = RealFileStore(), const HitsFound& found = nullptr);
 
 // The message after an album search: "'text' は、見つかりませんでした。", or
 // "'text' の検索で N個、見つかりました。リストを選択するとその場所へジャンプします。".
