@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -46,24 +47,29 @@ class PosixFileStore : public FileStore {
       ::close(fd);
       return Status::Error(TooLargeMessage(path));
     }
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(st.st_size));
-    char buffer[1 << 16];
+    // Read straight into the result, sized by the file; a file that grows
+    // while it is read grows the result in steps.
+    std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t filled = 0;
     for (;;) {
-      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (filled == bytes.size()) {
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() > kMaxReadBytes) {
+          ::close(fd);
+          return Status::Error(TooLargeMessage(path));
+        }
+        bytes.resize(std::min<size_t>(bytes.size() * 2, kMaxReadBytes + 1));
+      }
+      const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         ::close(fd);
         return Status::Error(CannotOpenMessage(path));
       }
       if (n == 0) break;
-      // A file that grows while it is read is held to the same limit.
-      if (bytes.size() + static_cast<size_t>(n) > kMaxReadBytes) {
-        ::close(fd);
-        return Status::Error(TooLargeMessage(path));
-      }
-      bytes.append(buffer, static_cast<size_t>(n));
+      filled += static_cast<size_t>(n);
     }
+    bytes.resize(filled);
     ::close(fd);
     return bytes;
   }
