@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <ostream>
 
 #include "cli/cli_command.h"
@@ -97,26 +99,47 @@ int RunThumbnail(const std::vector<std::string>& args, CliIo& io) {
   const ImageContext context;
   ThreadPool pool(jobs);
   const auto start = std::chrono::steady_clock::now();
-  size_t written = 0, failed = 0;
-  const std::function<Result<std::string>(size_t)> produce = [&](size_t i) {
+  // Every worker takes the next file, decodes, encodes and writes it itself.
+  // Files that share a cache name are written under one lock, and never
+  // over the thumbnail of a file later in the list: the last one that
+  // succeeds is kept, as when they are made one after the other.
+  std::vector<std::string> targets(files.size());
+  std::map<std::string, size_t> uses;
+  for (size_t i = 0; i < files.size(); ++i) {
+    targets[i] = names.CacheFileName(std::filesystem::absolute(files[i]).lexically_normal().string());
+    ++uses[targets[i]];
+  }
+  std::vector<bool> shared(files.size());
+  for (size_t i = 0; i < files.size(); ++i) shared[i] = uses[targets[i]] > 1;
+  std::mutex sharedNames;
+  std::map<std::string, size_t> lastWritten;  // guarded by sharedNames
+  std::vector<Status> outcome(files.size());
+  ForEachIndex(pool, files.size(), [&](size_t i) {
     ThumbnailRequest request;
     request.path = files[i];
-    return RenderListThumbnail(request, context);
-  };
-  const std::function<bool(size_t, Result<std::string>&&)> consume =
-      [&](size_t i, Result<std::string>&& jpeg) {
-        const std::string absolute = std::filesystem::absolute(files[i]).lexically_normal().string();
-        Status status = jpeg.ok() ? RealFileStore().WriteAtomic(names.CacheFileName(absolute), jpeg.value())
-                                  : jpeg.status();
-        if (status.ok()) {
-          ++written;
-        } else {
-          ++failed;
-          io.err << "lumidex-cli: " << files[i] << ": " << status.message() << "\n";
-        }
-        return true;
-      };
-  ForEachInOrder<Result<std::string>>(pool, files.size(), pool.size() * 2, produce, consume);
+    Result<std::string> jpeg = RenderListThumbnail(request, context);
+    if (!jpeg.ok()) {
+      outcome[i] = jpeg.status();
+    } else if (!shared[i]) {
+      outcome[i] = RealFileStore().WriteAtomic(targets[i], jpeg.value());
+    } else {
+      std::lock_guard<std::mutex> lock(sharedNames);
+      auto [written, fresh] = lastWritten.try_emplace(targets[i], i);
+      if (fresh || written->second < i) {
+        written->second = i;
+        outcome[i] = RealFileStore().WriteAtomic(targets[i], jpeg.value());
+      }
+    }
+  });
+  size_t written = 0, failed = 0;
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (outcome[i].ok()) {
+      ++written;
+    } else {
+      ++failed;
+      io.err << "lumidex-cli: " << files[i] << ": " << outcome[i].message() << "\n";
+    }
+  }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   char summary[160];

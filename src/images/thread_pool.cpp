@@ -1,5 +1,7 @@
 #include "images/thread_pool.h"
 
+#include <atomic>
+
 namespace lumidex {
 
 size_t CoreCount() {
@@ -42,6 +44,19 @@ void ThreadPool::Work() {
     }
     job();
   }
+}
+
+void ForEachIndex(ThreadPool& pool, size_t count, const std::function<void(size_t)>& work) {
+  std::atomic<size_t> next{0};
+  std::vector<std::future<void>> workers;
+  const size_t threads = std::min(pool.size(), count);
+  workers.reserve(threads);
+  for (size_t t = 0; t < threads; ++t) {
+    workers.push_back(pool.Submit([&] {
+      for (size_t i = next.fetch_add(1); i < count; i = next.fetch_add(1)) work(i);
+    }));
+  }
+  for (auto& worker : workers) worker.get();
 }
 
 }  // namespace lumidex

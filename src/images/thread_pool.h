@@ -50,6 +50,12 @@ class ThreadPool {
 // The number of cores of the machine, at least 1.
 size_t CoreCount();
 
+// Runs work(i) for every i in [0, count) on every worker of `pool` at once:
+// each worker takes the next index from one shared counter, so no thread
+// hands out work and a slow item holds up no other. Returns when all are
+// done. `work` must be safe to call from several threads.
+void ForEachIndex(ThreadPool& pool, size_t count, const std::function<void(size_t)>& work);
+
 // Runs produce(i) for every i in [0, count) on `pool`, keeping at most
 // `window` results in flight (memory stays bounded), and hands each result
 // to consume(i, result) on the calling thread in index order. When consume

@@ -2,6 +2,7 @@
 
 #include "image_fixtures.h"
 #include "images/jpeg_codec.h"
+#include "images/thumbnail_maker.h"
 #include "support/cli_runner.h"
 #include "support/temp_home.h"
 
@@ -51,6 +52,33 @@ TEST_F(ImagesCommandTest, ThumbnailWritesCacheNamedFiles) {
   Result<JpegSize> second = ReadJpegSize(testing::ReadFile(out + "/pics-trip-b.jpg"));
   ASSERT_TRUE(second.ok());
   EXPECT_EQ(second.value().height, 127);
+}
+
+TEST_F(ImagesCommandTest, ThumbnailOnSeveralThreadsWritesEveryFileAndKeepsTheLastOfOneName) {
+  std::vector<std::string> args = {"thumbnail", "--out", home_.Join("many"), "--jobs", "3"};
+  for (int i = 0; i < 12; ++i) args.push_back(Camera("pics/set/p" + std::to_string(i) + ".jpg", 200 + 40 * i, 150));
+  // Three files of one cache name: the last one that can be made is kept.
+  args.push_back(Camera("pics/set/same.jpg", 400, 300));
+  args.push_back(Write("pics/set/same.png", testing::WritePng(300, 400, {}, [](int x, int y, int c) { return (x * 3 + y + c * 50) & 0xFF; })));
+  args.push_back(Write("pics/set/same.jpeg", "broken"));
+  const auto result = RunCli(args);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out.rfind("14 thumbnails in ", 0), 0u) << result.out;
+  EXPECT_NE(result.err.find("same.jpeg"), std::string::npos);
+  // Each file holds what the maker draws for its picture.
+  auto made = [](const std::string& path) {
+    ThumbnailRequest request;
+    request.path = path;
+    Result<std::string> jpeg = RenderListThumbnail(request, ImageContext{});
+    return jpeg.ok() ? jpeg.value() : std::string();
+  };
+  for (int i = 0; i < 12; ++i) {
+    const std::string name = "p" + std::to_string(i);
+    EXPECT_EQ(testing::ReadFile(home_.Join("many/pics-set-" + name + ".jpg")),
+              made(home_.Join("pics/set/" + name + ".jpg")))
+        << name;
+  }
+  EXPECT_EQ(testing::ReadFile(home_.Join("many/pics-set-same.jpg")), made(home_.Join("pics/set/same.png")));
 }
 
 TEST_F(ImagesCommandTest, ThumbnailReportsFilesItCannotRead) {
