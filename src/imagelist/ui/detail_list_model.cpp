@@ -1,12 +1,11 @@
 #include "imagelist/ui/detail_list_model.h"
 
 #include <QColor>
-#include <QImageReader>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <functional>
 
-#include "images/thumbnail_cache.h"
+#include "imagelist/ui/small_picture.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -21,24 +20,6 @@ constexpr const char* kFileHeaders[kFirstExifColumn] = {"名前", "Files", "サ�
 constexpr int kRowsPerTurn = 40;
 
 constexpr QSize kPictureSize(32, 16);
-
-// The picture of `path` at about the small picture's size: its stored
-// thumbnail when the cache holds one (decoded at half scale), else the file
-// itself decoded at a reduced size (JPEG decoders scale while decoding).
-QImage SmallImageOf(const std::string& path, const ThumbnailCache* cache) {
-  if (cache != nullptr) {
-    QImageReader stored(ToQString(cache->CacheFileName(path)));
-    const QSize size = stored.size();
-    if (size.isValid()) {
-      stored.setScaledSize(size / 2);
-      if (QImage image = stored.read(); !image.isNull()) return image;
-    }
-  }
-  QImageReader reader(ToQString(path));
-  const QSize full = reader.size();
-  if (full.isValid()) reader.setScaledSize(full.scaled(kPictureSize, Qt::KeepAspectRatio));
-  return reader.read();
-}
 
 }  // namespace
 
@@ -151,7 +132,7 @@ QPixmap DetailListModel::SmallPicture(const DetailRow& row) const {
     painter.setPen(QColor(0xE0, 0xE0, 0xE0));
     painter.drawRect(QRect(1, 1, 30, 14));
   } else {
-    const QImage image = SmallImageOf(row.key, cache_);
+    const QImage image = SmallImageOf(row.key, cache_, kPictureSize);
     if (image.isNull()) {
       painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("×"));
     } else {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <memory>
 
+#include "album/album_list_delete.h"
 #include "album/album_prompts.h"
 #include "album/album_search.h"
 #include "album/album_store.h"
@@ -22,6 +23,7 @@
 #include "filetools/file_dates.h"
 #include "foundation/settings.h"
 #include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/small_picture.h"
 #include "mainwindow/ui/calendar_bar.h"
 #include "mainwindow/ui/command_lock.h"
 #include "mainwindow/ui/entry_navigation.h"
@@ -135,7 +137,12 @@ TToolSelectDlg::Album AlbumListCommands::Source() {
     return files;
   };
   source.setFileDates = [this](const std::vector<std::string>& years) { SetYearFileDates(years); };
+  source.deleteRows = [this](const std::vector<AlbumListRow>& rows) { return DeleteRows(rows); };
   source.progress = &window_.longOperation();
+  // Pictures of files are made only when the album makes them at all.
+  if (window_.settings().gLevel > 0) {
+    source.picture = [cache = cache_](const std::string& path, QSize bound) { return SmallImageOf(path, cache, bound); };
+  }
   return source;
 }
 
@@ -214,6 +221,15 @@ void AlbumListCommands::ShowPageUse(const std::string& date) {
                                "日の他の年での使用状況を表示しています。\n （画像数）(サブアルバム数 - サブアルバムの画像数）"),
                      std::move(rows));
   dialog.exec();
+}
+
+std::vector<size_t> AlbumListCommands::DeleteRows(const std::vector<AlbumListRow>& rows) {
+  const DeleteQuestionText question = AlbumListDeleteQuestion(rows);
+  if (!prompts_.Confirm(question.message, question.caption)) return {};
+  const AlbumListDeletion deletion = DeleteAlbumListRows(album_, rows);
+  if (!deletion.status.ok()) prompts_.Inform(deletion.status.message());
+  emit albumChanged();
+  return deletion.deleted;
 }
 
 bool AlbumListCommands::SearchAlbum() {

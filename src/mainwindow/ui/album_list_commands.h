@@ -15,6 +15,7 @@ class CalendarController;
 class ImageListPanel;
 class SearchCommands;
 class TForm1;
+class ThumbnailCache;
 
 // The album list window in the window: "全てのアルバム" (`SpeedButton10`)
 // opens it on the years (one window at a time), and "ツール" → "検索"
@@ -22,7 +23,8 @@ class TForm1;
 // lists the hits in it, with progress and "中止". Going to a row shows the
 // year's month at the calendar's selected day, or opens the row's page,
 // sub-album and entry. "サブアルバムは除く" starts from and goes back to the
-// setting "subAjog". Main thread only; everything given must outlive this
+// setting "subAjog". "削除(&D)" deletes the selected years, pages,
+// sub-albums or files from the album. Main thread only; everything given must outlive this
 // object.
 class AlbumListCommands : public QObject {
   Q_OBJECT
@@ -44,8 +46,17 @@ class AlbumListCommands : public QObject {
   // "検索": false when the user cancelled.
   bool SearchAlbum();
   TToolSelectDlg* window() const { return dialog_; }
+  // The cache the icon view takes its pictures from first.
+  void SetThumbnailCache(const ThumbnailCache* cache) { cache_ = cache; }
+
+ signals:
+  // Rows were deleted: the years, pages and lists shown must be read again.
+  void albumChanged();
 
  private:
+  // "削除(&D)" of the window: the question, then the deletion; the indexes
+  // of the rows that went.
+  std::vector<size_t> DeleteRows(const std::vector<AlbumListRow>& rows);
   TToolSelectDlg::Album Source();
   TToolSelectDlg& Dialog();
 
@@ -56,6 +67,7 @@ class AlbumListCommands : public QObject {
   AlbumPrompts& prompts_;
   SearchCommands& search_;
   QPointer<TToolSelectDlg> dialog_;
+  const ThumbnailCache* cache_ = nullptr;
 };
 
 }  // namespace lumidex

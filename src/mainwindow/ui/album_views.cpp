@@ -105,6 +105,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   new FavouritesView(window_, *list_, album_, *controller_, *prompts_);
   auto* search = new SearchCommands(window_, *list_, album_, *prompts_);
   albumList_ = new AlbumListCommands(window_, *list_, album_, *controller_, *prompts_, *search);
+  albumList_->SetThumbnailCache(cache);
+  connect(albumList_, &AlbumListCommands::albumChanged, this, &AlbumViews::AfterYearSwitch);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
   new DesktopBackgroundCommands(window_, *list_, this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{

@@ -15,6 +15,7 @@
 
 #include "foundation/file_paths.h"
 #include "foundation/message_format.h"
+#include "mainwindow/ui/album_list_pictures.h"
 #include "platform/ui/clipboard_file_list.h"
 #include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
@@ -50,8 +51,12 @@ TToolSelectDlg::TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* pare
   filesButton_ = MakeSpeedButton(this, "AllFileSpBtn", QStringLiteral("全てのファイル"), QStringLiteral("ファイルの一覧"));
   backButton_ = MakeSpeedButton(this, "SpeedButton1", QStringLiteral("戻る"), QStringLiteral("戻る"));
   goButton_ = MakeSpeedButton(this, "SpeedButton19", QStringLiteral("この年に移動"), QStringLiteral("この年に移動"));
+  iconViewButton_ =
+      MakeSpeedButton(this, "IconViewSpBtn", QStringLiteral("アイコン表示"), QStringLiteral("画像を小さく表示する"));
+  iconViewButton_->setCheckable(true);
   auto* close = MakeSpeedButton(this, "CloseBtn", QStringLiteral("閉じる"), QStringLiteral("閉じる"));
-  for (QAbstractButton* button : {subAlbumsButton_, pagesButton_, filesButton_, backButton_, goButton_, close}) {
+  for (QAbstractButton* button :
+       {subAlbumsButton_, pagesButton_, filesButton_, backButton_, goButton_, iconViewButton_, close}) {
     buttons->addWidget(button);
   }
   buttons->addStretch(1);
@@ -69,6 +74,11 @@ TToolSelectDlg::TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* pare
   files->addAction(QStringLiteral("画像"), this, [this] { ShowFiles(FileListKind::kImages); });
   files->addAction(QStringLiteral("画像以外"), this, [this] { ShowFiles(FileListKind::kOthers); });
   menu_->addAction(QStringLiteral("コピー(&C)"), this, &TToolSelectDlg::CopySelected);
+  deleteAction_ = menu_->addAction(QStringLiteral("削除(&D)"), this, &TToolSelectDlg::DeleteSelected);
+  deleteAction_->setObjectName(QStringLiteral("Delete1"));
+  deleteAction_->setShortcut(QKeySequence::Delete);
+  deleteAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  list_->addAction(deleteAction_);
   fileDatesAction_ =
       menu_->addAction(QStringLiteral("更新日に登録日を設定"), this, &TToolSelectDlg::SetFileDatesOfSelected);
   fileDatesAction_->setObjectName(QStringLiteral("N9"));
@@ -88,6 +98,8 @@ TToolSelectDlg::TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* pare
   connect(backButton_, &QAbstractButton::clicked, this, &TToolSelectDlg::Back);
   connect(goButton_, &QAbstractButton::clicked, this, &TToolSelectDlg::GoToSelected);
   connect(close, &QAbstractButton::clicked, this, &QWidget::close);
+  pictures_ = new AlbumListPictures(*list_, album_.picture, this);
+  connect(iconViewButton_, &QAbstractButton::toggled, pictures_, &AlbumListPictures::SetIconView);
   resize(520, 480);
 }
 
@@ -117,6 +129,9 @@ void TToolSelectDlg::SetMode(Mode mode) {
   for (QAbstractButton* button : {subAlbumsButton_, pagesButton_, filesButton_}) button->setVisible(years);
   for (QAction* action : {subAlbumsAction_, pagesAction_, filesAction_, fileDatesAction_}) action->setVisible(years);
   backButton_->setVisible(mode == Mode::kYearList);
+  deleteAction_->setVisible(mode != Mode::kResults);
+  iconViewButton_->setVisible(mode == Mode::kYearList && album_.picture);
+  if (mode != Mode::kYearList) iconViewButton_->setChecked(false);
   excludeSubAlbums_->setVisible(mode != Mode::kResults);
   const QString go = years ? QStringLiteral("この年に移動") : QStringLiteral("この日に移動");
   goButton_->setText(go);
@@ -132,6 +147,10 @@ void TToolSelectDlg::SetRows(std::vector<AlbumListRow> rows) {
     if (!row.path.empty() && !FileExists(row.path)) item->setForeground(0, QColor(0x80, 0x80, 0x80));
   }
   list_->setHeaderLabels({ToQString("[ " + WithThousandsSeparators(static_cast<long long>(rows_.size())) + " ]")});
+  std::vector<std::string> paths;
+  paths.reserve(rows_.size());
+  for (const AlbumListRow& row : rows_) paths.push_back(row.path);
+  pictures_->SetPaths(std::move(paths));
 }
 
 std::vector<int> TToolSelectDlg::SelectedRows() const {
@@ -154,8 +173,7 @@ void TToolSelectDlg::ShowSubAlbums() {
   album_.withYear(year, [&](const YearDocuments& docs) {
     rows = SubAlbumRows(year, docs, [&](std::string_view page) { return album_.locked(year, page); });
   });
-  yearRowSelected_ = SelectedRows().front();
-  yearRows_ = rows_;
+  yearSelected_ = year;
   listYear_ = year;
   label_->setText(ToQString(SubAlbumListLabel(year)));
   SetMode(Mode::kYearList);
@@ -169,8 +187,7 @@ void TToolSelectDlg::ShowPages() {
   album_.withYear(year, [&](const YearDocuments& docs) {
     rows = PageRows(year, docs, [&](std::string_view page) { return album_.locked(year, page); });
   });
-  yearRowSelected_ = SelectedRows().front();
-  yearRows_ = rows_;
+  yearSelected_ = year;
   listYear_ = year;
   label_->setText(ToQString(PageListLabel(year)));
   SetMode(Mode::kYearList);
@@ -188,8 +205,7 @@ void TToolSelectDlg::ShowFiles(FileListKind kind) {
     rows = FileRows(year, docs, kind, without, [&](std::string_view page) { return album_.locked(year, page); },
                     progress);
   });
-  yearRowSelected_ = SelectedRows().front();
-  yearRows_ = rows_;
+  yearSelected_ = year;
   listYear_ = year;
   label_->setText(ToQString(FileListLabel(year, kind, without)));
   SetMode(Mode::kYearList);
@@ -200,9 +216,11 @@ void TToolSelectDlg::Back() {
   if (mode_ != Mode::kYearList) return;
   label_->setText(QString::fromUtf8(kAlbumLabel));
   SetMode(Mode::kYears);
-  SetRows(std::move(yearRows_));
-  if (yearRowSelected_ >= 0 && yearRowSelected_ < list_->topLevelItemCount()) {
-    list_->setCurrentItem(list_->topLevelItem(yearRowSelected_));
+  // The years are counted again: rows of the year's list may have been
+  // deleted meanwhile.
+  SetRows(album_.yearRows ? album_.yearRows() : std::vector<AlbumListRow>());
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].year == yearSelected_) list_->setCurrentItem(list_->topLevelItem(static_cast<int>(i)));
   }
 }
 
@@ -219,6 +237,23 @@ void TToolSelectDlg::CopySelected() {
     for (std::string& path : album_.filesOf(rows_[index])) paths.push_back(std::move(path));
   }
   if (!paths.empty()) QApplication::clipboard()->setMimeData(FileListMimeData(paths, false).release());
+}
+
+void TToolSelectDlg::DeleteSelected() {
+  if (mode_ == Mode::kResults || !album_.deleteRows) return;
+  const std::vector<int> selected = SelectedRows();
+  if (selected.empty()) return;
+  std::vector<AlbumListRow> chosen;
+  for (int index : selected) chosen.push_back(rows_[index]);
+  const std::vector<size_t> deleted = album_.deleteRows(chosen);
+  if (deleted.empty()) return;
+  std::vector<bool> gone(rows_.size(), false);
+  for (size_t index : deleted) gone[selected[index]] = true;
+  std::vector<AlbumListRow> kept;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (!gone[i]) kept.push_back(std::move(rows_[i]));
+  }
+  SetRows(std::move(kept));
 }
 
 void TToolSelectDlg::SetFileDatesOfSelected() {

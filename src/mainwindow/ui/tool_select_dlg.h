@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
+#include <QSize>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +18,8 @@ class QTreeWidget;
 
 namespace lumidex {
 
+class AlbumListPictures;
+
 // The album list window `TToolSelectDlg` ("全てのアルバム"), beside the
 // calendar, not modal. In album mode it lists every year with its counts;
 // for a selected year it lists the sub-albums ("サブアルバム"), the pages
@@ -25,8 +29,11 @@ namespace lumidex {
 // of the album search under its message, a hit gone to when selected.
 // Going to a row (button, menu, double click, Enter) shows the year's month
 // or opens the row's page, sub-album and entry; "コピー(&C)" puts the rows'
-// files on the clipboard.
-// A click on the header sorts by text, each click reversing.
+// files on the clipboard; "削除(&D)" (or the Delete key) deletes them from
+// the album.
+// A click on the header sorts by text, each click reversing. Rows show
+// their file's type icon, and in the lists of a year "アイコン表示" shows a
+// small picture of each file instead.
 class TToolSelectDlg : public QDialog {
   Q_OBJECT
 
@@ -42,7 +49,13 @@ class TToolSelectDlg : public QDialog {
     std::function<std::vector<std::string>(const AlbumListRow& row)> filesOf;
     // "更新日に登録日を設定" for the years ("yyyy") of the selected rows.
     std::function<void(const std::vector<std::string>& years)> setFileDates;
+    // "削除(&D)": asks, deletes, and gives the indexes (into `rows`) of the
+    // rows that went.
+    std::function<std::vector<size_t>(const std::vector<AlbumListRow>& rows)> deleteRows;
     LongOperation* progress = nullptr;
+    // The picture of a row's file for the icon view; unset when the album
+    // makes no pictures of files (then there is no icon view).
+    std::function<QImage(const std::string& path, QSize bound)> picture;
   };
 
   TToolSelectDlg(Album album, bool withoutSubAlbums, QWidget* parent = nullptr);
@@ -58,6 +71,8 @@ class TToolSelectDlg : public QDialog {
   void Back();
   void GoToSelected();
   void CopySelected();
+  // Album mode only: deletes the selected rows and drops those that went.
+  void DeleteSelected();
   void SetFileDatesOfSelected();
 
   bool withoutSubAlbums() const;
@@ -77,8 +92,7 @@ class TToolSelectDlg : public QDialog {
   Album album_;
   Mode mode_ = Mode::kYears;
   std::vector<AlbumListRow> rows_;
-  std::vector<AlbumListRow> yearRows_;
-  int yearRowSelected_ = -1;
+  std::string yearSelected_;
   std::string listYear_;
   bool ascending_ = true;
   QLabel* label_ = nullptr;
@@ -89,12 +103,15 @@ class TToolSelectDlg : public QDialog {
   QAbstractButton* filesButton_ = nullptr;
   QAbstractButton* backButton_ = nullptr;
   QAbstractButton* goButton_ = nullptr;
+  QAbstractButton* iconViewButton_ = nullptr;
+  AlbumListPictures* pictures_ = nullptr;
   QMenu* menu_ = nullptr;
   QAction* goAction_ = nullptr;
   QAction* subAlbumsAction_ = nullptr;
   QAction* pagesAction_ = nullptr;
   QAction* filesAction_ = nullptr;
   QAction* fileDatesAction_ = nullptr;
+  QAction* deleteAction_ = nullptr;
 };
 
 }  // namespace lumidex

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 
@@ -107,6 +108,46 @@ class AlbumListTest : public QObject {
     localtime_r(&info.st_mtime, &local);
     QCOMPARE(local.tm_year + 1900, 2013);
     QCOMPARE(local.tm_mon + 1, 8);
+  }
+
+  void deletingTheShownYearEmptiesItsPagesInTheWindow() {
+    auto* commands = shown_.window->findChild<AlbumListCommands*>();
+    commands->ShowAlbum();
+    TToolSelectDlg* dialog = commands->window();
+    dialog->list().setCurrentItem(dialog->list().topLevelItem(1));  // 2014, the shown year
+    lumidex::testing::YesToQuestions answer;
+    dialog->DeleteSelected();
+    QCOMPARE(answer.lastQuestion, QStringLiteral("2014年のアルバムを削除します。よろしいですか？"));
+    QCOMPARE(dialog->rows().size(), size_t{1});
+    QCOMPARE(dialog->rows().front().year, std::string("2013"));
+    QVERIFY(!shown_.album->store->yearDocument().HasSection("08/20"));
+    // The page stays in the index for 2013, and the list of 2014 is empty.
+    QVERIFY(shown_.album->store->pageIndex().HasKey("DATA", "08/20"));
+    QCOMPARE(shown_.views->imageList().list().size(), 0);
+  }
+
+  void theIconViewShowsPicturesOfTheRowsInSight() {
+    shown_.window->settings().gLevel = 1;
+    auto* commands = shown_.window->findChild<AlbumListCommands*>();
+    commands->ShowAlbum();
+    TToolSelectDlg* dialog = commands->window();
+    auto* iconView = dialog->findChild<QAbstractButton*>(QStringLiteral("IconViewSpBtn"));
+    QVERIFY(iconView != nullptr && !iconView->isVisible());
+    dialog->list().setCurrentItem(dialog->list().topLevelItem(1));
+    dialog->ShowFiles(FileListKind::kImages);
+    QVERIFY(iconView->isVisible());
+    iconView->click();
+    QTreeWidgetItem* first = dialog->list().topLevelItem(0);
+    QTRY_VERIFY(!first->icon(0).isNull());
+    // The picture of the file itself, not a type icon: its colours.
+    const QImage picture = first->icon(0).pixmap(32, 32).toImage();
+    QCOMPARE(picture.size(), QSize(32, 32));
+    // The 64 x 48 test picture is fitted and centred: no rows above it, and
+    // its middle keeps the gradient's colour (green x * 4, blue y * 5).
+    QCOMPARE(picture.pixelColor(16, 0).alpha(), 0);
+    const QColor middle = picture.pixelColor(16, 16);
+    QVERIFY2(std::abs(middle.green() - 128) < 24 && std::abs(middle.blue() - 120) < 24,
+             qPrintable(middle.name()));
   }
 
   void thePagePropertiesShowItsUseInOtherYears() {
