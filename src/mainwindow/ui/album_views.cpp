@@ -27,6 +27,7 @@
 #include "mainwindow/ui/favourites_view.h"
 #include "mainwindow/ui/file_tool_commands.h"
 #include "mainwindow/ui/free_layout_mode.h"
+#include "mainwindow/ui/holiday_commands.h"
 #include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
 #include "mainwindow/ui/list_registration_commands.h"
@@ -108,6 +109,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   albumList_->SetThumbnailCache(cache);
   connect(albumList_, &AlbumListCommands::albumChanged, this, &AlbumViews::AfterYearSwitch);
   new PrintCommands(window_, *list_, album_, freeLayout_->view(), this);
+  new HolidayCommands(window_, *controller_, this);
   new DesktopBackgroundCommands(window_, *list_, this);
   registrationContext_ = std::make_unique<RegistrationContext>(RegistrationContext{
       &window_, album_, window.environment().types, window_.settings(), window_.longOperation(),

@@ -10,12 +10,10 @@
 namespace lumidex {
 
 void DisableUnavailableCommands(TForm1& window) {
-  const CalendarBar& bar = *window.calendarBar();
   const PageSidePanel::Toolbar& toolbar = window.pageSide()->toolbar();
   const QString hint = QString::fromUtf8(kUnavailableHint);
   for (QAbstractButton* control :
-       {bar.holidaysButton(),
-        toolbar.moreTools, window.pageSide()->bottomBar().exif}) {
+       {toolbar.moreTools, window.pageSide()->bottomBar().exif}) {
     control->setEnabled(false);
     const QString tip = control->toolTip();
     control->setToolTip(tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint);
