@@ -35,7 +35,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 if [ ! -f "$build/build.ninja" ]; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIDEX_BUILD_UI=OFF >/dev/null
+  # With the window layer configured too: some benchmarks in bench/ link it,
+  # and only the two targets below are built.
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 cmake --build "$build" --target lumidex-cli thumbnail_corpus_bench -j 2 >/dev/null
 cli=$build/src/cli/lumidex-cli
@@ -108,7 +110,7 @@ row "lumidex-cli exif" "$secs_exif" "$mb_exif"
 row "exiv2 -q pr" "$secs_exiv2" "$mb_exiv2"
 echo
 printf '%-52s %8s %s\n' "ratio" "value" "goal"
-printf '%-52s %8s %s\n' "1 thread vs vipsthumbnail (throughput)" "$(ratio "$secs_ours1" "$secs_vips")x" ">= 1.3x"
+printf '%-52s %8s %s\n' "1 thread vs vipsthumbnail (throughput)" "$(ratio "$secs_ours1" "$secs_vips")x" ">= 1.8x"
 printf '%-52s %8s %s\n' "1 thread vs ImageMagick (throughput)" "$(ratio "$secs_ours1" "$secs_magick")x" ">= 3.5x"
 printf '%-52s %8s %s\n' "1 thread time / djpeg decode time" "$(ratio "$secs_djpeg" "$secs_ours1")x" "<= 1.15x"
 printf '%-52s %8s %s\n' "$cores threads vs 1 thread (throughput)" "$(ratio "$secs_oursN" "$secs_ours1")x" ">= 1.8x on 2 cores"
