@@ -24,8 +24,10 @@
 #include "images/thumbnail_maker.h"
 #include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/error_reporting_application.h"
+#include "mainwindow/ui/page_lock_commands.h"
 #include "mainwindow/ui/splash_screen.h"
 #include "mainwindow/ui/status_area.h"
+#include "mainwindow/ui/tday_chk_thread.h"
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/unavailable_commands.h"
 #include "mainwindow/ui/window_placement_bridge.h"
@@ -200,6 +202,7 @@ void AlbumProgram::ApplyColourScheme() { window_->ApplyColourScheme(window_->set
 // the year's documents and builds the page summaries and the page list.
 void AlbumProgram::ShowFirstMonth() {
   views_ = new AlbumViews(*window_, *album_, cache_.get());
+  new PageLockCommands(*window_, *album_, views_->imageList());
   DisableUnavailableCommands(*window_);
   views_->ShowFirstMonth();
 }
@@ -213,6 +216,8 @@ void AlbumProgram::StartWorkers() {
   cacheSpaceTimer_->setInterval(kCacheSpaceInterval);
   QObject::connect(cacheSpaceTimer_, &QTimer::timeout, [this] { ShowCacheSpace(); });
   cacheSpaceTimer_->start();
+  dayWatcher_ = new TDayChkThread(*window_, views_->calendar());
+  dayWatcher_->Start();
 }
 
 // The window comes back where the last run left it.
@@ -244,7 +249,9 @@ void AlbumProgram::CloseHelpWindow() { window_->CloseHelpWindow(); }
 
 void AlbumProgram::CloseToolWindows() {}
 
-void AlbumProgram::StopDayWatcher() {}
+void AlbumProgram::StopDayWatcher() {
+  if (dayWatcher_ != nullptr) dayWatcher_->Stop();
+}
 
 bool AlbumProgram::DeleteCacheAtExit() const { return window_->settings().delhdd; }
 

@@ -16,6 +16,7 @@ namespace lumidex {
 class AlbumStore;
 class AlbumViews;
 class SplashScreen;
+class TDayChkThread;
 class TForm1;
 class ThumbnailCache;
 namespace platform {
@@ -85,6 +86,7 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   std::unique_ptr<ThumbnailCache> cache_;
   AlbumViews* views_ = nullptr;  // the calendar and the image list; the window owns them
   QTimer* cacheSpaceTimer_ = nullptr;  // owned by the window
+  TDayChkThread* dayWatcher_ = nullptr;  // the periodic check; owned by the window
   std::vector<std::string> settingsProblems_;
   // Documents that stand empty and restorations, shown once after the start.
   std::vector<std::string> startProblems_;
