@@ -9,30 +9,38 @@
 namespace lumidex {
 namespace {
 
-// Calls `entry` for every line of `text` that is not empty and does not
-// begin with "[".
+// Calls `entry` with the first byte of every line of `text` that is not
+// empty and does not begin with "[". Lines end at CR, LF or CR LF, as
+// SplitLines splits them; in cp932 bytes a line starts on a character, so
+// its first byte can be tested as it is and nothing needs decoding. NUL
+// bytes are left out of a line, as SplitLines leaves them out.
 template <typename F>
 void ForEachEntryLine(std::string_view text, F entry) {
-  for (const auto& line : SplitLines(text)) {
-    if (!line.empty() && line[0] != '[') entry(line);
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t end = FindLineBreak(text, pos);
+    // The first byte of the line other than NUL.
+    while (pos < end && text[pos] == '\0') ++pos;
+    if (pos < end && text[pos] != '[') entry(text[pos]);
+    pos = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
   }
 }
 
-// The text of the document at `path`; "" for a missing file.
-Result<std::string> FileText(AlbumStore& store, const std::string& path) {
+// The bytes of the document at `path`, without a byte-order mark; "" for
+// a missing file.
+Result<std::string> FileBytes(AlbumStore& store, const std::string& path) {
   Result<std::string> bytes = ReadAlbumFile(store.fileStore(), path, AlbumTextKind::kIniDocument);
   if (!bytes.ok()) return bytes.status().isNotFound() ? Result<std::string>(std::string()) : bytes.status();
-  return DecodeAlbumFile(bytes.value());
+  if (bytes.value().starts_with(kUtf8Bom)) return bytes.value().substr(kUtf8Bom.size());
+  return bytes;
 }
 
 }  // namespace
 
 YearCounts CountYearTexts(std::string_view yearText, std::string_view subAlbumText) {
   YearCounts counts;
-  ForEachEntryLine(yearText, [&](const std::string& line) {
-    ++(line[0] == '@' ? counts.subAlbumReferences : counts.fileEntries);
-  });
-  ForEachEntryLine(subAlbumText, [&](const std::string&) { ++counts.subAlbumFiles; });
+  ForEachEntryLine(yearText, [&](char first) { ++(first == '@' ? counts.subAlbumReferences : counts.fileEntries); });
+  ForEachEntryLine(subAlbumText, [&](char) { ++counts.subAlbumFiles; });
   return counts;
 }
 
@@ -41,9 +49,9 @@ Result<YearCounts> CountYear(AlbumStore& store, std::string_view year) {
     return CountYearTexts(store.yearDocument().ToText(), store.subAlbumDocument().ToText());
   }
   const std::string base = store.folders().photoDir + std::string(year);
-  Result<std::string> yearText = FileText(store, base + ".ini");
+  Result<std::string> yearText = FileBytes(store, base + ".ini");
   if (!yearText.ok()) return yearText.status();
-  Result<std::string> subAlbumText = FileText(store, base + "S.ini");
+  Result<std::string> subAlbumText = FileBytes(store, base + "S.ini");
   if (!subAlbumText.ok()) return subAlbumText.status();
   return CountYearTexts(yearText.value(), subAlbumText.value());
 }

@@ -19,7 +19,9 @@ struct YearCounts {
   long long subAlbumFiles = 0;
 };
 
-// Counts the texts of a year document and its sub-album document.
+// Counts the texts of a year document and its sub-album document: decoded
+// text, or the cp932 or UTF-8 bytes of the files without a byte-order mark
+// (a line starts on a character either way, and the marks are ASCII).
 YearCounts CountYearTexts(std::string_view yearText, std::string_view subAlbumText);
 
 // The counts of `year`: the shown year as its documents stand in memory,

@@ -31,8 +31,7 @@ std::vector<std::string> SectionsWithLines(std::string_view bytes) {
   bool inSection = false, counted = false;
   size_t pos = 0;
   while (pos < bytes.size()) {
-    size_t end = bytes.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = bytes.size();
+    const size_t end = FindLineBreak(bytes, pos);
     std::string_view line = bytes.substr(pos, end - pos);
     pos = end + ((end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ? 2 : 1);
     std::string withoutNul;

@@ -1,13 +1,34 @@
 #include "foundation/ini_line.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace lumidex {
+
+size_t FindLineBreak(std::string_view text, size_t pos) {
+  // Lines end in CR LF or LF mostly: find the LF, then an earlier CR. The
+  // search goes window by window, so that a text with CR alone is not
+  // searched to its end for an LF at every line.
+  constexpr size_t kWindow = 512;
+  while (pos < text.size()) {
+    const char* const begin = text.data() + pos;
+    const size_t size = std::min(kWindow, text.size() - pos);
+    const void* lf = std::memchr(begin, '\n', size);
+    const size_t limit = lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - begin) : size;
+    if (const void* cr = std::memchr(begin, '\r', limit)) {
+      return pos + static_cast<size_t>(static_cast<const char*>(cr) - begin);
+    }
+    if (lf != nullptr) return pos + limit;
+    pos += size;
+  }
+  return text.size();
+}
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = start;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    size_t end = FindLineBreak(text, start);
     std::string line(text.substr(start, end - start));
     if (line.find('\0') != std::string::npos) std::erase(line, '\0');
     lines.push_back(std::move(line));

@@ -20,6 +20,11 @@ inline std::string_view ValueOf(std::string_view line) {
   return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
 }
 
+// The offset of the first CR or LF of `text` at or after `pos`, or
+// text.size() when there is none. In cp932 neither byte is ever a trail
+// byte, so the bytes of an album file can be split before decoding.
+size_t FindLineBreak(std::string_view text, size_t pos);
+
 // Splits text into lines: a line ends at CR, LF, CR LF or the end of the text,
 // so a final line break yields no empty last line and two breaks in a row
 // yield one empty line. NUL characters are dropped (a stray NUL must not cut

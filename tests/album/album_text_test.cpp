@@ -5,6 +5,8 @@
 #include "album/delete_question.h"
 #include "album/short_path_text.h"
 #include "album/year_counts.h"
+#include "foundation/ini_line.h"
+#include "foundation/text_codec.h"
 
 namespace lumidex {
 namespace {
@@ -92,6 +94,25 @@ TEST(YearCountsTest, CountsPlainLinesAndFormatsTheYearListText) {
   EXPECT_EQ(YearListText("2014", counts), "2014年 （3枚） （1冊 - 2枚）");
   EXPECT_EQ(YearListText("2015", {12345, 0, 0}), "2015年 （12,345枚）");
   EXPECT_EQ(YearListText("2016", {0, 1234, 5678}), "2016年 （0枚） （1234冊 - 5,678枚）");
+}
+
+TEST(YearCountsTest, TheBytesOfADocumentCountAsItsLoadedLines) {
+  // CR alone, LF alone, an empty line, a line of NUL, a line whose first
+  // character has the trail byte "[" (ー is 81 5B), a line that is "["
+  // after its NUL is dropped.
+  const std::string text = std::string("[03/15]\r/a=\nー[x]=\r\n\r\n@03/15x=\r\n") + '\0' + "\r\n" + '\0' +
+                           "[04/01]\n/c\n";
+  const std::string bytes = EncodeCp932Exact(text).value();
+  long long loaded = 0, references = 0;
+  for (const std::string& line : SplitLines(text)) {
+    if (!line.empty() && line[0] != '[') ++(line[0] == '@' ? references : loaded);
+  }
+  const YearCounts fromBytes = CountYearTexts(bytes, bytes);
+  EXPECT_EQ(fromBytes.fileEntries, loaded);
+  EXPECT_EQ(fromBytes.subAlbumReferences, references);
+  EXPECT_EQ(fromBytes.subAlbumFiles, loaded + references);
+  EXPECT_EQ(CountYearTexts(text, "").fileEntries, loaded);
+  EXPECT_GT(loaded, 0);
 }
 
 }  // namespace

@@ -135,6 +135,22 @@ TEST(IniLineTest, SplitAndJoinRules) {
   EXPECT_EQ(JoinLines({}), "");
 }
 
+TEST(IniLineTest, LongLinesSplitAtEveryKindOfBreak) {
+  // Lines around and past the length the break search looks ahead at once,
+  // each ended by CR LF, LF or CR alone (so that a CR may end one window and
+  // its LF start the next).
+  std::vector<std::string> lines;
+  std::string text;
+  const char* const breaks[] = {"\r\n", "\n", "\r"};
+  for (size_t i = 0; i < 60; ++i) {
+    lines.push_back(std::string(480 + i * 7 % 100, static_cast<char>('a' + i % 26)));
+    text += lines.back() + breaks[i % 3];
+  }
+  EXPECT_EQ(SplitLines(text), lines);
+  EXPECT_EQ(SplitLines(text.substr(0, text.size() - 1)), lines);  // no final break
+  EXPECT_EQ(FindLineBreak(text, text.size()), text.size());
+}
+
 TEST(IniLineTest, NulBytesAreDroppedInsteadOfCuttingTheText) {
   const char raw[] = "[S]\nk=a\0b\nlast=1\n";
   const std::string text(raw, sizeof raw - 1);
