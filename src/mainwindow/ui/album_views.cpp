@@ -18,6 +18,7 @@
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/window_prompts.h"
 #include "imagelist/worker_clock.h"
+#include "mainwindow/ui/album_backup_commands.h"
 #include "mainwindow/ui/album_list_commands.h"
 #include "mainwindow/ui/calendar_file_drop.h"
 #include "mainwindow/ui/calendar_popup_menu.h"
@@ -138,6 +139,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
         AfterYearSwitch();
       },
       [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
+  new AlbumBackupCommands(
+      window_, album_, *controller_, [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
   connect(dayMenu_, &CalendarPopupMenu::propertiesRequested, albumList_,
           [this](const QString& date) { albumList_->ShowPageUse(ToStdString(date)); });
   connect(dayMenu_, &CalendarPopupMenu::fileDatesRequested, fileTools,
