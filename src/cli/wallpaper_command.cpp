@@ -109,7 +109,8 @@ int RunWallpaper(const std::vector<std::string>& args, CliIo& io) {
     return removed.ok() ? kExitOk : Fail(io, removed.message());
   }
   std::error_code absoluteError;
-  const std::string picture = std::filesystem::absolute(parsed.file, absoluteError).lexically_normal().string();
+  const std::string picture =
+      std::filesystem::absolute(parsed.file, absoluteError).lexically_normal().string();
   if (const Status checked = wallpaper.CheckPicture(picture, parsed.style); !checked.ok()) {
     return Fail(io, checked.message());
   }

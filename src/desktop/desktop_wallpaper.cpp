@@ -18,7 +18,8 @@ DesktopWallpaper::DesktopWallpaper(std::string xdgCurrentDesktop, std::string fo
 
 Status DesktopWallpaper::CheckDesktop() const {
   if (desktop_ != DesktopKind::kUnknown) return Status::Ok();
-  const std::string named = xdgCurrentDesktop_.empty() ? std::string("（未設定）") : xdgCurrentDesktop_;
+  const std::string named =
+      xdgCurrentDesktop_.empty() ? std::string("（未設定）") : xdgCurrentDesktop_;
   return Status::Error(
       "このデスクトップでは背景を設定できません（XDG_CURRENT_DESKTOP: " + named +
       "）。対応しているのは GNOME、Cinnamon、MATE、XFCE、KDE です。背景は変更していません。");

@@ -50,7 +50,8 @@ std::vector<DesktopCommand> GsettingsCommands(DesktopKind kind, const GsettingsK
                                               std::string_view picture, std::string_view option) {
   std::vector<DesktopCommand> commands;
   commands.push_back(Gsettings(keys, keys.pictureKey, picture));
-  if (kind == DesktopKind::kGnome) commands.push_back(Gsettings(keys, "picture-uri-dark", picture, true));
+  if (kind == DesktopKind::kGnome)
+    commands.push_back(Gsettings(keys, "picture-uri-dark", picture, true));
   commands.push_back(Gsettings(keys, "picture-options", option));
   return commands;
 }
@@ -106,7 +107,8 @@ int LastNumber(std::string_view text) {
   const size_t end = text.find_last_of("0123456789");
   if (end == std::string_view::npos) return -1;
   size_t begin = end;
-  while (begin > 0 && std::isdigit(static_cast<unsigned char>(text[begin - 1])) && end - begin < 6) {
+  while (begin > 0 && std::isdigit(static_cast<unsigned char>(text[begin - 1])) &&
+         end - begin < 6) {
     --begin;
   }
   return std::stoi(std::string(text.substr(begin, end - begin + 1)));
@@ -180,10 +182,10 @@ std::vector<DesktopCommand> SetWallpaperCommands(DesktopKind kind, std::string_v
     return commands;
   }
   if (kind == DesktopKind::kKde) {
-    return {PlasmaScript("  d.wallpaperPlugin = \"org.kde.image\";\n" + std::string(kPlasmaImageGroup) +
-                         "  d.writeConfig(\"Image\", " + JsString(FileUri(file)) + ");\n" +
-                         "  d.writeConfig(\"FillMode\", " + std::to_string(kKdeFillModes[index]) +
-                         ");\n")};
+    return {PlasmaScript("  d.wallpaperPlugin = \"org.kde.image\";\n" +
+                         std::string(kPlasmaImageGroup) + "  d.writeConfig(\"Image\", " +
+                         JsString(FileUri(file)) + ");\n" + "  d.writeConfig(\"FillMode\", " +
+                         std::to_string(kKdeFillModes[index]) + ");\n")};
   }
   return {};
 }
@@ -207,7 +209,8 @@ std::vector<DesktopCommand> RemoveWallpaperCommands(DesktopKind kind,
 std::optional<std::vector<std::string>> ReadStyleCommand(DesktopKind kind,
                                                          std::string_view backdrop) {
   if (const auto keys = GsettingsOf(kind)) {
-    return std::vector<std::string>{"gsettings", "get", std::string(keys->schema), "picture-options"};
+    return std::vector<std::string>{"gsettings", "get", std::string(keys->schema),
+                                    "picture-options"};
   }
   if (kind == DesktopKind::kXfce) {
     return std::vector<std::string>{"xfconf-query", "-c", std::string(kXfceChannel), "-p",

@@ -57,8 +57,8 @@ Bitmap FittedToScreen(Bitmap bitmap, int screenWidth, int screenHeight) {
                           static_cast<int>(std::max<int64_t>(height, 1)));
 }
 
-Result<std::string> CopyBytes(const std::string& picture, const ShellImages& shell,
-                              int screenWidth, int screenHeight) {
+Result<std::string> CopyBytes(const std::string& picture, const ShellImages& shell, int screenWidth,
+                              int screenHeight) {
   if (ExtensionOf(picture) == ".jpg") {
     Result<std::string> bytes = ReadPictureFile(picture);
     if (!bytes.ok()) return Status::Error(CannotUseMessage(picture));

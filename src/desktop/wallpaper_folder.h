@@ -43,7 +43,6 @@ Status DeleteWallpaperFiles(const std::string& folder, const std::vector<std::st
 // the picture cannot be read or decoded; the file store's message when the
 // copy cannot be written. REQUIRES: screen sides >= 1.
 Result<std::string> WriteWallpaperCopy(const std::string& picture, const std::string& folder,
-                                       const ShellImages& shell, int screenWidth,
-                                       int screenHeight);
+                                       const ShellImages& shell, int screenWidth, int screenHeight);
 
 }  // namespace lumidex

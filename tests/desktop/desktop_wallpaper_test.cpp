@@ -43,25 +43,30 @@ TEST_F(DesktopWallpaperTest, EachDesktopGetsThePictureAndPlacementInItsOwnSettin
   const std::string gnome = "org.gnome.desktop.background";
   const std::string xfceBackdrop = "/backdrop/screen0/monitorHDMI-1/workspace0";
   const std::vector<DesktopCase> cases = {
-      {"ubuntu:GNOME", 4,
+      {"ubuntu:GNOME",
+       4,
        {{"gsettings", "set", gnome, "picture-uri", uri},
         {"gsettings", "set", gnome, "picture-uri-dark", uri},
         {"gsettings", "set", gnome, "picture-options", "zoom"}}},
       {"gnome", 1, {{"gsettings", "set", gnome, "picture-options", "wallpaper"}}},
-      {"X-Cinnamon", 0,
+      {"X-Cinnamon",
+       0,
        {{"gsettings", "set", "org.cinnamon.desktop.background", "picture-uri", uri},
         {"gsettings", "set", "org.cinnamon.desktop.background", "picture-options", "centered"}}},
-      {"MATE", 3,
+      {"MATE",
+       3,
        {{"gsettings", "set", "org.mate.background", "picture-filename", copy},
         {"gsettings", "set", "org.mate.background", "picture-options", "scaled"}}},
-      {"XFCE", 2,
+      {"XFCE",
+       2,
        {{"xfconf-query", "-c", "xfce4-desktop", "-p", xfceBackdrop + "/last-image", "-n", "-t",
          "string", "-s", copy},
         {"xfconf-query", "-c", "xfce4-desktop", "-p", xfceBackdrop + "/image-style", "-n", "-t",
          "int", "-s", "3"}}},
   };
   runner_.reply = [&](const Argv& argv) -> Result<std::string> {
-    if (argv.back() == "-l") return std::string("/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n");
+    if (argv.back() == "-l")
+      return std::string("/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n");
     return std::string();
   };
   for (const DesktopCase& c : cases) {
@@ -88,7 +93,8 @@ TEST_F(DesktopWallpaperTest, EachDesktopGetsThePictureAndPlacementInItsOwnSettin
 TEST_F(DesktopWallpaperTest, StyleIsReadBackFromTheDesktop) {
   runner_.reply = [](const Argv& argv) -> Result<std::string> {
     if (argv[0] == "gsettings") return std::string("'stretched'\n");
-    if (argv.back() == "-l") return std::string("/backdrop/screen0/monitor1/workspace0/last-image\n");
+    if (argv.back() == "-l")
+      return std::string("/backdrop/screen0/monitor1/workspace0/last-image\n");
     if (argv[0] == "xfconf-query") return std::string("5\n");
     return std::string("method return time=1 serial=77\n   string \"3\"\n");
   };
@@ -142,7 +148,8 @@ TEST_F(DesktopWallpaperTest, FolderKeepsOneCopyPerPictureName) {
   EXPECT_EQ(wide.value().width, 100);
   EXPECT_EQ(wide.value().height, 50);
   // A ".jpg" is copied byte for byte; the same name from elsewhere replaces it.
-  EXPECT_EQ(testing::ReadFile(folder_ + "It's here.jpg"), testing::ReadFile(pictures_ + "It's here.jpg"));
+  EXPECT_EQ(testing::ReadFile(folder_ + "It's here.jpg"),
+            testing::ReadFile(pictures_ + "It's here.jpg"));
   ASSERT_TRUE(wallpaper.Set(home_.Join("other/It's here.JPG"), 0).ok());
   EXPECT_EQ(ListWallpaperFiles(folder_), (std::vector<std::string>{"It's here.jpg", "wide.jpg"}));
   EXPECT_EQ(ReadJpegSize(testing::ReadFile(folder_ + "It's here.jpg")).value().width, 20);
@@ -157,11 +164,13 @@ TEST_F(DesktopWallpaperTest, FolderKeepsOneCopyPerPictureName) {
 TEST_F(DesktopWallpaperTest, RemovingClearsThePictureAndAFailedCommandIsReported) {
   ASSERT_TRUE(Wallpaper("GNOME").Remove().ok());
   EXPECT_TRUE(runner_.Ran({"gsettings", "set", "org.gnome.desktop.background", "picture-uri", ""}));
-  EXPECT_TRUE(runner_.Ran({"gsettings", "set", "org.gnome.desktop.background", "picture-options", "none"}));
+  EXPECT_TRUE(
+      runner_.Ran({"gsettings", "set", "org.gnome.desktop.background", "picture-options", "none"}));
   // An older GNOME without the dark key still takes the picture; a refused
   // picture key is a failure.
   runner_.reply = [](const Argv& argv) -> Result<std::string> {
-    if (argv[3] == "picture-uri-dark") return Status::Error("gsettings が失敗しました: No such key");
+    if (argv[3] == "picture-uri-dark")
+      return Status::Error("gsettings が失敗しました: No such key");
     return std::string();
   };
   EXPECT_TRUE(Wallpaper("GNOME").Set(pictures_ + "It's here.jpg", 2).ok());

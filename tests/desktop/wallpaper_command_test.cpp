@@ -103,7 +103,8 @@ TEST_F(WallpaperCommandTest, RefusesUnknownDesktopMissingFileAndBadArguments) {
   const auto missing = testing::RunCli({"wallpaper", home_.Join("pics/none.jpg"), "--dry-run"});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_TRUE(missing.out.empty());
-  EXPECT_NE(missing.err.find("ファイルがありません: " + home_.Join("pics/none.jpg")), std::string::npos);
+  EXPECT_NE(missing.err.find("ファイルがありません: " + home_.Join("pics/none.jpg")),
+            std::string::npos);
   EXPECT_EQ(testing::RunCli({"wallpaper", picture_, "--style", "5"}).exitCode, 2);
   EXPECT_EQ(testing::RunCli({"wallpaper", picture_, "--remove"}).exitCode, 2);
   EXPECT_EQ(testing::RunCli({"wallpaper"}).exitCode, 2);
@@ -118,7 +119,8 @@ TEST_F(WallpaperCommandTest, RealRunHandsExactArgumentsToTheDesktopToolAndKeepsT
                      "#!/bin/sh\n"
                      "if [ \"$3\" = picture-options ] && [ \"$4\" = zoom ]; then\n"
                      "  echo 'No such value' >&2; exit 1\nfi\n"
-                     "printf '%s|' \"$@\" >> '" + log + "'\necho >> '" + log + "'\n");
+                     "printf '%s|' \"$@\" >> '" +
+                         log + "'\necho >> '" + log + "'\n");
   ASSERT_EQ(chmod((bin + "/gsettings").c_str(), 0755), 0);
   ScopedEnv path("PATH", bin + ":" + std::getenv("PATH"));
   ScopedEnv desktop("XDG_CURRENT_DESKTOP", "X-Cinnamon");
@@ -129,9 +131,9 @@ TEST_F(WallpaperCommandTest, RealRunHandsExactArgumentsToTheDesktopToolAndKeepsT
   EXPECT_EQ(set.out, copy + "\n");
   EXPECT_EQ(testing::ReadFile(copy), testing::ReadFile(picture_));
   const std::string schema = "set|org.cinnamon.desktop.background|";
-  EXPECT_EQ(testing::ReadFile(log),
-            schema + "picture-uri|file://" + folder_ + "Summer%20%27day%27.jpg|\n" + schema +
-                "picture-options|wallpaper|\n");
+  EXPECT_EQ(testing::ReadFile(log), schema + "picture-uri|file://" + folder_ +
+                                        "Summer%20%27day%27.jpg|\n" + schema +
+                                        "picture-options|wallpaper|\n");
 
   // The tool's own error reaches the user, with a failing exit code.
   const auto refused = testing::RunCli({"wallpaper", picture_, "--style", "4"});

@@ -54,7 +54,8 @@ WallpaperDialog::WallpaperDialog(DesktopWallpaper& wallpaper, const QString& pic
   styleRow->addWidget(new QLabel(QStringLiteral("画像の位置"), panel));
   styleBox_ = new QComboBox(panel);
   styleBox_->setObjectName(QStringLiteral("ComboBox2"));
-  for (const std::string_view caption : kWallpaperStyleCaptions) styleBox_->addItem(ToQString(caption));
+  for (const std::string_view caption : kWallpaperStyleCaptions)
+    styleBox_->addItem(ToQString(caption));
   styleBox_->setCurrentIndex(static_cast<int>(wallpaper_.CurrentStyle()));
   styleRow->addWidget(styleBox_, 1);
   grid->addLayout(styleRow, 3, 0);
@@ -101,7 +102,8 @@ WallpaperDialog::WallpaperDialog(DesktopWallpaper& wallpaper, const QString& pic
 void WallpaperDialog::FillList() {
   list_->clear();
   list_->addItem(kRemoveItem);
-  for (const std::string& name : ListWallpaperFiles(wallpaper_.folder())) list_->addItem(ToQString(name));
+  for (const std::string& name : ListWallpaperFiles(wallpaper_.folder()))
+    list_->addItem(ToQString(name));
 }
 
 void WallpaperDialog::ShowPreview(const QString& path) {
@@ -112,9 +114,9 @@ void WallpaperDialog::ShowPreview(const QString& path) {
   options.coverHeight = kPreviewHeight;
   const Result<Bitmap> bitmap = LoadPicture(ToStdString(path), options);
   if (!bitmap.ok() || bitmap.value().empty()) return;
-  const QImage image = WrapAsQImage(bitmap.value())
-                           .scaled(kPreviewWidth, kPreviewHeight, Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation);
+  const QImage image =
+      WrapAsQImage(bitmap.value())
+          .scaled(kPreviewWidth, kPreviewHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   preview_->setPixmap(QPixmap::fromImage(image));
 }
 

@@ -62,7 +62,8 @@ void DesktopBackgroundCommands::SetWallpaperCommand() {
   DesktopWallpaper wallpaper(xdg ? xdg : "", WallpaperFolder(window_.environment().folders),
                              *runner_, *shell_, ScreenOf(window_));
   if (const Status known = wallpaper.CheckDesktop(); !known.ok()) {
-    QMessageBox::warning(&window_, QStringLiteral("デスクトップの背景変更"), ToQString(known.message()));
+    QMessageBox::warning(&window_, QStringLiteral("デスクトップの背景変更"),
+                         ToQString(known.message()));
     return;
   }
   WallpaperDialog dialog(wallpaper, SelectedPicture(), &window_);

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "desktop/desktop_fixture.h"
 #include "desktop/desktop_wallpaper.h"
 #include "desktop/ui/wallpaper_dialog.h"
 #include "desktop/wallpaper_folder.h"
-#include "desktop/desktop_fixture.h"
 #include "images/shell_images.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -78,8 +78,8 @@ class WallpaperDialogTest : public QObject {
     dialog.styleBox()->setCurrentIndex(2);
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(runner_.Ran({"gsettings", "set", "org.gnome.desktop.background", "picture-options",
-                         "stretched"}));
+    QVERIFY(runner_.Ran(
+        {"gsettings", "set", "org.gnome.desktop.background", "picture-options", "stretched"}));
     QVERIFY(testing::FileExists(folder_ + "sea view.jpg"));
   }
 

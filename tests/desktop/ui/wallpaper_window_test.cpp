@@ -76,8 +76,7 @@ class WallpaperWindowTest : public QObject {
     commands->SetWallpaperCommand();
     list.SelectRow(2);  // the sub-album
     commands->SetWallpaperCommand();
-    QCOMPARE(watcher.dialogs,
-             QStringList({ToQString(shown_.album->second), QString(), QString()}));
+    QCOMPARE(watcher.dialogs, QStringList({ToQString(shown_.album->second), QString(), QString()}));
     QVERIFY(watcher.messages.isEmpty());
   }
 
