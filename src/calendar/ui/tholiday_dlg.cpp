@@ -27,7 +27,8 @@ namespace lumidex {
 namespace {
 
 constexpr const char* kUnsavedQuestion = "祝日の内容が変更されています。変更を適用しますか？";
-constexpr int kNone = 5;  // index of "なし" in both rule boxes
+constexpr int kNoN = 5;        // index of "なし" in ComboBox1 ("1"-"5", "なし")
+constexpr int kNoWeekday = 7;  // index of "なし" in ComboBox2 ("日"-"土", "なし")
 
 // Item data of ListBox1 rows.
 constexpr int kKindRole = Qt::UserRole;
@@ -276,8 +277,8 @@ void THolidayDlg::ConnectControls() {
   connect(SpeedButton3, &QAbstractButton::clicked, this, &THolidayDlg::SpeedButton3Click);
   connect(RadioGroup1, &QButtonGroup::idClicked, this, [this] { FormChanged(); });
   connect(DateTimePicker1, &QDateEdit::dateChanged, this, &THolidayDlg::DateTimePicker1Change);
-  connect(ComboBox1, &QComboBox::activated, this, &THolidayDlg::ComboBox1Change);
-  connect(ComboBox2, &QComboBox::activated, this, &THolidayDlg::ComboBox1Change);
+  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
+  connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox2); });
   connect(Edit6, &QLineEdit::textChanged, this, [this] { FormChanged(); });
   connect(NumberEdit2, &QLineEdit::textChanged, this, [this] { FormChanged(); });
   connect(NumberEdit3, &QLineEdit::textChanged, this, [this] { FormChanged(); });
@@ -355,8 +356,8 @@ HolidayEntryForm THolidayDlg::ReadForm() const {
   form.kind = static_cast<DayKind>(std::max(0, RadioGroup1->checkedId()));
   const QDate date = DateTimePicker1->date();
   form.date = CalendarDate{date.year(), date.month(), date.day()};
-  form.ruleN = ComboBox1->currentIndex() == kNone ? 0 : ComboBox1->currentIndex() + 1;
-  form.ruleWeekday = ComboBox2->currentIndex() == kNone ? 0 : ComboBox2->currentIndex() + 1;
+  form.ruleN = ComboBox1->currentIndex() == kNoN ? 0 : ComboBox1->currentIndex() + 1;
+  form.ruleWeekday = ComboBox2->currentIndex() == kNoWeekday ? 0 : ComboBox2->currentIndex() + 1;
   form.startYear = ToStdString(NumberEdit2->text());
   form.endYear = ToStdString(NumberEdit3->text());
   form.name = ToStdString(Edit6->text());
@@ -367,8 +368,8 @@ void THolidayDlg::ShowForm(const HolidayEntryForm& form) {
   filling_ = true;
   RadioGroup1->button(static_cast<int>(form.kind))->setChecked(true);
   DateTimePicker1->setDate(QDate(form.date.year, form.date.month, form.date.day));
-  ComboBox1->setCurrentIndex(form.ruleN == 0 ? kNone : form.ruleN - 1);
-  ComboBox2->setCurrentIndex(form.ruleWeekday == 0 ? kNone : form.ruleWeekday - 1);
+  ComboBox1->setCurrentIndex(form.ruleN == 0 ? kNoN : form.ruleN - 1);
+  ComboBox2->setCurrentIndex(form.ruleWeekday == 0 ? kNoWeekday : form.ruleWeekday - 1);
   Edit6->setText(ToQString(form.name));
   NumberEdit2->setText(ToQString(form.startYear));
   NumberEdit3->setText(ToQString(form.endYear));
@@ -452,17 +453,17 @@ void THolidayDlg::Sort(bool byName) {
 void THolidayDlg::DateTimePicker1Change() {
   if (filling_) return;
   // A new date is a fixed date: both rule boxes become unset.
-  ComboBox1->setCurrentIndex(kNone);
-  ComboBox2->setCurrentIndex(kNone);
+  ComboBox1->setCurrentIndex(kNoN);
+  ComboBox2->setCurrentIndex(kNoWeekday);
   // Rules are listed with their dates in the working year.
   RefreshList();
   FormChanged();
 }
 
-void THolidayDlg::ComboBox1Change(int index) {
-  if (index == kNone) {
-    ComboBox1->setCurrentIndex(kNone);
-    ComboBox2->setCurrentIndex(kNone);
+void THolidayDlg::ComboBox1Change(QComboBox* box) {
+  if (box->currentIndex() == (box == ComboBox1 ? kNoN : kNoWeekday)) {
+    ComboBox1->setCurrentIndex(kNoN);
+    ComboBox2->setCurrentIndex(kNoWeekday);
   }
   FormChanged();
 }

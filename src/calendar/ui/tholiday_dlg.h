@@ -64,7 +64,8 @@ class THolidayDlg : public QDialog {
   void Button31Click(int direction);
   void Sort(bool byName);
   void DateTimePicker1Change();
-  void ComboBox1Change(int index);
+  // Rule box `box` changed; "なし" in either unsets both.
+  void ComboBox1Change(QComboBox* box);
   bool SpeedButton2Click();
   // The unsaved-changes question; false when the caller must stop (an
   // apply that failed).

@@ -28,20 +28,24 @@ class HolidayDialogTest : public QObject {
   void cleanup() { dialog_.reset(); }
 
   void aRuleIsAddedWithItsDateInWordsAndListedWithAStar() {
-    Find<QLineEdit>("Edit6")->setText(QStringLiteral("敬老の日"));
+    Find<QLineEdit>("Edit6")->setText(QStringLiteral("市民の日"));
     auto* n = Find<QComboBox>("ComboBox1");
     auto* weekday = Find<QComboBox>("ComboBox2");
-    n->setCurrentIndex(2);
-    emit n->activated(2);
-    weekday->setCurrentIndex(1);
-    emit weekday->activated(1);
-    QCOMPARE(Find<QLabel>("Panel5")->text(), QStringLiteral("09月の第3月曜日"));
+    QCOMPARE(n->currentText(), QStringLiteral("なし"));
+    QCOMPARE(weekday->currentText(), QStringLiteral("なし"));
+    QCOMPARE(Find<QLabel>("Panel5")->text(), QStringLiteral("09月01日 (月)"));
+    Choose(n, QStringLiteral("3"));
+    QVERIFY(!Find<QPushButton>("Button1")->isEnabled());  // one rule box alone
+    Choose(weekday, QStringLiteral("金"));
+    QCOMPARE(Find<QLabel>("Panel5")->text(), QStringLiteral("09月の第3金曜日"));
     Find<QPushButton>("Button1")->click();
     auto* list = Find<QListWidget>("ListBox1");
     QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(1)->text(), QStringLiteral("0000900009月3=敬老の日"));
-    QCOMPARE(list->item(1)->data(Qt::UserRole + 1).toString(), QStringLiteral("09/15*"));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("0000900009金3=市民の日"));
+    QCOMPARE(list->item(1)->data(Qt::UserRole + 1).toString(), QStringLiteral("09/19*"));
     QVERIFY(list->item(1)->isSelected());
+    Choose(weekday, QStringLiteral("なし"));
+    QCOMPARE(n->currentText(), QStringLiteral("なし"));
   }
 
   void aFailedApplyIsToldAndKeepsApplyEnabled() {
@@ -71,6 +75,10 @@ class HolidayDialogTest : public QObject {
   }
 
  private:
+  static void Choose(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text));
+    emit box->activated(box->currentIndex());
+  }
   template <typename T>
   T* Find(const char* name) {
     T* widget = dialog_->findChild<T*>(QString::fromLatin1(name));
