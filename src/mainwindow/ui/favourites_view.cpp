@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDrag>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -61,6 +63,7 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
     const QMimeData* data = QApplication::clipboard()->mimeData();
     paste->setEnabled(data != nullptr && !LocalFilesOf(*data).empty());
   });
+  parts.list->viewport()->installEventFilter(this);
   parts.list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(parts.list, &QWidget::customContextMenuRequested, this,
           [this, &parts](const QPoint& at) { menu_->popup(parts.list->viewport()->mapToGlobal(at)); });
@@ -71,9 +74,14 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
   connect(listMenu, &QMenu::aboutToShow, this,
           [this] { addToFavourites_->setVisible(album_.PageOpen() && !list_.SelectedLines().empty()); });
   // A page opened or left, another year: the panel follows.
-  connect(&list, &ImageListPanel::contentChanged, this, [this] {
+  const auto refreshShown = [this] {
     if (window_.pageSide()->favourites().panel->isVisible()) Refresh();
-  });
+  };
+  connect(&list, &ImageListPanel::contentChanged, this, refreshShown);
+  // The free layout view shown by album name lists the whole year's
+  // favourites, so the panel follows the view and its way switch too.
+  connect(side.toolbar().freeLayout, &QAbstractButton::toggled, this, refreshShown);
+  connect(side.toolbar().byDate, &QAbstractButton::toggled, this, refreshShown);
 }
 
 std::string FavouritesView::Document() const {
@@ -97,7 +105,8 @@ void FavouritesView::Refresh() {
   rows_.clear();
   if (!album_.HasYear()) return;
   const std::string year = album_.loadedYear();
-  const std::string page = album_.PageOpen() ? album_.openPage() : std::string();
+  const bool byAlbumName = window_.pageSide()->toolbar().freeLayout->isChecked() && window_.settings().freemode;
+  const std::string page = album_.PageOpen() && !byAlbumName ? album_.openPage() : std::string();
   parts.title->setText(ToQString(FavouritesTitle(year, page)));
   Result<std::unique_ptr<TMemIniFile>> doc = TMemIniFile::Open(Document());
   if (!doc.ok()) {
@@ -181,9 +190,9 @@ void FavouritesView::DeleteSelected() {
   }
 }
 
-void FavouritesView::CopySelected() {
+std::vector<std::string> FavouritesView::FilesOf(const std::vector<int>& rows) const {
   std::vector<std::string> paths;
-  for (int index : SelectedRows()) {
+  for (int index : rows) {
     const FavouriteRow& row = rows_[index];
     if (!row.isSubAlbum()) {
       if (FileExists(row.key)) paths.push_back(row.key);
@@ -194,7 +203,42 @@ void FavouritesView::CopySelected() {
       if (FileExists(path)) paths.push_back(path);
     }
   }
+  return paths;
+}
+
+void FavouritesView::CopySelected() {
+  const std::vector<std::string> paths = FilesOf(SelectedRows());
   if (!paths.empty()) QApplication::clipboard()->setMimeData(FileListMimeData(paths, false).release());
+}
+
+bool FavouritesView::eventFilter(QObject* watched, QEvent* event) {
+  QTreeWidget& list = *window_.pageSide()->favourites().list;
+  if (watched != list.viewport()) return false;
+  // While the free layout view is shown, a press near the list's left edge
+  // picks the favourite up, to be dropped onto the page.
+  if (event->type() == QEvent::MouseButtonPress) {
+    const auto* press = static_cast<QMouseEvent*>(event);
+    const bool pick = press->button() == Qt::LeftButton && press->position().x() < kDragEdge &&
+                      window_.pageSide()->toolbar().freeLayout->isChecked();
+    dragFrom_ = pick ? press->position().toPoint() : QPoint(-1, -1);
+  } else if (event->type() == QEvent::MouseMove && dragFrom_.x() >= 0) {
+    const auto* move = static_cast<QMouseEvent*>(event);
+    if ((move->position().toPoint() - dragFrom_).manhattanLength() < QApplication::startDragDistance()) return false;
+    QTreeWidgetItem* item = list.itemAt(dragFrom_);
+    dragFrom_ = QPoint(-1, -1);
+    if (item == nullptr) return false;
+    const int row = list.indexOfTopLevelItem(item);
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return false;
+    const std::vector<std::string> paths = FilesOf({row});
+    if (paths.empty()) return false;
+    auto* drag = new QDrag(&list);
+    drag->setMimeData(FileListMimeData(paths, false).release());
+    drag->exec(Qt::CopyAction);
+    return true;
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    dragFrom_ = QPoint(-1, -1);
+  }
+  return false;
 }
 
 void FavouritesView::Paste() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,10 @@ class TForm1;
 // page or sub-album (also by double click) and selects it in the list,
 // copies the files, pastes files as temporary rows that are never stored,
 // selects all and deletes favourites (only the bookmarks). Pages locked in
-// the loaded year are not listed. Main thread only; everything given must
+// the loaded year are not listed. While the free layout view is shown
+// (beside the panel) a favourite is dragged onto its page by a press near
+// the list's left edge; shown by album name, the panel lists the whole
+// year's favourites. Main thread only; everything given must
 // outlive this object.
 class FavouritesView : public QObject {
   Q_OBJECT
@@ -46,7 +50,12 @@ class FavouritesView : public QObject {
 
   const std::vector<FavouriteRow>& rows() const { return rows_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // The existing files of `rows`: a favourite file, or a sub-album's files.
+  std::vector<std::string> FilesOf(const std::vector<int>& rows) const;
   void Show(bool shown);
   void AppendRow(const FavouriteRow& row);
   std::vector<int> SelectedRows() const;
@@ -58,6 +67,11 @@ class FavouritesView : public QObject {
   CalendarController& calendar_;
   AlbumPrompts& prompts_;
   QMenu* menu_ = nullptr;
+  // Where a press that may start dragging a favourite was made; x < 0: none.
+  QPoint dragFrom_{-1, -1};
+  // A press within this many pixels of the list's left edge picks a
+  // favourite up.
+  static constexpr int kDragEdge = 32;
   QAction* addToFavourites_ = nullptr;
   std::vector<FavouriteRow> rows_;  // in the order of the panel's rows
 };

@@ -240,11 +240,23 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
 
   auto* frame = Panel(this, "Panel9");
   auto* inner = new QVBoxLayout(frame);
-  listArea_ = inner;
   inner->setContentsMargins(2, 0, 2, 0);
   inner->setSpacing(0);
   namePanel_ = Heading(frame, "NamePanel", QStringLiteral("アルバムのページ"));
   inner->addWidget(namePanel_);
+  // The favourites stand beside whichever view is shown (the list, the free
+  // layout, the docked detail list): favourites are dragged onto free
+  // layout pages.
+  auto* body = new QHBoxLayout;
+  body->setContentsMargins(0, 0, 0, 0);
+  body->setSpacing(0);
+  auto* views = new QVBoxLayout;
+  views->setContentsMargins(0, 0, 0, 0);
+  views->setSpacing(0);
+  listArea_ = views;
+  body->addLayout(views, 1);
+  body->addWidget(MakeFavourites(frame, favourites_));
+  inner->addLayout(body, 1);
 
   auto* split = new QSplitter(Qt::Vertical, frame);
   split->setHandleWidth(3);
@@ -260,16 +272,15 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   previewPlaceholder_->setObjectName(QStringLiteral("Image3"));
   previewPlaceholder_->hide();
   listLayout->addWidget(previewPlaceholder_);
-  listLayout->addWidget(MakeFavourites(listRow, favourites_));
   split->addWidget(listRow);
   split->addWidget(MakeCommentEditor(split));
   split->handle(1)->setObjectName(QStringLiteral("Splitter1"));
   split->handle(1)->setAutoFillBackground(true);
   listSplit_ = split;
-  inner->addWidget(split, 1);
-  inner->addWidget(MakeFreeLayout(frame, freeLayout_), 1);
+  views->addWidget(split, 1);
+  views->addWidget(MakeFreeLayout(frame, freeLayout_), 1);
   detailList_ = MakeDetailList(frame);
-  inner->addWidget(detailList_, 1);
+  views->addWidget(detailList_, 1);
   column->addWidget(frame, 1);
   column->addWidget(MakeBottomBar(this, bottomBar_));
 }

@@ -61,6 +61,19 @@ class FavouritesTest : public QObject {
     QCOMPARE(shown_.album->store->openPage(), std::string("08/20"));
     QCOMPARE(list.view()->SelectedRows(), QVector<int>{1});
 
+    // The free layout view by album name lists the whole year's favourites
+    // even with a page open; by date, the page's.
+    const PageSidePanel::Toolbar& toolbar = shown_.window->pageSide()->toolbar();
+    toolbar.freeLayout->setChecked(true);
+    QVERIFY(panel.panel->isVisible());
+    QCOMPARE(panel.title->text(), QStringLiteral("8月20日のお気に入り"));
+    toolbar.byDate->click();
+    QVERIFY(shown_.window->settings().freemode);
+    QCOMPARE(panel.title->text(), QStringLiteral("2014年のお気に入り"));
+    toolbar.byDate->click();
+    QCOMPARE(panel.title->text(), QStringLiteral("8月20日のお気に入り"));
+    shown_.window->pageSide()->toolbar().freeLayout->setChecked(false);
+
     // Deleting asks, then removes the bookmark only.
     panel.list->topLevelItem(0)->setSelected(true);
     lumidex::testing::YesToQuestions answer;
