@@ -292,6 +292,15 @@ Status ImportAlbum(AlbumStore& album, TMemIniFile& lockList, const BackupImport&
   // memory must hold what is on disk, whichever files were replaced.
   Reload(album.fileStore(), album.pageIndex());
   Reload(album.fileStore(), lockList);
+  // The index of pages per year knows the other years by their files'
+  // names only, so a replaced year is taken in again from its file.
+  for (const auto& write : backup.writes) {
+    const std::string name = write.target.substr(write.target.rfind('/') + 1);
+    if (FolderOf(write.target) + "/" != album.folders().photoDir || !IsYearDocumentName(name)) continue;
+    TMemIniFile year(write.target, album.fileStore());
+    Reload(album.fileStore(), year);
+    album.ReindexYear(name.substr(0, 4), year);
+  }
   if (album.HasYear()) {
     if (Status s = album.SwitchYear(album.loadedYear(), true); !s.ok()) {
       return committed.ok() ? s : committed;

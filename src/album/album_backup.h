@@ -98,8 +98,9 @@ std::string ImportQuestion(const BackupImport& backup);
 // with nothing replaced, when `progress` is stopped; the write's error,
 // with nothing replaced, when one fails); renames them over the album's
 // files in the order of `writes`; then reloads the page index and
-// `lockList` documents from their files and, when the store shows a year,
-// opens that year again with its changes flags cleared. The settings file
+// `lockList` documents from their files, takes the pages of every imported
+// year document into the store's index of years and, when the store shows
+// a year, opens that year again with its changes flags cleared. The settings file
 // is not applied here (see `settingsFile`).
 Status ImportAlbum(AlbumStore& album, TMemIniFile& lockList, const BackupImport& backup,
                    LongOperation& progress);

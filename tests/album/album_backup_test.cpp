@@ -97,6 +97,22 @@ TEST_F(AlbumBackupTest, ExportTakesPendingChangesAndImportLeavesThePageForTheBac
   EXPECT_EQ(testing::ReadFile(YearPath("2024")), exportedYear);
 }
 
+TEST_F(AlbumBackupTest, PagesOfOtherYearsAreKnownAsTheImportedFilesHaveThem) {
+  WriteYear2024();
+  WriteAlbum(YearPath("2023"), "[06/01]\n/p/old.jpg=\n");
+  OpenYear("2024");
+  ASSERT_TRUE(Export().ok());
+  WriteAlbum(YearPath("2023"), "[07/01]\n/p/other.jpg=\n");
+  OpenYear("2024");
+  ASSERT_TRUE(store->PageUsedInOtherYears("07/01", "2024"));
+  Result<BackupImport> backup = ReadAlbumBackup(env->folders, BackupFile());
+  ASSERT_TRUE(backup.ok());
+  SilentOperation silent;
+  ASSERT_TRUE(ImportAlbum(*store, *env->lockList, backup.value(), silent).ok());
+  EXPECT_TRUE(store->PageUsedInOtherYears("06/01", "2024"));
+  EXPECT_FALSE(store->PageUsedInOtherYears("07/01", "2024"));
+}
+
 TEST_F(AlbumBackupTest, AStoppedOrFailedImportReplacesNothing) {
   WriteYear2024();
   OpenYear("2024");
