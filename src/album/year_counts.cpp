@@ -9,23 +9,6 @@
 namespace lumidex {
 namespace {
 
-// Calls `entry` with the first byte of every line of `text` that is not
-// empty and does not begin with "[". Lines end at CR, LF or CR LF, as
-// SplitLines splits them; in cp932 bytes a line starts on a character, so
-// its first byte can be tested as it is and nothing needs decoding. NUL
-// bytes are left out of a line, as SplitLines leaves them out.
-template <typename F>
-void ForEachEntryLine(std::string_view text, F entry) {
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const size_t end = FindLineBreak(text, pos);
-    // The first byte of the line other than NUL.
-    while (pos < end && text[pos] == '\0') ++pos;
-    if (pos < end && text[pos] != '[') entry(text[pos]);
-    pos = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-  }
-}
-
 // The bytes of the document at `path`, without a byte-order mark; "" for
 // a missing file.
 Result<std::string> FileBytes(AlbumStore& store, const std::string& path) {
@@ -39,8 +22,10 @@ Result<std::string> FileBytes(AlbumStore& store, const std::string& path) {
 
 YearCounts CountYearTexts(std::string_view yearText, std::string_view subAlbumText) {
   YearCounts counts;
-  ForEachEntryLine(yearText, [&](char first) { ++(first == '@' ? counts.subAlbumReferences : counts.fileEntries); });
-  ForEachEntryLine(subAlbumText, [&](char) { ++counts.subAlbumFiles; });
+  const EntryLineCount year = CountEntryLines(yearText);
+  counts.fileEntries = year.entries - year.references;
+  counts.subAlbumReferences = year.references;
+  counts.subAlbumFiles = CountEntryLines(subAlbumText).entries;
   return counts;
 }
 

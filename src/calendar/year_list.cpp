@@ -11,10 +11,14 @@
 namespace lumidex {
 namespace {
 
-std::vector<std::string> DocumentLines(FileStore& store, const std::string& path) {
+// The entry lines of the document at `path`, counted on its bytes
+// undecoded; none when it cannot be read.
+EntryLineCount CountDocument(FileStore& store, const std::string& path) {
   Result<std::string> bytes = store.ReadAll(path);
   if (!bytes.ok()) return {};
-  return SplitLines(DecodeAlbumFile(bytes.value()));
+  std::string_view text = bytes.value();
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  return CountEntryLines(text);
 }
 
 bool IsEntry(const std::string& line) { return !line.empty() && line[0] != '['; }
@@ -67,8 +71,10 @@ std::vector<std::string> BuildYearList(const std::string& photoDir, FileStore& s
     if (loaded && loaded->year == year) {
       counts = CountYearLines(loaded->yearLines, loaded->subAlbumLines);
     } else {
-      counts = CountYearLines(DocumentLines(store, photoDir + name),
-                              DocumentLines(store, photoDir + year + "S.ini"));
+      const EntryLineCount yearLines = CountDocument(store, photoDir + name);
+      counts.files = yearLines.entries - yearLines.references;
+      counts.subAlbumRefs = yearLines.references;
+      counts.subAlbumFiles = CountDocument(store, photoDir + year + "S.ini").entries;
     }
     items.push_back(YearListItemText(year, counts));
   }

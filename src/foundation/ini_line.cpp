@@ -38,6 +38,22 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+EntryLineCount CountEntryLines(std::string_view text) {
+  EntryLineCount count;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t end = FindLineBreak(text, pos);
+    // The first byte of the line other than NUL.
+    while (pos < end && text[pos] == '\0') ++pos;
+    if (pos < end && text[pos] != '[') {
+      ++count.entries;
+      if (text[pos] == '@') ++count.references;
+    }
+    pos = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
+  return count;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
   size_t total = 0;
   for (const auto& line : lines) total += line.size() + 2;

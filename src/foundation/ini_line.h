@@ -31,6 +31,18 @@ size_t FindLineBreak(std::string_view text, size_t pos);
 // off the rest of a document, which the next save would then lose).
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The entry lines of an album document's text: lines, split and without
+// NUL as SplitLines gives them, that are not empty and do not begin with
+// "["; `references` counts those of them that begin with "@". The text may
+// also be the cp932 or UTF-8 bytes of the file without its byte-order mark:
+// a line starts on a character and the marks are ASCII, so nothing needs
+// decoding.
+struct EntryLineCount {
+  long long entries = 0;
+  long long references = 0;
+};
+EntryLineCount CountEntryLines(std::string_view text);
+
 // Every line followed by CR LF, the last one too; no lines give "".
 std::string JoinLines(const std::vector<std::string>& lines);
 
