@@ -26,6 +26,9 @@ struct ALBDATA {
   // The thumbnail is being made off the main thread and arrives later
   // through ImageList::DeliverThumbnail.
   bool thumbnailPending = false;
+  // The thumbnail was asked for afresh once because its bytes did not decode
+  // (ImageList::RemakeThumbnail); it is not asked for again.
+  bool thumbnailRemade = false;
 };
 
 }  // namespace lumidex

@@ -144,6 +144,23 @@ bool ImageList::BackgroundStep() {
   return true;
 }
 
+bool ImageList::RemakeThumbnail(int index) {
+  if (mode() == ListMode::kPageList || index < 0 || index >= size()) return false;
+  ALBDATA* record = entries_.record(index);
+  const std::string name(entries_.NameAt(index));
+  if (record == nullptr || !record->data || !record->isJpeg || record->thumbnailPending ||
+      record->thumbnailRemade || name.empty() || name.front() == '@' || !sources_.listThumbnail) {
+    return false;
+  }
+  record->thumbnailRemade = true;
+  record->data.reset();
+  ThumbnailAnswer answer = sources_.listThumbnail(name);
+  record->data = std::move(answer.bytes);
+  record->thumbnailPending = answer.pending && !record->data;
+  if (itemChanged_) itemChanged_(index);
+  return true;
+}
+
 bool ImageList::TakesThumbnail(int index, std::string_view name) const {
   if (index < 0 || index >= size()) return false;
   const ALBDATA* record = entries_.record(index);

@@ -89,6 +89,14 @@ class ImageList {
   // thumbnail maker is busy (the same item is tried at the next step).
   bool BackgroundStep();
 
+  // The thumbnail bytes of item `index` did not decode (the disk cache is
+  // read checking headers only, so a damaged cache file gets this far): they
+  // are dropped and the thumbnail is asked for afresh from the picture
+  // (ItemDataSources::listThumbnail), once per record. True when it was
+  // asked for; false for an item without a record or bytes, a sub-album
+  // entry, a record already waiting or remade once, and outside the list.
+  bool RemakeThumbnail(int index);
+
   // Stores thumbnail bytes made off the main thread for the file `name`. The
   // item is looked for at `indexHint` first (lines may have moved since),
   // then anywhere; only a record still waiting for its thumbnail takes it.

@@ -35,9 +35,10 @@ struct ItemDataSources {
   std::function<std::optional<std::string>(const std::string& path)> subAlbumThumbnail;
   // The disk cache file's bytes for direct use as a list thumbnail.
   std::function<std::optional<std::string>(const std::string& path)> cachedBytes;
-  // The 170 x 128 list thumbnail made in best-speed mode on the window's
-  // colour; never writes the disk cache while ImageList::noCacheMode holds
-  // (the maker reads that flag itself).
+  // The 170 x 128 list thumbnail made from the picture itself in best-speed
+  // mode on the window's colour (the disk cache is not read: cachedBytes
+  // comes first); never writes the disk cache while ImageList::noCacheMode
+  // holds (the maker reads that flag itself).
   std::function<ThumbnailAnswer(const std::string& path)> listThumbnail;
   // True while the thumbnail maker already has as much queued work as it
   // can run at once; the background pass then waits, so that the items of a

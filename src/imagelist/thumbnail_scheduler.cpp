@@ -15,6 +15,10 @@ void ThumbnailScheduler::OnDataHint(int first, int last, bool canWork) {
   if (worker_.paused()) worker_.Resume();
 }
 
+void ThumbnailScheduler::PrepareItem(int index) {
+  if (list_.EnsureItemData(index) && rangeItem_) rangeItem_(index);
+}
+
 int ThumbnailScheduler::IdleRound(int round, bool rangeWorked) {
   if (!rangeWorked || round < kMarkRoundsAfterRange) list_.MarkShown();
   if (worker_.paused()) return kIdleSleepMs;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "imagelist/image_list.h"
 #include "imagelist/list_worker.h"
 
@@ -37,15 +39,23 @@ class ThumbnailScheduler final : public ListWorkerClient {
   // is open or the list panel is hidden; then the hint is ignored.
   void OnDataHint(int first, int last, bool canWork);
 
+  // Called with each item of a visible range once it was prepared, so that
+  // the window can start decoding its thumbnail before the range is painted.
+  // Background items are not reported.
+  void SetRangeItemHandler(std::function<void(int index)> handler) {
+    rangeItem_ = std::move(handler);
+  }
+
   // ListWorkerClient
   int VisibleFirst() const override { return list_.visibleFirst(); }
   int VisibleLast() const override { return list_.visibleLast(); }
-  void PrepareItem(int index) override { list_.EnsureItemData(index); }
+  void PrepareItem(int index) override;
   int IdleRound(int round, bool rangeWorked) override;
 
  private:
   ImageList& list_;
   ListWorker worker_;
+  std::function<void(int index)> rangeItem_;
 };
 
 }  // namespace lumidex

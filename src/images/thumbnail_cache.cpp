@@ -143,6 +143,13 @@ std::optional<std::string> ThumbnailCache::CachedBytes(std::string_view path) co
   return CacheLookup(path);
 }
 
+std::optional<std::string> ThumbnailCache::CachedBytesByHeader(std::string_view path) const {
+  if (!useCache_ || fullScreen_ || !IsOpaqueType(ExtensionOf(path))) return std::nullopt;
+  Result<std::string> bytes = RealFileStore().ReadAll(CacheFileName(path));
+  if (!bytes.ok() || !BeginsAsCachedThumbnail(bytes.value())) return std::nullopt;
+  return std::move(bytes.value());
+}
+
 std::optional<std::string> ThumbnailCache::LookupHook(ThumbnailRequest& request, int64_t fileSize) {
   request.cachePath = CacheFileName(request.path);
   if (!useCache_ || fileSize <= kSmallestCachedFile) return std::nullopt;

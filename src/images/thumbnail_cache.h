@@ -67,6 +67,10 @@ class ThumbnailCache {
   // with the cache in use, outside full-screen mode, and for opaque types;
   // nullopt otherwise or when the file is missing or damaged.
   std::optional<std::string> CachedBytes(std::string_view path) const;
+  // As CachedBytes, with the file checked by its headers only
+  // (BeginsAsCachedThumbnail), not decoded: for the list, which decodes the
+  // bytes anyway and makes the thumbnail afresh when they do not decode.
+  std::optional<std::string> CachedBytesByHeader(std::string_view path) const;
 
   // Before decoding (REQUIRES: request.cachePath empty): sets cachePath and
   // returns the stored thumbnail when the cache is in use, the file is

@@ -287,6 +287,46 @@ TEST_F(ImageListTest, UndecodablePictureDeliveryLeavesNoData) {
   EXPECT_FALSE(list.entries().record(0)->thumbnailPending);
 }
 
+TEST_F(ImageListTest, ThumbnailThatDoesNotDecodeIsMadeAfreshFromThePictureOnce) {
+  disk.files = {"/p/a.jpg", "/p/b.jpg"};
+  disk.cache["/p/a.jpg"] = "damaged";
+  disk.subAlbums["05/01trip"] = {"/p/b.jpg"};
+  std::vector<int> changed;
+  list.SetItemChangedHandler([&](int index) { changed.push_back(index); });
+  list.FillFromContainer({"/p/a.jpg=", "@05/01trip=", "/p/b.jpg="});
+  ASSERT_TRUE(list.EnsureItemData(0));
+  ASSERT_TRUE(list.EnsureItemData(1));
+  ASSERT_EQ(list.entries().record(0)->data, "damaged");
+  EXPECT_TRUE(list.RemakeThumbnail(0));
+  EXPECT_EQ(list.entries().record(0)->data, "jpeg:/p/a.jpg");
+  EXPECT_EQ(disk.thumbnailsMade, 1);
+  EXPECT_EQ(changed, (std::vector<int>{0}));
+  // Once per record: bytes made afresh that still fail are not asked again.
+  EXPECT_FALSE(list.RemakeThumbnail(0));
+  EXPECT_EQ(disk.thumbnailsMade, 1);
+  // Sub-album entries, items without a record and rows outside the list.
+  EXPECT_FALSE(list.RemakeThumbnail(1));
+  EXPECT_FALSE(list.RemakeThumbnail(2));
+  EXPECT_FALSE(list.RemakeThumbnail(3));
+  EXPECT_EQ(disk.thumbnailsMade, 1);
+}
+
+TEST_F(ImageListTest, ThumbnailMadeAfreshOffTheMainThreadWaitsForItsDelivery) {
+  disk.files = {"/p/a.jpg"};
+  disk.cache["/p/a.jpg"] = "damaged";
+  disk.asyncThumbnails = true;
+  list.FillFromContainer({"/p/a.jpg="});
+  ASSERT_TRUE(list.EnsureItemData(0));
+  ASSERT_TRUE(list.RemakeThumbnail(0));
+  const ALBDATA* record = list.entries().record(0);
+  EXPECT_FALSE(record->data.has_value());
+  EXPECT_TRUE(record->thumbnailPending);
+  // While it waits it is not asked for again.
+  EXPECT_FALSE(list.RemakeThumbnail(0));
+  EXPECT_EQ(list.DeliverThumbnail(0, "/p/a.jpg", std::string("fresh")), 0);
+  EXPECT_EQ(record->data, "fresh");
+}
+
 TEST_F(ImageListTest, BusyFlagIsSetOnlyWhileARecordIsMade) {
   bool busyInside = false;
   ItemDataSources sources = disk.Sources();

@@ -64,6 +64,25 @@ TEST_F(ThumbnailSchedulerTest, FirstScreenIsPreparedBeforeAnythingElse) {
   EXPECT_EQ(list->prefetchNext(), 0);
 }
 
+TEST_F(ThumbnailSchedulerTest, ItemsOfTheVisibleRangeAreReportedOnceReadyButBackgroundItemsAreNot) {
+  std::vector<int> reported;
+  scheduler->SetRangeItemHandler([&](int index) {
+    // Reported after the item was prepared: its record holds its thumbnail.
+    const ALBDATA* record = list->entries().record(index);
+    EXPECT_TRUE(record != nullptr && record->data.has_value());
+    reported.push_back(index);
+  });
+  list->FillFromContainer(Pictures(40));
+  scheduler->OnDataHint(10, 14, true);
+  Run(5 + 30);  // the range, then idle rounds with background steps
+  EXPECT_EQ(reported, (std::vector<int>{10, 11, 12, 13, 14}));
+  EXPECT_GT(list->prefetchNext(), 20);
+  // A new range is reported again.
+  scheduler->OnDataHint(30, 31, true);
+  Run(3);
+  EXPECT_EQ(reported.back(), 31);
+}
+
 TEST_F(ThumbnailSchedulerTest, ScrollingToTheEndPreparesThoseItemsBeforeTheBackgroundPass) {
   list->FillFromContainer(Pictures(2000));
   scheduler->OnDataHint(0, 9, true);

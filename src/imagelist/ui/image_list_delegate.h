@@ -10,6 +10,7 @@
 
 #include "album/grp_data.h"
 #include "foundation/colour.h"
+#include "imagelist/ui/decoded_thumbnails.h"
 
 namespace lumidex {
 
@@ -48,8 +49,9 @@ struct PageRowFacts {
 // missing files, the comment mark); sub-album items with their picture,
 // count, name and comment. While the scroll bar is dragged in the
 // multi-column mode with small items, large thumbnails are decoded at a
-// quarter of their size. Decoded thumbnails are kept in a small cache
-// keyed by their bytes, so a repaint decodes only what it has not seen.
+// quarter of their size. Decoded thumbnails come from DecodedThumbnails,
+// keyed by their bytes, which the list fills ahead of the paint; a repaint
+// decodes only what it has not seen.
 // Main thread only; the list and the type lists must outlive the delegate.
 class ImageListDelegate : public QStyledItemDelegate {
   Q_OBJECT
@@ -75,6 +77,21 @@ class ImageListDelegate : public QStyledItemDelegate {
     makeNow_ = std::move(make);
   }
 
+  // Told the row of a file item whose thumbnail bytes do not decode (a
+  // damaged cache file); called while painting, so the receiver must not
+  // change the list before the paint is over.
+  void SetUndecodableHandler(std::function<void(int row)> handler) {
+    undecodable_ = std::move(handler);
+  }
+  // Told the row of each file item drawn with its thumbnail (benchmarks and
+  // tests count the paints with it).
+  void SetThumbnailDrawnHandler(std::function<void(int row)> handler) {
+    drawn_ = std::move(handler);
+  }
+  // The decoded thumbnails the delegate draws from; whoever knows which
+  // thumbnails come next prefetches them here.
+  DecodedThumbnails& decodedThumbnails() const { return decoded_; }
+
   // The size of one item in the current mode (the grid of the view).
   QSize ItemSize() const;
 
@@ -99,10 +116,12 @@ class ImageListDelegate : public QStyledItemDelegate {
   ListLook look_;
   PageRowFacts facts_;
   std::function<std::optional<std::string>(const std::string&)> makeNow_;
+  std::function<void(int row)> undecodable_;
+  std::function<void(int row)> drawn_;
   bool multiColumn_ = false;
   bool highQuality_ = false;
   bool scrolling_ = false;
-  mutable QCache<size_t, QImage> decoded_;
+  mutable DecodedThumbnails decoded_;
   mutable QCache<size_t, QImage> quarterDecoded_;  // kept apart: same bytes, other size
 };
 

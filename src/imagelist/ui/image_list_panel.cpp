@@ -74,7 +74,25 @@ ImageListPanel::ImageListPanel(AlbumStore& store, PageOperations& operations, Th
     if (!jpeg.ok()) return std::nullopt;
     return std::move(jpeg).value();
   });
-  list_->SetRedrawHandler([this] { view_->viewport()->update(); });
+  // The visible items' thumbnails are decoded on the delegate's pool while
+  // the range pass goes on, so the first paint finds them ready.
+  scheduler_->SetRangeItemHandler([this](int index) {
+    const ALBDATA* record = list_->entries().record(index);
+    if (record != nullptr && record->data && record->isJpeg) {
+      delegate_->decodedThumbnails().Prefetch(*record->data);
+    }
+  });
+  // Bytes that do not decode (a damaged cache file) are made afresh once
+  // the paint is over, if the item is still the same.
+  delegate_->SetUndecodableHandler([this](int row) {
+    const std::string name(list_->entries().NameAt(row));
+    QTimer::singleShot(0, this, [this, row, name] {
+      if (row < list_->size() && list_->entries().NameAt(row) == name) {
+        list_->RemakeThumbnail(row);
+      }
+    });
+  });
+    list_->SetRedrawHandler([this] { view_->viewport()->update(); });
   list_->SetItemChangedHandler([this](int row) { view_->update(model_->index(row)); });
   BuildLayout();
   ConnectView();

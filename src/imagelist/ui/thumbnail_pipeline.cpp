@@ -36,7 +36,9 @@ void ThumbnailPipeline::SetNoCacheMode(bool on) {
 
 std::optional<std::string> ThumbnailPipeline::CachedBytes(const std::string& path) {
   if (cache_ == nullptr) return std::nullopt;
-  if (auto bytes = cache_->CachedBytes(path)) return bytes;
+  // Checked by their headers only: the list's delegate decodes them anyway,
+  // and the list asks for a new thumbnail when they do not decode.
+  if (auto bytes = cache_->CachedBytesByHeader(path)) return bytes;
   // Types whose cache file is not used raw still skip the decode when the
   // cache holds their thumbnail.
   ThumbnailRequest request;

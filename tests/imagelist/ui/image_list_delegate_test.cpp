@@ -86,6 +86,24 @@ class ImageListDelegateTest : public QObject {
     QVERIFY(GreyShare() < 0.2);
   }
 
+  void damagedThumbnailIsReportedInsteadOfDrawn() {
+    MakeList();
+    std::vector<int> drawn;
+    std::vector<int> undecodable;
+    delegate_->SetThumbnailDrawnHandler([&](int row) { drawn.push_back(row); });
+    delegate_->SetUndecodableHandler([&](int row) { undecodable.push_back(row); });
+    GreyShare();
+    QCOMPARE(drawn, std::vector<int>{0});
+    QVERIFY(undecodable.empty());
+    // The same record with its bytes cut short, as a damaged cache file
+    // whose headers are whole gives them.
+    ALBDATA* record = list_->entries().record(0);
+    record->data = record->data->substr(0, record->data->size() / 2);
+    GreyShare();
+    QCOMPARE(drawn, std::vector<int>{0});
+    QCOMPARE(undecodable, std::vector<int>{0});
+  }
+
   void scrollingOutsideTheMultiColumnModeOrWithHighQualityDecodesInFull() {
     MakeList();
     delegate_->SetScrolling(true);

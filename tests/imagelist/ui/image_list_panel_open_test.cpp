@@ -67,6 +67,42 @@ class ImageListPanelOpenTest : public QObject {
     QCOMPARE(panel.list().prefetchNext(), 0);
   }
 
+  void ADamagedCacheFileIsMadeAfreshFromThePictureAndReplaced() {
+    ListTestAlbum album;
+    const std::string picture = album.Picture("big.jpg", 1600, 1200, 30);
+    QVERIFY(testing::ReadFile(picture).size() > static_cast<size_t>(kSmallestCachedFile));
+    ImageContext context;
+    context.types = &album.env->types;
+    ThumbnailRequest request;
+    request.path = picture;
+    const std::string whole = RenderListThumbnail(request, context).value();
+    // Cut short after its headers, as a write that never finished leaves it.
+    const std::string cacheFile = album.cache->CacheFileName(picture);
+    testing::WriteFile(cacheFile, whole.substr(0, whole.size() / 2));
+    if (!album.store->SwitchYear("2014/03/15").ok() ||
+        !album.operations->CreatePage("03/15").ok() ||
+        !album.store->SaveSection("03/15", {picture + "="}, false).ok()) {
+      QFAIL("album");
+    }
+    album.store->RebuildSummaries();
+    auto panel = album.MakePanel();
+    panel->show();
+    panel->StartWorker();
+    panel->ShowCurrent();
+    panel->OpenRow(0);
+    JpegDecodeOptions strict;
+    strict.strict = true;
+    auto decodes = [&strict](const std::optional<std::string>& bytes) {
+      return bytes.has_value() && DecodeJpeg(*bytes, strict).ok();
+    };
+    // The item is drawn from a thumbnail made afresh, which also replaces
+    // the damaged file.
+    QTRY_VERIFY_WITH_TIMEOUT(panel->list().entries().record(0) != nullptr &&
+                                 decodes(panel->list().entries().record(0)->data),
+                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(decodes(testing::ReadFile(cacheFile)), 10000);
+  }
+
   void ALongPageKeepsItsScrollBarAndItsPolicy() {
     auto scene = MakeOpenPage();
     ListView2& view = *scene->panel->view();

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QImage>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace lumidex {
+
+class ThreadPool;
+
+// Decoded thumbnails of the image list, keyed by their JPEG bytes, shared by
+// whoever knows early which thumbnails will be drawn (the list's range pass
+// calls Prefetch) and the delegate that draws them (Get). Prefetched
+// thumbnails are decoded on a thread pool of their own while the main
+// thread goes on laying out and painting; Get takes a finished picture, waits
+// for one that a pool thread is decoding, and decodes one that no thread
+// has started yet itself, so the paint never queues behind other work.
+//
+// Keeps the most recently used pictures up to a byte budget; pictures still
+// being decoded are never dropped. Prefetch and Get are called on the main
+// thread only; the pool threads touch nothing but their own slot.
+class DecodedThumbnails {
+ public:
+  // `threads` 0 means one per core; `budgetBytes` is the most the kept
+  // pictures may take.
+  explicit DecodedThumbnails(size_t threads = 0, int64_t budgetBytes = 24 * 1024 * 1024);
+  ~DecodedThumbnails();
+  DecodedThumbnails(const DecodedThumbnails&) = delete;
+  DecodedThumbnails& operator=(const DecodedThumbnails&) = delete;
+
+  // Starts decoding `jpeg` on the pool unless it is known already.
+  void Prefetch(const std::string& jpeg);
+  // The picture of `jpeg` (null when the bytes do not decode as a complete
+  // JPEG).
+  QImage Get(const std::string& jpeg);
+
+  // The number of pictures kept or being decoded, and the bytes kept.
+  size_t size() const { return slots_.size(); }
+  int64_t keptBytes() const { return keptBytes_; }
+  // How many pictures the pool decoded and how many Get decoded itself
+  // (for tests and benchmarks).
+  int decodedOnPool() const;
+  int decodedHere() const { return decodedHere_; }
+
+ private:
+  struct Slot;
+  using Key = size_t;
+  std::shared_ptr<Slot> Find(Key key);
+  void Keep(Key key, const std::shared_ptr<Slot>& slot);
+  void Trim();
+
+  std::unordered_map<Key, std::pair<std::shared_ptr<Slot>, std::list<Key>::iterator>> slots_;
+  std::list<Key> recent_;  // most recently used first
+  int64_t budgetBytes_;
+  int64_t keptBytes_ = 0;
+  int decodedHere_ = 0;
+  std::shared_ptr<std::atomic<int>> decodedOnPool_;
+  // Declared last: destroyed first, so its threads end before the slots go.
+  std::unique_ptr<ThreadPool> pool_;
+};
+
+}  // namespace lumidex
