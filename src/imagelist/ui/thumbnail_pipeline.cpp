@@ -102,16 +102,20 @@ void ThumbnailPipeline::StartMore() {
 
 void ThumbnailPipeline::Finish(const std::string& path, std::optional<std::string> jpeg) {
   --running_;
-  if (jpeg && cache_ != nullptr) {
-    ThumbnailRequest request;
-    request.path = path;
-    cache_->StoreHook(request, FileSize(path), *jpeg);
-  }
+  // The pool gets its next picture first, and the item its thumbnail, before
+  // the cache file is written: the write waits for the disk.
+  StartMore();
+  std::optional<std::string> stored;
+  if (jpeg && cache_ != nullptr) stored = jpeg;
   if (list_ != nullptr) {
     const int index = list_->DeliverThumbnail(-1, path, std::move(jpeg));
     if (index >= 0) emit thumbnailDelivered(index);
   }
-  StartMore();
+  if (stored) {
+    ThumbnailRequest request;
+    request.path = path;
+    cache_->StoreHook(request, FileSize(path), *stored);
+  }
 }
 
 }  // namespace lumidex
