@@ -186,6 +186,15 @@ Status ExportAlbum(AlbumStore& album, const SettingsStore& settings, const std::
   progress.End();
   if (!built.ok()) return built.status();
   const BackupFiles files = BackupFiles::For(albumFile);
+  // An import reads no file past kMaxReadBytes: a larger backup could never
+  // be read back, so it is not written.
+  for (const auto& [path, bytes] : {std::pair{&files.album, &built.value().album},
+                                    std::pair{&files.freeLayout, &built.value().freeLayout},
+                                    std::pair{&files.favourites, &built.value().favourites}}) {
+    if (bytes->size() > kMaxReadBytes) {
+      return Status::Error(FormatMessage("アルバムデータ %s は 256MB を越えるため書き出せません", {*path}));
+    }
+  }
   StagedFiles staged;
   for (const auto& [path, bytes, mode] :
        {std::tuple{files.album, &built.value().album, 0644u},
@@ -218,7 +227,7 @@ Result<BackupImport> ReadAlbumBackup(const DataFolders& folders, const std::stri
   BackupImport backup;
   backup.files = BackupFiles::For(albumFile);
   Result<std::string> albumBytes = store.ReadAll(backup.files.album);
-  if (!albumBytes.ok()) return Status::Error(CannotOpenMessage(backup.files.album));
+  if (!albumBytes.ok()) return Status::Error(albumBytes.status().message());
   Result<BackupContainer> albumRecords =
       ReadBackupContainer(albumBytes.value(), BackupKind::kAlbum, backup.files.album);
   if (!albumRecords.ok()) return albumRecords.status();

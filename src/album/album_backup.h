@@ -45,7 +45,8 @@ struct BackupFiles {
 // settings stored yet the ".opl" file holds the empty key. Errors: a failed
 // save of pending changes; a document that exists but cannot be read as an
 // album document (named, never left out silently); an unreadable settings
-// store; a document over 256 MB; "ファイル %s を作成できません" when a backup
+// store; a document, or a backup file, over 256 MB (an import could not
+// read it back); "ファイル %s を作成できません" when a backup
 // file cannot be written. Aborted when `progress` is stopped while the
 // documents are read (nothing is written then).
 Status ExportAlbum(AlbumStore& album, const SettingsStore& settings, const std::string& albumFile,
