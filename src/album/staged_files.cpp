@@ -9,32 +9,11 @@
 #include <cstdlib>
 
 #include "foundation/data_folders.h"
+#include "foundation/durable_io.h"
 #include "foundation/file_paths.h"
 #include "foundation/file_store.h"
 
 namespace lumidex {
-namespace {
-
-bool WriteFully(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
-
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-}  // namespace
 
 StagedFiles::~StagedFiles() {
   for (const auto& staged : staged_) {

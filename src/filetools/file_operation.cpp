@@ -12,6 +12,7 @@
 
 #include "album/album_path.h"
 #include "foundation/data_folders.h"
+#include "foundation/durable_io.h"
 #include "foundation/file_paths.h"
 
 namespace lumidex {
@@ -110,11 +111,6 @@ int CopyBytes(int in, int out, off_t size, LongOperation& progress) {
       done += w;
     }
   }
-}
-
-bool SyncFolder(const std::string& folder) {
-  Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  return fd.ok() && ::fsync(fd.get()) == 0;
 }
 
 // One run: the answers that hold for the rest of it and the report.

@@ -10,23 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "foundation/durable_io.h"
 #include "foundation/file_paths.h"
 #include "foundation/message_format.h"
 
 namespace lumidex {
 namespace {
-
-bool WriteFully(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
 
 class PosixFileStore : public FileStore {
  public:
@@ -88,11 +77,7 @@ class PosixFileStore : public FileStore {
       return Status::Error(CannotCreateMessage(path));
     }
     // Make the rename itself durable; a failure here does not undo the save.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-      ::fsync(dirFd);
-      ::close(dirFd);
-    }
+    SyncFolder(folder);
     return Status::Ok();
   }
 };
