@@ -38,7 +38,7 @@ PageLockCommands::PageLockCommands(TForm1& window, AlbumStore& album, ImageListP
   connect(lock_, &QAction::triggered, this, &PageLockCommands::ToggleLockOfSelectedPages);
   // The panel prepares its items before the menu shows; this item follows.
   connect(menu, &QMenu::aboutToShow, this, [this] {
-    lock_->setVisible(!album_.PageOpen());
+    lock_->setVisible(InPageList());
     lock_->setEnabled(list_.selectedCount() > 0);
   });
 
@@ -59,8 +59,10 @@ AskPassword PageLockCommands::Ask() {
   return [this](PasswordQuestion question) { return asker_(question, &window_); };
 }
 
+bool PageLockCommands::InPageList() const { return list_.MenuFacts().mode == ListMode::kPageList; }
+
 void PageLockCommands::ToggleLockOfSelectedPages() {
-  if (album_.PageOpen()) return;
+  if (!InPageList()) return;
   std::vector<std::string> pages;
   const std::vector<std::string>& lines = album_.Lines();
   for (size_t index : list_.SelectedLines()) {

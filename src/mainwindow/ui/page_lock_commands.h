@@ -47,6 +47,8 @@ class PageLockCommands : public QObject {
   const PagePassword& password() const { return *remembered_; }
 
  private:
+  // Whether the list shows the page list (not a container, not a folder).
+  bool InPageList() const;
   AskPassword Ask();
   // After a registration or change: the window's settings hold the new form.
   void KeepStoredForm();

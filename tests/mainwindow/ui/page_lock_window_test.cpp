@@ -71,6 +71,7 @@ class PageLockWindowTest : public QObject {
     emit list.popupMenu()->aboutToShow();
     QVERIFY(commands->lockAction()->isVisible());
     QVERIFY(shown_.album->store->OpenPage("08/20").ok());
+    list.SyncWithStore();
     emit list.popupMenu()->aboutToShow();
     QVERIFY(!commands->lockAction()->isVisible());
     auto* tools = qobject_cast<QMenu*>(commands->passwordAction()->parent());
