@@ -5,7 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTreeWidget>
 #include <memory>
+#include <span>
 
 #include "album/album_list_delete.h"
 #include "album/album_prompts.h"
@@ -212,7 +214,11 @@ void AlbumListCommands::ShowPageUse(const std::string& date) {
     row.date = row.year + "/" + page;
     rows.push_back(std::move(row));
   }
-  if (rows.empty()) rows.push_back({"なし"});
+  if (rows.empty()) {
+    AlbumListRow none;
+    none.text = "なし";
+    rows.push_back(std::move(none));
+  }
   const int month = std::stoi(page.substr(0, 2)), day = std::stoi(page.substr(3, 2));
   TToolSelectDlg dialog(Source(), window_.settings().subAjog, &window_);
   dialog.setModal(true);
@@ -243,15 +249,29 @@ bool AlbumListCommands::SearchAlbum() {
   }
   std::vector<std::string> years;
   for (const std::string& file : YearIndex::ListYearFiles(album_.folders().photoDir)) years.push_back(file.substr(0, 4));
+  // The hits show year by year while the search goes on; at the end they
+  // are listed again in the order of their places.
+  const QString caption = QStringLiteral("アルバムの画像検索");
+  Dialog().ShowResults(caption, QStringLiteral("検索中…"), {});
+  // Seen but not gone to until the search ends.
+  dialog_->list().setEnabled(false);
+  size_t found = 0;
   const SearchOutcome outcome = lumidex::SearchAlbum(
       album_.folders().photoDir, years,
       [this](std::string_view year, std::string_view page) { return album_.IsPageLocked(year, page); }, request,
-      window_.longOperation(), album_.fileStore());
+      window_.longOperation(), album_.fileStore(), [&](std::span<const SearchHit> hits) {
+        if (hits.empty() || !dialog_) return;
+        std::vector<AlbumListRow> rows;
+        rows.reserve(hits.size());
+        for (const SearchHit& hit : hits) rows.push_back(RowOfHit(hit));
+        found += hits.size();
+        dialog_->AppendResults(QStringLiteral("検索中… %1個").arg(found), rows);
+      });
   std::vector<AlbumListRow> rows;
   rows.reserve(outcome.hits.size());
   for (const SearchHit& hit : outcome.hits) rows.push_back(RowOfHit(hit));
-  Dialog().ShowResults(QStringLiteral("アルバムの画像検索"),
-                       ToQString(SearchResultMessage(request.text, outcome.hits.size())), std::move(rows));
+  Dialog().ShowResults(caption, ToQString(SearchResultMessage(request.text, outcome.hits.size())), std::move(rows));
+  dialog_->list().setEnabled(true);
   return true;
 }
 

@@ -141,7 +141,20 @@ void TToolSelectDlg::SetMode(Mode mode) {
 void TToolSelectDlg::SetRows(std::vector<AlbumListRow> rows) {
   rows_ = std::move(rows);
   list_->clear();
-  for (const AlbumListRow& row : rows_) {
+  AddItems(0);
+}
+
+void TToolSelectDlg::AppendResults(const QString& message, const std::vector<AlbumListRow>& rows) {
+  label_->setText(message);
+  const size_t first = rows_.size();
+  rows_.insert(rows_.end(), rows.begin(), rows.end());
+  AddItems(first);
+}
+
+// Items for the rows from `first` on, the header's count and the pictures.
+void TToolSelectDlg::AddItems(size_t first) {
+  for (size_t i = first; i < rows_.size(); ++i) {
+    const AlbumListRow& row = rows_[i];
     auto* item = new QTreeWidgetItem(list_, {ToQString(row.text)});
     // A file that is gone reads grey.
     if (!row.path.empty() && !FileExists(row.path)) item->setForeground(0, QColor(0x80, 0x80, 0x80));

@@ -64,6 +64,8 @@ class TToolSelectDlg : public QDialog {
   void ShowAlbum();
   // Result mode: `rows` under `caption` and `message`.
   void ShowResults(const QString& caption, const QString& message, std::vector<AlbumListRow> rows);
+  // Result mode while a search runs: adds `rows` below those shown.
+  void AppendResults(const QString& message, const std::vector<AlbumListRow>& rows);
   // The lists of the selected year.
   void ShowSubAlbums();
   void ShowPages();
@@ -83,6 +85,7 @@ class TToolSelectDlg : public QDialog {
  private:
   enum class Mode { kYears, kYearList, kResults };
   void SetRows(std::vector<AlbumListRow> rows);
+  void AddItems(size_t first);
   void SetMode(Mode mode);
   // The year of the single selected year row; "" otherwise.
   std::string SelectedYear() const;
