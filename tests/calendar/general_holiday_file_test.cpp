@@ -41,6 +41,18 @@ TEST_F(GeneralHolidayFileTest, TheUsersOwnFileIsKept) {
   EXPECT_EQ(Read(folders_.dataDir + "NationalHoliday.txt"), "edited");
 }
 
+TEST_F(GeneralHolidayFileTest, ACopyAnEarlierVersionShippedIsRenewedUnlessEdited) {
+  std::filesystem::create_directories(folders_.dataDir);
+  const std::string copy = folders_.dataDir + "NationalHoliday.txt";
+  const HolidayFileFingerprint earlier[] = {HolidayFileFingerprint::Of("old shipped")};
+  std::ofstream(copy) << "old shipped";
+  EXPECT_TRUE(InstallGeneralHolidayFile(folders_, home_.Join("share"), earlier).ok());
+  EXPECT_EQ(Read(copy), "shipped");
+  std::ofstream(copy) << "old shipped, edited";
+  EXPECT_TRUE(InstallGeneralHolidayFile(folders_, home_.Join("share"), earlier).ok());
+  EXPECT_EQ(Read(copy), "old shipped, edited");
+}
+
 TEST_F(GeneralHolidayFileTest, AFileThatCannotBeMadeIsReportedWithItsName) {
   // A file stands where the data folder would go.
   std::ofstream(home_.Join("data")) << "not a folder";
