@@ -217,6 +217,7 @@ void AlbumProgram::StartWorkers() {
   QObject::connect(cacheSpaceTimer_, &QTimer::timeout, [this] { ShowCacheSpace(); });
   cacheSpaceTimer_->start();
   dayWatcher_ = new TDayChkThread(*window_, views_->calendar());
+  dayWatcher_->SetUnsavedTest([this] { return views_->HasUnsavedChanges(); });
   dayWatcher_->Start();
 }
 

@@ -256,6 +256,10 @@ bool AlbumViews::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+bool AlbumViews::HasUnsavedChanges() const {
+  return (album_.PageOpen() && album_.modified()) || (freeLayout_ != nullptr && freeLayout_->view().modified());
+}
+
 void AlbumViews::AfterYearSwitch() {
   // The switch left any open container: the list shows the new year's page
   // list.

@@ -68,6 +68,9 @@ class AlbumViews : public QObject {
   CalendarController& calendar() const { return *controller_; }
   MonthCalendar& month() { return month_; }
   ImageListPanel& imageList() const { return *list_; }
+  // The open page or sub-album, or the shown free layout page, has changes
+  // not yet saved.
+  bool HasUnsavedChanges() const;
   CalendarPopupMenu& dayMenu() const { return *dayMenu_; }
   CalendarFileDrop& fileDrop() const { return *fileDrop_; }
   ListFileDrop& listDrop() const { return *listDrop_; }

@@ -1,10 +1,13 @@
 #include "mainwindow/ui/tday_chk_thread.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDBusConnection>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -13,6 +16,7 @@
 #include "calendar/ui/calendar_controller.h"
 #include "freelayout/ui/free_layout_canvas.h"
 #include "imagelist/memory_load.h"
+#include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tform1.h"
 
@@ -22,6 +26,8 @@ namespace {
 // The midnight timer fires this long after midnight, so that the clock
 // surely reads the new day.
 constexpr int kMidnightSlackMs = 200;
+// The blinking mark of unsaved changes, in pixels.
+constexpr int kMarkSize = 10;
 
 // Whether `widget` takes typed text, so that Delete belongs to it.
 bool IsTextInput(const QWidget* widget) {
@@ -71,9 +77,32 @@ void TDayChkThread::Stop() {
 bool TDayChkThread::running() const { return periodic_->isActive(); }
 
 void TDayChkThread::PeriodicCheck() {
-  if (!watcher_.Tick()) return;
+  const bool full = watcher_.Tick();
+  ShowUnsaved(full);
+  if (!full) return;
   CheckDate();
   ShowMemoryLoad();
+}
+
+void TDayChkThread::ShowUnsaved(bool blink) {
+  QAbstractButton* apply = window_.pageSide()->toolbar().apply;
+  const bool unsaved = unsaved_ && unsaved_();
+  apply->setEnabled(unsaved);
+  const bool markWanted = unsaved && (blink ? !markShown_ : markShown_);
+  if (markWanted == markShown_) return;
+  markShown_ = markWanted;
+  if (mark_.isNull()) {
+    QPixmap dot(kMarkSize, kMarkSize);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xE0, 0x30, 0x30));
+    painter.drawEllipse(dot.rect().adjusted(1, 1, -1, -1));
+    painter.end();
+    mark_ = QIcon(dot);
+  }
+  apply->setIcon(markShown_ ? mark_ : QIcon());
 }
 
 void TDayChkThread::CheckDate() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
+#include <functional>
 
 #include "calendar/day_watcher.h"
 
@@ -18,6 +20,10 @@ class TForm1;
 // shows the memory load. A single-shot timer re-armed for each next local
 // midnight, and logind's resume signal when the system bus offers it, check
 // the date at once besides.
+//
+// Every check enables the page's "適用" exactly while there are unsaved
+// changes (the open page or sub-album, or the free layout page); the full
+// part blinks a mark on it while they last.
 //
 // It also keeps the Delete key rule of the free layout: while the free
 // layout canvas is shown, a Delete press that no control of the window took
@@ -43,6 +49,9 @@ class TDayChkThread : public QObject {
 
   // One check, as the timer runs it.
   void PeriodicCheck();
+  // Whether the open page or sub-album, or the free layout page, has
+  // unsaved changes; unset: never.
+  void SetUnsavedTest(std::function<bool()> unsaved) { unsaved_ = std::move(unsaved); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +65,8 @@ class TDayChkThread : public QObject {
   void CheckDate();
   void ArmMidnight();
   void ShowMemoryLoad();
+  // "適用" follows the unsaved changes; `blink` turns its mark over.
+  void ShowUnsaved(bool blink);
   // The Delete key rule; true when the press was taken.
   bool DeleteKeyPressed(QEvent* event);
 
@@ -66,6 +77,9 @@ class TDayChkThread : public QObject {
   QTimer* midnight_ = nullptr;
   bool stopped_ = false;
   bool forwarding_ = false;  // a Delete press is being handed to the canvas
+  std::function<bool()> unsaved_;
+  bool markShown_ = false;  // the blinking mark is on "適用"
+  QIcon mark_;
 };
 
 }  // namespace lumidex

@@ -70,6 +70,38 @@ class DayChangeTest : public QObject {
     QVERIFY(!check.running());
   }
 
+  // "適用" is usable only while something is unsaved, and its mark blinks
+  // with the full part of the check.
+  void theApplyButtonFollowsUnsavedChanges() {
+    lumidex::testing::WindowTestAlbum album;
+    std::unique_ptr<TForm1> window;
+    AlbumViews* views = lumidex::testing::ShowWindowOver(album, window);
+    TDayChkThread check(*window, views->calendar());
+    bool unsaved = false;
+    check.SetUnsavedTest([&] { return unsaved; });
+    QAbstractButton* apply = window->pageSide()->toolbar().apply;
+    check.PeriodicCheck();
+    QVERIFY(!apply->isEnabled());
+    unsaved = true;
+    // 36 checks hold three full parts: the mark comes, goes and comes.
+    int flips = 0;
+    bool shown = false;
+    for (int call = 0; call < 36; ++call) {
+      check.PeriodicCheck();
+      QVERIFY(apply->isEnabled());
+      if (!apply->icon().isNull() != shown) {
+        shown = !shown;
+        ++flips;
+      }
+    }
+    QCOMPARE(flips, 3);
+    QVERIFY(shown);
+    unsaved = false;
+    check.PeriodicCheck();
+    QVERIFY(!apply->isEnabled());
+    QVERIFY(apply->icon().isNull());
+  }
+
   // Delete with the free layout shown: a press no control took deletes the
   // canvas's selected items; in a text input it stays the input's own.
   void deleteGoesToTheFreeLayoutOnlyWhenNoTextInputHasIt() {
