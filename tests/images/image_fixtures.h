@@ -24,8 +24,11 @@ inline uint32_t Gradient(int x, int y) {
 
 enum class JpegKind { kBaseline, kProgressive, kGrey, kCmyk };
 
+// `tune`, when given, changes the encoder's settings (sampling, restart
+// interval) before the picture is written.
 inline std::string WriteJpeg(int width, int height, JpegKind kind = JpegKind::kBaseline,
-                             const PixelFn& pixel = Gradient, int quality = 90) {
+                             const PixelFn& pixel = Gradient, int quality = 90,
+                             const std::function<void(jpeg_compress_struct&)>& tune = {}) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr err;
   cinfo.err = jpeg_std_error(&err);
@@ -41,6 +44,7 @@ inline std::string WriteJpeg(int width, int height, JpegKind kind = JpegKind::kB
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
   if (kind == JpegKind::kProgressive) jpeg_simple_progression(&cinfo);
+  if (tune) tune(cinfo);
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<unsigned char> row(static_cast<size_t>(width) * components);
   for (int y = 0; y < height; ++y) {

@@ -20,40 +20,12 @@ struct Layout {
 
 // Quality 90 with the given sampling and restart interval.
 std::string Encode(int width, int height, const Layout& layout, const testing::PixelFn& pixel) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr err;
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = width;
-  cinfo.image_height = height;
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  if (layout.components == 1) jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
-  jpeg_set_quality(&cinfo, 90, TRUE);
-  cinfo.comp_info[0].h_samp_factor = layout.lumaH;
-  cinfo.comp_info[0].v_samp_factor = layout.lumaV;
-  cinfo.restart_interval = layout.restartMcus;
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const uint32_t c = pixel(x, y);
-      row[x * 3] = c >> 16;
-      row[x * 3 + 1] = (c >> 8) & 0xFF;
-      row[x * 3 + 2] = c & 0xFF;
-    }
-    JSAMPROW p = row.data();
-    jpeg_write_scanlines(&cinfo, &p, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  std::string bytes(reinterpret_cast<char*>(buffer), size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(buffer);
-  return bytes;
+  const auto kind = layout.components == 1 ? testing::JpegKind::kGrey : testing::JpegKind::kBaseline;
+  return testing::WriteJpeg(width, height, kind, pixel, 90, [&](jpeg_compress_struct& cinfo) {
+    cinfo.comp_info[0].h_samp_factor = layout.lumaH;
+    cinfo.comp_info[0].v_samp_factor = layout.lumaV;
+    cinfo.restart_interval = layout.restartMcus;
+  });
 }
 
 uint32_t Hash(uint32_t v) {
