@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 
 #include "calendar/ui/calendar_controller.h"
 #include "freelayout/ui/free_layout_canvas.h"
@@ -85,24 +86,30 @@ void TDayChkThread::PeriodicCheck() {
 }
 
 void TDayChkThread::ShowUnsaved(bool blink) {
-  QAbstractButton* apply = window_.pageSide()->toolbar().apply;
+  auto* apply = qobject_cast<QToolButton*>(window_.pageSide()->toolbar().apply);
+  if (apply == nullptr) return;
   const bool unsaved = unsaved_ && unsaved_();
   apply->setEnabled(unsaved);
-  const bool markWanted = unsaved && (blink ? !markShown_ : markShown_);
-  if (markWanted == markShown_) return;
-  markShown_ = markWanted;
-  if (mark_.isNull()) {
+  const Mark wanted = !unsaved ? Mark::kNone : (blink == (mark_ != Mark::kShown)) ? Mark::kShown : Mark::kBlank;
+  if (wanted == mark_) return;
+  mark_ = wanted;
+  if (markIcon_.isNull()) {
     QPixmap dot(kMarkSize, kMarkSize);
     dot.fill(Qt::transparent);
+    blankIcon_ = QIcon(dot);
     QPainter painter(&dot);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xE0, 0x30, 0x30));
     painter.drawEllipse(dot.rect().adjusted(1, 1, -1, -1));
     painter.end();
-    mark_ = QIcon(dot);
+    markIcon_ = QIcon(dot);
   }
-  apply->setIcon(markShown_ ? mark_ : QIcon());
+  // While changes are unsaved the mark stands beside the caption, on and
+  // off; an empty picture of its size keeps the caption from moving.
+  apply->setToolButtonStyle(unsaved ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
+  apply->setIconSize(QSize(kMarkSize, kMarkSize));
+  apply->setIcon(mark_ == Mark::kShown ? markIcon_ : mark_ == Mark::kBlank ? blankIcon_ : QIcon());
 }
 
 void TDayChkThread::CheckDate() {

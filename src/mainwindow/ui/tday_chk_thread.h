@@ -78,8 +78,12 @@ class TDayChkThread : public QObject {
   bool stopped_ = false;
   bool forwarding_ = false;  // a Delete press is being handed to the canvas
   std::function<bool()> unsaved_;
-  bool markShown_ = false;  // the blinking mark is on "適用"
-  QIcon mark_;
+  // What "適用" shows beside its caption: nothing (all saved), the blinking
+  // mark, or an empty picture of its size (the mark's off phase).
+  enum class Mark { kNone, kBlank, kShown };
+  Mark mark_ = Mark::kNone;
+  QIcon markIcon_;
+  QIcon blankIcon_;
 };
 
 }  // namespace lumidex
