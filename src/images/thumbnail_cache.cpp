@@ -158,30 +158,41 @@ std::optional<std::string> ThumbnailCache::LookupHook(ThumbnailRequest& request,
 }
 
 bool ThumbnailCache::StoreHook(ThumbnailRequest& request, int64_t fileSize, std::string_view jpeg) {
+  const std::optional<CacheWrite> write = PlanStore(request, fileSize);
+  if (!write || !WritePlanned(*write, jpeg)) return false;
+  CountStored(*write, jpeg.size());
+  return true;
+}
+
+std::optional<ThumbnailCache::CacheWrite> ThumbnailCache::PlanStore(ThumbnailRequest& request,
+                                                                    int64_t fileSize) const {
   if (request.boxWidth < 51 || noCacheMode_ || fullScreen_ || !useCache_ ||
       fileSize <= kSmallestCachedFile) {
-    return false;
+    return std::nullopt;
   }
   if (request.cachePath.empty()) request.cachePath = CacheFileName(request.path);
   const int64_t oldSize = SizeOf(request.cachePath);
   if (oldSize >= 0) {
-    if (!request.overwrite && ReadUsable(request.cachePath)) return false;
+    if (!request.overwrite && ReadUsable(request.cachePath)) return std::nullopt;
     const size_t slash = request.cachePath.rfind('/');
     if (slash == std::string::npos ||
         !IsProvenCacheFile(std::string_view(request.cachePath).substr(0, slash + 1),
                            std::string_view(request.cachePath).substr(slash + 1))) {
-      return false;
+      return std::nullopt;
     }
   }
-  if (!RealFileStore().WriteAtomic(request.cachePath, jpeg).ok()) {
-    // The folder may have gone since start (a removed "wdir" drive, an
-    // emptied data folder): make it once and try again.
-    if (!MakeFolders(cacheDir_) || !RealFileStore().WriteAtomic(request.cachePath, jpeg).ok()) {
-      return false;
-    }
-  }
-  cachedBytes_ += static_cast<int64_t>(jpeg.size()) - std::max<int64_t>(oldSize, 0);
-  return true;
+  return CacheWrite{request.cachePath, cacheDir_, oldSize};
+}
+
+bool ThumbnailCache::WritePlanned(const CacheWrite& write, std::string_view jpeg) {
+  if (RealFileStore().WriteAtomic(write.path, jpeg).ok()) return true;
+  // The folder may have gone since start (a removed "wdir" drive, an
+  // emptied data folder): make it once and try again.
+  return MakeFolders(write.folder) && RealFileStore().WriteAtomic(write.path, jpeg).ok();
+}
+
+void ThumbnailCache::CountStored(const CacheWrite& write, size_t bytes) {
+  cachedBytes_ += static_cast<int64_t>(bytes) - std::max<int64_t>(write.oldSize, 0);
 }
 
 void ThumbnailCache::Recount() {

@@ -88,6 +88,20 @@ class ThumbnailCache {
   // the cache is only an accelerator. True when the file was written.
   bool StoreHook(ThumbnailRequest& request, int64_t fileSize, std::string_view jpeg);
 
+  // StoreHook in three steps, so that the write, which waits for the disk,
+  // can run off the main thread: PlanStore decides on the owner's thread
+  // (nullopt: nothing to write), WritePlanned writes on any thread (it
+  // touches only the plan's files), CountStored advances the counter on the
+  // owner's thread after a successful write.
+  struct CacheWrite {
+    std::string path;      // the cache file
+    std::string folder;    // the cache folder, made when it has gone
+    int64_t oldSize = -1;  // the size of the file it replaces; -1 for none
+  };
+  std::optional<CacheWrite> PlanStore(ThumbnailRequest& request, int64_t fileSize) const;
+  static bool WritePlanned(const CacheWrite& write, std::string_view jpeg);
+  void CountStored(const CacheWrite& write, size_t bytes);
+
   // The byte count of the files directly in the folder as last counted and
   // advanced since.
   int64_t cachedBytes() const { return cachedBytes_; }

@@ -24,6 +24,7 @@ ThumbnailPipeline::ThumbnailPipeline(ImageContext context, ThumbnailCache* cache
     : QObject(parent),
       context_(std::move(context)),
       cache_(cache),
+      writer_(std::make_unique<ThreadPool>(1)),
       pool_(std::make_unique<ThreadPool>(threads)) {
   maxRunning_ = static_cast<int>(pool_->size()) * 2;
 }
@@ -111,11 +112,24 @@ void ThumbnailPipeline::Finish(const std::string& path, std::optional<std::strin
     const int index = list_->DeliverThumbnail(-1, path, std::move(jpeg));
     if (index >= 0) emit thumbnailDelivered(index);
   }
-  if (stored) {
-    ThumbnailRequest request;
-    request.path = path;
-    cache_->StoreHook(request, FileSize(path), *stored);
-  }
+  if (!stored) return;
+  ThumbnailRequest request;
+  request.path = path;
+  const std::optional<ThumbnailCache::CacheWrite> write = cache_->PlanStore(request, FileSize(path));
+  if (!write) return;
+  // The write and its syncs wait for the disk: they run on the writer
+  // thread, and only the counter is advanced back here.
+  QPointer<ThumbnailPipeline> self(this);
+  writer_->Submit([self, write = *write, jpeg = std::move(*stored)] {
+    if (!ThumbnailCache::WritePlanned(write, jpeg)) return;
+    const size_t bytes = jpeg.size();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self, write, bytes] {
+          if (self && self->cache_ != nullptr) self->cache_->CountStored(write, bytes);
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 }  // namespace lumidex

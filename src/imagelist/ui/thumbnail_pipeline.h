@@ -19,13 +19,16 @@ class ThumbnailCache;
 // Makes the image list's thumbnails without stalling the window: cached
 // thumbnails are read on the main thread, pictures are decoded on a thread
 // pool (RenderListThumbnail), and the results come back to the main thread,
-// where they are stored in the disk cache (outside folder mode) and handed
-// to the list (ImageList::DeliverThumbnail). At most a few decodes run or
+// where they are handed to the list (ImageList::DeliverThumbnail) and,
+// outside folder mode, planned for the disk cache, whose file one writer
+// thread writes (the write and its syncs wait for the disk, which the
+// window must not). At most a few decodes run or
 // wait at a time; requests beyond that queue here, and the queued ones of
 // the visible range go first.
 //
 // Main thread only, except for the decoding jobs, which touch no list,
-// document or cache. The list, the cache and the context's referenced
+// document or cache, and the writer, which touches only the planned cache
+// file. The list, the cache and the context's referenced
 // objects must outlive the pipeline; results that arrive after it is gone
 // are dropped.
 class ThumbnailPipeline : public QObject {
@@ -74,8 +77,10 @@ class ThumbnailPipeline : public QObject {
   std::deque<Job> queued_;
   int running_ = 0;
   int maxRunning_ = 1;
-  // Declared last: destroyed first, so its threads finish while every
-  // member they could reach (none, by design) still exists.
+  // Declared last: destroyed first (the decodes, then the writes queued
+  // until then), so their threads finish while every member they could
+  // reach (none, by design) still exists.
+  std::unique_ptr<ThreadPool> writer_;
   std::unique_ptr<ThreadPool> pool_;
 };
 
