@@ -212,6 +212,12 @@ void FavouritesView::CopySelected() {
 }
 
 bool FavouritesView::eventFilter(QObject* watched, QEvent* event) {
+  // Only mouse events are looked at: the others come also while the window
+  // is being taken down, when its panels may no longer be asked for.
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) {
+    return false;
+  }
   QTreeWidget& list = *window_.pageSide()->favourites().list;
   if (watched != list.viewport()) return false;
   // While the free layout view is shown, a press near the list's left edge
