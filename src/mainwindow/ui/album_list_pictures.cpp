@@ -1,11 +1,13 @@
 #include "mainwindow/ui/album_list_pictures.h"
 
+#include <QColor>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include "foundation/file_paths.h"
 #include "imagelist/ui/list_worker_timer.h"
 #include "imagelist/worker_clock.h"
 #include "platform/ui/qt_bridge.h"
@@ -37,6 +39,14 @@ void AlbumListPictures::SetPaths(std::vector<std::string> paths) {
   Restart();
 }
 
+void AlbumListPictures::AppendPaths(std::vector<std::string> paths) {
+  paths_.insert(paths_.end(), std::make_move_iterator(paths.begin()), std::make_move_iterator(paths.end()));
+  made_.resize(paths_.size(), 0);
+  // The rows in sight may be new ones: look at the range again.
+  worker_->ForgetRange();
+  timer_->Wake();
+}
+
 void AlbumListPictures::SetIconView(bool on) {
   if (on == iconView_) return;
   iconView_ = on;
@@ -66,6 +76,8 @@ void AlbumListPictures::PrepareItem(int index) {
   if (index < 0 || index >= static_cast<int>(paths_.size()) || index >= list_.topLevelItemCount()) return;
   const unsigned char wanted = iconView_ ? 2 : 1;
   if (made_[index] == wanted || paths_[index].empty()) return;
+  QTreeWidgetItem* item = list_.topLevelItem(index);
+  if (made_[index] == 0 && !FileExists(paths_[index])) item->setForeground(0, QColor(0x80, 0x80, 0x80));
   QIcon icon;
   if (iconView_ && picture_) {
     const QImage image = picture_(paths_[index], kIconViewSize);
@@ -82,7 +94,7 @@ void AlbumListPictures::PrepareItem(int index) {
     }
   }
   if (icon.isNull()) icon = TypeIcon(paths_[index]);
-  list_.topLevelItem(index)->setIcon(0, icon);
+  item->setIcon(0, icon);
   made_[index] = wanted;
 }
 

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "foundation/file_paths.h"
 #include "foundation/message_format.h"
 #include "mainwindow/ui/album_list_pictures.h"
 #include "platform/ui/clipboard_file_list.h"
@@ -151,19 +150,21 @@ void TToolSelectDlg::AppendResults(const QString& message, const std::vector<Alb
   AddItems(first);
 }
 
-// Items for the rows from `first` on, the header's count and the pictures.
+// Items for the rows from `first` on, the header's count and the pictures
+// (which also grey the rows whose file is gone, for the rows in sight).
 void TToolSelectDlg::AddItems(size_t first) {
+  std::vector<std::string> paths;
+  paths.reserve(rows_.size() - first);
   for (size_t i = first; i < rows_.size(); ++i) {
-    const AlbumListRow& row = rows_[i];
-    auto* item = new QTreeWidgetItem(list_, {ToQString(row.text)});
-    // A file that is gone reads grey.
-    if (!row.path.empty() && !FileExists(row.path)) item->setForeground(0, QColor(0x80, 0x80, 0x80));
+    new QTreeWidgetItem(list_, {ToQString(rows_[i].text)});
+    paths.push_back(rows_[i].path);
   }
   list_->setHeaderLabels({ToQString("[ " + WithThousandsSeparators(static_cast<long long>(rows_.size())) + " ]")});
-  std::vector<std::string> paths;
-  paths.reserve(rows_.size());
-  for (const AlbumListRow& row : rows_) paths.push_back(row.path);
-  pictures_->SetPaths(std::move(paths));
+  if (first == 0) {
+    pictures_->SetPaths(std::move(paths));
+  } else {
+    pictures_->AppendPaths(std::move(paths));
+  }
 }
 
 std::vector<int> TToolSelectDlg::SelectedRows() const {
