@@ -1,0 +1,36 @@
+#pragma once
+
+namespace lumidex {
+
+// What the image list's menu knows, for the items the window adds to it.
+struct ListMenuAdditionFacts {
+  enum class Shows { kPageList, kContainer, kFolder } shows = Shows::kPageList;
+  int selectedCount = 0;
+  // The first selected line: a page of the page list, a "@" entry or a file.
+  enum class Kind { kNone, kPage, kSubAlbum, kFile } firstKind = Kind::kNone;
+  bool paintInstalled = false;  // a desktop paint program was found
+  bool diskCache = false;       // the disk cache is in use ("hdd")
+};
+
+// Which of the window's items of the list's menu are shown and enabled.
+struct ListMenuAdditions {
+  bool goToDay = false;             // "この日に移動"
+  bool editPictureEnabled = false;  // "ツールを開く" and "ペイント" of "画像の編集"
+  bool paint = false;               // "ペイント" (shown)
+  bool cacheUpdate = false;         // "ディスクキャッシュの更新" (shown)
+  bool cacheUpdateEnabled = false;
+  bool propertiesEnabled = false;  // "プロパティ"
+  bool operator==(const ListMenuAdditions&) const = default;
+};
+
+// "この日に移動" while a page or sub-album is open, or a page of the page
+// list is selected. The commands of "画像の編集" need a selected file, or
+// a selected page of the page list (whose cover is edited); "ペイント" only when a
+// paint program is installed ("編集ツールの選択" is always offered).
+// "ディスクキャッシュの更新" for the album's lines (not a folder's
+// pictures), enabled with a selection while the disk cache is in use.
+// "プロパティ" is enabled when the first selected line is a page or a
+// file (a sub-album has no properties).
+ListMenuAdditions ListMenuAdditionsFor(const ListMenuAdditionFacts& facts);
+
+}  // namespace lumidex
