@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::string_view kDataSection = "DATA";
 constexpr std::string_view kLockSection = "LCK";
+// The summaries of the year documents kept between runs (DocumentSummaries).
+constexpr std::string_view kYearSummaryFile = "year-summaries.cache";
 
 // A file written by hand or by an older version may hold two sections of one
 // name. Lookups only ever see the first, so saving a page would leave the
@@ -80,7 +82,8 @@ AlbumStore::AlbumStore(const DataFolders& folders, const FileTypeLists& types,
       pageIndex_(pageIndex),
       lockList_(lockList),
       store_(store),
-      renderThumbnail_(std::move(renderThumbnail)) {}
+      renderThumbnail_(std::move(renderThumbnail)),
+      yearIndex_(folders.userDir.empty() ? std::string() : folders.userDir + std::string(kYearSummaryFile)) {}
 
 AlbumStore::~AlbumStore() = default;
 
@@ -139,6 +142,12 @@ void AlbumStore::SetShowAllPages(bool allPages) {
 bool AlbumStore::PageUsedInOtherYears(std::string_view page, std::string_view year) const {
   return yearIndex_.UsedInOtherYears(page, year);
 }
+
+Result<EntryLineCount> AlbumStore::CountDocumentLines(const std::string& path) {
+  return yearIndex_.CountLines(path, store_);
+}
+
+Status AlbumStore::StoreYearSummaries() { return yearIndex_.StoreSummaries(store_); }
 
 bool AlbumStore::IsPageLocked(std::string_view year, std::string_view page) const {
   return lockList_.HasKey(kLockSection, std::string(year) + "/" + std::string(page));

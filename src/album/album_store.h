@@ -113,6 +113,13 @@ class AlbumStore {
 
   bool PageUsedInOtherYears(std::string_view page, std::string_view year) const;
   const YearIndex& yearIndex() const { return yearIndex_; }
+  // The entry lines of the year or sub-album document at `path` as its file
+  // stands (YearIndex::CountLines): a file unchanged since its summary was
+  // kept is not read again.
+  Result<EntryLineCount> CountDocumentLines(const std::string& path);
+  // Keeps the summaries of the documents read so far in "year-summaries.cache"
+  // of `userDir` for the next run (DocumentSummaries::Store); the write's error.
+  Status StoreYearSummaries();
   // Takes the pages of `year` ("yyyy") into YearSectionIndex from
   // `yearDocument` as just saved, for a year other than the shown one whose
   // file was changed outside the store.

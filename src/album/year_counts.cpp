@@ -1,21 +1,17 @@
 #include "album/year_counts.h"
 
 #include "album/album_store.h"
-#include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/message_format.h"
-#include "foundation/text_codec.h"
 
 namespace lumidex {
 namespace {
 
-// The bytes of the document at `path`, without a byte-order mark; "" for
-// a missing file.
-Result<std::string> FileBytes(AlbumStore& store, const std::string& path) {
-  Result<std::string> bytes = ReadAlbumFile(store.fileStore(), path, AlbumTextKind::kIniDocument);
-  if (!bytes.ok()) return bytes.status().isNotFound() ? Result<std::string>(std::string()) : bytes.status();
-  if (bytes.value().starts_with(kUtf8Bom)) return bytes.value().substr(kUtf8Bom.size());
-  return bytes;
+// The entry lines of the document at `path`; none for a missing file.
+Result<EntryLineCount> DocumentLines(AlbumStore& store, const std::string& path) {
+  Result<EntryLineCount> lines = store.CountDocumentLines(path);
+  if (!lines.ok() && lines.status().isNotFound()) return EntryLineCount{};
+  return lines;
 }
 
 }  // namespace
@@ -34,11 +30,15 @@ Result<YearCounts> CountYear(AlbumStore& store, std::string_view year) {
     return CountYearTexts(store.yearDocument().ToText(), store.subAlbumDocument().ToText());
   }
   const std::string base = store.folders().photoDir + std::string(year);
-  Result<std::string> yearText = FileBytes(store, base + ".ini");
-  if (!yearText.ok()) return yearText.status();
-  Result<std::string> subAlbumText = FileBytes(store, base + "S.ini");
-  if (!subAlbumText.ok()) return subAlbumText.status();
-  return CountYearTexts(yearText.value(), subAlbumText.value());
+  Result<EntryLineCount> yearLines = DocumentLines(store, base + ".ini");
+  if (!yearLines.ok()) return yearLines.status();
+  Result<EntryLineCount> subAlbumLines = DocumentLines(store, base + "S.ini");
+  if (!subAlbumLines.ok()) return subAlbumLines.status();
+  YearCounts counts;
+  counts.fileEntries = yearLines.value().entries - yearLines.value().references;
+  counts.subAlbumReferences = yearLines.value().references;
+  counts.subAlbumFiles = subAlbumLines.value().entries;
+  return counts;
 }
 
 std::string YearListText(std::string_view year, const YearCounts& counts) {

@@ -5,10 +5,7 @@
 
 #include <algorithm>
 
-#include "foundation/album_text_check.h"
-#include "foundation/ini_line.h"
 #include "foundation/mem_ini_file.h"
-#include "foundation/text_codec.h"
 
 namespace lumidex {
 namespace {
@@ -16,47 +13,6 @@ namespace {
 bool IsYearFileName(std::string_view name) {
   if (name.size() != 8 || name.substr(4) != ".ini") return false;
   return std::all_of(name.begin(), name.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The names of the sections that hold at least one line, in file order, of
-// the bytes of an album file (cp932, or UTF-8 after a byte-order mark).
-// Comment lines (";") and empty lines are not lines, as on load. Only
-// header lines are decoded: in cp932 a line never starts with a trail byte,
-// so the first byte of every line can be tested as it is.
-std::vector<std::string> SectionsWithLines(std::string_view bytes) {
-  const bool utf8 = bytes.starts_with(kUtf8Bom);
-  if (utf8) bytes.remove_prefix(kUtf8Bom.size());
-  std::vector<std::string> names;
-  std::string current;
-  bool inSection = false, counted = false;
-  size_t pos = 0;
-  while (pos < bytes.size()) {
-    const size_t end = FindLineBreak(bytes, pos);
-    std::string_view line = bytes.substr(pos, end - pos);
-    pos = end + ((end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ? 2 : 1);
-    std::string withoutNul;
-    if (line.find('\0') != std::string_view::npos) {
-      for (char c : line) {
-        if (c != '\0') withoutNul += c;
-      }
-      line = withoutNul;
-    }
-    if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      const std::string text = utf8 ? DecodeUtf8Lossless(line) : DecodeCp932(line);
-      if (text.size() >= 2 && text.back() == ']') {
-        current = text.substr(1, text.size() - 2);
-        inSection = true;
-        counted = false;
-        continue;
-      }
-    }
-    if (inSection && !counted) {
-      names.push_back(current);
-      counted = true;
-    }
-  }
-  return names;
 }
 
 }  // namespace
@@ -76,22 +32,34 @@ std::vector<std::string> YearIndex::ListYearFiles(const std::string& photoDir) {
   return names;
 }
 
+YearIndex::YearIndex(std::string summaryPath) : summaries_(std::move(summaryPath)) {}
+
+Result<EntryLineCount> YearIndex::CountLines(const std::string& path, FileStore& store) {
+  Result<const DocumentSummary*> summary = summaries_.Summary(path, store);
+  if (!summary.ok()) return summary.status();
+  return summary.value()->lines;
+}
+
+Status YearIndex::StoreSummaries(FileStore& store) { return summaries_.Store(store); }
+
 bool YearIndex::Refresh(const std::string& photoDir, FileStore& store) {
   std::vector<std::string> files = ListYearFiles(photoDir);
   if (listed_ && files == yearFiles_) return false;
   listed_ = true;
   yearFiles_ = std::move(files);
   sections_.clear();
+  // The files are in name order and every entry of a year starts with its
+  // four digits and "/", so sorting each year's run sorts the whole index.
   for (const auto& file : yearFiles_) {
-    Result<std::string> bytes = ReadAlbumFile(store, photoDir + file, AlbumTextKind::kIniDocument);
-    if (!bytes.ok()) continue;
+    Result<const DocumentSummary*> summary = summaries_.Summary(photoDir + file, store);
+    if (!summary.ok()) continue;
     const std::string year = file.substr(0, 4);
-    for (auto& name : SectionsWithLines(bytes.value())) {
-      sections_.push_back(year + "/" + name);
-    }
+    const size_t first = sections_.size();
+    for (const auto& name : summary.value()->sections) sections_.push_back(year + "/" + name);
+    const auto run = sections_.begin() + static_cast<std::ptrdiff_t>(first);
+    if (!std::is_sorted(run, sections_.end())) std::sort(run, sections_.end());
+    sections_.erase(std::unique(run, sections_.end()), sections_.end());
   }
-  std::sort(sections_.begin(), sections_.end());
-  sections_.erase(std::unique(sections_.begin(), sections_.end()), sections_.end());
   return true;
 }
 

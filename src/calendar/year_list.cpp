@@ -11,16 +11,6 @@
 namespace lumidex {
 namespace {
 
-// The entry lines of the document at `path`, counted on its bytes
-// undecoded; none when it cannot be read.
-EntryLineCount CountDocument(FileStore& store, const std::string& path) {
-  Result<std::string> bytes = store.ReadAll(path);
-  if (!bytes.ok()) return {};
-  std::string_view text = bytes.value();
-  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
-  return CountEntryLines(text);
-}
-
 bool IsEntry(const std::string& line) { return !line.empty() && line[0] != '['; }
 
 bool IsYearDocumentName(const std::string& name) {
@@ -29,6 +19,14 @@ bool IsYearDocumentName(const std::string& name) {
 }
 
 }  // namespace
+
+EntryLineCount CountDocumentLines(FileStore& store, const std::string& path) {
+  Result<std::string> bytes = store.ReadAll(path);
+  if (!bytes.ok()) return {};
+  std::string_view text = bytes.value();
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  return CountEntryLines(text);
+}
 
 YearCounts CountYearLines(const std::vector<std::string>& yearLines,
                           const std::vector<std::string>& subAlbumLines) {
@@ -56,6 +54,12 @@ std::string YearListItemText(std::string_view year, const YearCounts& counts) {
 
 std::vector<std::string> BuildYearList(const std::string& photoDir, FileStore& store,
                                        const std::optional<LoadedYearLines>& loaded) {
+  return BuildYearList(
+      photoDir, [&store](const std::string& path) { return CountDocumentLines(store, path); }, loaded);
+}
+
+std::vector<std::string> BuildYearList(const std::string& photoDir, const DocumentLineCounter& count,
+                                       const std::optional<LoadedYearLines>& loaded) {
   std::vector<std::string> names;
   std::error_code error;
   for (std::filesystem::directory_iterator it(photoDir, error), end; !error && it != end;
@@ -71,10 +75,10 @@ std::vector<std::string> BuildYearList(const std::string& photoDir, FileStore& s
     if (loaded && loaded->year == year) {
       counts = CountYearLines(loaded->yearLines, loaded->subAlbumLines);
     } else {
-      const EntryLineCount yearLines = CountDocument(store, photoDir + name);
+      const EntryLineCount yearLines = count(photoDir + name);
       counts.files = yearLines.entries - yearLines.references;
       counts.subAlbumRefs = yearLines.references;
-      counts.subAlbumFiles = CountDocument(store, photoDir + year + "S.ini").entries;
+      counts.subAlbumFiles = count(photoDir + year + "S.ini").entries;
     }
     items.push_back(YearListItemText(year, counts));
   }

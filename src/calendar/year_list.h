@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "foundation/file_store.h"
+#include "foundation/ini_line.h"
 
 namespace lumidex {
 
@@ -39,6 +41,16 @@ struct LoadedYearLines {
 // "*.ini" file whose name has no capital "S", which leaves out the sub-album
 // documents), in name order. Documents that cannot be read count 0.
 std::vector<std::string> BuildYearList(const std::string& photoDir, FileStore& store,
+                                       const std::optional<LoadedYearLines>& loaded);
+
+// The entry lines of the document at a path, counted on its bytes after a
+// byte-order mark (CountEntryLines); none when it cannot be read.
+using DocumentLineCounter = std::function<EntryLineCount(const std::string& path)>;
+EntryLineCount CountDocumentLines(FileStore& store, const std::string& path);
+
+// The same list with the documents counted by `count` (which may remember
+// counts of files that did not change).
+std::vector<std::string> BuildYearList(const std::string& photoDir, const DocumentLineCounter& count,
                                        const std::optional<LoadedYearLines>& loaded);
 
 // Index of the first item that contains `year`, or -1.
