@@ -1,6 +1,7 @@
 #include "album/album_search.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "album/album_path.h"
 #include "album/album_text.h"
 #include "album/cp932_needles.h"
+#include "album/kana_folding.h"
 #include "foundation/file_paths.h"
 #include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
@@ -22,15 +24,6 @@ namespace {
 // Page sections are "mm/dd"; sub-album sections "mm/dd" + name.
 constexpr size_t kPageLength = 5;
 
-// The bytes of a year document; "" for a missing file or one that cannot
-// be read (its message goes to the problems).
-std::string DocumentBytes(const std::string& file, FileStore& store, SearchOutcome& outcome) {
-  Result<std::string> bytes = ReadAlbumFile(store, file, AlbumTextKind::kIniDocument);
-  if (bytes.ok()) return std::move(bytes).value();
-  if (!bytes.status().isNotFound()) outcome.problems.push_back(bytes.status().message());
-  return {};
-}
-
 // A section header as the loader reads it: "[" + name + "]".
 std::optional<std::string> HeaderName(std::string_view line) {
   if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
@@ -39,34 +32,59 @@ std::optional<std::string> HeaderName(std::string_view line) {
 
 // Searches the documents of one year, line by line as the loader splits
 // them: every entry line of every section whose page is not locked, each
-// line once, in file order. `subAlbumBytes` is the year's sub-album
+// line once, in file order. `subAlbumFile` is the year's sub-album
 // document, which sub-album entries of pages look into.
 class YearSearch {
  public:
   YearSearch(const SearchRequest& request, const std::vector<std::string>& variants, const Cp932Needles* needles,
-             std::string_view year, std::string_view subAlbumBytes, const PageLockTest& locked,
+             std::string_view year, std::string subAlbumFile, FileStore& store, const PageLockTest& locked,
              LongOperation& progress, int done, SearchOutcome& outcome)
-      : request_(request), variants_(variants), needles_(needles), year_(year), subAlbumBytes_(subAlbumBytes),
-        locked_(locked), progress_(progress), done_(done), outcome_(outcome) {}
+      : request_(request), variants_(variants), needles_(needles), year_(year),
+        subAlbumFile_(std::move(subAlbumFile)), store_(store), locked_(locked), progress_(progress), done_(done),
+        outcome_(outcome) {}
 
-  // Searches one document; false when the user stopped.
-  bool Document(std::string_view bytes) {
+  // Searches the document `file` (a missing one as empty; the message of
+  // one that cannot be read goes to the problems, with no hits from it).
+  // cp932 documents are read piece by piece into `buffer`, so that the
+  // search needs little memory whatever the album's size. False when the
+  // user stopped.
+  bool Document(const std::string& file, std::string& buffer) {
     section_.clear();
     searched_ = false;
-    if (bytes.empty()) return true;
-    // A document in UTF-8 is searched in its decoded text. (ReadAlbumFile
-    // refuses documents holding NUL, which the loader would drop, joining
-    // the bytes around it.)
-    if (needles_ != nullptr && !bytes.starts_with(kUtf8Bom)) {
-      return RawDocument(bytes);
+    if (needles_ == nullptr) return WholeDocument(file);
+    const size_t before = outcome_.hits.size();
+    AlbumTextCheck check(AlbumTextKind::kIniDocument);
+    bool first = true;
+    bool utf8 = false;
+    bool stopped = false;
+    const Status read = store_.ReadPieces(file, buffer, [&](std::string_view piece) {
+      // A document in UTF-8 is searched in its decoded text.
+      utf8 = first && piece.starts_with(kUtf8Bom);
+      first = false;
+      if (utf8) return false;
+      check.Add(piece);
+      stopped = !RawDocument(piece);
+      return !stopped;
+    });
+    if (utf8) return WholeDocument(file);
+    Status status = read.ok() && !stopped ? check.Result(file) : read;
+    if (!status.ok()) {
+      // Hits of a document that turns out unreadable are not shown.
+      outcome_.hits.resize(before);
+      if (!status.isNotFound()) outcome_.problems.push_back(status.message());
     }
-    return DecodedDocument(DecodeAlbumFile(bytes));
+    return !stopped;
   }
 
  private:
-  // Every line of the decoded text.
-  bool DecodedDocument(const std::string& text) {
-    for (const std::string& line : SplitLines(text)) {
+  // The whole document, read at once and searched in its decoded text.
+  bool WholeDocument(const std::string& file) {
+    Result<std::string> bytes = ReadAlbumFile(store_, file, AlbumTextKind::kIniDocument);
+    if (!bytes.ok()) {
+      if (!bytes.status().isNotFound()) outcome_.problems.push_back(bytes.status().message());
+      return true;
+    }
+    for (const std::string& line : SplitLines(DecodeAlbumFile(bytes.value()))) {
       if (line.empty() || line[0] == ';') continue;
       if (std::optional<std::string> name = HeaderName(line)) {
         if (!EnterSection(std::move(*name))) return false;
@@ -77,36 +95,44 @@ class YearSearch {
     return true;
   }
 
-  // Only the lines that hold a needle are decoded and looked at; headers
-  // are found by their "[" at a line start (a trail byte is never the first
-  // byte of a line).
+  // A piece of cp932 lines: only the lines that hold a needle are decoded
+  // and looked at. Headers are found by their "[" at a line start (a trail
+  // byte is never the first byte of a line), up to each such line and at
+  // the end up to the piece's end, so that the next piece starts in the
+  // right section.
   bool RawDocument(std::string_view bytes) {
     size_t scanned = 0;  // headers before this offset are taken
     bool stopped = false;
     needles_->ForEachLine(bytes, [&](size_t begin, size_t end) {
       if (stopped) return;
-      bool lineIsHeader = false;
-      while (scanned <= begin) {
-        const void* found = std::memchr(bytes.data() + scanned, '[', begin + 1 - scanned);
-        if (found == nullptr) break;
-        const size_t at = static_cast<size_t>(static_cast<const char*>(found) - bytes.data());
-        scanned = at + 1;
-        if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r') continue;
-        const size_t lineEnd = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        if (std::optional<std::string> name = HeaderName(DecodeCp932(bytes.substr(at, lineEnd - at)))) {
-          if (!EnterSection(std::move(*name))) {
-            stopped = true;
-            return;
-          }
-          lineIsHeader = at == begin;
-        }
-        scanned = std::max(scanned, lineEnd);
-      }
-      scanned = std::max(scanned, begin + 1);
-      if (lineIsHeader || !searched_ || bytes[begin] == ';') return;
+      std::optional<size_t> header;
+      stopped = !EnterHeaders(bytes, begin + 1, scanned, header);
+      if (stopped || header == begin || !searched_ || bytes[begin] == ';') return;
       Entry(DecodeCp932(bytes.substr(begin, end - begin)));
     });
-    return !stopped;
+    std::optional<size_t> header;
+    return !stopped && EnterHeaders(bytes, bytes.size(), scanned, header);
+  }
+
+  // Enters every section whose header starts in [scanned, limit) of
+  // `bytes`, in order, moving `scanned` past them; `header` is the start of
+  // the last header entered. False when the user stopped.
+  bool EnterHeaders(std::string_view bytes, size_t limit, size_t& scanned, std::optional<size_t>& header) {
+    while (scanned < limit) {
+      const void* found = std::memchr(bytes.data() + scanned, '[', limit - scanned);
+      if (found == nullptr) break;
+      const size_t at = static_cast<size_t>(static_cast<const char*>(found) - bytes.data());
+      scanned = at + 1;
+      if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r') continue;
+      const size_t lineEnd = FindLineBreak(bytes, at);
+      if (std::optional<std::string> name = HeaderName(DecodeCp932(bytes.substr(at, lineEnd - at)))) {
+        header = at;
+        if (!EnterSection(std::move(*name))) return false;
+      }
+      scanned = std::max(scanned, lineEnd);
+    }
+    scanned = std::max(scanned, limit);
+    return true;
   }
 
   // Starts the section `name`: searched unless it is no page's section or
@@ -121,9 +147,16 @@ class YearSearch {
     const std::string_view name = EntryNameOf(line);
     if (name.empty()) return;
     const std::string_view comment = EntryCommentOf(line);
+    // The line lower-cased once; each part is then looked at in place.
+    lowered_.assign(line);
+    LowerLatinInPlace(lowered_);
+    const auto lower = [&](std::string_view part) {
+      if (part.empty()) return std::string_view();  // may point anywhere
+      return std::string_view(lowered_).substr(static_cast<size_t>(part.data() - line.data()), part.size());
+    };
     // Only a hit becomes a record; most lines are looked at and left.
-    const std::optional<SearchHit::Kind> kind = IsSubAlbumEntry(name) ? SubAlbumKind(name, comment)
-                                                                       : FileKind(name, comment);
+    const std::optional<SearchHit::Kind> kind = IsSubAlbumEntry(name) ? SubAlbumKind(name, comment, lower)
+                                                                       : FileKind(name, comment, lower);
     if (!kind) return;
     const std::string_view section = section_;
     SearchHit hit;
@@ -137,20 +170,25 @@ class YearSearch {
     outcome_.hits.push_back(std::move(hit));
   }
 
-  std::optional<SearchHit::Kind> FileKind(std::string_view path, std::string_view comment) const {
+  // `lower` gives a part of the line in its lower-cased form.
+  template <typename Lower>
+  std::optional<SearchHit::Kind> FileKind(std::string_view path, std::string_view comment, Lower lower) const {
     const SearchTargets& on = request_.targets;
-    if ((on.fileNames && Matches(FileNameOf(path), variants_)) ||
-        (on.folders && Matches(FolderPartOf(path), variants_))) {
+    if ((on.fileNames && ContainsVariant(lower(FileNameOf(path)), variants_)) ||
+        (on.folders && ContainsVariant(lower(FolderPartOf(path)), variants_))) {
       return SearchHit::Kind::kFile;
     }
-    if (on.comments && Matches(comment, variants_)) return SearchHit::Kind::kComment;
+    if (on.comments && ContainsVariant(lower(comment), variants_)) return SearchHit::Kind::kComment;
     return std::nullopt;
   }
 
-  std::optional<SearchHit::Kind> SubAlbumKind(std::string_view name, std::string_view comment) const {
+  template <typename Lower>
+  std::optional<SearchHit::Kind> SubAlbumKind(std::string_view name, std::string_view comment, Lower lower) const {
     const SearchTargets& on = request_.targets;
-    if (on.subAlbums && Matches(SubAlbumNameOf(name.substr(1)), variants_)) return SearchHit::Kind::kSubAlbum;
-    if (on.comments && Matches(comment, variants_)) return SearchHit::Kind::kComment;
+    if (on.subAlbums && ContainsVariant(lower(SubAlbumNameOf(name.substr(1))), variants_)) {
+      return SearchHit::Kind::kSubAlbum;
+    }
+    if (on.comments && ContainsVariant(lower(comment), variants_)) return SearchHit::Kind::kComment;
     return std::nullopt;
   }
 
@@ -164,11 +202,14 @@ class YearSearch {
     if (hit.entryCount > 0) hit.path = std::string(EntryNameOf(entries->front()));
   }
 
-  // The sub-album document, read on the first sub-album hit of the year.
+  // The sub-album document, read on the first sub-album hit of the year
+  // (empty when it cannot be read: the search of the document itself
+  // reports that).
   const TMemIniFile& SubAlbums() {
     if (!subAlbums_) {
       subAlbums_ = std::make_unique<TMemIniFile>(std::string());
-      if (!subAlbumBytes_.empty()) subAlbums_->ReplaceAll(SplitLines(DecodeAlbumFile(subAlbumBytes_)));
+      Result<std::string> bytes = ReadAlbumFile(store_, subAlbumFile_, AlbumTextKind::kIniDocument);
+      if (bytes.ok()) subAlbums_->ReplaceAll(SplitLines(DecodeAlbumFile(bytes.value())));
     }
     return *subAlbums_;
   }
@@ -177,15 +218,51 @@ class YearSearch {
   const std::vector<std::string>& variants_;
   const Cp932Needles* const needles_;  // nullptr: only the decoded text can be searched
   const std::string_view year_;
-  const std::string_view subAlbumBytes_;
+  const std::string subAlbumFile_;
+  FileStore& store_;
   const PageLockTest& locked_;
   LongOperation& progress_;
   const int done_;
   SearchOutcome& outcome_;
   std::unique_ptr<TMemIniFile> subAlbums_;
   std::string section_;
+  std::string lowered_;  // the entry line looked at, lower-cased
   bool searched_ = false;  // lines of the current section are entries to test
 };
+
+// Orders `hits` by location text, byte by byte; hits of equal location keep
+// their order. Every location starts with the page's date (of one length),
+// so the dates decide, and only hits of one day have their locations built
+// and compared. The hits are then put in order in place: a search may find
+// hundreds of thousands, and a second array of them would cost more than
+// the search.
+void SortByLocation(std::vector<SearchHit>& hits) {
+  std::vector<uint32_t> order(hits.size());
+  for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return hits[a].date < hits[b].date; });
+  for (size_t from = 0; from < order.size();) {
+    size_t to = from + 1;
+    while (to < order.size() && hits[order[to]].date == hits[order[from]].date) ++to;
+    if (to - from > 1) {
+      std::vector<std::pair<std::string, uint32_t>> day;
+      for (size_t i = from; i < to; ++i) day.emplace_back(hits[order[i]].Location(), order[i]);
+      std::stable_sort(day.begin(), day.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+      for (size_t i = from; i < to; ++i) order[i] = day[i - from].second;
+    }
+    from = to;
+  }
+  // order[i] names the hit that belongs at i: follow each cycle once.
+  for (size_t start = 0; start < order.size(); ++start) {
+    size_t at = start;
+    while (order[at] != start) {
+      const size_t next = order[at];
+      std::swap(hits[at], hits[next]);
+      order[at] = static_cast<uint32_t>(at);
+      at = next;
+    }
+    order[at] = static_cast<uint32_t>(at);
+  }
+}
 
 }  // namespace
 
@@ -213,13 +290,13 @@ SearchOutcome SearchAlbum(const std::string& photoDir, const std::vector<std::st
   int done = 0;
   const std::vector<std::string> variants = NeedleVariants(request.text, request.options);
   const std::optional<Cp932Needles> needles = Cp932Needles::Encode(variants);
+  std::string buffer;  // the pieces of every document, one after another
   for (const std::string& year : years) {
     const size_t before = outcome.hits.size();
-    const std::string pagesBytes = DocumentBytes(folder + year + ".ini", store, outcome);
-    const std::string subAlbumsBytes = DocumentBytes(folder + year + "S.ini", store, outcome);
-    YearSearch search(request, variants, needles ? &*needles : nullptr, year, subAlbumsBytes, locked, progress,
-                      done, outcome);
-    outcome.aborted = !search.Document(pagesBytes) || !search.Document(subAlbumsBytes);
+    const std::string subAlbumFile = folder + year + "S.ini";
+    YearSearch search(request, variants, needles ? &*needles : nullptr, year, subAlbumFile, store, locked,
+                      progress, done, outcome);
+    outcome.aborted = !search.Document(folder + year + ".ini", buffer) || !search.Document(subAlbumFile, buffer);
     if (found && outcome.hits.size() > before) {
       found(std::span<const SearchHit>(outcome.hits).subspan(before));
     }
@@ -230,18 +307,7 @@ SearchOutcome SearchAlbum(const std::string& photoDir, const std::vector<std::st
     ++done;
   }
   progress.End();
-  // The result list's order: by location text, byte by byte; hits of equal
-  // location keep the order of the walk.
-  std::vector<std::string> locations;
-  locations.reserve(outcome.hits.size());
-  for (const SearchHit& hit : outcome.hits) locations.push_back(hit.Location());
-  std::vector<size_t> order(outcome.hits.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return locations[a] < locations[b]; });
-  std::vector<SearchHit> sorted;
-  sorted.reserve(order.size());
-  for (const size_t i : order) sorted.push_back(std::move(outcome.hits[i]));
-  outcome.hits = std::move(sorted);
+  SortByLocation(outcome.hits);
   return outcome;
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "foundation/cp932_tables.h"
+#include "foundation/ini_line.h"
 #include "foundation/text_codec.h"
 
 namespace lumidex {
@@ -106,15 +107,27 @@ void Fold(std::string_view bytes, std::string& out) {
   }
 }
 
+// The start of the line holding `pos`: after the last CR or LF before it.
+// Searched backwards window by window, so that a text with CR alone is not
+// searched to its start for an LF at every line.
 size_t LineBegin(std::string_view bytes, size_t pos) {
-  while (pos > 0 && bytes[pos - 1] != '\n' && bytes[pos - 1] != '\r') --pos;
-  return pos;
+  constexpr size_t kWindow = 512;
+  while (pos > 0) {
+    const size_t from = pos > kWindow ? pos - kWindow : 0;
+    const char* const begin = bytes.data() + from;
+    const size_t size = pos - from;
+    const void* lf = memrchr(begin, '\n', size);
+    const size_t afterLf = lf == nullptr ? 0 : static_cast<size_t>(static_cast<const char*>(lf) - begin) + 1;
+    if (const void* cr = memrchr(begin + afterLf, '\r', size - afterLf)) {
+      return from + static_cast<size_t>(static_cast<const char*>(cr) - begin) + 1;
+    }
+    if (lf != nullptr) return from + afterLf;
+    pos = from;
+  }
+  return 0;
 }
 
-size_t LineEnd(std::string_view bytes, size_t pos) {
-  const size_t end = bytes.find_first_of("\r\n", pos);
-  return end == std::string_view::npos ? bytes.size() : end;
-}
+size_t LineEnd(std::string_view bytes, size_t pos) { return FindLineBreak(bytes, pos); }
 
 // Whether the UTF-8 text holds a stand-in for an undecodable byte
 // (U+F780..U+F7FF: EF 9E 80..EF 9F BF).
@@ -132,7 +145,7 @@ bool HoldsByteStandIn(std::string_view text) {
 // places to compare.
 struct ByteCounts {
   explicit ByteCounts(std::string_view bytes) {
-    constexpr size_t kSample = 1 << 14;
+    constexpr size_t kSample = 1 << 12;
     for (const char c : bytes.substr(0, kSample)) ++counts[static_cast<unsigned char>(c)];
   }
   size_t RarestOf(std::string_view needle) const {

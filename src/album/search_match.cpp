@@ -35,8 +35,12 @@ bool Matches(std::string_view haystack, const std::vector<std::string>& variants
   thread_local std::string lower;
   lower.assign(haystack);
   LowerLatinInPlace(lower);
+  return ContainsVariant(lower, variants);
+}
+
+bool ContainsVariant(std::string_view lowered, const std::vector<std::string>& variants) {
   return std::any_of(variants.begin(), variants.end(),
-                     [&](const std::string& variant) { return lower.find(variant) != std::string::npos; });
+                     [&](const std::string& variant) { return lowered.find(variant) != std::string_view::npos; });
 }
 
 std::optional<size_t> FindNextEntry(const std::vector<std::string>& lines, size_t start,

@@ -25,6 +25,11 @@ std::vector<std::string> NeedleVariants(std::string_view needle, const SearchOpt
 // (NeedleVariants). The haystack itself is never converted otherwise.
 bool Matches(std::string_view haystack, const std::vector<std::string>& variants);
 
+// Matches for a haystack already lower-cased (LowerLatin): lower-casing is
+// byte by byte and keeps the length, so a line lower-cased once serves for
+// all its parts.
+bool ContainsVariant(std::string_view lowered, const std::vector<std::string>& variants);
+
 // The list search ("次を検索(&S)"): the first of `lines` from `start` on
 // whose whole text (name, "=", comment) Matches `variants`; nullopt when
 // none up to the end. A start past the end (the list shrank) begins at the

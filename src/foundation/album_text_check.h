@@ -27,6 +27,33 @@ enum class AlbumTextKind {
 // and leaves the file as it is.
 Status CheckAlbumText(std::string_view path, std::string_view bytes, AlbumTextKind kind);
 
+// CheckAlbumText over a file given piece by piece (as FileStore::ReadPieces
+// gives it): the same decision, whatever the pieces.
+class AlbumTextCheck {
+ public:
+  explicit AlbumTextCheck(AlbumTextKind kind) : kind_(kind) {}
+
+  // The next piece of the file.
+  void Add(std::string_view piece);
+  // The decision on the pieces added so far, taken as the whole file.
+  Status Result(std::string_view path);
+
+ private:
+  // Looks at text after the byte-order marks.
+  void AddText(std::string_view text);
+
+  const AlbumTextKind kind_;
+  std::string head_;      // the first bytes, until the byte-order marks are told
+  bool headDone_ = false;
+  bool wideMark_ = false;
+  size_t size_ = 0;
+  bool nul_ = false;
+  bool lineBreakInWindow_ = false;
+  bool blank_ = true;          // only white space so far
+  bool sectionLine_ = false;   // a line starting with "[" seen
+  bool atLineStart_ = true;
+};
+
 std::string UnreadableTextMessage(std::string_view path);
 
 // The bytes of the album file `path`, read through `store` and checked by

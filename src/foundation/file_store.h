@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,17 @@ class FileStore {
   // that could block); Error TooLargeMessage when it holds more than
   // kMaxReadBytes.
   virtual Result<std::string> ReadAll(const std::string& path) = 0;
+
+  // Reads `path` piece by piece into `buffer`, whose memory is reused from
+  // piece to piece (and from call to call), and calls `piece` with each
+  // piece in order. Every piece but the last ends just after a line break
+  // (CR, LF or CR LF, never split), so lines are never cut; a line longer
+  // than the buffer grows it. `piece` returns false to stop reading. For
+  // scanning large documents in little memory. The errors of ReadAll; an
+  // error while reading may come after some pieces. This default hands over
+  // the whole content (ReadAll) as one piece.
+  using PieceReader = std::function<bool(std::string_view piece)>;
+  virtual Status ReadPieces(const std::string& path, std::string& buffer, const PieceReader& piece);
 
   // Replaces `path` with `bytes` atomically, creating it with permission bits
   // `mode` (an existing file keeps its own). Error "ファイル %s を作成できません"
