@@ -147,12 +147,17 @@ class YearSearch {
     const std::string_view name = EntryNameOf(line);
     if (name.empty()) return;
     const std::string_view comment = EntryCommentOf(line);
-    // The line lower-cased once; each part is then looked at in place.
-    lowered_.assign(line);
-    LowerLatinInPlace(lowered_);
+    // The line lower-cased once (when that can matter); each part is then
+    // looked at in place.
+    std::string_view looked = line;
+    if (loweringMatters_) {
+      lowered_.assign(line);
+      LowerLatinInPlace(lowered_);
+      looked = lowered_;
+    }
     const auto lower = [&](std::string_view part) {
       if (part.empty()) return std::string_view();  // may point anywhere
-      return std::string_view(lowered_).substr(static_cast<size_t>(part.data() - line.data()), part.size());
+      return looked.substr(static_cast<size_t>(part.data() - line.data()), part.size());
     };
     // Only a hit becomes a record; most lines are looked at and left.
     const std::optional<SearchHit::Kind> kind = IsSubAlbumEntry(name) ? SubAlbumKind(name, comment, lower)
@@ -226,6 +231,7 @@ class YearSearch {
   SearchOutcome& outcome_;
   std::unique_ptr<TMemIniFile> subAlbums_;
   std::string section_;
+  const bool loweringMatters_ = LoweringMatters(variants_);
   std::string lowered_;  // the entry line looked at, lower-cased
   bool searched_ = false;  // lines of the current section are entries to test
 };

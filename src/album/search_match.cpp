@@ -43,6 +43,21 @@ bool ContainsVariant(std::string_view lowered, const std::vector<std::string>& v
                      [&](const std::string& variant) { return lowered.find(variant) != std::string_view::npos; });
 }
 
+bool LoweringMatters(const std::vector<std::string>& variants) {
+  return std::any_of(variants.begin(), variants.end(), [](const std::string& variant) {
+    for (size_t i = 0; i < variant.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(variant[i]);
+      if (byte >= 'a' && byte <= 'z') return true;
+      // ａ–ｚ: EF BD 81–9A.
+      if (byte == 0xEF && i + 2 < variant.size() && static_cast<unsigned char>(variant[i + 1]) == 0xBD) {
+        const auto last = static_cast<unsigned char>(variant[i + 2]);
+        if (last >= 0x81 && last <= 0x9A) return true;
+      }
+    }
+    return false;
+  });
+}
+
 std::optional<size_t> FindNextEntry(const std::vector<std::string>& lines, size_t start,
                                     const std::vector<std::string>& variants) {
   if (start > lines.size()) start = 0;

@@ -30,6 +30,12 @@ bool Matches(std::string_view haystack, const std::vector<std::string>& variants
 // all its parts.
 bool ContainsVariant(std::string_view lowered, const std::vector<std::string>& variants);
 
+// Whether lower-casing a haystack can change what Matches finds: only when
+// some variant holds a lower-case letter (ASCII or full-width), since a
+// UTF-8 needle found in UTF-8 text covers whole characters, and only
+// capitals change.
+bool LoweringMatters(const std::vector<std::string>& variants);
+
 // The list search ("次を検索(&S)"): the first of `lines` from `start` on
 // whose whole text (name, "=", comment) Matches `variants`; nullopt when
 // none up to the end. A start past the end (the list shrank) begins at the
