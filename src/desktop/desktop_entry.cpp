@@ -150,7 +150,7 @@ Result<std::string> DesktopEntryText(std::string_view program) {
   if (Status s = CheckProgram(program); !s.ok()) return s;
   return "[Desktop Entry]\n"
          "Type=Application\n"
-         "Version=1.5\n"
+         "Version=1.4\n"
          "Name=Lumidex Album\n"
          "Name[ja]=ルミデクスアルバム\n"
          "GenericName=Photo Album\n"

@@ -97,14 +97,29 @@ Result<AutoRegisterReport> AutoRegistration::Run(const std::string& root,
   pageIndexChanged_ = false;
   otherYears_.clear();
   if (!FolderExists(root_)) return Status::NotFound(CannotOpenMessage(root_));
+  // One walk lists the files; its length sizes the progress bar, so the
+  // folders are not listed a second time to register them.
+  return RegisterAll(ListFilesBelow(root_, {options.includeHidden}), progress);
+}
+
+Result<AutoRegisterReport> AutoRegistration::RunOnFiles(const std::vector<std::string>& paths,
+                                                        const AutoRegisterOptions& options,
+                                                        LongOperation& progress) {
+  root_ = "/";
+  options_ = options;
+  report_ = {};
+  pageIndexChanged_ = false;
+  otherYears_.clear();
+  return RegisterAll(paths, progress);
+}
+
+Result<AutoRegisterReport> AutoRegistration::RegisterAll(const std::vector<std::string>& paths,
+                                                         LongOperation& progress) {
   if (!store_.HasYear()) return Status::Error("年が読み込まれていません。");
   // The open list is reloaded from the documents at the end: keep its edits.
   if (store_.modified()) {
     if (Status s = store_.SaveCurrent(false); !s.ok()) return s;
   }
-  // One walk lists the files; its length sizes the progress bar, so the
-  // folders are not listed a second time to register them.
-  const std::vector<std::string> paths = ListFilesBelow(root_, {options.includeHidden});
   report_.hitFiles = static_cast<int>(paths.size());
   progress.Begin(report_.hitFiles);
   for (const std::string& path : paths) {

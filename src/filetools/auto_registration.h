@@ -79,7 +79,16 @@ class AutoRegistration {
   Result<AutoRegisterReport> Run(const std::string& root, const AutoRegisterOptions& options,
                                  LongOperation& progress);
 
+  // Registers the files `paths` (full paths) as Run registers the files it
+  // finds below a folder, each onto the page of its date; a file of another
+  // type is passed over as Run passes it over. Sub-albums by folder take the
+  // root "/" (so each file's own folder names its sub-album). Errors: the
+  // error of saving the pending edits before the run (nothing is done then).
+  Result<AutoRegisterReport> RunOnFiles(const std::vector<std::string>& paths,
+                                        const AutoRegisterOptions& options, LongOperation& progress);
+
  private:
+  Result<AutoRegisterReport> RegisterAll(const std::vector<std::string>& paths, LongOperation& progress);
   struct YearDocuments;
   void RegisterFile(const std::string& path);
   void RegisterByDate(const std::string& date, const std::string& path);

@@ -59,8 +59,26 @@ std::string RuntimeFolder() {
 std::string ShareFolder() {
   const std::string share = Env("LUMIDEX_SHARE");
   if (!share.empty()) return WithoutTrailingSlash(share);
+  // An installed program finds its files relative to itself, so a package
+  // installed under another prefix (or a tree copied elsewhere) works; the
+  // build tree's programs lie in build/src/<dir>/, where no such folder is.
+  if (const std::string program = RunningProgram(); !program.empty()) {
+    const std::string beside = FolderOf(FolderOf(program)) + "/share/lumidex-album";
+    if (IsFolder(beside)) return beside;
+  }
   if (IsFolder(LUMIDEX_BUILD_SHARE_DIR)) return LUMIDEX_BUILD_SHARE_DIR;
   return LUMIDEX_INSTALL_SHARE_DIR;
+}
+
+std::string RunningProgram() {
+  std::string path(4096, '\0');
+  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+  if (length <= 0 || static_cast<size_t>(length) >= path.size()) return "";
+  path.resize(static_cast<size_t>(length));
+  // A rebuild or an upgrade replaces the file under a running program.
+  constexpr std::string_view kDeleted = " (deleted)";
+  if (path.ends_with(kDeleted) && ::access(path.c_str(), F_OK) != 0) path.resize(path.size() - kDeleted.size());
+  return path;
 }
 
 std::string LoginName() {
