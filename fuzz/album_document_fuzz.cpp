@@ -3,13 +3,16 @@
 // opens as a document through the file store, or is refused; an opened
 // document finds every section and key it lists, and what it saves opens
 // again to the same document text (so a save never makes a file the next
-// start refuses or reads differently).
+// start refuses or reads differently). The text check decides alike
+// whatever pieces the file comes in.
 #include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "foundation/album_text_check.h"
 #include "foundation/ini_line.h"
 #include "foundation/mem_ini_file.h"
 
@@ -51,8 +54,15 @@ void CheckLookups(const lumidex::TMemIniFile& doc) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace lumidex;
+  // The check of a file given in pieces decides as the check of the whole.
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  AlbumTextCheck pieces(AlbumTextKind::kIniDocument);
+  pieces.Add(bytes.substr(0, size / 3));
+  pieces.Add(bytes.substr(size / 3, size / 3));
+  pieces.Add(bytes.substr(2 * (size / 3)));
+  if (pieces.Result(kPath).ok() != CheckAlbumText(kPath, bytes, AlbumTextKind::kIniDocument).ok()) std::abort();
   MemoryFileStore store;
-  store.files[kPath] = std::string(reinterpret_cast<const char*>(data), size);
+  store.files[kPath] = std::string(bytes);
   auto doc = TMemIniFile::Open(kPath, store);
   if (!doc.ok()) return 0;
   CheckLookups(*doc.value());
