@@ -56,6 +56,7 @@ CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts) {
   menu.addImages = facts.hasPage;
   menu.paste = true;
   menu.pasteEnabled = facts.hasPage && facts.clipboardHasFiles;
+  menu.copy = facts.hasPage && facts.pageHasFiles;
   return menu;
 }
 

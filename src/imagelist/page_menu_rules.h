@@ -65,6 +65,7 @@ struct CalendarPopupFacts {
   bool usedInOtherYears = false;
   bool coverIsPath = false;
   bool clipboardHasFiles = false;  // a file list or album information to paste
+  bool pageHasFiles = false;       // the page's section holds a file entry in the shown year
 };
 
 // The page commands of the calendar's day menu.
@@ -75,6 +76,7 @@ struct CalendarPopupItems {
   bool addImages = false;       // "画像の追加"
   bool paste = false;           // "貼り付け(&P)" (shown)
   bool pasteEnabled = false;
+  bool copy = false;  // "コピー(&C)"
   bool operator==(const CalendarPopupItems&) const = default;
 };
 
@@ -82,7 +84,8 @@ struct CalendarPopupItems {
 // "サブアルバムの作成" and "画像の追加" with one, "削除(&D)" for a page no
 // other year uses (or whose cover is a path); "貼り付け(&P)" on every day of
 // the shown year, enabled when the day has a page and the clipboard
-// something to paste.
+// something to paste; "コピー(&C)" when the page has a file entry in the
+// shown year.
 CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts);
 
 }  // namespace lumidex

@@ -73,6 +73,17 @@ TEST(PageMenuRulesTest, CalendarDayOffersCreateOrSubAlbumAndDelete) {
   EXPECT_EQ(CalendarPopupFor({false, true, false, false, true}), CalendarPopupItems{});
 }
 
+TEST(PageMenuRulesTest, CalendarCopyNeedsAPageWithFilesInTheShownYear) {
+  CalendarPopupFacts day;
+  day.inShownYear = true;
+  day.hasPage = true;
+  EXPECT_FALSE(CalendarPopupFor(day).copy);  // only sub-albums, or nothing, this year
+  day.pageHasFiles = true;
+  EXPECT_TRUE(CalendarPopupFor(day).copy);
+  day.inShownYear = false;
+  EXPECT_FALSE(CalendarPopupFor(day).copy);
+}
+
 TEST(PageMenuRulesTest, CalendarPasteIsShownOnEveryDayButNeedsAPageAndAFileList) {
   CalendarPopupFacts day;
   day.inShownYear = true;

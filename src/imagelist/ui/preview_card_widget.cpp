@@ -33,8 +33,9 @@ PreviewCardWidget::PreviewCardWidget(QWidget& covered, const ShellImages& shell)
   setAttribute(Qt::WA_OpaquePaintEvent);
   menu_ = new QMenu(this);
   menu_->setObjectName(QStringLiteral("PopupMenu4"));
-  QAction* edit = menu_->addAction(QStringLiteral("編集ツールを開く(&E)"));
-  edit->setEnabled(false);
+  edit_ = menu_->addAction(QStringLiteral("編集ツールを開く(&E)"));
+  edit_->setObjectName(QStringLiteral("EditToolMenu"));
+  edit_->setEnabled(false);
   copy_ = menu_->addAction(QStringLiteral("コピー(&C)"));
   connect(copy_, &QAction::triggered, this, &PreviewCardWidget::CopyToClipboard);
   covered_.installEventFilter(this);

@@ -18,9 +18,10 @@ class ShellImages;
 // as a print on a white card with a shadow (LayoutPreviewCard), fitted
 // without enlarging unless "ストレッチ" is on, scaled with high quality when
 // "高画質" is on. A click anywhere on it hides it and shows the list again.
-// Its context menu `PopupMenu4` offers "編集ツールを開く(&E)" (disabled:
-// there is no external editing) and "コピー(&C)", which copies the picture
-// (files of the picture types) or else the file itself to the clipboard.
+// Its context menu `PopupMenu4` offers "編集ツールを開く(&E)" (disabled
+// until the window's editing commands take it) and "コピー(&C)", which
+// copies the picture (files of the picture types) or else the file itself
+// to the clipboard.
 //
 // The picture is read when shown, and again for a card of another size when
 // it was made for the card's size (CardPicture::fittedToCard). Main
@@ -50,6 +51,7 @@ class PreviewCardWidget : public QWidget {
   bool hasPicture() const { return picture_.has_value(); }
   QMenu* menu() const { return menu_; }
   QAction* copyAction() const { return copy_; }
+  QAction* editAction() const { return edit_; }
   // Copies the picture or the file to the clipboard ("コピー(&C)").
   void CopyToClipboard() const;
 
@@ -72,6 +74,7 @@ class PreviewCardWidget : public QWidget {
   const ShellImages& shell_;
   QMenu* menu_ = nullptr;
   QAction* copy_ = nullptr;
+  QAction* edit_ = nullptr;
   std::string path_;
   std::optional<CardPicture> picture_;
   QSize loadedFor_;  // the picture box the picture was read for

@@ -31,10 +31,12 @@
 #include "mainwindow/ui/holiday_commands.h"
 #include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
+#include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/list_registration_commands.h"
 #include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/page_side_panel.h"
+#include "mainwindow/ui/picture_edit_commands.h"
 #include "mainwindow/ui/picture_views.h"
 #include "mainwindow/ui/print_commands.h"
 #include "mainwindow/ui/search_commands.h"
@@ -141,6 +143,9 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
   new AlbumBackupCommands(
       window_, album_, *controller_, [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
+  new PictureEditCommands(window_, *list_, album_, *pictureViews_, cache, this);
+  new ListMenuCommands(
+      window_, *list_, album_, cache, [this](const std::string& date) { albumList_->ShowPageUse(date); }, this);
   connect(dayMenu_, &CalendarPopupMenu::propertiesRequested, albumList_,
           [this](const QString& date) { albumList_->ShowPageUse(ToStdString(date)); });
   connect(dayMenu_, &CalendarPopupMenu::fileDatesRequested, fileTools,

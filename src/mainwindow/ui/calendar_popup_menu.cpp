@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <algorithm>
 
 #include "album/album_store.h"
 #include "filetools/ui/clipboard_files.h"
@@ -36,6 +37,8 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   QAction* fromFolder =
       AddCommand(addImages, "FolderSearchMenu", QStringLiteral("フォルダから検索"));
   QAction* fromDialog = AddCommand(addImages, "FileSelectMenu", QStringLiteral("ファイルを選択"));
+  copy_ = AddCommand(this, "CopyMenu1", QStringLiteral("コピー(&C)"));
+  copy_->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
   paste_ = AddCommand(this, "PasteMenu", QStringLiteral("貼り付け(&P)"));
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   delete_ = AddCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
@@ -58,6 +61,18 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   connect(fromDialog, &QAction::triggered, this, [this] {
     AddFromDialogCommand(registration_, page_);
     emit filesAdded();
+  });
+  // The page's files, as the page list's "コピー(&C)" copies them: the page
+  // is found among the page list's lines.
+  connect(copy_, &QAction::triggered, this, [this] {
+    if (album_.PageOpen()) return;
+    const std::vector<std::string>& lines = album_.Lines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].starts_with(page_)) {
+        CopyFilesCommand(registration_, {i});
+        return;
+      }
+    }
   });
   connect(paste_, &QAction::triggered, this, [this] {
     PasteCommand(registration_, page_);
@@ -88,11 +103,19 @@ bool CalendarPopupMenu::PrepareFor(const std::string& date) {
       facts.hasPage && album_.pageIndex().GetValue(kPageIndexSection, page_, "") != kAutoCover;
   facts.usedInOtherYears = facts.hasPage && album_.PageUsedInOtherYears(page_, album_.loadedYear());
   facts.clipboardHasFiles = CanPaste(QApplication::clipboard()->mimeData());
+  if (const auto* section = album_.HasYear() ? album_.yearDocument().FindSection(page_) : nullptr;
+      facts.inShownYear && section != nullptr) {
+    facts.pageHasFiles = std::any_of(section->begin(), section->end(), [](const std::string& line) {
+      return !line.empty() && line.front() != '@';
+    });
+  }
   const CalendarPopupItems items = CalendarPopupFor(facts);
   createPage_->setVisible(items.createPage);
   createSubAlbum_->setVisible(items.createSubAlbum);
   delete_->setVisible(items.remove);
   addImages_->setVisible(items.addImages);
+  // The page list's lines name the page only while no container is open.
+  copy_->setVisible(items.copy && !album_.PageOpen());
   paste_->setVisible(items.paste);
   paste_->setEnabled(items.pasteEnabled);
   // Only a day whose page holds content in the shown year has dates to set.

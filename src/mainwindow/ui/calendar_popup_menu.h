@@ -37,6 +37,7 @@ class CalendarPopupMenu : public QMenu {
   QAction* addImagesAction() const { return addImages_; }
   QAction* pasteAction() const { return paste_; }
   QAction* deleteAction() const { return delete_; }
+  QAction* copyAction() const { return copy_; }
 
  signals:
   // A page command ran: the day cells may show other pages now.
@@ -65,6 +66,7 @@ class CalendarPopupMenu : public QMenu {
   QAction* delete_ = nullptr;
   QAction* fileDates_ = nullptr;
   QAction* properties_ = nullptr;
+  QAction* copy_ = nullptr;
 };
 
 }  // namespace lumidex

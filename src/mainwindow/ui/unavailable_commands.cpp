@@ -12,8 +12,7 @@ namespace lumidex {
 void DisableUnavailableCommands(TForm1& window) {
   const PageSidePanel::Toolbar& toolbar = window.pageSide()->toolbar();
   const QString hint = QString::fromUtf8(kUnavailableHint);
-  for (QAbstractButton* control :
-       {toolbar.moreTools, window.pageSide()->bottomBar().exif}) {
+  for (QAbstractButton* control : {toolbar.moreTools}) {
     control->setEnabled(false);
     const QString tip = control->toolTip();
     control->setToolTip(tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint);

@@ -1,0 +1,57 @@
+#include "mainwindow/ui/file_set_properties_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include "images/format_byte_size.h"
+#include "platform/ui/qt_bridge.h"
+
+namespace lumidex {
+namespace {
+
+QLabel* Value(const QString& text, QWidget* parent, const char* name) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setWordWrap(true);
+  return label;
+}
+
+}  // namespace
+
+FileSetPropertiesDlg::FileSetPropertiesDlg(const FileSetProperties& properties, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("FileSetPropertiesDlg"));
+  setWindowTitle(QStringLiteral("プロパティ"));
+  const QLocale japanese(QLocale::Japanese);
+  QStringList types;
+  for (const TypeCount& type : properties.types) {
+    types << ToQString(type.caption) + QStringLiteral(" (") + japanese.toString(qulonglong(type.count)) +
+                 QStringLiteral(" 個)");
+  }
+  QString size = ToQString(FormatByteSize(static_cast<int64_t>(properties.totalBytes), true)) + QStringLiteral(" (") +
+                 japanese.toString(qulonglong(properties.totalBytes)) + QStringLiteral(" バイト)");
+  if (properties.unreadable > 0) {
+    size += QStringLiteral("\n") + japanese.toString(qulonglong(properties.unreadable)) +
+            QStringLiteral(" 個のファイルはサイズを読めません");
+  }
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("ファイル数:"),
+               Value(japanese.toString(qulonglong(properties.count)) + QStringLiteral(" 個のファイル"), this, "CountLabel"));
+  form->addRow(QStringLiteral("種類:"), Value(types.join(QStringLiteral("\n")), this, "TypesLabel"));
+  form->addRow(QStringLiteral("場所:"), Value(ToQString(properties.folder), this, "FolderLabel"));
+  form->addRow(QStringLiteral("サイズ:"), Value(size, this, "SizeLabel"));
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  setMinimumWidth(360);
+}
+
+}  // namespace lumidex
