@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QEvent>
+#include <QTimer>
 
 #include "album/album_store.h"
 #include "calendar/cell_settings.h"
@@ -92,7 +93,6 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
 
   controller_ = new CalendarController(month_, this);
   controller_->SetPageSource(&pages_);
-  controller_->SetYearListProvider([this] { return YearListItems(); });
   window_.PlaceCalendarGrid(controller_->grid());
   window_.PlaceCalendarControls(controller_->controls());
 
@@ -244,6 +244,14 @@ void AlbumViews::ShowFirstMonth() {
   controller_->BuildMonth(false);
   controller_->EnablePainting();
   list_->StartWorker();
+  // What the first paint does not need follows it: the year list, whose
+  // items show only when it drops down (which fills it again), and keeping
+  // the summaries of the year documents read so far for the next start
+  // (a summary file that cannot be written only costs that start reads).
+  QTimer::singleShot(0, this, [this] {
+    controller_->SetYearListProvider([this] { return YearListItems(); });
+    (void)album_.StoreYearSummaries();
+  });
   if (window_.isVisible() && !todaySelected_) {
     todaySelected_ = true;
     controller_->SelectDayCell(ToQString(month_.state().today));
@@ -343,7 +351,14 @@ std::vector<std::string> AlbumViews::YearListItems() const {
     loaded = LoadedYearLines{album_.loadedYear(), SplitLines(album_.yearDocument().ToText()),
                              SplitLines(album_.subAlbumDocument().ToText())};
   }
-  return BuildYearList(album_.folders().photoDir, album_.fileStore(), loaded);
+  // Documents whose files did not change since they were counted are not
+  // read again; one the album cannot read as its text counts as it reads.
+  const auto count = [this](const std::string& path) {
+    Result<EntryLineCount> lines = album_.CountDocumentLines(path);
+    if (lines.ok() || lines.status().isNotFound()) return lines.ok() ? lines.value() : EntryLineCount{};
+    return CountDocumentLines(album_.fileStore(), path);
+  };
+  return BuildYearList(album_.folders().photoDir, count, loaded);
 }
 
 }  // namespace lumidex
