@@ -59,13 +59,7 @@ PrintCommands::PrintCommands(TForm1& window, ImageListPanel& list, AlbumStore& a
       album_(album),
       freeLayout_(freeLayout),
       item_(window.printAction()),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       settings_(PrintSettingsFrom(window.settings())) {
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    // No printer installed: the sheets go to a PDF file at print resolution.
-    printer_->setOutputFormat(QPrinter::PdfFormat);
-    printer_->setResolution(300);
-  }
   connect(item_, &QAction::triggered, this, &PrintCommands::PrintCommand);
   const auto later = [this] { QTimer::singleShot(0, this, &PrintCommands::UpdateItem); };
   connect(&list_, &ImageListPanel::contentChanged, this, later);
@@ -75,6 +69,18 @@ PrintCommands::PrintCommands(TForm1& window, ImageListPanel& list, AlbumStore& a
 }
 
 PrintCommands::~PrintCommands() = default;
+
+QPrinter& PrintCommands::printer() {
+  if (printer_ == nullptr) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+      // No printer installed: the sheets go to a PDF file at print resolution.
+      printer_->setOutputFormat(QPrinter::PdfFormat);
+      printer_->setResolution(300);
+    }
+  }
+  return *printer_;
+}
 
 void PrintCommands::UpdateItem() {
   const bool free = freeLayout_.active();
@@ -112,7 +118,7 @@ void PrintCommands::PrintImageList() {
   settings_.customWidth = stored.customWidth;
   settings_.customHeight = stored.customHeight;
   settings_.printName = stored.printName;
-  TPrinterSetDlg dialog(&window_, *printer_, settings_, SelectedPictures());
+  TPrinterSetDlg dialog(&window_, printer(), settings_, SelectedPictures());
   dialog.SetHelp([this](const QString& topic) { window_.ShowHelp(topic); });
   dialog.exec();
   StorePrintSettings(settings_, window_.settings());
@@ -124,22 +130,22 @@ void PrintCommands::PrintFreeLayout() {
   if (small.exec() != QDialog::Accepted) return;
   verticalAlign_ = small.verticalAlign();
   printTarget_ = small.printTarget();
-  printer_->setPageOrientation(QPageLayout::Landscape);
-  QPrintDialog dialog(printer_.get(), &window_);
+  printer().setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&printer(), &window_);
   if (dialog.exec() != QDialog::Accepted) return;
 
   const PageSidePanel::FreeLayout& parts = window_.pageSide()->freeLayout();
   const std::vector<FreeLayoutItem> items = PrintedItems(parts.canvas->items(), printTarget_);
   const Settings& settings = window_.settings();
   QPainter painter;
-  if (!painter.begin(printer_.get())) {
+  if (!painter.begin(&printer())) {
     QMessageBox::critical(&window_, QStringLiteral("印刷"), QStringLiteral("印刷を開始できません"));
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const int W = painter.viewport().width();
   const int H = painter.viewport().height();
-  const QFontMetrics metrics(painter.font(), printer_.get());
+  const QFontMetrics metrics(painter.font(), &printer());
   const int L = metrics.horizontalAdvance(QStringLiteral("__"));
   const FreeLayoutSheet area = PlaceFreeLayoutSheet(W, H, L, metrics.height(), verticalAlign_);
 
@@ -166,17 +172,17 @@ void PrintCommands::PrintFreeLayout() {
       title += QStringLiteral(" - ") + parts.tabs->captions().value(tabIndex);
     }
   }
-  const int copies = printer_->supportsMultipleCopies() ? 1 : printer_->copyCount();
+  const int copies = printer().supportsMultipleCopies() ? 1 : printer().copyCount();
   bool failed = false;
   for (int copy = 0; copy < copies && !failed; ++copy) {
-    if (copy > 0 && !printer_->newPage()) failed = true;
+    if (copy > 0 && !printer().newPage()) failed = true;
     if (!title.isEmpty()) painter.drawText(L, 5 + metrics.ascent(), title);
     if (!tab.isNull()) painter.drawImage(QPoint(area.left, area.top), tab);
     if (settings.printSoftName) {
       const QString name = QString::fromUtf8(kPaperFooterText);
       painter.drawText(W - metrics.horizontalAdvance(name), H - metrics.descent(), name);
     }
-    failed = failed || printer_->printerState() == QPrinter::Error;
+    failed = failed || printer().printerState() == QPrinter::Error;
   }
   painter.end();
   QApplication::restoreOverrideCursor();

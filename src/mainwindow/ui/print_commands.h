@@ -38,7 +38,9 @@ class PrintCommands : public QObject {
   // Shows or hides the menu item for what the window shows now.
   void UpdateItem();
 
-  QPrinter& printer() { return *printer_; }
+  // The printer, made at the first print: finding the installed printers
+  // can take the print system a while, which the window's start need not wait for.
+  QPrinter& printer();
 
  private:
   TForm1& window_;
@@ -46,7 +48,7 @@ class PrintCommands : public QObject {
   AlbumStore& album_;
   FreeLayoutView& freeLayout_;
   QAction* item_ = nullptr;
-  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPrinter> printer_;  // null until printer()
   PrintSettings settings_;
   int verticalAlign_ = 1;
   int printTarget_ = 0;
