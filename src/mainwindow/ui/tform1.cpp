@@ -44,6 +44,7 @@ QString HelpDocumentPath() {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), scheme_(&ColourSchemeFor(kDefaultScheme)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(kAppTitle));
+  helpDesk_ = new HelpDesk(*this, HelpDocumentPath(), [this] { HelpFile1Click(); });
   BuildMenu();
   setCentralWidget(BuildCentre());
   setStatusBar(new QStatusBar(this));
@@ -225,19 +226,35 @@ void TForm1::ApplyColourScheme(int n) {
 }
 
 void TForm1::ShowHelp(const QString& topic) {
-  if (!helpWindow_) helpWindow_ = new HelpWindow(HelpDocumentPath(), this);
-  if (Status shown = helpWindow_->ShowTopic(topic); !shown.ok()) ReportError(shown);
+  if (Status shown = helpDesk_->Show(topic); !shown.ok()) ReportError(shown);
 }
 
 void TForm1::CloseHelpWindow() {
-  if (helpWindow_) helpWindow_->close();
+  helpDesk_->CloseAll();
 }
 
 void TForm1::HelpFile1Click() {
+  // F1 is an application shortcut: in a window of its own beside this one
+  // (the album list, the floating detail list) that window's topic answers.
+  if (QWidget* active = QApplication::activeWindow(); active && active != this) {
+    if (const QString topic = HelpDesk::TopicOfWindow(active); !topic.isEmpty()) {
+      ShowHelp(topic);
+      return;
+    }
+  }
   HelpContext context;
   context.freeLayoutDown = pageSide_->toolbar().freeLayout->isChecked();
+  // The start button reads "Stop" while a slide show runs.
+  context.slideShowRunning = pictureView_->bar().start->text() == QStringLiteral("Stop");
+  context.actualSizeShown = pictureView_->bar().actualSize->isChecked();
+  context.pictureViewShown = pictureView_->isVisible();
+  context.detailListShown = pageSide_->detailList()->isVisible();
+  context.containerOpen = optionContext_.containerOpen;
   context.calendarHasFocus = HasFocusIn(calendarGrid_);
   context.imageListHasFocus = HasFocusIn(pageSide_->imageList());
+  context.pictureViewHasFocus = HasFocusIn(pictureView_);
+  context.detailListHasFocus = HasFocusIn(pageSide_->detailList());
+  context.favouritesHaveFocus = HasFocusIn(pageSide_->favourites().panel);
   context.albumListHasFocus =
       albumListWindow_ && albumListWindow_->isVisible() && HasFocusIn(albumListWindow_);
   ShowHelp(ToQString(HelpTopicFor(context)));

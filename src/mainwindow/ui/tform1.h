@@ -10,6 +10,7 @@
 #include "foundation/status.h"
 #include "mainwindow/colour_scheme.h"
 #include "mainwindow/option_steps.h"
+#include "mainwindow/ui/help_desk.h"
 #include "mainwindow/ui/help_window.h"
 
 class QAction;
@@ -99,7 +100,9 @@ class TForm1 : public QMainWindow {
   void ShowHelp(const QString& topic);
   // Closes the help window when it is open.
   void CloseHelpWindow();
-  HelpWindow* helpWindow() const { return helpWindow_; }
+  // The help window shown last (one of a modal dialog while it is up).
+  HelpWindow* helpWindow() const { return helpDesk_->shown(); }
+  HelpDesk& helpDesk() const { return *helpDesk_; }
 
   // The album list window while it is open (it may close and go first);
   // F1 asks for its topic when its list has the focus.
@@ -185,7 +188,7 @@ class TForm1 : public QMainWindow {
   bool pageSideWide_ = false;
   QList<int> narrowSizes_;  // the splitter's sizes before the page side went wide
   StatusArea* statusArea_ = nullptr;
-  QPointer<HelpWindow> helpWindow_;
+  HelpDesk* helpDesk_ = nullptr;
   QPointer<QWidget> albumListWindow_;
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
