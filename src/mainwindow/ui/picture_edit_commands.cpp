@@ -59,7 +59,7 @@ FileStamp StampOf(const QString& path) {
 // The icon of `program`: its desktop entry's icon (a theme name or a file),
 // else the file's type icon.
 QIcon ProgramIcon(const std::string& program) {
-  if (program.empty()) return {};
+  if (program.empty() || !QFileInfo(ToQString(program)).isFile()) return {};
   const std::string named = platform::DesktopEntryIcon(
       program, platform::ApplicationFolders(Environment("XDG_DATA_HOME"), Environment("HOME"),
                                             Environment("XDG_DATA_DIRS")));
@@ -120,7 +120,7 @@ void PictureEditCommands::PrepareMenu() {
   paint_->setEnabled(items.editPictureEnabled);
 }
 
-std::string PictureEditCommands::SelectedPicture() const {
+std::string PictureEditCommands::SelectedPicture(std::string* page) const {
   QVector<int> rows = list_.view()->SelectedRows();
   if (rows.isEmpty()) return {};
   std::sort(rows.begin(), rows.end());
@@ -130,13 +130,16 @@ std::string PictureEditCommands::SelectedPicture() const {
   if (facts.pageList) {
     facts.pageCover = album_.PageCover(facts.selected, album_.pageIndex().GetValue("DATA", facts.selected, "")).cover;
   }
+  if (page != nullptr) *page = facts.pageList ? facts.selected : std::string();
   return PictureToEdit(facts, [](const std::string& path) { return QFileInfo(ToQString(path)).isFile(); });
 }
 
 bool PictureEditCommands::EditSelected(EditorChoice choice) {
-  const std::string picture = SelectedPicture();
-  if (picture.empty()) return false;
-  return Edit(picture, choice);
+  std::string page;
+  const std::string picture = SelectedPicture(&page);
+  if (picture.empty() || !Edit(picture, choice)) return false;
+  editingPage_ = page;
+  return true;
 }
 
 bool PictureEditCommands::Edit(const std::string& picture, EditorChoice choice) {
@@ -174,21 +177,31 @@ bool PictureEditCommands::Edit(const std::string& picture, EditorChoice choice) 
 void PictureEditCommands::OnFinished() {
   const int64_t runMs = started_.elapsed();
   const std::string picture = std::move(editing_);
+  const std::string page = std::move(editingPage_);
   editing_.clear();
+  editingPage_.clear();
   process_->deleteLater();
   process_ = nullptr;
   window_.setEnabled(true);
   if (OnEditorEnded(runMs) == EditorEnd::kRenewAndWatch) {
     const QString path = ToQString(picture);
     watch_.Watch(picture, StampOf(path));
+    std::erase_if(watchedPages_, [&](const auto& entry) { return entry.first == picture; });
+    watchedPages_.emplace_back(picture, page);
     if (!watcher_->files().contains(path)) watcher_->addPath(path);
   }
-  RenewThumbnails(picture);
+  RenewThumbnails(picture, page);
 }
 
 void PictureEditCommands::OnWatchedFileChanged(const QString& path) {
   const std::string picture = ToStdString(path);
-  if (watch_.Changed(picture, StampOf(path))) RenewThumbnails(picture);
+  if (watch_.Changed(picture, StampOf(path))) {
+    std::string page;
+    for (const auto& [watched, ofPage] : watchedPages_) {
+      if (watched == picture) page = ofPage;
+    }
+    RenewThumbnails(picture, page);
+  }
   // An editor that saves by replacing the file ends the watch on the old
   // one: it is put on the new file once the rename is done.
   if (!watcher_->files().contains(path)) {
@@ -202,7 +215,7 @@ void PictureEditCommands::OnWatchedFileChanged(const QString& path) {
   }
 }
 
-void PictureEditCommands::RenewThumbnails(const std::string& picture) {
+void PictureEditCommands::RenewThumbnails(const std::string& picture, const std::string& page) {
   ImageContext context;
   context.types = &window_.environment().types;
   ThumbnailRequest request;
@@ -233,6 +246,12 @@ void PictureEditCommands::RenewThumbnails(const std::string& picture) {
       record->thumbnailPending = false;
       record->thumbnailRemade = false;
     }
+  }
+  if (!page.empty() && album_.HasYear()) {
+    // The page's summary holds the cover's picture of the page list and the
+    // day cell; the list's content signal redraws both.
+    album_.RefreshSummary(page);
+    emit list_.contentChanged();
   }
   list_.view()->viewport()->update();
   if (window_.pictureView()->isVisible() && views_.view().currentPicture() == picture) {

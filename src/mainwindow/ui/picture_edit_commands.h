@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "mainwindow/picture_editing.h"
 
@@ -56,8 +58,10 @@ class PictureEditCommands : public QObject {
   bool Edit(const std::string& picture, EditorChoice choice);
   // "編集ツールの選択": the file dialog, then the setting and the icons.
   void ChooseTool();
-  // Renews every thumbnail of `picture` (see the class comment).
-  void RenewThumbnails(const std::string& picture);
+  // Renews every thumbnail of `picture` (see the class comment); with
+  // `page` ("mm/dd", the page whose cover it is) also the page's summary,
+  // which the page list and the day cell draw.
+  void RenewThumbnails(const std::string& picture, const std::string& page = {});
   // Whether an editor started here still runs.
   bool editorRunning() const { return process_ != nullptr; }
 
@@ -76,7 +80,8 @@ class PictureEditCommands : public QObject {
   void OnFinished();
   void OnWatchedFileChanged(const QString& path);
   void ShowToolIcon();
-  std::string SelectedPicture() const;
+  // The picture of the selection, and in the page list the selected page.
+  std::string SelectedPicture(std::string* page) const;
 
   TForm1& window_;
   ImageListPanel& list_;
@@ -90,7 +95,10 @@ class PictureEditCommands : public QObject {
   QAction* choose_ = nullptr;
   QAction* previewEdit_ = nullptr;
   QProcess* process_ = nullptr;
-  std::string editing_;  // the picture the running editor has
+  std::string editing_;      // the picture the running editor has
+  std::string editingPage_;  // the page whose cover it is, "" for an entry
+  // The page of each watched cover ("" for entries).
+  std::vector<std::pair<std::string, std::string>> watchedPages_;
   QElapsedTimer started_;
   QFileSystemWatcher* watcher_ = nullptr;
   EditedFileWatch watch_;

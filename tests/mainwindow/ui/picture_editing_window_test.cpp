@@ -10,9 +10,12 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "album/album_store.h"
+#include "album/grp_data.h"
 #include "images/thumbnail_cache.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
@@ -109,8 +112,55 @@ class PictureEditingWindowTest : public QObject {
     // The cache file holds the renewed thumbnail, the one the list shows.
     QCOMPARE(lumidex::testing::ReadFile(cache_->CacheFileName(album_->first)), *record->data);
 
+    // The editor ended at once, as one that hands the file to a running
+    // instance does: a later save of the file renews the thumbnails again.
+    const std::string first = *record->data;
+    lumidex::testing::WriteFile(album_->first, NoisyJpeg(7));
+    QTRY_COMPARE_WITH_TIMEOUT(renewed.count(), 2, 10000);
+    QVERIFY(*list.list().entries().record(0)->data != first);
+
     // A sub-album entry has no picture: nothing starts.
     list.SelectRow(2);
+    QVERIFY(!editing->EditSelected(EditorChoice::kTool));
+    QVERIFY(window_->isEnabled());
+  }
+
+  void inThePageListThePagesCoverIsEditedAndItsSummaryRenewed() {
+    auto* editing = window_->findChild<PictureEditCommands*>();
+    ImageListPanel& list = views_->imageList();
+    QVERIFY(!album_->store->PageOpen());
+    const auto summaryOf = [this]() -> std::optional<std::string> {
+      for (const GRPDATA& summary : album_->store->Summaries()) {
+        if (summary.name == "08/20") return summary.thumbnail;
+      }
+      return std::nullopt;
+    };
+    const std::optional<std::string> before = summaryOf();
+    QVERIFY(before.has_value());
+    int row = -1;
+    for (int i = 0; i < list.list().size(); ++i) {
+      if (list.list().entries().NameAt(i) == "08/20") row = i;
+    }
+    QVERIFY(row >= 0);
+    list.SelectRow(row);
+
+    // The automatic cover of 08/20 is its first picture.
+    const std::string replacement = album_->home.Join("replacement.jpg");
+    lumidex::testing::WriteFile(replacement, NoisyJpeg(9));
+    const std::string editor = album_->home.Join("bin/editor");
+    lumidex::testing::WriteFile(editor, "#!/bin/sh\necho \"$1\" > \"$0.log\"\ncp \"" + replacement + "\" \"$1\"\n");
+    ::chmod(editor.c_str(), 0755);
+    window_->settings().gTool = editor;
+    QSignalSpy renewed(editing, &PictureEditCommands::thumbnailsRenewed);
+    QVERIFY(editing->EditSelected(EditorChoice::kTool));
+    QTRY_COMPARE_WITH_TIMEOUT(renewed.count(), 1, 10000);
+    QCOMPARE(lumidex::testing::ReadFile(editor + ".log"), album_->first + "\n");
+    QVERIFY(summaryOf().has_value());
+    QVERIFY(*summaryOf() != *before);
+
+    // A page whose pictures are gone has no cover to edit: nothing starts.
+    QVERIFY(std::remove(album_->first.c_str()) == 0);
+    QVERIFY(std::remove(album_->second.c_str()) == 0);
     QVERIFY(!editing->EditSelected(EditorChoice::kTool));
     QVERIFY(window_->isEnabled());
   }
