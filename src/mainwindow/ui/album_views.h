@@ -64,6 +64,10 @@ class AlbumViews : public QObject {
   void ShowFirstMonth();
   // Stops the thumbnail worker for good (exit).
   void StopWorkers();
+  // Brings the page list, the list and the calendar up to date after entries
+  // were registered outside the views (files the program was started with);
+  // a failed `status` is shown first.
+  void EntriesRegistered(const Status& status) { AfterRegistration(status); }
 
   CalendarController& calendar() const { return *controller_; }
   MonthCalendar& month() { return month_; }
