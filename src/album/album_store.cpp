@@ -1,6 +1,7 @@
 #include "album/album_store.h"
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "album/album_text.h"
 #include "foundation/file_paths.h"
@@ -223,10 +224,13 @@ Result<std::vector<std::string>> AlbumStore::RestoreMissingPages() {
   if (pageIndex_.SavingRefused()) return restored;
   yearIndex_.Refresh(folders_.photoDir, store_);
   SyncYearIndex();
+  // Each page is looked up once, at the first year using it: most pages are
+  // used by many years.
+  std::unordered_set<std::string_view> looked;
   for (const auto& entry : yearIndex_.YearSectionIndex()) {
     // Entries are "yyyy/" + section; pages are the sections named "mm/dd".
     const std::string_view page = std::string_view(entry).substr(5);
-    if (!IsPageKey(page) || pageIndex_.HasKey(kDataSection, page)) continue;
+    if (!IsPageKey(page) || !looked.insert(page).second || pageIndex_.HasKey(kDataSection, page)) continue;
     pageIndex_.SetValue(kDataSection, page, ".alb");
     restored.push_back(entry);
   }
