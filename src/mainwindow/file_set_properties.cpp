@@ -21,13 +21,13 @@ std::string LowerAscii(std::string_view text) {
 }
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 22> kCaptions = {{
-    {"jpg", "JPEG 画像"},      {"jpeg", "JPEG 画像"},    {"jpe", "JPEG 画像"},
-    {"png", "PNG 画像"},       {"gif", "GIF 画像"},      {"bmp", "ビットマップ画像"},
-    {"dib", "ビットマップ画像"}, {"tif", "TIFF 画像"},     {"tiff", "TIFF 画像"},
-    {"ico", "アイコン"},        {"webp", "WebP 画像"},    {"heic", "HEIF 画像"},
-    {"wmf", "メタファイル"},    {"emf", "メタファイル"},   {"mp3", "MP3 音声"},
-    {"wav", "WAVE 音声"},       {"m3u", "プレイリスト"},  {"mp4", "MPEG-4 動画"},
-    {"avi", "AVI 動画"},        {"mov", "QuickTime 動画"}, {"mpg", "MPEG 動画"},
+    {"jpg", "JPEG 画像"},        {"jpeg", "JPEG 画像"},     {"jpe", "JPEG 画像"},
+    {"png", "PNG 画像"},         {"gif", "GIF 画像"},       {"bmp", "ビットマップ画像"},
+    {"dib", "ビットマップ画像"}, {"tif", "TIFF 画像"},      {"tiff", "TIFF 画像"},
+    {"ico", "アイコン"},         {"webp", "WebP 画像"},     {"heic", "HEIF 画像"},
+    {"wmf", "メタファイル"},     {"emf", "メタファイル"},   {"mp3", "MP3 音声"},
+    {"wav", "WAVE 音声"},        {"m3u", "プレイリスト"},   {"mp4", "MPEG-4 動画"},
+    {"avi", "AVI 動画"},         {"mov", "QuickTime 動画"}, {"mpg", "MPEG 動画"},
     {"txt", "テキスト文書"},
 }};
 
@@ -41,7 +41,8 @@ std::vector<std::string> PropertyFiles(const std::vector<std::string>& paths,
     if (!isFile || !isFile(path)) continue;
     if (files.empty()) {
       folder = std::string(FolderOf(path));
-    } else if (FolderOf(path) != folder || std::find(files.begin(), files.end(), path) != files.end()) {
+    } else if (FolderOf(path) != folder ||
+               std::find(files.begin(), files.end(), path) != files.end()) {
       continue;
     }
     files.push_back(path);
@@ -50,7 +51,8 @@ std::vector<std::string> PropertyFiles(const std::vector<std::string>& paths,
 }
 
 std::string FileTypeCaption(std::string_view path) {
-  const std::string_view name = path.substr(path.rfind('/') == std::string_view::npos ? 0 : path.rfind('/') + 1);
+  const std::string_view name =
+      path.substr(path.rfind('/') == std::string_view::npos ? 0 : path.rfind('/') + 1);
   const size_t dot = name.rfind('.');
   if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size()) return "ファイル";
   const std::string extension = LowerAscii(name.substr(dot + 1));

@@ -7,8 +7,10 @@ ListMenuAdditions ListMenuAdditionsFor(const ListMenuAdditionFacts& facts) {
   using Kind = ListMenuAdditionFacts::Kind;
   ListMenuAdditions items;
   const bool selection = facts.selectedCount > 0;
-  const bool pageSelected = selection && facts.shows == Shows::kPageList && facts.firstKind == Kind::kPage;
-  const bool fileSelected = selection && facts.shows != Shows::kPageList && facts.firstKind == Kind::kFile;
+  const bool pageSelected =
+      selection && facts.shows == Shows::kPageList && facts.firstKind == Kind::kPage;
+  const bool fileSelected =
+      selection && facts.shows != Shows::kPageList && facts.firstKind == Kind::kFile;
   items.goToDay = facts.shows == Shows::kContainer || pageSelected;
   items.editPictureEnabled = pageSelected || fileSelected;
   items.paint = facts.paintInstalled;

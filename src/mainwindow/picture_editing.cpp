@@ -39,7 +39,8 @@ void EditedFileWatch::Watch(const std::string& path, FileStamp now) {
 }
 
 bool EditedFileWatch::Watches(const std::string& path) const {
-  return std::any_of(stamps_.begin(), stamps_.end(), [&](const auto& entry) { return entry.first == path; });
+  return std::any_of(stamps_.begin(), stamps_.end(),
+                     [&](const auto& entry) { return entry.first == path; });
 }
 
 bool EditedFileWatch::Changed(const std::string& path, FileStamp now) {

@@ -11,7 +11,9 @@
 namespace lumidex::platform {
 namespace {
 
-bool Runnable(const std::string& file) { return !file.empty() && ::access(file.c_str(), X_OK) == 0; }
+bool Runnable(const std::string& file) {
+  return !file.empty() && ::access(file.c_str(), X_OK) == 0;
+}
 
 // `program` as a runnable file: itself when it holds a "/", else the first
 // folder of `path` that has it.
@@ -102,7 +104,8 @@ std::string FindImageEditor(std::string_view configured, std::string_view path) 
 }
 
 std::string FindPaintProgram(std::string_view path) {
-  constexpr std::array<std::string_view, 5> kEditors = {"kolourpaint", "pinta", "gimp", "krita", "mtpaint"};
+  constexpr std::array<std::string_view, 5> kEditors = {"kolourpaint", "pinta", "gimp", "krita",
+                                                        "mtpaint"};
   for (std::string_view editor : kEditors) {
     if (std::string found = Lookup(editor, path); !found.empty()) return found;
   }
@@ -131,7 +134,8 @@ std::string DesktopEntryIcon(const std::string& program,
     for (const fs::path& file : files) {
       const DesktopEntry entry = ReadDesktopEntry(file);
       if (entry.icon.empty()) continue;
-      if (SameProgram(ExecProgram(entry.exec), program) || SameProgram(ExecProgram(entry.tryExec), program)) {
+      if (SameProgram(ExecProgram(entry.exec), program) ||
+          SameProgram(ExecProgram(entry.tryExec), program)) {
         return entry.icon;
       }
     }
@@ -147,7 +151,8 @@ std::vector<std::string> ApplicationFolders(std::string_view dataHome, std::stri
   } else if (!home.empty()) {
     folders.push_back(std::string(home) + "/.local/share/applications");
   }
-  const std::string_view dirs = dataDirs.empty() ? std::string_view("/usr/local/share:/usr/share") : dataDirs;
+  const std::string_view dirs =
+      dataDirs.empty() ? std::string_view("/usr/local/share:/usr/share") : dataDirs;
   size_t at = 0;
   while (at <= dirs.size()) {
     size_t end = dirs.find(':', at);

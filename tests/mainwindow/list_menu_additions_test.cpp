@@ -8,7 +8,8 @@ namespace {
 using Shows = ListMenuAdditionFacts::Shows;
 using Kind = ListMenuAdditionFacts::Kind;
 
-ListMenuAdditions For(Shows shows, int selected, Kind kind, bool paint = true, bool diskCache = true) {
+ListMenuAdditions For(Shows shows, int selected, Kind kind, bool paint = true,
+                      bool diskCache = true) {
   return ListMenuAdditionsFor({shows, selected, kind, paint, diskCache});
 }
 
@@ -33,7 +34,8 @@ TEST(ListMenuAdditionsTest, EditingAndPropertiesNeedAPageOfThePageListOrAFile) {
   EXPECT_FALSE(For(Shows::kFolder, 1, Kind::kFile).goToDay);
 }
 
-TEST(ListMenuAdditionsTest, PaintOnlyWhenInstalledAndTheCacheUpdateOnlyForAlbumLinesWithTheCacheOn) {
+TEST(ListMenuAdditionsTest,
+     PaintOnlyWhenInstalledAndTheCacheUpdateOnlyForAlbumLinesWithTheCacheOn) {
   EXPECT_TRUE(For(Shows::kContainer, 1, Kind::kFile, true).paint);
   EXPECT_FALSE(For(Shows::kContainer, 1, Kind::kFile, false).paint);
 

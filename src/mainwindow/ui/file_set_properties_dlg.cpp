@@ -29,20 +29,24 @@ FileSetPropertiesDlg::FileSetPropertiesDlg(const FileSetProperties& properties, 
   const QLocale japanese(QLocale::Japanese);
   QStringList types;
   for (const TypeCount& type : properties.types) {
-    types << ToQString(type.caption) + QStringLiteral(" (") + japanese.toString(qulonglong(type.count)) +
-                 QStringLiteral(" 個)");
+    types << ToQString(type.caption) + QStringLiteral(" (") +
+                 japanese.toString(qulonglong(type.count)) + QStringLiteral(" 個)");
   }
-  QString size = ToQString(FormatByteSize(static_cast<int64_t>(properties.totalBytes), true)) + QStringLiteral(" (") +
-                 japanese.toString(qulonglong(properties.totalBytes)) + QStringLiteral(" バイト)");
+  QString size = ToQString(FormatByteSize(static_cast<int64_t>(properties.totalBytes), true)) +
+                 QStringLiteral(" (") + japanese.toString(qulonglong(properties.totalBytes)) +
+                 QStringLiteral(" バイト)");
   if (properties.unreadable > 0) {
     size += QStringLiteral("\n") + japanese.toString(qulonglong(properties.unreadable)) +
             QStringLiteral(" 個のファイルはサイズを読めません");
   }
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("ファイル数:"),
-               Value(japanese.toString(qulonglong(properties.count)) + QStringLiteral(" 個のファイル"), this, "CountLabel"));
-  form->addRow(QStringLiteral("種類:"), Value(types.join(QStringLiteral("\n")), this, "TypesLabel"));
+  form->addRow(
+      QStringLiteral("ファイル数:"),
+      Value(japanese.toString(qulonglong(properties.count)) + QStringLiteral(" 個のファイル"), this,
+            "CountLabel"));
+  form->addRow(QStringLiteral("種類:"),
+               Value(types.join(QStringLiteral("\n")), this, "TypesLabel"));
   form->addRow(QStringLiteral("場所:"), Value(ToQString(properties.folder), this, "FolderLabel"));
   form->addRow(QStringLiteral("サイズ:"), Value(size, this, "SizeLabel"));
 

@@ -13,12 +13,12 @@
 
 #include "album/album_clipboard.h"
 #include "album/album_store.h"
-#include "images/cache_commands.h"
-#include "images/thumbnail_cache.h"
-#include "images/thumbnail_maker.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
+#include "images/cache_commands.h"
+#include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
 #include "mainwindow/file_set_properties.h"
 #include "mainwindow/ui/file_set_properties_dlg.h"
 #include "mainwindow/ui/page_side_panel.h"
@@ -38,13 +38,36 @@ QAction* Named(QMenu* menu, const char* name, const QString& caption) {
 
 // The order of the menu's items by object name; "" is a separator.
 // Items not named here (added later by another command) follow at the end.
-constexpr const char* kOrder[] = {
-    "FileAddMenu2", "CreateSubAlbumMenu2", "OpenMenu", "GoToDayMenu", "CommentMenu", "RevertMenu", "",
-    "ImageEditMenu", "FavoriteMenu", "N90", "",
-    "ArrangeMenu", "CopyMenu", "CopyAlbumInfoMenu", "PasteMenu2", "",
-    "ChangeMenu", "FileCopyMenu", "N5", "RepairMenu2", "CacheUpdateMenu", "N34", "",
-    "SearchMenu", "LockMenu", "DeleteMenu", "",
-    "HiQuoMenu", "ExifMenu", "Property2"};
+constexpr const char* kOrder[] = {"FileAddMenu2",
+                                  "CreateSubAlbumMenu2",
+                                  "OpenMenu",
+                                  "GoToDayMenu",
+                                  "CommentMenu",
+                                  "RevertMenu",
+                                  "",
+                                  "ImageEditMenu",
+                                  "FavoriteMenu",
+                                  "N90",
+                                  "",
+                                  "ArrangeMenu",
+                                  "CopyMenu",
+                                  "CopyAlbumInfoMenu",
+                                  "PasteMenu2",
+                                  "",
+                                  "ChangeMenu",
+                                  "FileCopyMenu",
+                                  "N5",
+                                  "RepairMenu2",
+                                  "CacheUpdateMenu",
+                                  "N34",
+                                  "",
+                                  "SearchMenu",
+                                  "LockMenu",
+                                  "DeleteMenu",
+                                  "",
+                                  "HiQuoMenu",
+                                  "ExifMenu",
+                                  "Property2"};
 
 bool IsFile(const std::string& path) { return QFileInfo(ToQString(path)).isFile(); }
 
@@ -54,16 +77,30 @@ ListMenuAdditionFacts ListMenuFactsOf(ImageListPanel& list, const ThumbnailCache
   const ListPopupFacts popup = list.MenuFacts();
   ListMenuAdditionFacts facts;
   switch (popup.mode) {
-    case ListMode::kPageList: facts.shows = ListMenuAdditionFacts::Shows::kPageList; break;
-    case ListMode::kContainer: facts.shows = ListMenuAdditionFacts::Shows::kContainer; break;
-    case ListMode::kFolder: facts.shows = ListMenuAdditionFacts::Shows::kFolder; break;
+    case ListMode::kPageList:
+      facts.shows = ListMenuAdditionFacts::Shows::kPageList;
+      break;
+    case ListMode::kContainer:
+      facts.shows = ListMenuAdditionFacts::Shows::kContainer;
+      break;
+    case ListMode::kFolder:
+      facts.shows = ListMenuAdditionFacts::Shows::kFolder;
+      break;
   }
   facts.selectedCount = popup.selectedCount;
   switch (popup.firstKind) {
-    case ListPopupFacts::Kind::kNone: facts.firstKind = ListMenuAdditionFacts::Kind::kNone; break;
-    case ListPopupFacts::Kind::kPage: facts.firstKind = ListMenuAdditionFacts::Kind::kPage; break;
-    case ListPopupFacts::Kind::kSubAlbum: facts.firstKind = ListMenuAdditionFacts::Kind::kSubAlbum; break;
-    case ListPopupFacts::Kind::kFile: facts.firstKind = ListMenuAdditionFacts::Kind::kFile; break;
+    case ListPopupFacts::Kind::kNone:
+      facts.firstKind = ListMenuAdditionFacts::Kind::kNone;
+      break;
+    case ListPopupFacts::Kind::kPage:
+      facts.firstKind = ListMenuAdditionFacts::Kind::kPage;
+      break;
+    case ListPopupFacts::Kind::kSubAlbum:
+      facts.firstKind = ListMenuAdditionFacts::Kind::kSubAlbum;
+      break;
+    case ListPopupFacts::Kind::kFile:
+      facts.firstKind = ListMenuAdditionFacts::Kind::kFile;
+      break;
   }
   const char* path = std::getenv("PATH");
   facts.paintInstalled = !platform::FindPaintProgram(path != nullptr ? path : "").empty();
@@ -71,9 +108,16 @@ ListMenuAdditionFacts ListMenuFactsOf(ImageListPanel& list, const ThumbnailCache
   return facts;
 }
 
-ListMenuCommands::ListMenuCommands(TForm1& window, ImageListPanel& list, AlbumStore& album, ThumbnailCache* cache,
-                                   std::function<void(const std::string& date)> pageUse, QObject* parent)
-    : QObject(parent), window_(window), list_(list), album_(album), cache_(cache), pageUse_(std::move(pageUse)) {
+ListMenuCommands::ListMenuCommands(TForm1& window, ImageListPanel& list, AlbumStore& album,
+                                   ThumbnailCache* cache,
+                                   std::function<void(const std::string& date)> pageUse,
+                                   QObject* parent)
+    : QObject(parent),
+      window_(window),
+      list_(list),
+      album_(album),
+      cache_(cache),
+      pageUse_(std::move(pageUse)) {
   ListPopupMenu* menu = list.popupMenu();
   goToDay_ = Named(menu, "GoToDayMenu", QStringLiteral("この日に移動"));
   cacheUpdate_ = Named(menu, "CacheUpdateMenu", QStringLiteral("ディスクキャッシュの更新"));
@@ -179,12 +223,14 @@ void ListMenuCommands::Prepare() {
   // open page, decided by their own command before this).
   if (search_ != nullptr) {
     const QList<QAction*> searches = search_->menu()->actions();
-    search_->setVisible(std::any_of(searches.begin(), searches.end(), [](QAction* a) { return a->isVisible(); }));
+    search_->setVisible(
+        std::any_of(searches.begin(), searches.end(), [](QAction* a) { return a->isVisible(); }));
   }
 }
 
 std::vector<std::string> ListMenuCommands::SelectedFiles() const {
-  if (list_.list().mode() != ListMode::kFolder) return CopyFiles(album_, list_.SelectedLines()).paths;
+  if (list_.list().mode() != ListMode::kFolder)
+    return CopyFiles(album_, list_.SelectedLines()).paths;
   QVector<int> rows = list_.view()->SelectedRows();
   std::sort(rows.begin(), rows.end());
   std::vector<std::string> files;
@@ -222,10 +268,12 @@ void ListMenuCommands::ShowProperties() {
 }
 
 bool ListMenuCommands::UpdateCache() {
-  if (cache_ == nullptr || !cache_->useCache() || list_.list().mode() == ListMode::kFolder) return false;
-  QMessageBox question(QMessageBox::Question, QStringLiteral("更新の確認"),
-                       QStringLiteral("選択した画像のディスクキャッシュを更新します。よろしいですか？"),
-                       QMessageBox::Yes | QMessageBox::No, &window_);
+  if (cache_ == nullptr || !cache_->useCache() || list_.list().mode() == ListMode::kFolder)
+    return false;
+  QMessageBox question(
+      QMessageBox::Question, QStringLiteral("更新の確認"),
+      QStringLiteral("選択した画像のディスクキャッシュを更新します。よろしいですか？"),
+      QMessageBox::Yes | QMessageBox::No, &window_);
   question.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
   question.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
   auto* overwrite = new QCheckBox(QStringLiteral("全て上書きする"), &question);
@@ -238,7 +286,8 @@ bool ListMenuCommands::UpdateCache() {
   context.highQualityTypes = settings.hispc;
   context.bigIcons = settings.bigico;
   std::vector<std::string> paths = CopyFiles(album_, list_.SelectedLines()).paths;
-  UpdateSelectedCache(std::move(paths), overwrite->isChecked(), *cache_, context, window_.longOperation());
+  UpdateSelectedCache(std::move(paths), overwrite->isChecked(), *cache_, context,
+                      window_.longOperation());
 
   // The thumbnails held in memory of the open container's selection follow
   // the cache.
@@ -249,8 +298,8 @@ bool ListMenuCommands::UpdateCache() {
     for (int row : list_.view()->SelectedRows()) {
       ALBDATA* record = list.entries().record(row);
       const std::string name(list.entries().NameAt(row));
-      if (record == nullptr || !record->isJpeg || !record->data || name.empty() || name.front() == '@' ||
-          !IsFile(name)) {
+      if (record == nullptr || !record->isJpeg || !record->data || name.empty() ||
+          name.front() == '@' || !IsFile(name)) {
         continue;
       }
       ThumbnailRequest request;

@@ -18,13 +18,13 @@
 
 #include "album/album_store.h"
 #include "freelayout/ui/free_layout_view.h"
-#include "images/thumbnail_cache.h"
-#include "images/thumbnail_maker.h"
-#include "images/ui/picture_view_widget.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/preview_card_widget.h"
+#include "images/thumbnail_cache.h"
+#include "images/thumbnail_maker.h"
+#include "images/ui/picture_view_widget.h"
 #include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/picture_view_panel.h"
 #include "mainwindow/ui/picture_views.h"
@@ -74,18 +74,22 @@ QIcon ProgramIcon(const std::string& program) {
 }  // namespace
 
 PictureEditCommands::PictureEditCommands(TForm1& window, ImageListPanel& list, AlbumStore& album,
-                                         PictureViews& views, ThumbnailCache* cache, QObject* parent)
+                                         PictureViews& views, ThumbnailCache* cache,
+                                         QObject* parent)
     : QObject(parent), window_(window), list_(list), album_(album), views_(views), cache_(cache) {
   ListPopupMenu* listMenu = list.popupMenu();
   menu_ = new QMenu(QStringLiteral("画像の編集"), listMenu);
   menuAction_ = listMenu->addMenu(menu_);
   menuAction_->setObjectName(QStringLiteral("ImageEditMenu"));
-  tool_ = menu_->addAction(QStringLiteral("ツールを開く"), this, [this] { EditSelected(EditorChoice::kTool); });
+  tool_ = menu_->addAction(QStringLiteral("ツールを開く"), this,
+                           [this] { EditSelected(EditorChoice::kTool); });
   tool_->setObjectName(QStringLiteral("ToolOpenMenu"));
-  paint_ = menu_->addAction(QStringLiteral("ペイント"), this, [this] { EditSelected(EditorChoice::kPaint); });
+  paint_ = menu_->addAction(QStringLiteral("ペイント"), this,
+                            [this] { EditSelected(EditorChoice::kPaint); });
   paint_->setObjectName(QStringLiteral("PaintMenu"));
   menu_->addSeparator();
-  choose_ = menu_->addAction(QStringLiteral("編集ツールの選択"), this, &PictureEditCommands::ChooseTool);
+  choose_ =
+      menu_->addAction(QStringLiteral("編集ツールの選択"), this, &PictureEditCommands::ChooseTool);
   choose_->setObjectName(QStringLiteral("ToolSelectMenu"));
   connect(listMenu, &QMenu::aboutToShow, this, &PictureEditCommands::PrepareMenu);
 
@@ -94,11 +98,13 @@ PictureEditCommands::PictureEditCommands(TForm1& window, ImageListPanel& list, A
     previewEdit_->setEnabled(true);
     connect(previewEdit_, &QAction::triggered, this, [this, card] {
       const std::string picture = card->path();
-      if (!picture.empty() && QFileInfo(ToQString(picture)).isFile()) Edit(picture, EditorChoice::kTool);
+      if (!picture.empty() && QFileInfo(ToQString(picture)).isFile())
+        Edit(picture, EditorChoice::kTool);
     });
   }
   watcher_ = new QFileSystemWatcher(this);
-  connect(watcher_, &QFileSystemWatcher::fileChanged, this, &PictureEditCommands::OnWatchedFileChanged);
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this,
+          &PictureEditCommands::OnWatchedFileChanged);
   paint_->setIcon(ProgramIcon(platform::FindPaintProgram(SearchPath())));
   ShowToolIcon();
 }
@@ -128,10 +134,13 @@ std::string PictureEditCommands::SelectedPicture(std::string* page) const {
   facts.pageList = list_.list().mode() == ListMode::kPageList;
   facts.selected = std::string(list_.list().entries().NameAt(rows.front()));
   if (facts.pageList) {
-    facts.pageCover = album_.PageCover(facts.selected, album_.pageIndex().GetValue("DATA", facts.selected, "")).cover;
+    facts.pageCover =
+        album_.PageCover(facts.selected, album_.pageIndex().GetValue("DATA", facts.selected, ""))
+            .cover;
   }
   if (page != nullptr) *page = facts.pageList ? facts.selected : std::string();
-  return PictureToEdit(facts, [](const std::string& path) { return QFileInfo(ToQString(path)).isFile(); });
+  return PictureToEdit(facts,
+                       [](const std::string& path) { return QFileInfo(ToQString(path)).isFile(); });
 }
 
 bool PictureEditCommands::EditSelected(EditorChoice choice) {
@@ -257,7 +266,8 @@ void PictureEditCommands::RenewThumbnails(const std::string& picture, const std:
   if (window_.pictureView()->isVisible() && views_.view().currentPicture() == picture) {
     views_.view().ShowPicture(picture);
   }
-  if (auto* card = list_.findChild<PreviewCardWidget*>(); card != nullptr && card->isVisible() && card->path() == picture) {
+  if (auto* card = list_.findChild<PreviewCardWidget*>();
+      card != nullptr && card->isVisible() && card->path() == picture) {
     card->ShowPicture(picture);
   }
   emit thumbnailsRenewed(ToQString(picture));
@@ -279,8 +289,9 @@ void PictureEditCommands::ChooseTool() {
   }
   // The first filter shows only programs (and folders to go through).
   const auto filterBy = [&dialog, executables](const QString& filter) {
-    dialog.setFilter(filter == executables ? QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot
-                                           : QDir::AllDirs | QDir::Files | QDir::NoDot);
+    dialog.setFilter(filter == executables
+                         ? QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot
+                         : QDir::AllDirs | QDir::Files | QDir::NoDot);
   };
   filterBy(executables);
   connect(&dialog, &QFileDialog::filterSelected, &dialog, filterBy);
@@ -295,7 +306,8 @@ void PictureEditCommands::ChooseTool() {
   window_.settings().gTool = ToStdString(chosen);
   ShowToolIcon();
   // The free layout's "ツールを開く" runs the same program.
-  if (auto* freeLayout = window_.findChild<FreeLayoutView*>()) freeLayout->ApplySettings(window_.settings());
+  if (auto* freeLayout = window_.findChild<FreeLayoutView*>())
+    freeLayout->ApplySettings(window_.settings());
 }
 
 void PictureEditCommands::ShowToolIcon() {

@@ -16,10 +16,10 @@
 
 #include "album/album_store.h"
 #include "album/grp_data.h"
-#include "images/thumbnail_cache.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
+#include "images/thumbnail_cache.h"
 #include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/page_side_panel.h"
@@ -39,7 +39,9 @@ std::string NoisyJpeg(int seed) {
   for (int y = 0; y < 240; ++y) {
     for (int x = 0; x < 320; ++x) {
       state = state * 1103515245u + 12345u;
-      bitmap.SetPixel(x, y, 0xFF000000u | (state >> 8 & 0xFFFFFF) | static_cast<uint32_t>(seed * 40 % 256) << 16);
+      bitmap.SetPixel(
+          x, y,
+          0xFF000000u | (state >> 8 & 0xFFFFFF) | static_cast<uint32_t>(seed * 40 % 256) << 16);
     }
   }
   return EncodeJpeg(bitmap).value();
@@ -68,7 +70,9 @@ class PictureEditingWindowTest : public QObject {
     cache_ = std::make_unique<ThumbnailCache>(album_->home.Join("jpgdat/"), true);
     window_ = std::make_unique<TForm1>();
     window_->SetEnvironment(std::move(album_->env));
-    views_ = new AlbumViews(*window_, *album_->store, cache_.get(), [] { return CalendarDate{2014, 8, 20}; });
+    views_ = new AlbumViews(*window_, *album_->store, cache_.get(), [] {
+      return CalendarDate{2014, 8, 20};
+    });
     views_->ShowFirstMonth();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -93,7 +97,8 @@ class PictureEditingWindowTest : public QObject {
     const std::string replacement = album_->home.Join("replacement.jpg");
     lumidex::testing::WriteFile(replacement, NoisyJpeg(5));
     const std::string editor = album_->home.Join("bin/editor");
-    lumidex::testing::WriteFile(editor, "#!/bin/sh\nsleep 0.5\ncp \"" + replacement + "\" \"$1\"\n");
+    lumidex::testing::WriteFile(editor,
+                                "#!/bin/sh\nsleep 0.5\ncp \"" + replacement + "\" \"$1\"\n");
     ::chmod(editor.c_str(), 0755);
     window_->settings().gTool = editor;
 
@@ -148,7 +153,8 @@ class PictureEditingWindowTest : public QObject {
     const std::string replacement = album_->home.Join("replacement.jpg");
     lumidex::testing::WriteFile(replacement, NoisyJpeg(9));
     const std::string editor = album_->home.Join("bin/editor");
-    lumidex::testing::WriteFile(editor, "#!/bin/sh\necho \"$1\" > \"$0.log\"\ncp \"" + replacement + "\" \"$1\"\n");
+    lumidex::testing::WriteFile(
+        editor, "#!/bin/sh\necho \"$1\" > \"$0.log\"\ncp \"" + replacement + "\" \"$1\"\n");
     ::chmod(editor.c_str(), 0755);
     window_->settings().gTool = editor;
     QSignalSpy renewed(editing, &PictureEditCommands::thumbnailsRenewed);
@@ -171,12 +177,35 @@ class PictureEditingWindowTest : public QObject {
     QVERIFY(commands != nullptr);
     commands->Arrange();
     const QStringList captions = Captions(*list.popupMenu());
-    for (const char* caption :
-         {"画像の追加", "サブアルバムの作成", "この日に移動", "コメントの編集", "画像の編集", "ツールを開く", "ペイント",
-          "編集ツールの選択", "お気に入りに追加", "デスクトップの背景として設定", "配置(&M)", "コピー(&C)",
-          "コピー（アルバム情報）", "貼り付け(&P)", "変更", "名前", "ファイルパス名", "指定場所へのファイルコピー",
-          "更新日に登録日を設定", "不明画像の再設定", "ディスクキャッシュの更新", "スライドタイプのリストに追加",
-          "検索(&S)", "検索(&F)", "次を検索(&S)", "削除(&D)", "高画質", "Exif(&I)", "プロパティ"}) {
+    for (const char* caption : {"画像の追加",
+                                "サブアルバムの作成",
+                                "この日に移動",
+                                "コメントの編集",
+                                "画像の編集",
+                                "ツールを開く",
+                                "ペイント",
+                                "編集ツールの選択",
+                                "お気に入りに追加",
+                                "デスクトップの背景として設定",
+                                "配置(&M)",
+                                "コピー(&C)",
+                                "コピー（アルバム情報）",
+                                "貼り付け(&P)",
+                                "変更",
+                                "名前",
+                                "ファイルパス名",
+                                "指定場所へのファイルコピー",
+                                "更新日に登録日を設定",
+                                "不明画像の再設定",
+                                "ディスクキャッシュの更新",
+                                "スライドタイプのリストに追加",
+                                "検索(&S)",
+                                "検索(&F)",
+                                "次を検索(&S)",
+                                "削除(&D)",
+                                "高画質",
+                                "Exif(&I)",
+                                "プロパティ"}) {
       QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
     }
     // "名前" lives under "変更" only.
