@@ -22,7 +22,8 @@ HelpWindow::HelpWindow(QString document, QWidget* owner) : QWidget(owner, Qt::Wi
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
-  resize(640, 560);
+  // Wide enough for the pictures of the window at their own size.
+  resize(820, 640);
 }
 
 // Escape, which the browser leaves alone, closes the window as it closes a
