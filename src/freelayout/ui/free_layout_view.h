@@ -100,6 +100,9 @@ class FreeLayoutView : public QObject {
   // The heading of the page side while the view is open: "日付で配置 > 3月15日"
   // or "アルバムで配置 > " + the album name.
   QString Heading() const;
+  // Draws every item of the shown tab again, the pictures from their files
+  // (a file changed on disk, or the user asked for the latest state).
+  void RedrawPictures();
 
  signals:
   // The heading changed (another page or way).
@@ -123,8 +126,6 @@ class FreeLayoutView : public QObject {
   // The shown tab's captions from the document.
   void RefreshTabStrip();
   FreeLayoutWay way() const;
-  // Draws every picture again from its file (a file changed on disk).
-  void RedrawPictures();
 
   AlbumStore& album_;
   const std::string albumDir_;

@@ -44,18 +44,9 @@ AlbumBackupCommands::AlbumBackupCommands(TForm1& window, AlbumStore& album, Cale
       album_(album),
       calendar_(calendar),
       confirmFreeLayoutSave_(std::move(confirmFreeLayoutSave)) {
-  // "ファイル" -> "アルバムデータ", above "印刷(&P)".
-  QMenu* file = nullptr;
-  for (QObject* owner : window.printAction()->associatedObjects()) {
-    if (auto* menu = qobject_cast<QMenu*>(owner)) file = menu;
-  }
-  auto* data = new QMenu(QStringLiteral("アルバムデータ"), &window);
-  data->setObjectName(QStringLiteral("AlbumDataMenu"));
-  if (file != nullptr) file->insertMenu(window.printAction(), data);
-  import_ = data->addAction(QStringLiteral("インポート"));
-  import_->setObjectName(QStringLiteral("N17"));
-  export_ = data->addAction(QStringLiteral("エクスポート"));
-  export_->setObjectName(QStringLiteral("N18"));
+  // "ファイル" -> "アルバムデータ" of the main menu.
+  import_ = window.mainMenu().importAlbum;
+  export_ = window.mainMenu().exportAlbum;
   connect(import_, &QAction::triggered, this, &AlbumBackupCommands::ImportAlbumCommand);
   connect(export_, &QAction::triggered, this, &AlbumBackupCommands::ExportAlbumCommand);
 }

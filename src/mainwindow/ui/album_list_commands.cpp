@@ -68,15 +68,10 @@ AlbumListCommands::AlbumListCommands(TForm1& window, ImageListPanel& list, Album
     : QObject(&window), window_(window), list_(list), album_(album), calendar_(calendar), prompts_(prompts),
       search_(search) {
   connect(window.calendarBar()->allAlbumsButton(), &QAbstractButton::clicked, this, &AlbumListCommands::ShowAlbum);
-  QMenu* tools = nullptr;
-  for (QObject* owner : window.autoRegistrationAction()->associatedObjects()) {
-    if (auto* menu = qobject_cast<QMenu*>(owner)) tools = menu;
-  }
-  if (tools == nullptr) tools = window.menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-  QAction* find = tools->addAction(QStringLiteral("検索"), this, &AlbumListCommands::SearchAlbum);
-  find->setObjectName(QStringLiteral("N79"));
-  // While the result window is open the album search does nothing.
-  connect(tools, &QMenu::aboutToShow, this, [this, find] { find->setEnabled(!dialog_ || !dialog_->isVisible()); });
+  // "表示" -> "全てのアルバム" and "検索" -> "検索" of the main menu, which
+  // hides both while the window is open.
+  connect(window.mainMenu().allAlbums, &QAction::triggered, this, &AlbumListCommands::ShowAlbum);
+  connect(window.mainMenu().find, &QAction::triggered, this, &AlbumListCommands::SearchAlbum);
 }
 
 TToolSelectDlg::Album AlbumListCommands::Source() {

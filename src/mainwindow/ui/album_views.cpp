@@ -34,6 +34,7 @@
 #include "mainwindow/ui/list_file_drop.h"
 #include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/list_registration_commands.h"
+#include "mainwindow/ui/main_menu_commands.h"
 #include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/page_side_panel.h"
@@ -143,6 +144,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
   new AlbumBackupCommands(
       window_, album_, *controller_, [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
+  new MainMenuCommands(window_, *list_, album_, freeLayout_->view(), detailList_->panel(), *albumList_,
+                       *pictureViews_);
   new PictureEditCommands(window_, *list_, album_, *pictureViews_, cache, this);
   new ListMenuCommands(
       window_, *list_, album_, cache, [this](const std::string& date) { albumList_->ShowPageUse(date); }, this);

@@ -61,13 +61,8 @@ FileToolCommands::FileToolCommands(TForm1& window, ImageListPanel& list, AlbumSt
       album_(album),
       albumChanged_(std::move(albumChanged)),
       confirmFreeLayoutSave_(std::move(confirmFreeLayoutSave)) {
-  // "ツール" -> "不明画像の再設定", beside "自動登録(&A)".
-  QMenu* tools = nullptr;
-  for (QObject* owner : window.autoRegistrationAction()->associatedObjects()) {
-    if (auto* menu = qobject_cast<QMenu*>(owner)) tools = menu;
-  }
-  if (tools == nullptr) tools = window.menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-  repairAlbum_ = AddCommand(tools, "RepairMenu", QStringLiteral("不明画像の再設定"));
+  // "ツール" -> "不明画像の再設定" and "画像の整理" of the main menu.
+  repairAlbum_ = window.mainMenu().repairMissing;
 
   ListPopupMenu* menu = list.popupMenu();
   menu->addSeparator();
@@ -82,6 +77,7 @@ FileToolCommands::FileToolCommands(TForm1& window, ImageListPanel& list, AlbumSt
 
   connect(window.calendarBar()->organiserButton(), &QAbstractButton::clicked, this,
           &FileToolCommands::Organise);
+  connect(window.mainMenu().organise, &QAction::triggered, this, &FileToolCommands::Organise);
   connect(repairAlbum_, &QAction::triggered, this, &FileToolCommands::RepairAlbumCommand);
   connect(repairPage_, &QAction::triggered, this, &FileToolCommands::RepairPageCommand);
   connect(copyToFolder_, &QAction::triggered, this, &FileToolCommands::CopyToFolder);

@@ -42,14 +42,10 @@ PageLockCommands::PageLockCommands(TForm1& window, AlbumStore& album, ImageListP
     lock_->setEnabled(list_.selectedCount() > 0);
   });
 
-  auto* tools = qobject_cast<QMenu*>(window_.autoRegistrationAction()->parent());
-  password_ = new QAction(QStringLiteral("パスワードの変更"), tools);
-  password_->setObjectName(QStringLiteral("PassWordChgMenu"));
+  // The main menu shows the item while the window's settings hold a
+  // registered password (KeepStoredForm keeps them up to date).
+  password_ = window_.mainMenu().passwordChange;
   password_->setVisible(remembered_->registered());
-  if (tools != nullptr) {
-    tools->addAction(password_);
-    connect(tools, &QMenu::aboutToShow, this, [this] { password_->setVisible(remembered_->registered()); });
-  }
   connect(password_, &QAction::triggered, this, &PageLockCommands::ChangePassword);
 }
 

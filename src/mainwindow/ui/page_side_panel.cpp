@@ -87,6 +87,7 @@ QWidget* MakeToolbar(QWidget* parent, PageSidePanel::Toolbar& toolbar) {
   toolRow->setContentsMargins(0, 0, 0, 0);
   auto* toolBar = new QToolBar(tools);
   toolBar->setObjectName(QStringLiteral("ToolBar1"));
+  toolbar.toolBar1 = toolBar;
   QAction* close = toolBar->addAction(QStringLiteral("×"));
   close->setObjectName(QStringLiteral("ToolButton12"));
   close->setToolTip(QStringLiteral("ツールボタンを閉じる"));

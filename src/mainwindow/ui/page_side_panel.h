@@ -4,6 +4,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QToolBar;
 class QTreeWidget;
 class QVBoxLayout;
 
@@ -45,6 +46,7 @@ class PageSidePanel : public QWidget {
     QAbstractButton* dates = nullptr;           // SpeedButton11 "更新日"
     QAbstractButton* banMove = nullptr;         // BanMoveSpBtn "移動"
     QAbstractButton* moreTools = nullptr;       // SpeedButton37 "他"
+    QToolBar* toolBar1 = nullptr;               // ToolBar1 in ToolPanel, shown by moreTools
   };
 
   // The controls of the bottom bar `Panel16`.

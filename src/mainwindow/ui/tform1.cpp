@@ -17,6 +17,7 @@
 #include "mainwindow/ui/calendar_bar.h"
 #include "mainwindow/ui/error_reporting_application.h"
 #include "mainwindow/ui/help_window.h"
+#include "mainwindow/ui/main_menu_bar.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/picture_view_panel.h"
 #include "mainwindow/ui/scheme_painter.h"
@@ -67,38 +68,13 @@ TForm1::~TForm1() {
 }
 
 void TForm1::BuildMenu() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
-  // The picture views connect the two ways of saving.
-  QMenu* enlarged = file->addMenu(QStringLiteral("拡大画像の保存"));
-  enlarged->setObjectName(QStringLiteral("N27"));
-  enlargedSave_.item = enlarged->menuAction();
-  enlargedSave_.item->setObjectName(QStringLiteral("N27"));
-  enlargedSave_.item->setVisible(false);
-  enlargedSave_.fullSize = enlarged->addAction(QStringLiteral("フルサイズ"));
-  enlargedSave_.fullSize->setObjectName(QStringLiteral("ZoomGrpSaveMenu"));
-  enlargedSave_.viewSize = enlarged->addAction(QStringLiteral("ビューサイズ"));
-  enlargedSave_.viewSize->setObjectName(QStringLiteral("N92"));
-  print_ = file->addAction(QStringLiteral("印刷(&P)"));
-  print_->setObjectName(QStringLiteral("Print1"));
-  print_->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-  print_->setVisible(false);
-  QAction* exit = file->addAction(QStringLiteral("終了(&X)"));
-  exit->setObjectName(QStringLiteral("Exit1"));
-  connect(exit, &QAction::triggered, this, &QWidget::close);
-
-  // The album's views connect the commands they run.
-  QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
-  autoRegistration_ = tools->addAction(QStringLiteral("自動登録(&A)"));
-  autoRegistration_->setObjectName(QStringLiteral("AutoMenu"));
-
-  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-  QAction* helpFile = help->addAction(QStringLiteral("Help File(&H)"));
-  helpFile->setObjectName(QStringLiteral("HelpFile1"));
-  helpFile->setShortcut(QKeySequence(Qt::Key_F1));
-  helpFile->setShortcutContext(Qt::ApplicationShortcut);
-  connect(helpFile, &QAction::triggered, this, &TForm1::HelpFile1Click);
+  // The album's views and their commands connect the other items.
+  mainMenu_ = BuildMainMenu(*menuBar());
+  autoRegistration_ = mainMenu_.autoRegistration;
+  print_ = mainMenu_.print;
+  enlargedSave_ = {mainMenu_.enlargedSave, mainMenu_.enlargedFull, mainMenu_.enlargedView};
+  connect(mainMenu_.exit, &QAction::triggered, this, &QWidget::close);
+  connect(mainMenu_.helpFile, &QAction::triggered, this, &TForm1::HelpFile1Click);
 }
 
 QWidget* TForm1::BuildCentre() {

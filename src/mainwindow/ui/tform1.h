@@ -12,6 +12,7 @@
 #include "mainwindow/option_steps.h"
 #include "mainwindow/ui/help_desk.h"
 #include "mainwindow/ui/help_window.h"
+#include "mainwindow/ui/main_menu_bar.h"
 
 class QAction;
 class QSplitter;
@@ -124,6 +125,8 @@ class TForm1 : public QMainWindow {
   QSplitter* splitter() const { return splitter_; }
   PageSidePanel* pageSide() const { return pageSide_; }
   StatusArea* statusArea() const { return statusArea_; }
+  // The menus and items of the main menu `MainMenu1`.
+  const MainMenuItems& mainMenu() const { return mainMenu_; }
   // "ツール" -> "自動登録(&A)", run by the album's views.
   QAction* autoRegistrationAction() const { return autoRegistration_; }
   // "ファイル" -> "印刷(&P)" (`Print1`, Ctrl+P), run by the print commands.
@@ -177,6 +180,7 @@ class TForm1 : public QMainWindow {
   ExitSteps* exitSteps_ = nullptr;
   bool exited_ = false;  // the exit ran; a second close does not run it again
 
+  MainMenuItems mainMenu_;
   QAction* autoRegistration_ = nullptr;
   QAction* print_ = nullptr;
   EnlargedSaveMenu enlargedSave_;

@@ -9,10 +9,12 @@
 
 namespace lumidex {
 
-void DisableUnavailableCommands(TForm1& window) {
-  const PageSidePanel::Toolbar& toolbar = window.pageSide()->toolbar();
+void DisableUnavailableCommands([[maybe_unused]] TForm1& window) {
+  // Every control of the window has its command now; a control whose
+  // command goes missing again is listed here.
+  const std::initializer_list<QAbstractButton*> unavailable = {};
   const QString hint = QString::fromUtf8(kUnavailableHint);
-  for (QAbstractButton* control : {toolbar.moreTools}) {
+  for (QAbstractButton* control : unavailable) {
     control->setEnabled(false);
     const QString tip = control->toolTip();
     control->setToolTip(tip.isEmpty() ? hint : tip + QLatin1Char('\n') + hint);
