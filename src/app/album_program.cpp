@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "album/album_store.h"
 #include "app/cache_option_commands.h"
 #include "app/cache_space_text.h"
+#include "desktop/desktop_entry.h"
 #include "foundation/app_environment.h"
 #include "foundation/app_identity.h"
 #include "foundation/pending_settings_import.h"
@@ -23,13 +25,16 @@
 #include "images/thumbnail_cache.h"
 #include "images/thumbnail_maker.h"
 #include "mainwindow/ui/album_views.h"
+#include "mainwindow/ui/desktop_shortcut_commands.h"
 #include "mainwindow/ui/error_reporting_application.h"
+#include "mainwindow/ui/opened_files_commands.h"
 #include "mainwindow/ui/page_lock_commands.h"
 #include "mainwindow/ui/splash_screen.h"
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tday_chk_thread.h"
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/unavailable_commands.h"
+#include "mainwindow/ui/version_box.h"
 #include "mainwindow/ui/window_placement_bridge.h"
 #include "platform/environment.h"
 #include "platform/album_writer_lock.h"
@@ -45,6 +50,10 @@ void Warn(const std::string& text) {
 
 constexpr std::string_view kAlbumBusyMessage =
     "lumidex-cli がアルバムを変更中のため、起動できません。終わってからもう一度起動してください。";
+
+// Follows "は実行中です。" when the second copy was given files.
+constexpr std::string_view kOpenedFilesNotHandedOver =
+    "\n指定されたファイルは登録されていません。実行中のウィンドウのカレンダーの日付にドロップして登録して下さい。";
 
 // How often the disk indicator is brought up to date, in milliseconds.
 constexpr int kCacheSpaceInterval = 2000;
@@ -64,12 +73,20 @@ AlbumProgram::AlbumProgram()
 AlbumProgram::~AlbumProgram() = default;
 
 int AlbumProgram::Run(QApplication& app) {
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) openedFiles_.push_back(ToStdString(arguments[i]));
   switch (RunStart(*this)) {
     case StartResult::kAlreadyRunning: return 0;
     case StartResult::kFailed: return 1;
     case StartResult::kStarted: break;
   }
   window_->SetExitSteps(this);
+  if (!openedFiles_.empty()) {
+    // Once the loop runs, so that the window is on screen with its progress.
+    QTimer::singleShot(0, window_.get(), [this] {
+      RegisterOpenedFiles(*window_, *album_, *views_, openedFiles_, ToStdString(QDir::currentPath()));
+    });
+  }
   const int code = app.exec();
   // The loop can also end without the window being closed (the session
   // ends); the album and the settings are saved all the same.
@@ -88,8 +105,12 @@ bool AlbumProgram::AcquireSingleInstance() {
   return lock_ != nullptr;
 }
 
+// Files given to a second copy are not handed to the running window: the
+// user is told to drop them on it.
 void AlbumProgram::ReportAlreadyRunning() {
-  QMessageBox::information(nullptr, ToQString(kAppTitle), ToQString(std::string(kAppTitle) + std::string(kAlreadyRunningSuffix)));
+  std::string text = std::string(kAppTitle) + std::string(kAlreadyRunningSuffix);
+  if (!openedFiles_.empty()) text += std::string(kOpenedFilesNotHandedOver);
+  QMessageBox::information(nullptr, ToQString(kAppTitle), ToQString(text));
 }
 
 void AlbumProgram::ImportPendingSettings() {
@@ -203,6 +224,12 @@ void AlbumProgram::ApplyColourScheme() { window_->ApplyColourScheme(window_->set
 void AlbumProgram::ShowFirstMonth() {
   views_ = new AlbumViews(*window_, *album_, cache_.get());
   new PageLockCommands(*window_, *album_, views_->imageList());
+  const MainMenuItems& menu = window_->mainMenu();
+  new DesktopShortcutCommands(
+      *menu.tools, *window_, RealFileStore(),
+      UserDesktopEntryPath(ToStdString(qEnvironmentVariable("XDG_DATA_HOME")), ToStdString(QDir::homePath())),
+      platform::RunningProgram());
+  AddVersionInformationItem(*menu.help, *window_);
   DisableUnavailableCommands(*window_);
   views_->ShowFirstMonth();
 }

@@ -33,7 +33,8 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   ~AlbumProgram() override;
 
   // Starts the program, runs the message loop while the window is open and
-  // returns the process exit code.
+  // returns the process exit code. The application's arguments are files
+  // to register on the pages of their shooting dates once the window runs.
   int Run(QApplication& app);
 
   // StartSteps.
@@ -91,6 +92,8 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   // Documents that stand empty and restorations, shown once after the start.
   std::vector<std::string> startProblems_;
   std::string restoredPagesNote_;
+  // The files the program was started with ("open with").
+  std::vector<std::string> openedFiles_;
 };
 
 }  // namespace lumidex
