@@ -8,10 +8,12 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFileSystemWatcher>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSortFilterProxyModel>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -70,6 +72,28 @@ QIcon ProgramIcon(const std::string& program) {
   if (icon.isNull()) icon = QFileIconProvider().icon(QFileInfo(ToQString(program)));
   return icon;
 }
+
+// The file dialog's view of programs: folders, and files that may be run.
+// (QDir::Executable as a dialog filter would hide every readable file.)
+class ProgramsOnly : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+  void SetOn(bool on) {
+    on_ = on;
+    invalidateFilter();
+  }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+    if (!on_ || files == nullptr) return true;
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || info.isExecutable();
+  }
+
+ private:
+  bool on_ = true;
+};
 
 }  // namespace
 
@@ -280,6 +304,12 @@ void PictureEditCommands::ChooseTool() {
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  // The first filter shows only programs (and folders to go through).
+  auto* programs = new ProgramsOnly(&dialog);
+  dialog.setProxyModel(programs);
+  connect(
+      &dialog, &QFileDialog::filterSelected, programs,
+      [programs, executables](const QString& filter) { programs->SetOn(filter == executables); });
   dialog.setNameFilters({executables, all});
   const QString current = ToQString(window_.settings().gTool);
   if (!current.isEmpty() && QFileInfo(current).isFile()) {
@@ -287,14 +317,6 @@ void PictureEditCommands::ChooseTool() {
   } else {
     dialog.setDirectory(QStringLiteral("/usr/bin"));
   }
-  // The first filter shows only programs (and folders to go through).
-  const auto filterBy = [&dialog, executables](const QString& filter) {
-    dialog.setFilter(filter == executables
-                         ? QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot
-                         : QDir::AllDirs | QDir::Files | QDir::NoDot);
-  };
-  filterBy(executables);
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, filterBy);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString chosen = dialog.selectedFiles().front();
   const QFileInfo info(chosen);
