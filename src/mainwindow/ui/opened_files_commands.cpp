@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "album/album_store.h"
+#include "calendar/ui/calendar_controller.h"
 #include "filetools/auto_registration.h"
 #include "filetools/opened_files.h"
 #include "foundation/app_identity.h"
@@ -40,6 +41,11 @@ void RegisterOpenedFiles(TForm1& window, AlbumStore& store, AlbumViews& views,
       status = Status::Ok();
     }
     views.EntriesRegistered(status);
+    // The calendar goes to the earliest day that got a picture, so the user
+    // sees where they went.
+    if (report.ok() && !report.value().addedPerDate.empty()) {
+      views.calendar().ShowMonth(ToQString(report.value().addedPerDate.begin()->first), true);
+    }
   }
   if (const std::string refused = RefusedFilesMessage(files); !refused.empty()) {
     QMessageBox::warning(&window, ToQString(kAppTitle), ToQString(refused));
