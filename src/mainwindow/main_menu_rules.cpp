@@ -7,7 +7,8 @@ MainMenuOffer MainMenuOfferFor(const MainMenuState& state) {
   MainMenuOffer offer;
   offer.enlargedSave.visible = state.actualSizeView;
   offer.print.visible = state.freeLayoutShown || pageOpen;
-  offer.printHint = state.freeLayoutShown ? std::string_view() : std::string_view("選択した画像を印刷する");
+  offer.printHint =
+      state.freeLayoutShown ? std::string_view() : std::string_view("選択した画像を印刷する");
   // Revert drops the open container's edits; in the page list there is no
   // container to revert even when the album is marked modified.
   offer.undo.enabled = pageOpen && state.albumModified;

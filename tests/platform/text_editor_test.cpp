@@ -15,7 +15,8 @@ ProgramFinder Installed(std::set<std::string> installed) {
 }
 
 TEST(TextEditorTest, TheDesktopOpenerComesBeforeTheEditorVariables) {
-  const auto call = TextEditorCall("/a/祝日.txt", "gvim -f", "nano", Installed({"xdg-open", "gvim", "nano"}));
+  const auto call =
+      TextEditorCall("/a/祝日.txt", "gvim -f", "nano", Installed({"xdg-open", "gvim", "nano"}));
   ASSERT_TRUE(call);
   EXPECT_EQ(*call, (ProgramCall{"/usr/bin/xdg-open", {"/a/祝日.txt"}}));
 }

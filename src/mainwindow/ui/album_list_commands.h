@@ -18,7 +18,8 @@ class TForm1;
 class ThumbnailCache;
 
 // The album list window in the window: "全てのアルバム" (`SpeedButton10`)
-// opens it on the years (one window at a time), and "ツール" → "検索"
+// and "表示" → "全てのアルバム" open it on the years (one window at a
+// time), and "検索" → "検索"
 // searches the whole album with the search dialog ("アルバムの画像検索") and
 // lists the hits in it, with progress and "中止". Going to a row shows the
 // year's month at the calendar's selected day, or opens the row's page,

@@ -75,7 +75,8 @@ MainMenuItems BuildMainMenu(QMenuBar& bar) {
   items.autoRegistration = AddItem(items.tools, "AutoMenu", QStringLiteral("自動登録(&A)"));
   items.repairMissing = AddItem(items.tools, "N10", QStringLiteral("不明画像の再設定"));
   items.organise = AddItem(items.tools, "N22", QStringLiteral("画像の整理"));
-  items.passwordChange = AddItem(items.tools, "PassWordChgMenu", QStringLiteral("パスワードの変更"));
+  items.passwordChange =
+      AddItem(items.tools, "PassWordChgMenu", QStringLiteral("パスワードの変更"));
   items.passwordChange->setVisible(false);
   items.holidayFile = AddItem(items.tools, "N91", QStringLiteral("祝日ファイルを開く"),
                               QStringLiteral("祝日ファイルを直接編集します。"));

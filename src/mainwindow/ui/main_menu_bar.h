@@ -19,15 +19,15 @@ struct MainMenuItems {
   QMenu* tools = nullptr;   // "ツール(&T)"
   QMenu* help = nullptr;    // "ヘルプ(&H)"
 
-  QAction* openFolder = nullptr;      // N41 "指定フォルダを開く"
-  QAction* enlargedSave = nullptr;    // N27 "拡大画像の保存" (the submenu's item)
-  QAction* enlargedFull = nullptr;    // ZoomGrpSaveMenu "フルサイズ"
-  QAction* enlargedView = nullptr;    // N92 "ビューサイズ"
-  QAction* albumData = nullptr;       // "アルバムデータ" (the submenu's item)
-  QAction* importAlbum = nullptr;     // N17 "インポート"
-  QAction* exportAlbum = nullptr;     // N18 "エクスポート"
-  QAction* print = nullptr;           // Print1 "印刷(&P)" Ctrl+P
-  QAction* exit = nullptr;            // Exit1 "終了(&X)"
+  QAction* openFolder = nullptr;    // N41 "指定フォルダを開く"
+  QAction* enlargedSave = nullptr;  // N27 "拡大画像の保存" (the submenu's item)
+  QAction* enlargedFull = nullptr;  // ZoomGrpSaveMenu "フルサイズ"
+  QAction* enlargedView = nullptr;  // N92 "ビューサイズ"
+  QAction* albumData = nullptr;     // "アルバムデータ" (the submenu's item)
+  QAction* importAlbum = nullptr;   // N17 "インポート"
+  QAction* exportAlbum = nullptr;   // N18 "エクスポート"
+  QAction* print = nullptr;         // Print1 "印刷(&P)" Ctrl+P
+  QAction* exit = nullptr;          // Exit1 "終了(&X)"
 
   QAction* undo = nullptr;       // Undo1 "元に戻す(&U)" Ctrl+Z
   QAction* copy = nullptr;       // Copy5 "コピー(&C)"

@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -48,7 +49,8 @@ void SelectRows(QAbstractItemView& view, bool invert) {
   const int rows = model != nullptr ? model->rowCount() : 0;
   if (rows == 0 || view.selectionModel() == nullptr) return;
   const QItemSelection all(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
-  view.selectionModel()->select(all, invert ? QItemSelectionModel::Toggle : QItemSelectionModel::Select);
+  view.selectionModel()->select(all,
+                                invert ? QItemSelectionModel::Toggle : QItemSelectionModel::Select);
 }
 
 void Offer(QAction* item, const ItemOffer& offer) {
@@ -148,6 +150,10 @@ void MainMenuCommands::ApplyOffer() {
   Offer(menu.refresh, offer.refresh);
   Offer(menu.find, offer.find);
   Offer(menu.passwordChange, offer.passwordChange);
+  for (const auto& [item, button] : toolButtons_) {
+    button->setVisible(item->isVisible());
+    button->setEnabled(item->isEnabled());
+  }
 }
 
 SelectionTarget MainMenuCommands::Target() const {
@@ -156,7 +162,8 @@ SelectionTarget MainMenuCommands::Target() const {
   focus.detailListShown = detailList_.isVisible();
   focus.detailListHasFocus = HasFocusIn(&detailList_);
   const TToolSelectDlg* albumList = albumList_.window();
-  focus.albumListHasFocus = albumList != nullptr && albumList->isVisible() && HasFocusIn(&albumList->list());
+  focus.albumListHasFocus =
+      albumList != nullptr && albumList->isVisible() && HasFocusIn(&albumList->list());
   return SelectionTargetFor(focus);
 }
 
@@ -193,7 +200,9 @@ void MainMenuCommands::SelectInFreeLayout(bool invert) {
 void MainMenuCommands::OpenFolder() {
   const QString start = lastFolder_.isEmpty() ? ToQString(window_.settings().aDir) : lastFolder_;
   const QString folder = chooseFolder_(
-      &window_, QStringLiteral("指定フォルダの画像ファイルを全て表示します。\n開くフォルダを選択して下さい"), start);
+      &window_,
+      QStringLiteral("指定フォルダの画像ファイルを全て表示します。\n開くフォルダを選択して下さい"),
+      start);
   if (folder.isEmpty()) return;
   lastFolder_ = folder;
   list_.ShowFolder(ToStdString(folder), FolderWalkOptions{});
@@ -204,22 +213,35 @@ void MainMenuCommands::OpenHolidayFile() {
 }
 
 // "他のボタン" shows the tool panel: the free layout's items of the menu as
-// buttons before its closing button, each offered as the menu offers it.
+// buttons before its closing button. Each button is offered as its item is
+// (ApplyOffer) and runs the item only while the rules offer it.
 void MainMenuCommands::BuildToolPanel() {
   const PageSidePanel::Toolbar& toolbar = window_.pageSide()->toolbar();
   QToolBar* tools = toolbar.toolBar1;
+  // The tool panel is drawn in the light window colour, unlike the bar it
+  // lies in: its buttons are lettered dark.
+  tools->setStyleSheet(
+      QStringLiteral("QToolBar { border: none; } QToolButton { color: #000000; }"
+                     " QToolButton:disabled { color: #808080; }"));
   QAction* close = tools->actions().isEmpty() ? nullptr : tools->actions().last();
   const MainMenuItems& menu = window_.mainMenu();
-  for (QAction* item : {menu.selectAll, menu.invert, menu.copy, menu.paste, menu.refresh, menu.print}) {
-    auto* button = new QAction(item->text(), tools);
+  static const QRegularExpression kAccelerator(QStringLiteral("\\(&.\\)$"));
+  for (QAction* item :
+       {menu.selectAll, menu.invert, menu.copy, menu.paste, menu.refresh, menu.print}) {
+    auto* button = new QAction(QString(item->text()).remove(kAccelerator), tools);
     button->setObjectName(item->objectName() + QStringLiteral("Tool"));
     tools->insertAction(close, button);
+    toolButtons_.push_back({item, button});
     connect(button, &QAction::triggered, item, [this, item] {
       ApplyOffer();
       if (item->isVisible() && item->isEnabled()) item->trigger();
     });
   }
   connect(toolbar.moreTools, &QAbstractButton::clicked, this, &MainMenuCommands::ApplyOffer);
+  connect(toolbar.freeLayout, &QAbstractButton::toggled, this, &MainMenuCommands::ApplyOffer);
+  connect(&list_, &ImageListPanel::contentChanged, this, &MainMenuCommands::ApplyOffer);
+  connect(window_.pageSide()->freeLayout().canvas, &FreeLayoutCanvas::edited, this,
+          &MainMenuCommands::ApplyOffer);
 }
 
 }  // namespace lumidex

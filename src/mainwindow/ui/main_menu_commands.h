@@ -3,8 +3,12 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "mainwindow/main_menu_rules.h"
+
+class QAction;
 
 namespace lumidex {
 
@@ -36,12 +40,14 @@ class MainMenuCommands : public QObject {
   Q_OBJECT
 
  public:
-  MainMenuCommands(TForm1& window, ImageListPanel& list, AlbumStore& album, FreeLayoutView& freeLayout,
-                   DetailListPanel& detailList, AlbumListCommands& albumList, PictureViews& pictures);
+  MainMenuCommands(TForm1& window, ImageListPanel& list, AlbumStore& album,
+                   FreeLayoutView& freeLayout, DetailListPanel& detailList,
+                   AlbumListCommands& albumList, PictureViews& pictures);
 
   // Asks for a folder over the window, starting at `start`; "" when
   // cancelled. Tests replace the file dialog.
-  using FolderChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& start)>;
+  using FolderChooser =
+      std::function<QString(QWidget* parent, const QString& caption, const QString& start)>;
   void SetFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }
   // Opens a text file in the editor. Tests replace the desktop's editor.
   using TextOpener = std::function<void(const QString& path)>;
@@ -77,6 +83,8 @@ class MainMenuCommands : public QObject {
   FolderChooser chooseFolder_;
   TextOpener openText_;
   QString lastFolder_;  // the folder "指定フォルダを開く" chose last
+  // The tool panel's buttons beside the items they run.
+  std::vector<std::pair<QAction*, QAction*>> toolButtons_;
 };
 
 }  // namespace lumidex

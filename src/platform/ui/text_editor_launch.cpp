@@ -23,7 +23,8 @@ bool SayCannotOpen(const QString& path, const QString& reason) {
 }  // namespace
 
 bool OpenInTextEditor(const QString& path) {
-  if (!QFileInfo(path).isFile()) return SayCannotOpen(path, QStringLiteral("ファイルが見つかりません。"));
+  if (!QFileInfo(path).isFile())
+    return SayCannotOpen(path, QStringLiteral("ファイルが見つかりません。"));
   const std::optional<ProgramCall> call =
       TextEditorCall(ToStdString(path), ToStdString(qEnvironmentVariable("VISUAL")),
                      ToStdString(qEnvironmentVariable("EDITOR")), [](std::string_view name) {

@@ -37,7 +37,8 @@ class ModalCloser {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (modal == nullptr) return;
-      seen << QString::fromLatin1(modal->metaObject()->className()) + QLatin1Char(':') + modal->windowTitle();
+      seen << QString::fromLatin1(modal->metaObject()->className()) + QLatin1Char(':') +
+                  modal->windowTitle();
       if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->button(QMessageBox::No)) {
         box->button(QMessageBox::No)->click();
       } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
@@ -68,7 +69,8 @@ class MainMenuTest : public QObject {
     shown_.album = std::make_unique<lumidex::testing::WindowTestAlbum>();
     std::string page = "[08/20]\r\n00=旅行\r\n000020002003000220010000000=";
     page.append(shown_.album->first).append("\r\n");
-    lumidex::testing::WriteFile(shown_.album->env->folders.albumDir + "2014.ini", EncodeAlbumFile(page));
+    lumidex::testing::WriteFile(shown_.album->env->folders.albumDir + "2014.ini",
+                                EncodeAlbumFile(page));
     shown_.views = lumidex::testing::ShowWindowOver(*shown_.album, shown_.window);
     QVERIFY(QTest::qWaitForWindowExposed(shown_.window.get()));
     commands_ = shown_.window->findChild<MainMenuCommands*>();
@@ -92,7 +94,8 @@ class MainMenuTest : public QObject {
     const MainMenuItems& menu = Menu();
     QStringList captions;
     for (QAction* top : shown_.window->menuBar()->actions()) captions << top->text();
-    QCOMPARE(captions, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "検索(&F)", "ツール(&T)", "ヘルプ(&H)"}));
+    QCOMPARE(captions, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "検索(&F)",
+                                    "ツール(&T)", "ヘルプ(&H)"}));
 
     Open(menu.file);
     Open(menu.edit);
@@ -163,7 +166,8 @@ class MainMenuTest : public QObject {
 
     // "指定フォルダを開く" lists the pictures of the chosen folder.
     menu.openFolder->trigger();
-    QVERIFY(chooserCaption_.startsWith(QStringLiteral("指定フォルダの画像ファイルを全て表示します。")));
+    QVERIFY(
+        chooserCaption_.startsWith(QStringLiteral("指定フォルダの画像ファイルを全て表示します。")));
     QCOMPARE(List().list().mode(), ListMode::kFolder);
     QCOMPARE(List().list().size(), 2);
     Open(menu.file);
@@ -198,7 +202,8 @@ class MainMenuTest : public QObject {
 
     // The actual-size view offers the enlarged picture's save.
     ListView2* view = List().view();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(0, 0)).center());
     shown_.window->pictureView()->bar().actualSize->click();
     QTRY_VERIFY(shown_.views->pictureViews().actualView().hasCopy());
     Open(menu.file);
@@ -265,6 +270,7 @@ class MainMenuTest : public QObject {
     QCOMPARE(canvas.items().size(), before + 1);
     Open(menu.edit);
     QVERIFY(!menu.copy->isVisible());
+    QVERIFY(!toolbar.toolBar1->findChild<QAction*>(QStringLiteral("Copy5Tool"))->isVisible());
     Open(menu.file);
     QVERIFY(menu.print->isVisible());
     QCOMPARE(menu.print->statusTip(), QString());
