@@ -55,6 +55,10 @@ class ListView2 : public QListView {
   void HintVisibleRange();
 
   void keyboardSearch(const QString& search) override;
+  // In a container the items stand in the middle of their grid cells'
+  // width (see ApplyMode); hit tests, paints and band selections follow.
+  QRect visualRect(const QModelIndex& index) const override;
+  QModelIndex indexAt(const QPoint& point) const override;
 
  signals:
   void dataHint(int first, int last);
@@ -79,6 +83,8 @@ class ListView2 : public QListView {
   void scrollContentsBy(int dx, int dy) override;
   void resizeEvent(QResizeEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void StartEntryDrag();
@@ -87,6 +93,8 @@ class ListView2 : public QListView {
   PageListRangeSelector* rangeSelector_ = nullptr;
   QSize itemSize_;
   bool multiColumn_ = false;
+  // How far right of its grid cell's left edge an item stands.
+  int cellInset_ = 0;
   QPoint pressPoint_;
   int pressRow_ = -1;
   bool dragAllowed_ = true;
