@@ -66,6 +66,31 @@ class ImageListPanelTest : public QObject {
     QCOMPARE(scene->panel->headingText(), QStringLiteral("2014年の使用ページ"));
   }
 
+  void AnOpenPagesItemsStandInTheMiddleOfTheirCellsAndAnswerHitTestsThere() {
+    auto scene = MakeScene();
+    FillPage(*scene);
+    scene->panel = scene->album.MakePanel();
+    ImageListPanel& panel = *scene->panel;
+    panel.resize(600, 400);
+    panel.show();
+    panel.ShowCurrent();
+    panel.OpenRow(0);
+    ListView2& view = *panel.view();
+    const QSize cell = view.gridSize();
+    QVERIFY(cell.isValid());
+    for (int row = 0; row < 2; ++row) {
+      const QModelIndex index = view.model()->index(row, 0);
+      const QRect rect = view.visualRect(index);
+      QVERIFY(rect.width() < cell.width());
+      QCOMPARE(rect.left(), row * cell.width() + (cell.width() - rect.width()) / 2);
+      const int y = rect.center().y();
+      QCOMPARE(view.indexAt(QPoint(rect.left(), y)), index);
+      QCOMPARE(view.indexAt(QPoint(rect.right(), y)), index);
+      QVERIFY(!view.indexAt(QPoint(rect.left() - 1, y)).isValid());
+      QVERIFY(!view.indexAt(QPoint(rect.right() + 1, y)).isValid());
+    }
+  }
+
   void OpeningAPageShowsItsEntriesAndTheWorkerDrawsThumbnails() {
     auto scene = MakeScene();
     FillPage(*scene);
