@@ -236,22 +236,43 @@ class YearSearch {
   bool searched_ = false;  // lines of the current section are entries to test
 };
 
+// The first 16 bytes of `text` as a number that orders as the bytes do.
+std::pair<uint64_t, uint64_t> LeadingBytesKey(std::string_view text) {
+  uint64_t high = 0;
+  uint64_t low = 0;
+  for (size_t i = 0; i < 16; ++i) {
+    const uint64_t byte = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+    (i < 8 ? high : low) = ((i < 8 ? high : low) << 8) | byte;
+  }
+  return {high, low};
+}
+
 // Orders `hits` by location text, byte by byte; hits of equal location keep
-// their order. Every location starts with the page's date (of one length),
-// so the dates decide, and only hits of one day have their locations built
-// and compared. The hits are then put in order in place: a search may find
-// hundreds of thousands, and a second array of them would cost more than
-// the search.
+// their order. Every location starts with the page's date, so hits are
+// ordered by their dates' leading bytes as numbers first, and only hits of
+// one such key have their locations built and compared. The hits are then
+// put in order in place: a search may find hundreds of thousands, and a
+// second array of them would cost more than the search.
 void SortByLocation(std::vector<SearchHit>& hits) {
+  struct Keyed {
+    std::pair<uint64_t, uint64_t> key;
+    uint32_t index;
+    bool operator<(const Keyed& other) const {
+      return key != other.key ? key < other.key : index < other.index;
+    }
+  };
+  std::vector<Keyed> keyed(hits.size());
+  for (uint32_t i = 0; i < keyed.size(); ++i) keyed[i] = {LeadingBytesKey(hits[i].date), i};
+  if (!std::is_sorted(keyed.begin(), keyed.end())) std::sort(keyed.begin(), keyed.end());
   std::vector<uint32_t> order(hits.size());
-  for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return hits[a].date < hits[b].date; });
-  for (size_t from = 0; from < order.size();) {
+  for (size_t from = 0; from < keyed.size();) {
     size_t to = from + 1;
-    while (to < order.size() && hits[order[to]].date == hits[order[from]].date) ++to;
-    if (to - from > 1) {
+    while (to < keyed.size() && keyed[to].key == keyed[from].key) ++to;
+    if (to - from == 1) {
+      order[from] = keyed[from].index;
+    } else {
       std::vector<std::pair<std::string, uint32_t>> day;
-      for (size_t i = from; i < to; ++i) day.emplace_back(hits[order[i]].Location(), order[i]);
+      for (size_t i = from; i < to; ++i) day.emplace_back(hits[keyed[i].index].Location(), keyed[i].index);
       std::stable_sort(day.begin(), day.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
       for (size_t i = from; i < to; ++i) order[i] = day[i - from].second;
     }
