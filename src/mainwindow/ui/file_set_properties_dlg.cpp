@@ -1,22 +1,19 @@
 #include "mainwindow/ui/file_set_properties_dlg.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QVBoxLayout>
 
 #include "images/format_byte_size.h"
+#include "platform/ui/file_properties_dlg.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
 namespace {
 
 QLabel* Value(const QString& text, QWidget* parent, const char* name) {
-  auto* label = new QLabel(text, parent);
+  QLabel* label = platform::PropertyValue(text, parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  label->setWordWrap(true);
   return label;
 }
 
@@ -50,12 +47,7 @@ FileSetPropertiesDlg::FileSetPropertiesDlg(const FileSetProperties& properties, 
   form->addRow(QStringLiteral("場所:"), Value(ToQString(properties.folder), this, "FolderLabel"));
   form->addRow(QStringLiteral("サイズ:"), Value(size, this, "SizeLabel"));
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(buttons);
-  setMinimumWidth(360);
+  platform::LayOutPropertiesForm(*this, form);
 }
 
 }  // namespace lumidex

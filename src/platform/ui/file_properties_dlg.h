@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class QFormLayout;
+class QLabel;
+
 namespace lumidex::platform {
 
 // Our own properties window of one file or folder, used when the desktop
@@ -13,5 +16,10 @@ class FilePropertiesDlg : public QDialog {
  public:
   explicit FilePropertiesDlg(const QString& path, QWidget* parent = nullptr);
 };
+
+// The parts our properties windows share: a value that can be selected and
+// wraps, and the form laid out in `dialog` above its OK button.
+QLabel* PropertyValue(const QString& text, QWidget* parent);
+void LayOutPropertiesForm(QDialog& dialog, QFormLayout* form);
 
 }  // namespace lumidex::platform
