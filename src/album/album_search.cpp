@@ -96,42 +96,44 @@ class YearSearch {
   }
 
   // A piece of cp932 lines: only the lines that hold a needle are decoded
-  // and looked at. Headers are found by their "[" at a line start (a trail
-  // byte is never the first byte of a line), up to each such line and at
-  // the end up to the piece's end, so that the next piece starts in the
-  // right section.
+  // and looked at. A line's section is the last header (a "[" at a line
+  // start: a trail byte is never the first byte of a line) before it, found
+  // by looking back from the line to the previous such line; at the end the
+  // piece's last header is entered, so that the next piece starts in the
+  // right section. Headers between are passed: no line of theirs holds a
+  // needle.
   bool RawDocument(std::string_view bytes) {
     size_t scanned = 0;  // headers before this offset are taken
     bool stopped = false;
     needles_->ForEachLine(bytes, [&](size_t begin, size_t end) {
       if (stopped) return;
       std::optional<size_t> header;
-      stopped = !EnterHeaders(bytes, begin + 1, scanned, header);
+      stopped = !EnterLastHeader(bytes, scanned, begin + 1, header);
+      scanned = begin + 1;
       if (stopped || header == begin || !searched_ || bytes[begin] == ';') return;
       Entry(DecodeCp932(bytes.substr(begin, end - begin)));
     });
     std::optional<size_t> header;
-    return !stopped && EnterHeaders(bytes, bytes.size(), scanned, header);
+    return !stopped && EnterLastHeader(bytes, scanned, bytes.size(), header);
   }
 
-  // Enters every section whose header starts in [scanned, limit) of
-  // `bytes`, in order, moving `scanned` past them; `header` is the start of
-  // the last header entered. False when the user stopped.
-  bool EnterHeaders(std::string_view bytes, size_t limit, size_t& scanned, std::optional<size_t>& header) {
-    while (scanned < limit) {
-      const void* found = std::memchr(bytes.data() + scanned, '[', limit - scanned);
+  // Enters the section of the last header that starts in [from, limit) of
+  // `bytes`, if there is one; `header` is its start. False when the user
+  // stopped.
+  bool EnterLastHeader(std::string_view bytes, size_t from, size_t limit, std::optional<size_t>& header) {
+    size_t end = limit;  // looked for in [from, end)
+    while (end > from) {
+      const void* found = memrchr(bytes.data() + from, '[', end - from);
       if (found == nullptr) break;
       const size_t at = static_cast<size_t>(static_cast<const char*>(found) - bytes.data());
-      scanned = at + 1;
+      end = at;
       if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r') continue;
       const size_t lineEnd = FindLineBreak(bytes, at);
       if (std::optional<std::string> name = HeaderName(DecodeCp932(bytes.substr(at, lineEnd - at)))) {
         header = at;
-        if (!EnterSection(std::move(*name))) return false;
+        return EnterSection(std::move(*name));
       }
-      scanned = std::max(scanned, lineEnd);
     }
-    scanned = std::max(scanned, limit);
     return true;
   }
 
@@ -170,7 +172,6 @@ class YearSearch {
     hit.subAlbum = std::string(section.size() > kPageLength ? section.substr(kPageLength) : std::string_view());
     hit.entry = std::string(name);
     hit.comment = std::string(comment);
-    hit.path = hit.entry;
     if (IsSubAlbumEntry(name)) FillSubAlbum(hit);
     outcome_.hits.push_back(std::move(hit));
   }
@@ -201,10 +202,9 @@ class YearSearch {
   void FillSubAlbum(SearchHit& hit) {
     const std::string_view section = std::string_view(hit.entry).substr(1);
     hit.subAlbum = std::string(SubAlbumNameOf(section));
-    hit.path.clear();
     const std::vector<std::string>* entries = SubAlbums().FindSection(section);
     hit.entryCount = entries != nullptr ? static_cast<int>(entries->size()) : 0;
-    if (hit.entryCount > 0) hit.path = std::string(EntryNameOf(entries->front()));
+    if (hit.entryCount > 0) hit.firstPath = std::string(EntryNameOf(entries->front()));
   }
 
   // The sub-album document, read on the first sub-album hit of the year
@@ -300,7 +300,7 @@ std::string SearchHit::Location() const {
   } else {
     text = subAlbum;
     if (kind == Kind::kSubAlbum) text += " (" + WithThousandsSeparators(entryCount) + "枚)";
-    if (!path.empty()) text += "@\\@" + path;
+    if (!firstPath.empty()) text += "@\\@" + firstPath;
   }
   // A found sub-album stands on its page; an entry of a sub-album inside it.
   const bool insideSubAlbum = !subAlbum.empty() && !IsSubAlbumEntry(entry);

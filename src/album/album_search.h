@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "album/album_text.h"
 #include "album/search_match.h"
 #include "foundation/file_store.h"
 #include "foundation/long_operation.h"
@@ -36,10 +37,15 @@ struct SearchHit {
   std::string subAlbum;  // the sub-album holding the entry, or the sub-album found; "" on a page
   std::string entry;     // the entry's name: a path, or "@" + sub-album section
   std::string comment;   // the entry's comment as stored
+  // Sub-album entries: the path of the sub-album's first entry ("" when it
+  // has none), and its number of entries.
+  std::string firstPath;
+  int entryCount = 0;
+
   // The file to show: the entry's path, or for a sub-album entry the path
-  // of the sub-album's first entry ("" when it has none).
-  std::string path;
-  int entryCount = 0;  // sub-album entries: the number of entries of the sub-album
+  // of the sub-album's first entry. (File hits keep no copy of their path:
+  // a search may find hundreds of thousands.)
+  const std::string& Path() const { return IsSubAlbumEntry(entry) ? firstPath : entry; }
 
   // The location text of the result list: "yyyy/mm/dd > entry text" on a
   // page, "yyyy/mm/dd name >> entry text" in a sub-album; the entry text of

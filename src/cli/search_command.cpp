@@ -82,7 +82,7 @@ int RunSearch(const std::vector<std::string>& args, CliIo& io) {
       request, progress);
   for (const std::string& problem : outcome.problems) io.err << "lumidex-cli: " << problem << "\n";
   for (const SearchHit& hit : outcome.hits) {
-    io.out << hit.date << '\t' << Field(hit.subAlbum) << '\t' << Field(hit.path) << '\t' << Field(hit.comment)
+    io.out << hit.date << '\t' << Field(hit.subAlbum) << '\t' << Field(hit.Path()) << '\t' << Field(hit.comment)
            << '\n';
   }
   io.err << SearchResultMessage(request.text, outcome.hits.size()) << "\n";

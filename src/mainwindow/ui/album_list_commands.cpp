@@ -52,7 +52,7 @@ std::unique_ptr<TMemIniFile> OpenQuietly(const std::string& file, FileStore& sto
 AlbumListRow RowOfHit(const SearchHit& hit) {
   AlbumListRow row;
   row.text = hit.Location();
-  row.path = hit.path;
+  row.path = hit.Path();
   row.date = hit.date;
   // A hit inside a sub-album opens it; a sub-album found by its own entry
   // is selected on its page.
