@@ -14,7 +14,7 @@ class FileStore;
 // with the entry an installation puts in the system's applications folder,
 // so the user's entry, when present, is the one the desktop's menu shows.
 //
-// Desktop entry format (freedesktop Desktop Entry Specification): UTF-8
+// Desktop entry format (the freedesktop.org desktop entry rules): UTF-8
 // lines; "[Group]" headers; "Key=Value" lines (spaces around "=" allowed);
 // lines starting with "#" and blank lines are comments. In string values
 // "\s", "\n", "\t", "\r" and "\\" stand for space, newline, tab, carriage
