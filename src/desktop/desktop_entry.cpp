@@ -1,6 +1,9 @@
 #include "desktop/desktop_entry.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "foundation/data_folders.h"
@@ -137,6 +140,62 @@ std::optional<std::string> WithProgram(std::string_view text, std::string_view p
   return out;
 }
 
+// The value of `key` in the entry's "[Desktop Entry]" group, unescaped; ""
+// when there is none. Localised keys ("Icon[ja]") are other keys.
+std::string MainGroupValue(std::string_view entryText, std::string_view key) {
+  bool inMain = false;
+  for (std::string_view line : Lines(entryText)) {
+    if (IsGroupHeader(line)) {
+      inMain = Trimmed(line) == kMainGroup;
+      continue;
+    }
+    if (!inMain) continue;
+    if (const std::optional<std::string_view> value = ValueOf(line, key)) return UnescapeString(*value);
+  }
+  return "";
+}
+
+// The program a command line starts: its first argument, unquoted (with
+// the escapes of a quoted argument) and with "%%" as "%", after an "env"
+// and its VAR=value assignments. "" when there is none or a quote is not
+// closed.
+std::string CommandProgram(std::string_view command) {
+  command = Trimmed(command);
+  while (!command.empty() && command.front() != '"') {
+    const size_t space = command.find(' ');
+    const std::string_view word = command.substr(0, space);
+    if (word != "env" && word.find('=') == std::string_view::npos) break;
+    command = space == std::string_view::npos ? std::string_view() : Trimmed(command.substr(space + 1));
+  }
+  std::string program;
+  if (!command.empty() && command.front() == '"') {
+    size_t i = 1;
+    for (; i < command.size() && command[i] != '"'; ++i) {
+      const char next = i + 1 < command.size() ? command[i + 1] : '\0';
+      if (command[i] == '\\' && (next == '"' || next == '`' || next == '$' || next == '\\')) ++i;
+      program += command[i];
+    }
+    if (i >= command.size()) return "";  // no closing quote
+  } else {
+    program = std::string(command.substr(0, command.find(' ')));
+  }
+  std::string unpercented;
+  for (size_t k = 0; k < program.size(); ++k) {
+    unpercented += program[k];
+    if (program[k] == '%' && k + 1 < program.size() && program[k + 1] == '%') ++k;
+  }
+  return unpercented;
+}
+
+// Whether the entry's program `command` is `program`: the same path, or
+// the same file name for a command looked up on $PATH.
+bool SameProgram(const std::string& command, const std::string& program) {
+  if (command.empty()) return false;
+  if (command == program) return true;
+  if (command.find('/') != std::string::npos) return false;
+  return std::filesystem::path(program).filename() == command;
+}
+
 }  // namespace
 
 std::string UserDesktopEntryPath(std::string_view xdgDataHome, std::string_view home) {
@@ -168,36 +227,56 @@ Result<std::string> DesktopEntryText(std::string_view program) {
 }
 
 std::string ExecProgram(std::string_view entryText) {
-  bool inMain = false;
-  for (std::string_view line : Lines(entryText)) {
-    if (IsGroupHeader(line)) {
-      inMain = Trimmed(line) == kMainGroup;
-      continue;
+  return CommandProgram(MainGroupValue(entryText, "Exec"));
+}
+
+std::string DesktopEntryIcon(const std::string& program, const std::vector<std::string>& applicationFolders) {
+  namespace fs = std::filesystem;
+  if (program.empty()) return {};
+  const auto entryText = [](const std::string& file) {
+    Result<std::string> text = RealFileStore().ReadAll(file);
+    return text.ok() ? std::move(text).value() : std::string();
+  };
+  if (program.ends_with(".desktop")) return MainGroupValue(entryText(program), "Icon");
+  for (const std::string& folder : applicationFolders) {
+    std::error_code error;
+    std::vector<fs::path> files;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+      if (it->path().extension() == ".desktop") files.push_back(it->path());
     }
-    if (!inMain) continue;
-    const std::optional<std::string_view> value = ValueOf(line, "Exec");
-    if (!value) continue;
-    const std::string command = UnescapeString(*value);
-    std::string program;
-    size_t i = 0;
-    if (!command.empty() && command[0] == '"') {
-      for (i = 1; i < command.size() && command[i] != '"'; ++i) {
-        const char next = i + 1 < command.size() ? command[i + 1] : '\0';
-        if (command[i] == '\\' && (next == '"' || next == '`' || next == '$' || next == '\\')) ++i;
-        program += command[i];
+    // The folder's order is the file system's; sorted, the same entry wins
+    // on every machine.
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files) {
+      const std::string text = entryText(file.string());
+      const std::string icon = MainGroupValue(text, "Icon");
+      if (icon.empty()) continue;
+      if (SameProgram(CommandProgram(MainGroupValue(text, "Exec")), program) ||
+          SameProgram(CommandProgram(MainGroupValue(text, "TryExec")), program)) {
+        return icon;
       }
-      if (i >= command.size()) return "";  // no closing quote
-    } else {
-      program = command.substr(0, command.find(' '));
     }
-    std::string unpercented;
-    for (size_t k = 0; k < program.size(); ++k) {
-      unpercented += program[k];
-      if (program[k] == '%' && k + 1 < program.size() && program[k + 1] == '%') ++k;
-    }
-    return unpercented;
   }
-  return "";
+  return {};
+}
+
+std::vector<std::string> ApplicationFolders(std::string_view dataHome, std::string_view home,
+                                            std::string_view dataDirs) {
+  std::vector<std::string> folders;
+  if (!dataHome.empty()) {
+    folders.push_back(std::string(dataHome) + "/applications");
+  } else if (!home.empty()) {
+    folders.push_back(std::string(home) + "/.local/share/applications");
+  }
+  const std::string_view dirs = dataDirs.empty() ? std::string_view("/usr/local/share:/usr/share") : dataDirs;
+  size_t at = 0;
+  while (at <= dirs.size()) {
+    size_t end = dirs.find(':', at);
+    if (end == std::string_view::npos) end = dirs.size();
+    if (end > at) folders.push_back(std::string(dirs.substr(at, end - at)) + "/applications");
+    at = end + 1;
+  }
+  return folders;
 }
 
 DesktopEntryState ReadDesktopEntry(FileStore& store, const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "foundation/status.h"
 
@@ -38,9 +39,25 @@ std::string UserDesktopEntryPath(std::string_view xdgDataHome, std::string_view 
 Result<std::string> DesktopEntryText(std::string_view program);
 
 // The program the Exec key of the entry's "[Desktop Entry]" group names:
-// its first argument, unescaped and unquoted. "" when the group or the key
-// is missing or the value is empty or its quoting unbalanced.
+// its first argument, unescaped and unquoted, after an "env" and its
+// VAR=value assignments. "" when the group or the key is missing or the
+// value is empty or its quoting unbalanced.
 std::string ExecProgram(std::string_view entryText);
+
+// The icon named by the desktop entry of `program`: `program` itself when it
+// is a ".desktop" file, else the first "*.desktop" file in one of
+// `applicationFolders` (searched in order, as $XDG_DATA_DIRS/applications;
+// each folder's files in name order) whose Exec or TryExec program is
+// `program` (a command without "/" in the entry matches by file name). The
+// "Icon" value of its [Desktop Entry] group: an icon theme name or a file
+// path. "" when no entry names one.
+std::string DesktopEntryIcon(const std::string& program, const std::vector<std::string>& applicationFolders);
+
+// The "applications" folders of the desktop entries: $XDG_DATA_HOME (or
+// ~/.local/share) first, then each folder of $XDG_DATA_DIRS (or
+// /usr/local/share:/usr/share), each followed by "/applications".
+std::vector<std::string> ApplicationFolders(std::string_view dataHome, std::string_view home,
+                                            std::string_view dataDirs);
 
 // What the user's entry looks like now.
 struct DesktopEntryState {

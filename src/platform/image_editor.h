@@ -23,19 +23,4 @@ std::string FindPaintProgram(std::string_view path);
 // never read as an option. Empty when either is empty.
 std::vector<std::string> EditorArguments(const std::string& program, const std::string& picture);
 
-// The icon named by the desktop entry of `program`: `program` itself when it
-// is a ".desktop" file, else the first "*.desktop" file in one of
-// `applicationFolders` (searched in order, as $XDG_DATA_DIRS/applications)
-// whose Exec or TryExec program is `program` (a command without "/" in the
-// entry matches by file name). The "Icon=" value of its [Desktop Entry]
-// group: an icon theme name or a file path. "" when no entry names one.
-std::string DesktopEntryIcon(const std::string& program,
-                             const std::vector<std::string>& applicationFolders);
-
-// The "applications" folders of the desktop entries: $XDG_DATA_HOME (or
-// ~/.local/share) first, then each folder of $XDG_DATA_DIRS (or
-// /usr/local/share:/usr/share), each followed by "/applications".
-std::vector<std::string> ApplicationFolders(std::string_view dataHome, std::string_view home,
-                                            std::string_view dataDirs);
-
 }  // namespace lumidex::platform

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "desktop/desktop_entry.h"
 #include "foundation/file_store.h"
 #include "support/fake_file_store.h"
@@ -116,6 +120,36 @@ TEST(DesktopEntryFileTest, RepairOnDiskMakesTheFolderAndRefusesAFolderInTheEntry
   struct stat st {};
   ASSERT_EQ(::stat(folderEntry.c_str(), &st), 0);
   EXPECT_TRUE(S_ISDIR(st.st_mode));
+}
+
+TEST(DesktopEntryIconTest, TheIconComesFromTheDesktopEntryThatRunsTheProgram) {
+  testing::TempHome home;
+  const std::string user = home.path() + "/user/applications";
+  const std::string system = home.path() + "/system/applications";
+  std::filesystem::create_directories(user);
+  std::filesystem::create_directories(system);
+  testing::WriteFile(system + "/a-other.desktop",
+                     "[Desktop Entry]\nExec=otherpaint %f\nIcon=other\n");
+  testing::WriteFile(system + "/b-paint.desktop",
+                     "[Desktop Action New]\nExec=mypaint --new\nIcon=wrong\n"
+                     "[Desktop Entry]\nName=Paint\nIcon[ja]=localised\nExec=env LANG=C mypaint "
+                     "%U\nIcon = mypaint-icon\n");
+  testing::WriteFile(
+      user + "/quoted.desktop",
+      "[Desktop Entry]\nExec=\"/opt/My Tools/retouch\" %f\nIcon=/opt/My Tools/retouch.png\n");
+  const std::vector<std::string> folders = {user, system, home.path() + "/missing"};
+
+  EXPECT_EQ(DesktopEntryIcon("/usr/bin/mypaint", folders), "mypaint-icon");
+  EXPECT_EQ(DesktopEntryIcon("/opt/My Tools/retouch", folders),
+            "/opt/My Tools/retouch.png");
+  EXPECT_EQ(DesktopEntryIcon("/usr/bin/unknown", folders), "");
+  EXPECT_EQ(DesktopEntryIcon(system + "/a-other.desktop", {}), "other");
+
+  EXPECT_EQ(ApplicationFolders("", "/home/u", ""),
+            (std::vector<std::string>{"/home/u/.local/share/applications",
+                                      "/usr/local/share/applications", "/usr/share/applications"}));
+  EXPECT_EQ(ApplicationFolders("/d", "/home/u", "/x::/y"),
+            (std::vector<std::string>{"/d/applications", "/x/applications", "/y/applications"}));
 }
 
 }  // namespace

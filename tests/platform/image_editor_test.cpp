@@ -51,35 +51,5 @@ TEST(ImageEditorTest, ThePaintProgramIsTheFirstDesktopEditorAndTheArgumentsAreNe
   EXPECT_TRUE(platform::EditorArguments("", "/photos/a.jpg").empty());
 }
 
-TEST(ImageEditorTest, TheIconComesFromTheDesktopEntryThatRunsTheProgram) {
-  testing::TempHome home;
-  const std::string user = home.path() + "/user/applications";
-  const std::string system = home.path() + "/system/applications";
-  std::filesystem::create_directories(user);
-  std::filesystem::create_directories(system);
-  testing::WriteFile(system + "/a-other.desktop",
-                     "[Desktop Entry]\nExec=otherpaint %f\nIcon=other\n");
-  testing::WriteFile(system + "/b-paint.desktop",
-                     "[Desktop Action New]\nExec=mypaint --new\nIcon=wrong\n"
-                     "[Desktop Entry]\nName=Paint\nIcon[ja]=localised\nExec=env LANG=C mypaint "
-                     "%U\nIcon = mypaint-icon\n");
-  testing::WriteFile(
-      user + "/quoted.desktop",
-      "[Desktop Entry]\nExec=\"/opt/My Tools/retouch\" %f\nIcon=/opt/My Tools/retouch.png\n");
-  const std::vector<std::string> folders = {user, system, home.path() + "/missing"};
-
-  EXPECT_EQ(platform::DesktopEntryIcon("/usr/bin/mypaint", folders), "mypaint-icon");
-  EXPECT_EQ(platform::DesktopEntryIcon("/opt/My Tools/retouch", folders),
-            "/opt/My Tools/retouch.png");
-  EXPECT_EQ(platform::DesktopEntryIcon("/usr/bin/unknown", folders), "");
-  EXPECT_EQ(platform::DesktopEntryIcon(system + "/a-other.desktop", {}), "other");
-
-  EXPECT_EQ(platform::ApplicationFolders("", "/home/u", ""),
-            (std::vector<std::string>{"/home/u/.local/share/applications",
-                                      "/usr/local/share/applications", "/usr/share/applications"}));
-  EXPECT_EQ(platform::ApplicationFolders("/d", "/home/u", "/x::/y"),
-            (std::vector<std::string>{"/d/applications", "/x/applications", "/y/applications"}));
-}
-
 }  // namespace
 }  // namespace lumidex

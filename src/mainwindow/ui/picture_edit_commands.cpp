@@ -19,6 +19,7 @@
 #include <cstdlib>
 
 #include "album/album_store.h"
+#include "desktop/desktop_entry.h"
 #include "freelayout/ui/free_layout_view.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
@@ -62,8 +63,8 @@ FileStamp StampOf(const QString& path) {
 // else the file's type icon.
 QIcon ProgramIcon(const std::string& program) {
   if (program.empty() || !QFileInfo(ToQString(program)).isFile()) return {};
-  const std::string named = platform::DesktopEntryIcon(
-      program, platform::ApplicationFolders(Environment("XDG_DATA_HOME"), Environment("HOME"),
+  const std::string named = DesktopEntryIcon(
+      program, ApplicationFolders(Environment("XDG_DATA_HOME"), Environment("HOME"),
                                             Environment("XDG_DATA_DIRS")));
   QIcon icon;
   if (!named.empty()) {
