@@ -6,16 +6,11 @@
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/memo_panel.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
 namespace {
-
-QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
-}
 
 QAction* AddSubMenu(QMenu* menu, const char* name, const QString& caption, QMenu*& sub) {
   sub = new QMenu(caption, menu);
@@ -30,34 +25,34 @@ ListPopupMenu::ListPopupMenu(ImageListPanel& panel) : QMenu(&panel) {
   setObjectName(QStringLiteral("PopupMenu2"));
   QMenu* addImages = nullptr;
   addImages_ = AddSubMenu(this, "FileAddMenu2", QStringLiteral("画像の追加"), addImages);
-  addFromFolder_ = AddCommand(addImages, "FolderSearchMenu2", QStringLiteral("フォルダから検索"));
-  addFromDialog_ = AddCommand(addImages, "FileSelectMenu2", QStringLiteral("ファイルを選択"));
-  open_ = AddCommand(this, "OpenMenu", QStringLiteral("ページを開く"));
-  createSubAlbum_ = AddCommand(this, "CreateSubAlbumMenu2", QStringLiteral("サブアルバムの作成"));
+  addFromFolder_ = AddMenuCommand(addImages, "FolderSearchMenu2", QStringLiteral("フォルダから検索"));
+  addFromDialog_ = AddMenuCommand(addImages, "FileSelectMenu2", QStringLiteral("ファイルを選択"));
+  open_ = AddMenuCommand(this, "OpenMenu", QStringLiteral("ページを開く"));
+  createSubAlbum_ = AddMenuCommand(this, "CreateSubAlbumMenu2", QStringLiteral("サブアルバムの作成"));
   addSeparator();
   QMenu* arrange = nullptr;
   arrange_ = AddSubMenu(this, "ArrangeMenu", QStringLiteral("配置(&M)"), arrange);
-  cut_ = AddCommand(arrange, "CutMenu", QStringLiteral("切り取り(&T)"));
-  insert_ = AddCommand(arrange, "InsertMenu", QStringLiteral("挿入"));
+  cut_ = AddMenuCommand(arrange, "CutMenu", QStringLiteral("切り取り(&T)"));
+  insert_ = AddMenuCommand(arrange, "InsertMenu", QStringLiteral("挿入"));
   arrange->addSeparator();
-  sortByName_ = AddCommand(arrange, "SortByNameMenu", QStringLiteral("名前で整列"));
-  sortByType_ = AddCommand(arrange, "SortByTypeMenu", QStringLiteral("種類で整列"));
-  sortByPath_ = AddCommand(arrange, "SortByPathMenu", QStringLiteral("パスで整列"));
-  copy_ = AddCommand(this, "CopyMenu", QStringLiteral("コピー(&C)"));
+  sortByName_ = AddMenuCommand(arrange, "SortByNameMenu", QStringLiteral("名前で整列"));
+  sortByType_ = AddMenuCommand(arrange, "SortByTypeMenu", QStringLiteral("種類で整列"));
+  sortByPath_ = AddMenuCommand(arrange, "SortByPathMenu", QStringLiteral("パスで整列"));
+  copy_ = AddMenuCommand(this, "CopyMenu", QStringLiteral("コピー(&C)"));
   copy_->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
   copy_->setStatusTip(QStringLiteral("ファイルだけをコピー"));
-  copyAlbumInfo_ = AddCommand(this, "CopyAlbumInfoMenu", QStringLiteral("コピー（アルバム情報）"));
+  copyAlbumInfo_ = AddMenuCommand(this, "CopyAlbumInfoMenu", QStringLiteral("コピー（アルバム情報）"));
   copyAlbumInfo_->setStatusTip(QStringLiteral("サブアルバムやコメントも一緒にコピー"));
-  paste_ = AddCommand(this, "PasteMenu2", QStringLiteral("貼り付け(&P)"));
+  paste_ = AddMenuCommand(this, "PasteMenu2", QStringLiteral("貼り付け(&P)"));
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   addSeparator();
-  rename_ = AddCommand(this, "RenameMenu", QStringLiteral("名前"));
-  delete_ = AddCommand(this, "DeleteMenu", QStringLiteral("削除(&D)"));
+  rename_ = AddMenuCommand(this, "RenameMenu", QStringLiteral("名前"));
+  delete_ = AddMenuCommand(this, "DeleteMenu", QStringLiteral("削除(&D)"));
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
-  comment_ = AddCommand(this, "CommentMenu", QStringLiteral("コメントの編集"));
-  revert_ = AddCommand(this, "RevertMenu", QStringLiteral("元に戻す(&U)"));
-  dayList_ = AddCommand(this, "N34", QStringLiteral("スライドタイプのリストに追加"));
-  highQuality_ = AddCommand(this, "HiQuoMenu", QStringLiteral("高画質"));
+  comment_ = AddMenuCommand(this, "CommentMenu", QStringLiteral("コメントの編集"));
+  revert_ = AddMenuCommand(this, "RevertMenu", QStringLiteral("元に戻す(&U)"));
+  dayList_ = AddMenuCommand(this, "N34", QStringLiteral("スライドタイプのリストに追加"));
+  highQuality_ = AddMenuCommand(this, "HiQuoMenu", QStringLiteral("高画質"));
   highQuality_->setCheckable(true);
   connect(open_, &QAction::triggered, &panel, [&panel] {
     const QVector<int> rows = panel.view()->SelectedRows();

@@ -10,6 +10,7 @@
 #include "imagelist/page_menu_rules.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "mainwindow/ui/command_lock.h"
+#include "platform/ui/control_hint.h"
 
 namespace lumidex {
 namespace {
@@ -17,38 +18,32 @@ namespace {
 constexpr std::string_view kPageIndexSection = "DATA";
 constexpr std::string_view kAutoCover = ".alb";
 
-QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
-}
-
 }  // namespace
 
 CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageListPanel& list,
                                      RegistrationContext& registration, QWidget* parent)
     : QMenu(parent), window_(window), album_(album), list_(list), registration_(registration) {
   setObjectName(QStringLiteral("PopupMenu1"));
-  createPage_ = AddCommand(this, "CreatePageMenu", QStringLiteral("アルバムにページを作成"));
-  createSubAlbum_ = AddCommand(this, "CreateSubAlbumMenu", QStringLiteral("サブアルバムの作成"));
+  createPage_ = AddMenuCommand(this, "CreatePageMenu", QStringLiteral("アルバムにページを作成"));
+  createSubAlbum_ = AddMenuCommand(this, "CreateSubAlbumMenu", QStringLiteral("サブアルバムの作成"));
   auto* addImages = new QMenu(QStringLiteral("画像の追加"), this);
   addImages_ = addMenu(addImages);
   addImages_->setObjectName(QStringLiteral("FileAddMenu"));
   QAction* fromFolder =
-      AddCommand(addImages, "FolderSearchMenu", QStringLiteral("フォルダから検索"));
-  QAction* fromDialog = AddCommand(addImages, "FileSelectMenu", QStringLiteral("ファイルを選択"));
-  copy_ = AddCommand(this, "CopyMenu1", QStringLiteral("コピー(&C)"));
+      AddMenuCommand(addImages, "FolderSearchMenu", QStringLiteral("フォルダから検索"));
+  QAction* fromDialog = AddMenuCommand(addImages, "FileSelectMenu", QStringLiteral("ファイルを選択"));
+  copy_ = AddMenuCommand(this, "CopyMenu1", QStringLiteral("コピー(&C)"));
   copy_->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
-  paste_ = AddCommand(this, "PasteMenu", QStringLiteral("貼り付け(&P)"));
+  paste_ = AddMenuCommand(this, "PasteMenu", QStringLiteral("貼り付け(&P)"));
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
-  delete_ = AddCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
+  delete_ = AddMenuCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
-  fileDates_ = AddCommand(this, "N2", QStringLiteral("更新日に登録日を設定"));
+  fileDates_ = AddMenuCommand(this, "N2", QStringLiteral("更新日に登録日を設定"));
   connect(fileDates_, &QAction::triggered, this, [this] { emit fileDatesRequested(QString::fromStdString(date_)); });
-  properties_ = AddCommand(this, "Property1", QStringLiteral("プロパティ"));
+  properties_ = AddMenuCommand(this, "Property1", QStringLiteral("プロパティ"));
   properties_->setStatusTip(QStringLiteral("ページの使用状況を表示する"));
   connect(properties_, &QAction::triggered, this, [this] { emit propertiesRequested(QString::fromStdString(date_)); });
-  QAction* dayList = AddCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
+  QAction* dayList = AddMenuCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
   connect(dayList, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
   connect(fromFolder, &QAction::triggered, this, [this] {
     {

@@ -23,17 +23,11 @@
 #include "mainwindow/ui/calendar_bar.h"
 #include "mainwindow/ui/command_lock.h"
 #include "mainwindow/ui/tform1.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
 namespace {
-
-QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, const QString& tip = {}) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  if (!tip.isEmpty()) action->setStatusTip(tip);
-  return action;
-}
 
 void Inform(QWidget* parent, const std::string& message) {
   QMessageBox::information(parent, QApplication::applicationDisplayName(), ToQString(message));
@@ -66,14 +60,14 @@ FileToolCommands::FileToolCommands(TForm1& window, ImageListPanel& list, AlbumSt
 
   ListPopupMenu* menu = list.popupMenu();
   menu->addSeparator();
-  copyToFolder_ = AddCommand(menu, "FileCopyMenu", QStringLiteral("指定場所へのファイルコピー"),
+  copyToFolder_ = AddMenuCommand(menu, "FileCopyMenu", QStringLiteral("指定場所へのファイルコピー"),
                              QStringLiteral("選択したファイルのコピーを行う"));
-  repairPage_ = AddCommand(menu, "RepairMenu2", QStringLiteral("不明画像の再設定"));
+  repairPage_ = AddMenuCommand(menu, "RepairMenu2", QStringLiteral("不明画像の再設定"));
   auto* change = new QMenu(QStringLiteral("変更"), menu);
   changeMenu_ = menu->addMenu(change);
   changeMenu_->setObjectName(QStringLiteral("ChangeMenu"));
-  changePath_ = AddCommand(change, "PathChangeMenu", QStringLiteral("ファイルパス名"));
-  fileDates_ = AddCommand(menu, "N5", QStringLiteral("更新日に登録日を設定"));
+  changePath_ = AddMenuCommand(change, "PathChangeMenu", QStringLiteral("ファイルパス名"));
+  fileDates_ = AddMenuCommand(menu, "N5", QStringLiteral("更新日に登録日を設定"));
 
   connect(window.calendarBar()->organiserButton(), &QAbstractButton::clicked, this,
           &FileToolCommands::Organise);

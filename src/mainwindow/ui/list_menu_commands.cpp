@@ -24,17 +24,12 @@
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/image_editor.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 #include "platform/ui/shell_services.h"
 
 namespace lumidex {
 namespace {
-
-QAction* Named(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
-}
 
 // The order of the menu's items by object name; "" is a separator.
 // Items not named here (added later by another command) follow at the end.
@@ -119,12 +114,12 @@ ListMenuCommands::ListMenuCommands(TForm1& window, ImageListPanel& list, AlbumSt
       cache_(cache),
       pageUse_(std::move(pageUse)) {
   ListPopupMenu* menu = list.popupMenu();
-  goToDay_ = Named(menu, "GoToDayMenu", QStringLiteral("この日に移動"));
-  cacheUpdate_ = Named(menu, "CacheUpdateMenu", QStringLiteral("ディスクキャッシュの更新"));
+  goToDay_ = AddMenuCommand(menu, "GoToDayMenu", QStringLiteral("この日に移動"));
+  cacheUpdate_ = AddMenuCommand(menu, "CacheUpdateMenu", QStringLiteral("ディスクキャッシュの更新"));
   cacheUpdate_->setStatusTip(QStringLiteral("選択したファイルを更新"));
-  exif_ = Named(menu, "ExifMenu", QStringLiteral("Exif(&I)"));
+  exif_ = AddMenuCommand(menu, "ExifMenu", QStringLiteral("Exif(&I)"));
   exif_->setCheckable(true);
-  properties_ = Named(menu, "Property2", QStringLiteral("プロパティ"));
+  properties_ = AddMenuCommand(menu, "Property2", QStringLiteral("プロパティ"));
 
   QAbstractButton* goToDay = window.pageSide()->bottomBar().goToDay;
   connect(goToDay_, &QAction::triggered, goToDay, &QAbstractButton::click);

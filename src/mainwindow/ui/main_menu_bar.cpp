@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/ui/control_hint.h"
+
 namespace lumidex {
 namespace {
 
@@ -12,13 +14,6 @@ QMenu* AddMenu(QMenuBar& bar, const char* name, const QString& caption) {
   QMenu* menu = bar.addMenu(caption);
   menu->setObjectName(QString::fromLatin1(name));
   return menu;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {}) {
-  QAction* item = menu->addAction(caption);
-  item->setObjectName(QString::fromLatin1(name));
-  if (!hint.isEmpty()) item->setStatusTip(hint);
-  return item;
 }
 
 // A submenu of `menu` whose item carries `name` too.
@@ -36,53 +31,53 @@ MainMenuItems BuildMainMenu(QMenuBar& bar) {
   MainMenuItems items;
 
   items.file = AddMenu(bar, "FileMenu", QStringLiteral("ファイル(&F)"));
-  items.openFolder = AddItem(items.file, "N41", QStringLiteral("指定フォルダを開く"),
+  items.openFolder = AddMenuCommand(items.file, "N41", QStringLiteral("指定フォルダを開く"),
                              QStringLiteral("フォルダ内の画像を表示する"));
   QMenu* enlarged = AddSubMenu(items.file, "N27", QStringLiteral("拡大画像の保存"));
   items.enlargedSave = enlarged->menuAction();
   items.enlargedSave->setVisible(false);
-  items.enlargedFull = AddItem(enlarged, "ZoomGrpSaveMenu", QStringLiteral("フルサイズ"));
-  items.enlargedView = AddItem(enlarged, "N92", QStringLiteral("ビューサイズ"));
+  items.enlargedFull = AddMenuCommand(enlarged, "ZoomGrpSaveMenu", QStringLiteral("フルサイズ"));
+  items.enlargedView = AddMenuCommand(enlarged, "N92", QStringLiteral("ビューサイズ"));
   QMenu* albumData = AddSubMenu(items.file, "AlbumDataMenu", QStringLiteral("アルバムデータ"));
   items.albumData = albumData->menuAction();
-  items.importAlbum = AddItem(albumData, "N17", QStringLiteral("インポート"));
-  items.exportAlbum = AddItem(albumData, "N18", QStringLiteral("エクスポート"));
-  items.print = AddItem(items.file, "Print1", QStringLiteral("印刷(&P)"));
+  items.importAlbum = AddMenuCommand(albumData, "N17", QStringLiteral("インポート"));
+  items.exportAlbum = AddMenuCommand(albumData, "N18", QStringLiteral("エクスポート"));
+  items.print = AddMenuCommand(items.file, "Print1", QStringLiteral("印刷(&P)"));
   items.print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
   items.print->setVisible(false);
   items.file->addSeparator();
-  items.exit = AddItem(items.file, "Exit1", QStringLiteral("終了(&X)"));
+  items.exit = AddMenuCommand(items.file, "Exit1", QStringLiteral("終了(&X)"));
 
   items.edit = AddMenu(bar, "EditMenu", QStringLiteral("編集(&E)"));
-  items.undo = AddItem(items.edit, "Undo1", QStringLiteral("元に戻す(&U)"));
+  items.undo = AddMenuCommand(items.edit, "Undo1", QStringLiteral("元に戻す(&U)"));
   items.undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
   items.edit->addSeparator();
-  items.copy = AddItem(items.edit, "Copy5", QStringLiteral("コピー(&C)"));
-  items.paste = AddItem(items.edit, "Paste4", QStringLiteral("貼り付け(&P)"));
+  items.copy = AddMenuCommand(items.edit, "Copy5", QStringLiteral("コピー(&C)"));
+  items.paste = AddMenuCommand(items.edit, "Paste4", QStringLiteral("貼り付け(&P)"));
   items.edit->addSeparator();
-  items.selectAll = AddItem(items.edit, "AllSelMenu", QStringLiteral("全て選択(&A)"));
+  items.selectAll = AddMenuCommand(items.edit, "AllSelMenu", QStringLiteral("全て選択(&A)"));
   items.selectAll->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-  items.invert = AddItem(items.edit, "N45", QStringLiteral("選択の切り替え(&I)"));
+  items.invert = AddMenuCommand(items.edit, "N45", QStringLiteral("選択の切り替え(&I)"));
 
   items.view = AddMenu(bar, "ViewMenu", QStringLiteral("表示(&V)"));
-  items.allAlbums = AddItem(items.view, "N9", QStringLiteral("全てのアルバム"));
-  items.refresh = AddItem(items.view, "Refresh1", QStringLiteral("最新の情報に更新"));
+  items.allAlbums = AddMenuCommand(items.view, "N9", QStringLiteral("全てのアルバム"));
+  items.refresh = AddMenuCommand(items.view, "Refresh1", QStringLiteral("最新の情報に更新"));
 
   items.search = AddMenu(bar, "SearchMenu", QStringLiteral("検索(&F)"));
-  items.find = AddItem(items.search, "Find1", QStringLiteral("検索"));
+  items.find = AddMenuCommand(items.search, "Find1", QStringLiteral("検索"));
 
   items.tools = AddMenu(bar, "ToolMenu", QStringLiteral("ツール(&T)"));
-  items.autoRegistration = AddItem(items.tools, "AutoMenu", QStringLiteral("自動登録(&A)"));
-  items.repairMissing = AddItem(items.tools, "N10", QStringLiteral("不明画像の再設定"));
-  items.organise = AddItem(items.tools, "N22", QStringLiteral("画像の整理"));
+  items.autoRegistration = AddMenuCommand(items.tools, "AutoMenu", QStringLiteral("自動登録(&A)"));
+  items.repairMissing = AddMenuCommand(items.tools, "N10", QStringLiteral("不明画像の再設定"));
+  items.organise = AddMenuCommand(items.tools, "N22", QStringLiteral("画像の整理"));
   items.passwordChange =
-      AddItem(items.tools, "PassWordChgMenu", QStringLiteral("パスワードの変更"));
+      AddMenuCommand(items.tools, "PassWordChgMenu", QStringLiteral("パスワードの変更"));
   items.passwordChange->setVisible(false);
-  items.holidayFile = AddItem(items.tools, "N91", QStringLiteral("祝日ファイルを開く"),
+  items.holidayFile = AddMenuCommand(items.tools, "N91", QStringLiteral("祝日ファイルを開く"),
                               QStringLiteral("祝日ファイルを直接編集します。"));
 
   items.help = AddMenu(bar, "HelpMenu", QStringLiteral("ヘルプ(&H)"));
-  items.helpFile = AddItem(items.help, "HelpFile1", QStringLiteral("Help File(&H)"));
+  items.helpFile = AddMenuCommand(items.help, "HelpFile1", QStringLiteral("Help File(&H)"));
   items.helpFile->setShortcut(QKeySequence(Qt::Key_F1));
   items.helpFile->setShortcutContext(Qt::ApplicationShortcut);
   return items;

@@ -1,5 +1,8 @@
 #include "platform/ui/control_hint.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include <QCheckBox>
 #include <QToolButton>
 #include <QWidget>
@@ -31,6 +34,13 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
   box->setObjectName(QString::fromLatin1(name));
   if (!hint.isEmpty()) SetHint(box, hint);
   return box;
+}
+
+QAction* AddMenuCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  if (!hint.isEmpty()) action->setStatusTip(hint);
+  return action;
 }
 
 }  // namespace lumidex

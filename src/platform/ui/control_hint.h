@@ -3,6 +3,8 @@
 #include <QString>
 
 class QAbstractButton;
+class QAction;
+class QMenu;
 class QCheckBox;
 class QWidget;
 
@@ -17,6 +19,10 @@ void SetHint(QWidget* widget, const QString& hint);
 // `parent`.
 QAbstractButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {},
                                  bool checkable = false);
+
+// A menu item named `name` (the object name the menu rules and the tests
+// find it by) with `caption` and, when given, `hint` as its status tip.
+QAction* AddMenuCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint = {});
 
 // A check box named `name` with `caption` and `hint`, owned by `parent`.
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
