@@ -181,4 +181,21 @@ int ImageList::DeliverThumbnail(int indexHint, std::string_view name,
   return index;
 }
 
+int ImageList::RenewThumbnail(std::string_view name,
+                              const std::function<std::optional<std::string>()>& make) {
+  std::optional<std::string> bytes;
+  int renewed = 0;
+  for (int i = 0; i < size(); ++i) {
+    ALBDATA* record = entries_.record(i);
+    if (record == nullptr || !record->isJpeg || entries_.NameAt(i) != name) continue;
+    if (!bytes && !(bytes = make())) return 0;
+    record->data = *bytes;
+    record->thumbnailPending = false;
+    record->thumbnailRemade = false;
+    if (itemChanged_) itemChanged_(i);
+    ++renewed;
+  }
+  return renewed;
+}
+
 }  // namespace lumidex

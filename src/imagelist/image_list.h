@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -103,6 +104,13 @@ class ImageList {
   // An empty `bytes` marks the picture as not decodable. Returns the index
   // that took the bytes, or -1.
   int DeliverThumbnail(int indexHint, std::string_view name, std::optional<std::string> bytes);
+
+  // Replaces the thumbnail held in memory by every picture record of the
+  // file `name` (a picture edited, or its cache file made anew) with the
+  // bytes `make` gives, made once at the first such record; a record
+  // waiting for its thumbnail takes them too. Nothing changes when `make`
+  // gives nullopt. Returns how many records took them.
+  int RenewThumbnail(std::string_view name, const std::function<std::optional<std::string>()>& make);
 
  private:
   bool MakeSubAlbumRecord(int index, std::string_view name);

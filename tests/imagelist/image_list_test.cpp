@@ -277,6 +277,26 @@ TEST_F(ImageListTest, AsyncThumbnailArrivesAtTheItemEvenAfterItMoved) {
   EXPECT_EQ(list.entries().record(1)->data, "jpeg");
 }
 
+TEST_F(ImageListTest, RenewedThumbnailIsMadeOnceForEveryRecordOfThePicture) {
+  disk.files = {"/p/a.jpg", "/p/b.jpg"};
+  list.FillFromContainer({"/p/a.jpg=", "/p/b.jpg=", "/p/a.jpg=twice"});
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(list.EnsureItemData(i));
+  std::vector<int> changed;
+  list.SetItemChangedHandler([&](int index) { changed.push_back(index); });
+  int made = 0;
+  EXPECT_EQ(list.RenewThumbnail("/p/a.jpg", [&] { ++made; return std::optional<std::string>("edited"); }), 2);
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(list.entries().record(0)->data, "edited");
+  EXPECT_EQ(list.entries().record(2)->data, "edited");
+  EXPECT_NE(list.entries().record(1)->data, "edited");
+  EXPECT_EQ(changed, (std::vector<int>{0, 2}));
+  // A picture that cannot be made again keeps what it had; no record, no making.
+  EXPECT_EQ(list.RenewThumbnail("/p/b.jpg", [] { return std::optional<std::string>(); }), 0);
+  EXPECT_NE(list.entries().record(1)->data, std::nullopt);
+  EXPECT_EQ(list.RenewThumbnail("/p/none.jpg", [&] { ++made; return std::optional<std::string>("x"); }), 0);
+  EXPECT_EQ(made, 1);
+}
+
 TEST_F(ImageListTest, UndecodablePictureDeliveryLeavesNoData) {
   disk.files = {"/p/bad.jpg"};
   disk.asyncThumbnails = true;

@@ -291,19 +291,16 @@ bool ListMenuCommands::UpdateCache() {
   listContext.types = context.types;
   if (list.mode() == ListMode::kContainer && list.memoryCache()) {
     for (int row : list_.view()->SelectedRows()) {
-      ALBDATA* record = list.entries().record(row);
       const std::string name(list.entries().NameAt(row));
-      if (record == nullptr || !record->isJpeg || !record->data || name.empty() ||
-          name.front() == '@' || !IsFile(name)) {
-        continue;
-      }
-      ThumbnailRequest request;
-      request.path = name;
-      request.background = list_.listColour();
-      if (Result<std::string> jpeg = MakeListThumbnail(request, listContext, cache_);
-          jpeg.ok() && !jpeg.value().empty()) {
-        record->data = std::move(jpeg).value();
-      }
+      if (name.empty() || name.front() == '@' || !IsFile(name)) continue;
+      list.RenewThumbnail(name, [&]() -> std::optional<std::string> {
+        ThumbnailRequest request;
+        request.path = name;
+        request.background = list_.listColour();
+        Result<std::string> jpeg = MakeListThumbnail(request, listContext, cache_);
+        if (!jpeg.ok() || jpeg.value().empty()) return std::nullopt;
+        return std::move(jpeg).value();
+      });
     }
   }
   list_.view()->viewport()->update();

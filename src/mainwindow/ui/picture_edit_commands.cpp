@@ -267,19 +267,11 @@ void PictureEditCommands::RenewThumbnails(const std::string& picture, const std:
   }
   ImageList& list = list_.list();
   if (list.memoryCache() && list.mode() != ListMode::kPageList) {
-    for (int row = 0; row < list.size(); ++row) {
-      ALBDATA* record = list.entries().record(row);
-      if (record == nullptr || !record->isJpeg || list.entries().NameAt(row) != picture) continue;
-      if (!made) {
-        if (Result<std::string> jpeg = RenderListThumbnail(request, context); jpeg.ok()) {
-          made = std::move(jpeg).value();
-        }
-      }
-      if (!made) break;
-      record->data = *made;
-      record->thumbnailPending = false;
-      record->thumbnailRemade = false;
-    }
+    list.RenewThumbnail(picture, [&]() -> std::optional<std::string> {
+      if (made) return made;
+      Result<std::string> jpeg = RenderListThumbnail(request, context);
+      return jpeg.ok() ? std::optional<std::string>(std::move(jpeg).value()) : std::nullopt;
+    });
   }
   if (!page.empty() && album_.HasYear()) {
     // The page's summary holds the cover's picture of the page list and the
