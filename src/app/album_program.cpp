@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <utility>
 
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include "album/album_store.h"
 #include "app/cache_option_commands.h"
 #include "app/cache_space_text.h"
+#include "app/second_start_channel.h"
 #include "desktop/desktop_entry.h"
 #include "foundation/app_environment.h"
 #include "foundation/app_identity.h"
@@ -51,9 +54,19 @@ void Warn(const std::string& text) {
 constexpr std::string_view kAlbumBusyMessage =
     "lumidex-cli がアルバムを変更中のため、起動できません。終わってからもう一度起動してください。";
 
-// Follows "は実行中です。" when the second copy was given files.
+// Follows "は実行中です。" when the second copy was given files that the
+// running window did not take.
 constexpr std::string_view kOpenedFilesNotHandedOver =
     "\n指定されたファイルは登録されていません。実行中のウィンドウのカレンダーの日付にドロップして登録して下さい。";
+
+// How long a later start waits for the running window to take its files
+// before it shows its message instead.
+constexpr int kHandOverTimeoutMs = 2000;
+
+// While the window is busy (a modal dialog, a running command, the picture
+// editor), files handed over by a later start wait and are tried again
+// after this many milliseconds.
+constexpr int kHandedFilesRetryMs = 300;
 
 // How often the disk indicator is brought up to date, in milliseconds.
 constexpr int kCacheSpaceInterval = 2000;
@@ -81,6 +94,9 @@ int AlbumProgram::Run(QApplication& app) {
     case StartResult::kStarted: break;
   }
   window_->SetExitSteps(this);
+  new SecondStartServer(platform::SingleInstanceLock::SocketNameFor(baseFolder_),
+                        [this](std::vector<std::string> paths) { TakeHandedFiles(std::move(paths)); },
+                        window_.get());
   if (!openedFiles_.empty()) {
     // Once the loop runs, so that the window is on screen with its progress.
     QTimer::singleShot(0, window_.get(), [this] {
@@ -105,12 +121,51 @@ bool AlbumProgram::AcquireSingleInstance() {
   return lock_ != nullptr;
 }
 
-// Files given to a second copy are not handed to the running window: the
-// user is told to drop them on it.
+// A later start hands its files (or, without files, only the request to
+// come to the front) to the running window. Only when that window does not
+// answer is the user told that it runs, and to drop the files on it.
 void AlbumProgram::ReportAlreadyRunning() {
+  std::vector<std::string> absolute;
+  const QDir current = QDir::current();
+  for (const std::string& file : openedFiles_) {
+    absolute.push_back(ToStdString(QDir::cleanPath(current.absoluteFilePath(ToQString(file)))));
+  }
+  if (HandToRunningWindow(platform::SingleInstanceLock::SocketNameFor(baseFolder_), absolute,
+                          kHandOverTimeoutMs)) {
+    return;
+  }
   std::string text = std::string(kAppTitle) + std::string(kAlreadyRunningSuffix);
   if (!openedFiles_.empty()) text += std::string(kOpenedFilesNotHandedOver);
   QMessageBox::information(nullptr, ToQString(kAppTitle), ToQString(text));
+}
+
+// The window comes to the front; the files are registered as those of a
+// first start are, once no dialog or command holds the window.
+void AlbumProgram::TakeHandedFiles(std::vector<std::string> paths) {
+  if (window_->isMinimized()) window_->showNormal();
+  window_->raise();
+  window_->activateWindow();
+  if (paths.empty()) return;
+  handedFiles_.insert(handedFiles_.end(), paths.begin(), paths.end());
+  RegisterHandedFiles();
+}
+
+void AlbumProgram::RegisterHandedFiles() {
+  if (handedFiles_.empty()) return;
+  const bool busy = QApplication::activeModalWidget() != nullptr || !window_->isEnabled() ||
+                    !window_->menuBar()->isEnabled();
+  if (busy) {
+    if (!handedRetryPending_) {
+      handedRetryPending_ = true;
+      QTimer::singleShot(kHandedFilesRetryMs, window_.get(), [this] {
+        handedRetryPending_ = false;
+        RegisterHandedFiles();
+      });
+    }
+    return;
+  }
+  const std::vector<std::string> files = std::exchange(handedFiles_, {});
+  RegisterOpenedFiles(*window_, *album_, *views_, files, "/");
 }
 
 void AlbumProgram::ImportPendingSettings() {

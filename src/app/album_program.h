@@ -75,6 +75,11 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   // Takes the album writer lock for the run and removes the temporary files
   // killed saves left; fails when a command keeps the album busy.
   Status AcquireAlbumLock();
+  // What a later start on the same album handed over: the window comes to
+  // the front and `paths` (absolute) are registered as the files of a start.
+  void TakeHandedFiles(std::vector<std::string> paths);
+  // Registers the handed files now, or later when the window is busy.
+  void RegisterHandedFiles();
 
   const std::string baseFolder_;
   const std::string loginName_;
@@ -94,6 +99,9 @@ class AlbumProgram : public StartSteps, public ExitSteps {
   std::string restoredPagesNote_;
   // The files the program was started with ("open with").
   std::vector<std::string> openedFiles_;
+  // Files handed over by later starts that wait for the window to be free.
+  std::vector<std::string> handedFiles_;
+  bool handedRetryPending_ = false;
 };
 
 }  // namespace lumidex

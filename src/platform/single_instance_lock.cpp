@@ -25,10 +25,23 @@ std::unique_ptr<SingleInstanceLock> SingleInstanceLock::TryAcquire(const std::st
   return std::unique_ptr<SingleInstanceLock>(new SingleInstanceLock(fd));
 }
 
-std::string SingleInstanceLock::LockFileFor(const std::string& baseFolder) {
+namespace {
+
+// "/lumidex-album-<hash of the base folder>" + `suffix`, in the runtime folder.
+std::string RuntimeFileFor(const std::string& baseFolder, const char* suffix) {
   char name[64];
-  std::snprintf(name, sizeof name, "/lumidex-album-%016zx.lock", std::hash<std::string>()(baseFolder));
+  std::snprintf(name, sizeof name, "/lumidex-album-%016zx%s", std::hash<std::string>()(baseFolder), suffix);
   return RuntimeFolder() + name;
+}
+
+}  // namespace
+
+std::string SingleInstanceLock::LockFileFor(const std::string& baseFolder) {
+  return RuntimeFileFor(baseFolder, ".lock");
+}
+
+std::string SingleInstanceLock::SocketNameFor(const std::string& baseFolder) {
+  return RuntimeFileFor(baseFolder, ".sock");
 }
 
 SingleInstanceLock::~SingleInstanceLock() {

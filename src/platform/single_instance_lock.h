@@ -19,6 +19,11 @@ class SingleInstanceLock {
   // RuntimeFolder(), so two albums never exclude each other.
   static std::string LockFileFor(const std::string& baseFolder);
 
+  // The local socket on which the lock holder's window takes messages from
+  // later starts on the same album (InstanceMessage): beside the lock file,
+  // named by the same hash of `baseFolder`, so two albums never mix.
+  static std::string SocketNameFor(const std::string& baseFolder);
+
   SingleInstanceLock(const SingleInstanceLock&) = delete;
   SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
   ~SingleInstanceLock();
