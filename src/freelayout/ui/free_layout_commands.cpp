@@ -292,6 +292,10 @@ void FreeLayoutCommands::AddExifTexts() {
 void FreeLayoutCommands::OpenInEditor(int index, bool desktopEditor) {
   const std::vector<FreeLayoutItem>& items = canvas_.items();
   if (index < 0 || index >= static_cast<int>(items.size()) || !ExistingPicture(items[index])) return;
+  if (pictureEditor_) {
+    pictureEditor_(items[index].value, desktopEditor);
+    return;
+  }
   const char* path = std::getenv("PATH");
   const std::string editor = platform::FindImageEditor(desktopEditor ? std::string() : gTool_, path != nullptr ? path : "");
   if (editor.empty() || !QProcess::startDetached(ToQString(editor), {ToQString(items[index].value)})) {

@@ -56,8 +56,14 @@ class FreeLayoutCommands : public QObject {
   void AddExifTexts();
   // Opens the picture of item `index` in "g-tool" (or, with
   // `desktopEditor` or when it cannot be run, the desktop's first image
-  // editor); the canvas is drawn again when the file changes.
+  // editor); the canvas is drawn again when the file changes. With a
+  // picture editor set, that editor opens it instead.
   void OpenInEditor(int index, bool desktopEditor);
+  // The window's external editing, which the item menu's "画像の編集(&E)"
+  // hands its picture to (with `desktopEditor` for "ペイント"): it waits for
+  // the editor and renews the picture's thumbnails and views itself.
+  using PictureEditor = std::function<void(const std::string& picture, bool desktopEditor)>;
+  void SetPictureEditor(PictureEditor editor) { pictureEditor_ = std::move(editor); }
   void BringBackOutside();
 
  signals:
@@ -85,6 +91,7 @@ class FreeLayoutCommands : public QObject {
   std::string aDir_;
   FreePictureLook look_;
   PictureSizeOf pictureSizeOf_;
+  PictureEditor pictureEditor_;
   QFileSystemWatcher* watcher_ = nullptr;
 };
 

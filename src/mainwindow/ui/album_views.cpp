@@ -29,6 +29,7 @@
 #include "mainwindow/ui/favourites_view.h"
 #include "mainwindow/ui/file_tool_commands.h"
 #include "mainwindow/ui/free_layout_mode.h"
+#include "mainwindow/ui/free_layout_picture_editing.h"
 #include "mainwindow/ui/holiday_commands.h"
 #include "mainwindow/ui/item_status_panel.h"
 #include "mainwindow/ui/list_file_drop.h"
@@ -146,7 +147,8 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
       window_, album_, *controller_, [this] { return freeLayout_->view().ConfirmSaveTab(); }, this);
   new MainMenuCommands(window_, *list_, album_, freeLayout_->view(), detailList_->panel(), *albumList_,
                        *pictureViews_);
-  new PictureEditCommands(window_, *list_, album_, *pictureViews_, cache, this);
+  auto* pictureEdit = new PictureEditCommands(window_, *list_, album_, *pictureViews_, cache, this);
+  ConnectFreeLayoutPictureEditing(freeLayout_->view(), *pictureEdit);
   new ListMenuCommands(
       window_, *list_, album_, cache, [this](const std::string& date) { albumList_->ShowPageUse(date); }, this);
   connect(dayMenu_, &CalendarPopupMenu::propertiesRequested, albumList_,
