@@ -26,12 +26,20 @@ size_t FindLineBreak(std::string_view text, size_t pos) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
+  // One pass each for the line count and the NUL bytes, so that the lines are
+  // neither moved by the vector's growth nor searched one by one.
+  size_t breaks = 0;
+  for (const char* p = text.data(), *end = p + text.size();
+       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)))) != nullptr; ++p) {
+    ++breaks;
+  }
+  lines.reserve(breaks + 1);
+  const bool hasNul = std::memchr(text.data(), '\0', text.size()) != nullptr;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = FindLineBreak(text, start);
-    std::string line(text.substr(start, end - start));
-    if (line.find('\0') != std::string::npos) std::erase(line, '\0');
-    lines.push_back(std::move(line));
+    std::string& line = lines.emplace_back(text.substr(start, end - start));
+    if (hasNul) std::erase(line, '\0');
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
     start = end + 1;
   }

@@ -1,5 +1,9 @@
 #include "foundation/text_codec.h"
 
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
 #include "foundation/cp932_tables.h"
 
 namespace lumidex {
@@ -110,33 +114,50 @@ bool IsValidUtf8(std::string_view bytes) {
 
 std::string DecodeCp932(std::string_view bytes) {
   const Cp932Tables& tables = Cp932Tables::Get();
-  // Each byte yields at most three bytes of UTF-8.
-  std::string out(bytes.size() * 3, '\0');
-  char* o = out.data();
+  // Each byte yields at most three bytes of UTF-8. The buffer is not zeroed
+  // first: only what is written is copied out.
+  const std::unique_ptr<char[]> buffer(new char[bytes.size() * 3 + 1]);
+  char* o = buffer.get();
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
   for (size_t i = 0; i < n;) {
+    // Album text is mostly ASCII (paths, keys): eight bytes without a high
+    // bit are copied at once.
+    if (i + 8 <= n) {
+      uint64_t eight;
+      std::memcpy(&eight, in + i, 8);
+      if ((eight & 0x8080808080808080ULL) == 0) {
+        std::memcpy(o, &eight, 8);
+        o += 8;
+        i += 8;
+        continue;
+      }
+    }
     const unsigned char b = in[i];
-    char32_t cp;
     if (b < 0x80) {
       *o++ = static_cast<char>(b);
       ++i;
       continue;
     }
-    if (const char32_t single = tables.Single(b); single != Cp932Tables::kNone) {
-      cp = single;
+    char32_t cp = tables.Single(b);
+    if (cp != Cp932Tables::kNone) {
       ++i;
-    } else if (i + 1 < n && tables.Double(b, in[i + 1]) != Cp932Tables::kNone) {
-      cp = tables.Double(b, in[i + 1]);
+    } else if (i + 1 < n && (cp = tables.Double(b, in[i + 1])) != Cp932Tables::kNone) {
       i += 2;
     } else {
       cp = kEscapeBase + b;
       ++i;
     }
-    o = WriteUtf8(o, cp);
+    // Every character of cp932 and every escape lies in the BMP above ASCII.
+    if (cp >= 0x800) {
+      *o++ = static_cast<char>(0xE0 | (cp >> 12));
+      *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      o = WriteUtf8(o, cp);
+    }
   }
-  out.resize(static_cast<size_t>(o - out.data()));
-  return out;
+  return std::string(buffer.get(), static_cast<size_t>(o - buffer.get()));
 }
 
 std::string DecodeUtf8Lossless(std::string_view bytes) {

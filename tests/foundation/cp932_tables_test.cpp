@@ -4,7 +4,10 @@
 #include <iconv.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "foundation/text_codec.h"
 
 namespace lumidex {
 namespace {
@@ -89,6 +92,30 @@ TEST_F(Cp932TablesTest, ACharacterHasACodeExactlyWhenTheConvertersCodeReadsBackT
   }
   EXPECT_GT(codes, 7000);
   EXPECT_EQ(tables_.Encode(0x1F600), Cp932Tables::kNone);  // outside the BMP
+}
+
+// Runs of ASCII of every length between the characters, so that each
+// character starts at every offset of the decoder's eight-byte steps, and
+// trail bytes in the ASCII range ("ソ" is 83 5C) are never read as text.
+TEST_F(Cp932TablesTest, LongMixedTextDecodesCharacterByCharacter) {
+  std::string bytes;
+  std::string expected;
+  int run = 0;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    for (int trail = 0x40; trail <= 0xFC; trail += 3) {
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      // Pairs the converter writes back the same way (not the second codes
+      // of characters that have two), so that the text also encodes back.
+      if (tables_.Encode(Decode(pair)) != static_cast<uint32_t>(lead << 8 | trail)) continue;
+      const std::string ascii(static_cast<size_t>(run++ % 11), static_cast<char>('a' + run % 26));
+      bytes += ascii + pair;
+      expected += ascii + DecodeCp932(pair);
+    }
+  }
+  bytes += "\x80\xA0tail";  // bytes of no character stay as their escapes
+  expected += DecodeCp932("\x80") + DecodeCp932("\xA0") + "tail";
+  EXPECT_EQ(DecodeCp932(bytes), expected);
+  EXPECT_EQ(EncodeCp932Exact(expected), std::optional<std::string>(bytes));
 }
 
 }  // namespace

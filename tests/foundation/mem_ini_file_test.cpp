@@ -131,6 +131,9 @@ TEST(IniLineTest, SplitAndJoinRules) {
   EXPECT_THAT(SplitLines("a\n\nb"), ElementsAre("a", "", "b"));
   EXPECT_THAT(SplitLines("a\r\rb"), ElementsAre("a", "", "b"));
   EXPECT_TRUE(SplitLines("").empty());
+  // NUL bytes are dropped from every line they stand in, and only there.
+  using namespace std::string_literals;
+  EXPECT_THAT(SplitLines("\0a\0b\r\ncd\n\0\0\n"s), ElementsAre("ab", "cd", ""));
   EXPECT_EQ(JoinLines({"a", "b"}), "a\r\nb\r\n");
   EXPECT_EQ(JoinLines({}), "");
 }
