@@ -44,11 +44,13 @@ ListPopupItems ListPopupFor(const ListPopupFacts& facts) {
   items.paste = album;
   items.pasteEnabled = album && hasTarget && facts.clipboardHasFiles;
   items.insertEnabled = containerOpen && items.pasteEnabled;
+  items.dayList = pageList && facts.firstKind == Kind::kPage;
   return items;
 }
 
 CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts) {
   CalendarPopupItems menu;
+  menu.dayList = true;
   if (!facts.inShownYear) return menu;
   menu.createPage = !facts.hasPage;
   menu.createSubAlbum = facts.hasPage;
@@ -56,7 +58,9 @@ CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts) {
   menu.addImages = facts.hasPage;
   menu.paste = true;
   menu.pasteEnabled = facts.hasPage && facts.clipboardHasFiles;
-  menu.copy = facts.hasPage && facts.pageHasFiles;
+  menu.copy = facts.hasPage && facts.pageHasFiles && !facts.containerOpen;
+  menu.fileDates = facts.pageHasEntries;
+  menu.properties = facts.hasPage;
   return menu;
 }
 

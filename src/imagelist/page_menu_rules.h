@@ -41,6 +41,7 @@ struct ListPopupItems {
   bool copyEnabled = false;
   bool paste = false;  // "貼り付け(&P)" (shown)
   bool pasteEnabled = false;
+  bool dayList = false;  // "スライドタイプのリストに追加"
   bool operator==(const ListPopupItems&) const = default;
 };
 
@@ -55,7 +56,8 @@ struct ListPopupItems {
 // open container or the selected page. "配置(&M)" only while a page or
 // sub-album is open; its "切り取り(&T)" needs a selection, its "挿入" is
 // enabled when "貼り付け(&P)" is. Both copies need a selection; pasting needs
-// something on the clipboard.
+// something on the clipboard. "スライドタイプのリストに追加" adds the
+// selected page of the page list.
 ListPopupItems ListPopupFor(const ListPopupFacts& facts);
 
 // What the calendar's day menu knows about the day.
@@ -66,6 +68,8 @@ struct CalendarPopupFacts {
   bool coverIsPath = false;
   bool clipboardHasFiles = false;  // a file list or album information to paste
   bool pageHasFiles = false;       // the page's section holds a file entry in the shown year
+  bool pageHasEntries = false;     // the page's section holds any entry in the shown year
+  bool containerOpen = false;      // a page or sub-album is open in the list
 };
 
 // The page commands of the calendar's day menu.
@@ -77,6 +81,9 @@ struct CalendarPopupItems {
   bool paste = false;           // "貼り付け(&P)" (shown)
   bool pasteEnabled = false;
   bool copy = false;  // "コピー(&C)"
+  bool fileDates = false;   // "更新日に登録日を設定"
+  bool properties = false;  // "プロパティ"
+  bool dayList = false;     // "スライドタイプのリストに追加"
   bool operator==(const CalendarPopupItems&) const = default;
 };
 
@@ -85,7 +92,11 @@ struct CalendarPopupItems {
 // other year uses (or whose cover is a path); "貼り付け(&P)" on every day of
 // the shown year, enabled when the day has a page and the clipboard
 // something to paste; "コピー(&C)" when the page has a file entry in the
-// shown year.
+// shown year and no container is open (the page's files are copied as the
+// page list's copy does, from its line); "更新日に登録日を設定" when the
+// page's section has entries; "プロパティ" when the day has a page. A day
+// of another year (a neighbouring month's) offers only what needs no page:
+// "スライドタイプのリストに追加", which every day offers.
 CalendarPopupItems CalendarPopupFor(const CalendarPopupFacts& facts);
 
 }  // namespace lumidex

@@ -17,6 +17,9 @@ ListMenuAdditions ListMenuAdditionsFor(const ListMenuAdditionFacts& facts) {
   items.cacheUpdate = facts.shows != Shows::kFolder;
   items.cacheUpdateEnabled = items.cacheUpdate && selection && facts.diskCache;
   items.propertiesEnabled = pageSelected || fileSelected;
+  items.wallpaper = facts.shows != Shows::kPageList;
+  items.wallpaperEnabled = fileSelected;
+  items.revertEnabled = facts.shows == Shows::kContainer && facts.modified;
   return items;
 }
 

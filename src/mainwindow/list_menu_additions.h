@@ -10,6 +10,7 @@ struct ListMenuAdditionFacts {
   enum class Kind { kNone, kPage, kSubAlbum, kFile } firstKind = Kind::kNone;
   bool paintInstalled = false;  // a desktop paint program was found
   bool diskCache = false;       // the disk cache is in use ("hdd")
+  bool modified = false;        // the open page or sub-album has unsaved changes
 };
 
 // Which of the window's items of the list's menu are shown and enabled.
@@ -20,6 +21,9 @@ struct ListMenuAdditions {
   bool cacheUpdate = false;         // "ディスクキャッシュの更新" (shown)
   bool cacheUpdateEnabled = false;
   bool propertiesEnabled = false;  // "プロパティ"
+  bool wallpaper = false;          // "デスクトップの背景として設定" (shown)
+  bool wallpaperEnabled = false;
+  bool revertEnabled = false;      // "元に戻す(&U)"
   bool operator==(const ListMenuAdditions&) const = default;
 };
 
@@ -30,7 +34,10 @@ struct ListMenuAdditions {
 // "ディスクキャッシュの更新" for the album's lines (not a folder's
 // pictures), enabled with a selection while the disk cache is in use.
 // "プロパティ" is enabled when the first selected line is a page or a
-// file (a sub-album has no properties).
+// file (a sub-album has no properties). "デスクトップの背景として設定" is
+// shown for the entries of a page, sub-album or folder and enabled when the
+// first selected line is a file. "元に戻す(&U)" is enabled while the open
+// page or sub-album has unsaved changes.
 ListMenuAdditions ListMenuAdditionsFor(const ListMenuAdditionFacts& facts);
 
 }  // namespace lumidex

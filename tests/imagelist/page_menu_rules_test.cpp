@@ -15,9 +15,11 @@ TEST(PageMenuRulesTest, FirstItemIsNamedAfterTheFirstSelectedLine) {
   EXPECT_FALSE(ListPopupFor(facts).openEnabled);
   facts.pageHasContent = true;
   EXPECT_TRUE(ListPopupFor(facts).openEnabled);
+  EXPECT_TRUE(ListPopupFor(facts).dayList);  // a page of the page list goes to the day list
   facts.mode = ListMode::kContainer;
   facts.firstKind = Kind::kSubAlbum;
   EXPECT_EQ(ListPopupFor(facts).openText, "サブアルバムを開く");
+  EXPECT_FALSE(ListPopupFor(facts).dayList);
   facts.firstKind = Kind::kFile;
   EXPECT_EQ(ListPopupFor(facts).openText, "エクスプローラ");
 }
@@ -70,7 +72,10 @@ TEST(PageMenuRulesTest, CalendarDayOffersCreateOrSubAlbumAndDelete) {
   EXPECT_TRUE(page.createSubAlbum && page.remove && page.addImages);
   EXPECT_FALSE(CalendarPopupFor({true, true, true, false, false}).remove);
   EXPECT_TRUE(CalendarPopupFor({true, true, true, true, false}).remove);
-  EXPECT_EQ(CalendarPopupFor({false, true, false, false, true}), CalendarPopupItems{});
+  // Another year's day offers only the day list, which needs no page.
+  CalendarPopupItems dayListOnly;
+  dayListOnly.dayList = true;
+  EXPECT_EQ(CalendarPopupFor({false, true, false, false, true}), dayListOnly);
 }
 
 TEST(PageMenuRulesTest, CalendarCopyNeedsAPageWithFilesInTheShownYear) {
@@ -80,8 +85,27 @@ TEST(PageMenuRulesTest, CalendarCopyNeedsAPageWithFilesInTheShownYear) {
   EXPECT_FALSE(CalendarPopupFor(day).copy);  // only sub-albums, or nothing, this year
   day.pageHasFiles = true;
   EXPECT_TRUE(CalendarPopupFor(day).copy);
+  day.containerOpen = true;  // the page list's line of the page is gone
+  EXPECT_FALSE(CalendarPopupFor(day).copy);
+  day.containerOpen = false;
   day.inShownYear = false;
   EXPECT_FALSE(CalendarPopupFor(day).copy);
+}
+
+TEST(PageMenuRulesTest, CalendarDatesNeedEntriesAndPropertiesAPage) {
+  CalendarPopupFacts day;
+  day.inShownYear = true;
+  CalendarPopupItems items = CalendarPopupFor(day);
+  EXPECT_FALSE(items.fileDates || items.properties);
+  day.hasPage = true;  // a page without entries this year
+  items = CalendarPopupFor(day);
+  EXPECT_TRUE(items.properties);
+  EXPECT_FALSE(items.fileDates);
+  day.pageHasEntries = true;
+  EXPECT_TRUE(CalendarPopupFor(day).fileDates);
+  day.inShownYear = false;  // a neighbouring month's day of another year
+  items = CalendarPopupFor(day);
+  EXPECT_FALSE(items.fileDates || items.properties);
 }
 
 TEST(PageMenuRulesTest, CalendarPasteIsShownOnEveryDayButNeedsAPageAndAFileList) {

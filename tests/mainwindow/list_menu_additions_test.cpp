@@ -49,5 +49,22 @@ TEST(ListMenuAdditionsTest,
   EXPECT_FALSE(For(Shows::kFolder, 1, Kind::kFile).cacheUpdate);
 }
 
+TEST(ListMenuAdditionsTest, TheWallpaperNeedsASelectedFileAndRevertingUnsavedChanges) {
+  EXPECT_FALSE(For(Shows::kPageList, 1, Kind::kPage).wallpaper);
+  const ListMenuAdditions subAlbum = For(Shows::kContainer, 1, Kind::kSubAlbum);
+  EXPECT_TRUE(subAlbum.wallpaper);
+  EXPECT_FALSE(subAlbum.wallpaperEnabled);
+  EXPECT_TRUE(For(Shows::kContainer, 1, Kind::kFile).wallpaperEnabled);
+  EXPECT_TRUE(For(Shows::kFolder, 1, Kind::kFile).wallpaperEnabled);
+  EXPECT_FALSE(For(Shows::kFolder, 0, Kind::kNone).wallpaperEnabled);
+
+  ListMenuAdditionFacts facts{Shows::kContainer, 0, Kind::kNone, true, true};
+  EXPECT_FALSE(ListMenuAdditionsFor(facts).revertEnabled);
+  facts.modified = true;
+  EXPECT_TRUE(ListMenuAdditionsFor(facts).revertEnabled);
+  facts.shows = Shows::kPageList;  // nothing open to revert
+  EXPECT_FALSE(ListMenuAdditionsFor(facts).revertEnabled);
+}
+
 }  // namespace
 }  // namespace lumidex

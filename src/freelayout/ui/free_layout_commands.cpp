@@ -20,12 +20,14 @@
 #include <filesystem>
 
 #include "foundation/file_types.h"
+#include "freelayout/free_layout_menu_rules.h"
 #include "freelayout/layout_operations.h"
 #include "freelayout/ui/free_layout_canvas.h"
 #include "freelayout/ui/free_layout_text_dialog.h"
 #include "images/exif_reader.h"
 #include "platform/image_editor.h"
 #include "platform/ui/clipboard_file_list.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -323,7 +325,9 @@ std::vector<std::optional<ItemPixelSize>> FreeLayoutCommands::SelectedPictureSiz
 void FreeLayoutCommands::ToggleFlag(bool FreeLayoutItem::*flag, bool on) {
   canvas_.Edit([&](std::vector<FreeLayoutItem>& items) {
     for (FreeLayoutItem& item : items) {
-      if (item.selected && ExistingPicture(item)) item.*flag = on;
+      // Edge correction corrects the edges of a rotated picture only.
+      const bool applies = flag != &FreeLayoutItem::edgeFix || item.rotation > 0;
+      if (item.selected && applies && ExistingPicture(item)) item.*flag = on;
     }
   });
 }
@@ -332,103 +336,136 @@ void FreeLayoutCommands::ShowItemMenu(int index, const QPoint& globalPos) {
   const std::vector<FreeLayoutItem>& items = canvas_.items();
   if (index < 0 || index >= static_cast<int>(items.size())) return;
   const FreeLayoutItem item = items[index];
-  const bool picture = ExistingPicture(item);
-  const bool text = !IsPicturePathValue(item.value);
-  const int selected = std::min(SelectedCount(items), 3);
+  ItemMenuState state;
+  state.kind = !IsPicturePathValue(item.value) ? ItemMenuState::Kind::kText
+               : ExistingPicture(item)         ? ItemMenuState::Kind::kPicture
+                                               : ItemMenuState::Kind::kMissingPicture;
+  state.jpeg = ExtensionOf(item.value) == ".jpg";
+  state.selectedCount = SelectedCount(items);
+  state.rotated = item.rotation > 0;
+  state.imgshadow = look_.imgshadow;
+  state.keepAspect = item.keepAspect;
+  state.clearBack = item.clearBack;
+  state.edgeFix = item.edgeFix;
+  const ItemMenuOffer offer = ItemMenuOfferFor(state);
   const LayoutScale scale = canvas_.scale();
   auto edit = [this](auto operation) { return [this, operation] { canvas_.Edit(operation); }; };
 
   QMenu menu(canvas_.window());
   menu.setObjectName(QStringLiteral("PopupMenu6"));
-  menu.addAction(QStringLiteral("テキストの編集(&E)"), this, [this, index] { EditText(index); })->setVisible(text);
-  menu.addAction(QStringLiteral("撮影情報でテキストを追加"), this, &FreeLayoutCommands::AddExifTexts)
-      ->setVisible(picture && ExtensionOf(item.value) == ".jpg");
+  const auto add = [this](QMenu* to, const char* name, const QString& caption, auto slot) {
+    QAction* action = AddMenuCommand(to, name, caption);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  add(&menu, "TextEditMenu", QStringLiteral("テキストの編集(&E)"), [this, index] { EditText(index); })
+      ->setVisible(offer.editText);
+  add(&menu, "ExifTextMenu", QStringLiteral("撮影情報でテキストを追加"), [this] { AddExifTexts(); })
+      ->setVisible(offer.exifTexts);
   menu.addSeparator();
-  menu.addAction(QStringLiteral("コピー(&C)"), this, [this] { Copy(false); });
-  menu.addAction(QStringLiteral("切り取り(&T)"), this, [this] { Copy(true); });
+  add(&menu, "ItemCopyMenu", QStringLiteral("コピー(&C)"), [this] { Copy(false); });
+  add(&menu, "ItemCutMenu", QStringLiteral("切り取り(&T)"), [this] { Copy(true); });
   QMenu* place = menu.addMenu(QStringLiteral("配置"));
-  place->addAction(QStringLiteral("最前面(&T)"), this, edit([index](auto& list) { ToTop(list, index); }));
-  place->addAction(QStringLiteral("最後面"), this, edit([index](auto& list) { ToBottom(list, index); }));
-  place->addAction(QStringLiteral("画像の位置を入れ換える"), this,
-                   edit([index](auto& list) { SwapWithSelected(list, index); }))
-      ->setEnabled(selected == 2);
+  place->menuAction()->setObjectName(QStringLiteral("ItemPlaceMenu"));
+  add(place, "ToTopMenu", QStringLiteral("最前面(&T)"), edit([index](auto& list) { ToTop(list, index); }));
+  add(place, "ToBottomMenu", QStringLiteral("最後面"), edit([index](auto& list) { ToBottom(list, index); }));
+  add(place, "SwapMenu", QStringLiteral("画像の位置を入れ換える"),
+      edit([index](auto& list) { SwapWithSelected(list, index); }))
+      ->setEnabled(offer.swap);
   place->addSeparator();
-  auto several = [&](const QString& caption, auto operation) {
-    place->addAction(caption, this, edit(operation))->setEnabled(selected > 1);
+  auto several = [&](const char* name, const QString& caption, auto operation) {
+    add(place, name, caption, edit(operation))->setEnabled(offer.several);
   };
-  several(QStringLiteral("左上から順に並べる"),
+  several("ArrangeMenu", QStringLiteral("左上から順に並べる"),
           [scale, space = imgspace_](auto& list) { ArrangeFromTopLeft(list, scale, space); });
-  several(QStringLiteral("左を揃える"), [index](auto& list) { AlignLeft(list, index); });
-  several(QStringLiteral("上を揃える"), [index](auto& list) { AlignTop(list, index); });
-  several(QStringLiteral("左から等間隔に揃える"), [index, scale](auto& list) { EqualSpacingLeft(list, index, scale); });
-  several(QStringLiteral("上から等間隔に揃える"), [index, scale](auto& list) { EqualSpacingTop(list, index, scale); });
-  several(QStringLiteral("サイズを合わせる"), [index](auto& list) { SameSize(list, KindsOf(list), index); });
-  place->addAction(QStringLiteral("サイズの縮小率を合わせる"), this, [this, index, scale] {
-         std::vector<FreeLayoutItem> list = canvas_.items();
-         if (index < static_cast<int>(list.size())) list[index].selected = true;
-         const PictureSizes sizes = SelectedPictureSizes(list);
-         canvas_.Edit([&](auto& items) { SameScale(items, sizes, index, scale); });
-       })->setEnabled(selected > 1 && picture);
-  menu.addAction(QStringLiteral("画像の回転"), this, [this, index] { Rotate(index); })->setVisible(picture);
+  several("AlignLeftMenu", QStringLiteral("左を揃える"), [index](auto& list) { AlignLeft(list, index); });
+  several("AlignTopMenu", QStringLiteral("上を揃える"), [index](auto& list) { AlignTop(list, index); });
+  several("SpaceLeftMenu", QStringLiteral("左から等間隔に揃える"),
+          [index, scale](auto& list) { EqualSpacingLeft(list, index, scale); });
+  several("SpaceTopMenu", QStringLiteral("上から等間隔に揃える"),
+          [index, scale](auto& list) { EqualSpacingTop(list, index, scale); });
+  several("SameSizeMenu", QStringLiteral("サイズを合わせる"),
+          [index](auto& list) { SameSize(list, KindsOf(list), index); });
+  add(place, "SameScaleMenu", QStringLiteral("サイズの縮小率を合わせる"), [this, index, scale] {
+    std::vector<FreeLayoutItem> list = canvas_.items();
+    if (index < static_cast<int>(list.size())) list[index].selected = true;
+    const PictureSizes sizes = SelectedPictureSizes(list);
+    canvas_.Edit([&](auto& items) { SameScale(items, sizes, index, scale); });
+  })->setEnabled(offer.sameScale);
+  add(&menu, "RotateMenu", QStringLiteral("画像の回転"), [this, index] { Rotate(index); })
+      ->setVisible(offer.pictureItems);
   QMenu* editing = menu.addMenu(QStringLiteral("画像の編集(&E)"));
-  editing->menuAction()->setVisible(picture);
-  editing->addAction(QStringLiteral("ツールを開く"), this, [this, index] { OpenInEditor(index, false); });
-  editing->addAction(QStringLiteral("ペイント"), this, [this, index] { OpenInEditor(index, true); });
-  auto toggle = [&](const QString& caption, bool FreeLayoutItem::*flag, bool visible) {
-    QAction* action = menu.addAction(caption);
+  editing->menuAction()->setObjectName(QStringLiteral("ItemEditMenu"));
+  editing->menuAction()->setVisible(offer.pictureItems);
+  add(editing, "ItemToolMenu", QStringLiteral("ツールを開く"), [this, index] { OpenInEditor(index, false); });
+  add(editing, "ItemPaintMenu", QStringLiteral("ペイント"), [this, index] { OpenInEditor(index, true); });
+  auto toggle = [&](const char* name, const QString& caption, bool checked, bool visible) {
+    QAction* action = AddMenuCommand(&menu, name, caption);
     action->setCheckable(true);
-    action->setChecked(item.*flag);
+    action->setChecked(checked);
     action->setVisible(visible);
-    connect(action, &QAction::toggled, this, [this, flag](bool on) { ToggleFlag(flag, on); });
+    return action;
   };
-  QAction* keep = menu.addAction(QStringLiteral("幅と高さの比率を固定(&A)"));
-  keep->setCheckable(true);
-  keep->setChecked(item.keepAspect);
-  keep->setVisible(picture);
+  QAction* keep = toggle("KeepAspectMenu", QStringLiteral("幅と高さの比率を固定(&A)"),
+                         offer.keepAspectChecked, offer.pictureItems);
   connect(keep, &QAction::toggled, this, [this, scale](bool on) {
     const PictureSizes sizes = SelectedPictureSizes(canvas_.items());
     canvas_.Edit([&](auto& items) { KeepProportions(items, sizes, on, scale); });
   });
-  toggle(QStringLiteral("画像の背景を透過"), &FreeLayoutItem::clearBack, picture);
-  toggle(QStringLiteral("画像の影を補正"), &FreeLayoutItem::edgeFix, picture && look_.imgshadow && item.rotation > 0);
+  QAction* clear = toggle("ClearBackMenu", QStringLiteral("画像の背景を透過"), offer.clearBackChecked,
+                          offer.pictureItems);
+  connect(clear, &QAction::toggled, this, [this](bool on) { ToggleFlag(&FreeLayoutItem::clearBack, on); });
+  QAction* edge = toggle("EdgeFixMenu", QStringLiteral("画像の影を補正"), offer.edgeFixChecked,
+                         offer.edgeFixShown);
+  connect(edge, &QAction::toggled, this, [this](bool on) { ToggleFlag(&FreeLayoutItem::edgeFix, on); });
   menu.addSeparator();
-  menu.addAction(QStringLiteral("削除(&D)"), this, edit([](auto& list) { DeleteSelected(list); }));
+  add(&menu, "ItemDeleteMenu", QStringLiteral("削除(&D)"), edit([](auto& list) { DeleteSelected(list); }))
+      ->setShortcut(QKeySequence(Qt::Key_Delete));
   menu.exec(globalPos);
 }
 
 void FreeLayoutCommands::ShowCanvasMenu(const QPoint& globalPos) {
   const LayoutScale scale = canvas_.scale();
-  bool outside = false;
-  for (const FreeLayoutItem& item : canvas_.items()) outside = outside || IsOutside(item, scale);
+  CanvasMenuState state;
+  for (const FreeLayoutItem& item : canvas_.items()) state.itemsOutside = state.itemsOutside || IsOutside(item, scale);
+  state.hasItems = !canvas_.items().empty();
   const QMimeData* clip = QApplication::clipboard()->mimeData();
-  const bool pasteable = clip != nullptr && (clip->hasUrls() || clip->hasText());
+  state.clipboardHasFilesOrText = clip != nullptr && (clip->hasUrls() || clip->hasText());
+  state.canUndo = canvas_.canUndo();
+  state.canRedo = canvas_.canRedo();
+  const CanvasMenuOffer offer = CanvasMenuOfferFor(state);
   const QPoint point = canvas_.pastePoint();
 
   QMenu menu(canvas_.window());
   menu.setObjectName(QStringLiteral("PopupMenu7"));
-  menu.addAction(QStringLiteral("画像を追加(&G)"), this, &FreeLayoutCommands::AddPicturesFromDialog);
-  menu.addAction(QStringLiteral("テキストを追加(&T)"), this,
-                 [this, point] { AddText(QStringLiteral("TEXT"), point); });
-  menu.addAction(QStringLiteral("ウィンドウ外の画像を戻す"), this, &FreeLayoutCommands::BringBackOutside)
-      ->setVisible(outside);
-  menu.addAction(QStringLiteral("不明ファイルの再設定"), this, &FreeLayoutCommands::repairRequested);
-  menu.addAction(QStringLiteral("テキストを前面に移動"), this,
-                 [this] { canvas_.Edit([](auto& list) { TextsToFront(list); }); });
+  const auto add = [this, &menu](const char* name, const QString& caption, auto slot) {
+    QAction* action = AddMenuCommand(&menu, name, caption);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  add("AddPictureMenu", QStringLiteral("画像を追加(&G)"), [this] { AddPicturesFromDialog(); });
+  add("AddTextMenu", QStringLiteral("テキストを追加(&T)"), [this, point] { AddText(QStringLiteral("TEXT"), point); });
+  add("BringBackMenu", QStringLiteral("ウィンドウ外の画像を戻す"), [this] { BringBackOutside(); })
+      ->setVisible(offer.bringBack);
+  add("RepairMenu3", QStringLiteral("不明ファイルの再設定"), [this] { emit repairRequested(); });
+  add("TextsToFrontMenu", QStringLiteral("テキストを前面に移動"),
+      [this] { canvas_.Edit([](auto& list) { TextsToFront(list); }); })
+      ->setEnabled(offer.selection);
   menu.addSeparator();
-  menu.addAction(QStringLiteral("全て選択(&A)"), this, [this] {
+  add("SelectAllMenu", QStringLiteral("全て選択(&A)"), [this] {
     std::vector<FreeLayoutItem> all = canvas_.items();
     SelectAll(all);
     canvas_.Preview(std::move(all));
-  });
-  menu.addAction(QStringLiteral("選択の切り替え(&I)"), this, [this] {
+  })->setEnabled(offer.selection);
+  add("InvertMenu", QStringLiteral("選択の切り替え(&I)"), [this] {
     std::vector<FreeLayoutItem> inverted = canvas_.items();
     InvertSelection(inverted);
     canvas_.Preview(std::move(inverted));
-  });
-  menu.addAction(QStringLiteral("貼り付け(&P)"), this, &FreeLayoutCommands::Paste)->setEnabled(pasteable);
+  })->setEnabled(offer.selection);
+  add("CanvasPasteMenu", QStringLiteral("貼り付け(&P)"), [this] { Paste(); })->setEnabled(offer.paste);
   menu.addSeparator();
-  menu.addAction(QStringLiteral("元に戻す"), &canvas_, &FreeLayoutCanvas::Undo)->setEnabled(canvas_.canUndo());
-  menu.addAction(QStringLiteral("やり直し"), &canvas_, &FreeLayoutCanvas::Redo)->setEnabled(canvas_.canRedo());
+  add("UndoMenu", QStringLiteral("元に戻す"), [this] { canvas_.Undo(); })->setEnabled(offer.undo);
+  add("RedoMenu", QStringLiteral("やり直し"), [this] { canvas_.Redo(); })->setEnabled(offer.redo);
   menu.exec(globalPos);
 }
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
+#include "freelayout/free_layout_menu_rules.h"
 #include "platform/ui/wrapping_row_layout.h"
 
 namespace lumidex {
@@ -59,7 +60,7 @@ void FreeLayoutTabStrip::mouseReleaseEvent(QMouseEvent* event) {
 
 void FreeLayoutTabStrip::OpenMenuAt(const QPoint& point) {
   if (point.y() >= 20) return;
-  const bool selected = currentIndex() >= 0;
+  const bool selected = TabMenuOffered(currentIndex());
   rename_->setVisible(selected);
   delete_->setVisible(selected);
   if (selected) menu_->popup(mapToGlobal(point));

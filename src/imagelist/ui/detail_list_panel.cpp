@@ -21,13 +21,16 @@
 #include "album/album_store.h"
 #include "album/album_text.h"
 #include "album/page_operations.h"
+#include "album/short_path_text.h"
 #include "album/sub_album_names.h"
 #include "foundation/file_paths.h"
 #include "foundation/mem_ini_file.h"
 #include "foundation/text_compare.h"
 #include "imagelist/detail_rename.h"
+#include "imagelist/side_menu_rules.h"
 #include "imagelist/ui/detail_list_model.h"
 #include "platform/ui/clipboard_file_list.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -79,24 +82,34 @@ DetailListPanel::DetailListPanel(AlbumStore& store, AlbumPrompts& prompts, QWidg
 
   menu_ = new QMenu(this);
   menu_->setObjectName(QStringLiteral("PopupMenu3"));
-  menu_->addAction(QStringLiteral("開く"), this, [this] {
+  const auto add = [this](const char* name, const QString& caption, auto slot, const QString& hint = {}) {
+    QAction* action = AddMenuCommand(menu_, name, caption, hint);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  open_ = add("DetailOpenMenu", QStringLiteral("開く"), [this] {
     const auto rows = SelectedRows();
     if (!rows.empty()) OpenRow(static_cast<int>(rows.front()));
   });
-  menu_->addAction(QStringLiteral("名前の変更"), this, &DetailListPanel::RenameSelected);
-  menu_->addAction(QStringLiteral("削除"), this, &DetailListPanel::DeleteSelected)
-      ->setStatusTip(QStringLiteral("アルバムから削除する"));
+  rename_ = add("DetailRenameMenu", QStringLiteral("名前の変更"), [this] { RenameSelected(); });
+  delete_ = add("DetailDeleteMenu", QStringLiteral("削除"), [this] { DeleteSelected(); },
+                QStringLiteral("アルバムから削除する"));
+  delete_->setShortcut(QKeySequence(Qt::Key_Delete));
+  delete_->setShortcutContext(Qt::WidgetShortcut);
   menu_->addSeparator();
-  menu_->addAction(QStringLiteral("コピー(&C)"), this, &DetailListPanel::CopySelected)
-      ->setStatusTip(QStringLiteral("ファイルだけをコピーする"));
-  menu_->addAction(QStringLiteral("貼り付け(&P)"), this, &DetailListPanel::Paste);
+  copy_ = add("DetailCopyMenu", QStringLiteral("コピー(&C)"), [this] { CopySelected(); },
+              QStringLiteral("ファイルだけをコピーする"));
+  paste_ = add("DetailPasteMenu", QStringLiteral("貼り付け(&P)"), [this] { Paste(); });
   menu_->addSeparator();
-  menu_->addAction(QStringLiteral("不明ファイルの選択"), this, &DetailListPanel::SelectMissing);
-  menu_->addAction(QStringLiteral("エクスプローラ"), this, &DetailListPanel::ExploreSelected);
-  menu_->addAction(QStringLiteral("プロパティ"), this, &DetailListPanel::ShowProperties);
+  selectMissing_ = add("DetailMissingMenu", QStringLiteral("不明ファイルの選択"), [this] { SelectMissing(); });
+  explore_ = add("DetailExploreMenu", QStringLiteral("エクスプローラ"), [this] { ExploreSelected(); });
+  properties_ = add("DetailPropertyMenu", QStringLiteral("プロパティ"), [this] { ShowProperties(); });
 
   connect(view_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { menu_->popup(view_->viewport()->mapToGlobal(at)); });
+          [this](const QPoint& at) {
+            PrepareMenu();
+            menu_->popup(view_->viewport()->mapToGlobal(at));
+          });
   connect(view_, &QAbstractItemView::doubleClicked, this,
           [this](const QModelIndex& index) { OpenRow(index.row()); });
   connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, &DetailListPanel::SortBy);
@@ -389,6 +402,29 @@ void DetailListPanel::OpenRow(int index) {
   }
 }
 
+void DetailListPanel::PrepareMenu() {
+  const std::vector<size_t> selected = SelectedRows();
+  DetailMenuState state;
+  state.folderView = section_.empty();
+  state.rowCount = static_cast<int>(model_->rows().size());
+  state.selectedCount = static_cast<int>(selected.size());
+  state.firstIsSubAlbum = !selected.empty() && model_->rows()[selected.front()].isSubAlbum;
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  state.clipboardHasFiles = data != nullptr && !LocalFilesOf(*data).empty();
+  const DetailMenuOffer offer = DetailMenuOfferFor(state);
+  open_->setEnabled(offer.open);
+  rename_->setVisible(offer.renameShown);
+  rename_->setEnabled(offer.rename);
+  delete_->setVisible(offer.removeShown);
+  delete_->setEnabled(offer.remove);
+  copy_->setEnabled(offer.copy);
+  paste_->setVisible(offer.pasteShown);
+  paste_->setEnabled(offer.paste);
+  selectMissing_->setEnabled(offer.selectMissing);
+  explore_->setEnabled(offer.explore);
+  properties_->setEnabled(offer.properties);
+}
+
 void DetailListPanel::ExploreSelected() {
   const std::vector<size_t> selected = SelectedRows();
   if (selected.empty()) return;
@@ -396,7 +432,7 @@ void DetailListPanel::ExploreSelected() {
   if (row.isSubAlbum) return;
   const std::string folder = FolderOf(row.key);
   if (!FolderExists(folder)) {
-    prompts_.Inform(folder + "\n保存先フォルダが不明です。");
+    prompts_.Inform(ShortPathText(folder, true) + "\n保存先フォルダが不明です。");
     return;
   }
   prompts_.ExploreFolder(folder);

@@ -8,6 +8,7 @@
 #include "imagelist/detail_rows.h"
 
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QMenu;
 class QTableView;
@@ -64,6 +65,10 @@ class DetailListPanel : public QWidget {
   void OpenRow(int row);
   void ExploreSelected();
   void ShowProperties();
+  // Shows, hides and enables the items of `PopupMenu3` for the rows and
+  // the selection as they are now (done each time the menu opens).
+  void PrepareMenu();
+  QMenu* menu() const { return menu_; }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -103,6 +108,14 @@ class DetailListPanel : public QWidget {
   QCheckBox* exifBox_ = nullptr;
   QAbstractButton* upButton_ = nullptr;
   QMenu* menu_ = nullptr;
+  QAction* open_ = nullptr;
+  QAction* rename_ = nullptr;
+  QAction* delete_ = nullptr;
+  QAction* copy_ = nullptr;
+  QAction* paste_ = nullptr;
+  QAction* selectMissing_ = nullptr;
+  QAction* explore_ = nullptr;
+  QAction* properties_ = nullptr;
   DetailSortState sort_;
   std::string section_;  // "" for the folder view
   bool subAlbum_ = false;

@@ -93,7 +93,7 @@ void ListPopupMenu::Prepare(const ListPopupFacts& facts) {
   delete_->setEnabled(items.removeEnabled);
   comment_->setVisible(items.editComment);
   revert_->setVisible(items.revert);
-  dayList_->setVisible(facts.mode == ListMode::kPageList && facts.firstKind == ListPopupFacts::Kind::kPage);
+  dayList_->setVisible(items.dayList);
 }
 
 }  // namespace lumidex

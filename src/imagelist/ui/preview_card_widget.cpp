@@ -7,9 +7,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "foundation/file_paths.h"
 #include "foundation/file_types.h"
 #include "imagelist/preview_card.h"
+#include "imagelist/side_menu_rules.h"
 #include "platform/ui/clipboard_file_list.h"
+#include "platform/ui/control_hint.h"
 #include "images/scaling.h"
 #include "images/ui/bitmap_bridge.h"
 #include "images/ui/close_mark.h"
@@ -33,10 +36,9 @@ PreviewCardWidget::PreviewCardWidget(QWidget& covered, const ShellImages& shell)
   setAttribute(Qt::WA_OpaquePaintEvent);
   menu_ = new QMenu(this);
   menu_->setObjectName(QStringLiteral("PopupMenu4"));
-  edit_ = menu_->addAction(QStringLiteral("編集ツールを開く(&E)"));
-  edit_->setObjectName(QStringLiteral("EditToolMenu"));
+  edit_ = AddMenuCommand(menu_, "EditToolMenu", QStringLiteral("編集ツールを開く(&E)"));
   edit_->setEnabled(false);
-  copy_ = menu_->addAction(QStringLiteral("コピー(&C)"));
+  copy_ = AddMenuCommand(menu_, "PreviewCopyMenu", QStringLiteral("コピー(&C)"));
   connect(copy_, &QAction::triggered, this, &PreviewCardWidget::CopyToClipboard);
   covered_.installEventFilter(this);
   setGeometry(covered_.rect());
@@ -125,8 +127,23 @@ void PreviewCardWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PreviewCardWidget::contextMenuEvent(QContextMenuEvent* event) {
-  copy_->setEnabled(!path_.empty());
+  PrepareMenu();
   menu_->popup(event->globalPos());
+}
+
+void PreviewCardWidget::SetEditorServed(bool served) {
+  editorServed_ = served;
+  PrepareMenu();
+}
+
+void PreviewCardWidget::PrepareMenu() {
+  PreviewMenuState state;
+  state.pictureShown = !path_.empty();
+  state.fileExists = state.pictureShown && FileExists(path_);
+  state.editorConnected = editorServed_;
+  const PreviewMenuOffer offer = PreviewMenuOfferFor(state);
+  edit_->setEnabled(offer.edit);
+  copy_->setEnabled(offer.copy);
 }
 
 void PreviewCardWidget::resizeEvent(QResizeEvent* event) {

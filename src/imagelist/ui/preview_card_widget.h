@@ -18,10 +18,10 @@ class ShellImages;
 // as a print on a white card with a shadow (LayoutPreviewCard), fitted
 // without enlarging unless "ストレッチ" is on, scaled with high quality when
 // "高画質" is on. A click anywhere on it hides it and shows the list again.
-// Its context menu `PopupMenu4` offers "編集ツールを開く(&E)" (disabled
-// until the window's editing commands take it) and "コピー(&C)", which
-// copies the picture (files of the picture types) or else the file itself
-// to the clipboard.
+// Its context menu `PopupMenu4` offers "編集ツールを開く(&E)" (enabled
+// once the window's editing commands serve it, SetEditorServed) and
+// "コピー(&C)", which copies the picture (files of the picture types) or
+// else the file itself to the clipboard; both only for an existing file.
 //
 // The picture is read when shown, and again for a card of another size when
 // it was made for the card's size (CardPicture::fittedToCard). Main
@@ -52,6 +52,11 @@ class PreviewCardWidget : public QWidget {
   QMenu* menu() const { return menu_; }
   QAction* copyAction() const { return copy_; }
   QAction* editAction() const { return edit_; }
+  // Whether a command is connected to editAction(); the item is enabled
+  // only then.
+  void SetEditorServed(bool served);
+  // Enables the menu's items for the shown picture (done as it opens).
+  void PrepareMenu();
   // Copies the picture or the file to the clipboard ("コピー(&C)").
   void CopyToClipboard() const;
 
@@ -75,6 +80,7 @@ class PreviewCardWidget : public QWidget {
   QMenu* menu_ = nullptr;
   QAction* copy_ = nullptr;
   QAction* edit_ = nullptr;
+  bool editorServed_ = false;
   std::string path_;
   std::optional<CardPicture> picture_;
   QSize loadedFor_;  // the picture box the picture was read for

@@ -40,11 +40,11 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
   fileDates_ = AddMenuCommand(this, "N2", QStringLiteral("更新日に登録日を設定"));
   connect(fileDates_, &QAction::triggered, this, [this] { emit fileDatesRequested(QString::fromStdString(date_)); });
+  dayList_ = AddMenuCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
+  connect(dayList_, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
   properties_ = AddMenuCommand(this, "Property1", QStringLiteral("プロパティ"));
   properties_->setStatusTip(QStringLiteral("ページの使用状況を表示する"));
   connect(properties_, &QAction::triggered, this, [this] { emit propertiesRequested(QString::fromStdString(date_)); });
-  QAction* dayList = AddMenuCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
-  connect(dayList, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
   connect(fromFolder, &QAction::triggered, this, [this] {
     {
       // The walk processes events: no other command may start meanwhile.
@@ -103,20 +103,21 @@ bool CalendarPopupMenu::PrepareFor(const std::string& date) {
     facts.pageHasFiles = std::any_of(section->begin(), section->end(), [](const std::string& line) {
       return !line.empty() && line.front() != '@';
     });
+    facts.pageHasEntries = album_.yearDocument().HasSection(page_);
   }
+  facts.containerOpen = album_.PageOpen();
   const CalendarPopupItems items = CalendarPopupFor(facts);
   createPage_->setVisible(items.createPage);
   createSubAlbum_->setVisible(items.createSubAlbum);
   delete_->setVisible(items.remove);
   addImages_->setVisible(items.addImages);
-  // The page list's lines name the page only while no container is open.
-  copy_->setVisible(items.copy && !album_.PageOpen());
+  copy_->setVisible(items.copy);
   paste_->setVisible(items.paste);
   paste_->setEnabled(items.pasteEnabled);
-  // Only a day whose page holds content in the shown year has dates to set.
-  fileDates_->setVisible(facts.inShownYear && album_.yearDocument().HasSection(page_));
-  properties_->setVisible(facts.hasPage);
-  return facts.inShownYear;
+  fileDates_->setVisible(items.fileDates);
+  properties_->setVisible(items.properties);
+  dayList_->setVisible(items.dayList);
+  return !page_.empty();
 }
 
 }  // namespace lumidex

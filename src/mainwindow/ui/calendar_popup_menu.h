@@ -29,7 +29,8 @@ class CalendarPopupMenu : public QMenu {
                     RegistrationContext& registration, QWidget* parent = nullptr);
 
   // Makes the menu the one of the day `date` ("yyyy/mm/dd"). False when it
-  // offers no command for that day (the menu is not shown then).
+  // offers no command for that day (not a date; the menu is not shown then).
+  // A day of another year offers only what needs no page.
   bool PrepareFor(const std::string& date);
 
   QAction* createPageAction() const { return createPage_; }
@@ -67,6 +68,7 @@ class CalendarPopupMenu : public QMenu {
   QAction* fileDates_ = nullptr;
   QAction* properties_ = nullptr;
   QAction* copy_ = nullptr;
+  QAction* dayList_ = nullptr;
 };
 
 }  // namespace lumidex

@@ -16,6 +16,8 @@
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
 #include "images/ui/desktop_shell_images.h"
+#include "mainwindow/list_menu_additions.h"
+#include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -43,8 +45,11 @@ DesktopBackgroundCommands::DesktopBackgroundCommands(TForm1& window, ImageListPa
   action_ = menu->addAction(QStringLiteral("デスクトップの背景として設定"), this,
                             &DesktopBackgroundCommands::SetWallpaperCommand);
   action_->setObjectName(QStringLiteral("N90"));
-  connect(menu, &QMenu::aboutToShow, this,
-          [this] { action_->setVisible(list_.list().mode() != ListMode::kPageList); });
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    const ListMenuAdditions items = ListMenuAdditionsFor(ListMenuFactsOf(list_, nullptr));
+    action_->setVisible(items.wallpaper);
+    action_->setEnabled(items.wallpaperEnabled);
+  });
 }
 
 DesktopBackgroundCommands::~DesktopBackgroundCommands() = default;

@@ -20,10 +20,12 @@
 #include "foundation/mem_ini_file.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
+#include "mainwindow/favourites_menu_rules.h"
 #include "mainwindow/ui/entry_navigation.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/clipboard_file_list.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -49,19 +51,34 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
 
   menu_ = new QMenu(parts.list);
   menu_->setObjectName(QStringLiteral("PopupMenu5"));
-  menu_->addAction(QStringLiteral("開く(&O)"), this, [this] {
+  const auto add = [this](const char* name, const QString& caption, auto slot, const QString& hint = {}) {
+    QAction* action = AddMenuCommand(menu_, name, caption, hint);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  QAction* open = add("Open3", QStringLiteral("開く(&O)"), [this] {
     const std::vector<int> selected = SelectedRows();
     if (!selected.empty()) Open(selected.front());
-  })->setStatusTip(QStringLiteral("選択したファイルのページを開く（リストのダブルクリックでも可能）"));
-  menu_->addAction(QStringLiteral("コピー(&C)"), this, &FavouritesView::CopySelected);
-  QAction* paste = menu_->addAction(QStringLiteral("貼り付け(&P)"), this, &FavouritesView::Paste);
-  paste->setStatusTip(QStringLiteral("一時的に保持する（お気に入りには登録されません。）"));
-  menu_->addAction(QStringLiteral("全て選択(&A)"), parts.list, &QTreeWidget::selectAll);
-  menu_->addAction(QStringLiteral("削除(&D)"), this, &FavouritesView::DeleteSelected)
-      ->setStatusTip(QStringLiteral("お気に入りから削除する"));
-  connect(menu_, &QMenu::aboutToShow, this, [paste] {
+  }, QStringLiteral("選択したファイルのページを開く（リストのダブルクリックでも可能）"));
+  QAction* copy = add("Copy3", QStringLiteral("コピー(&C)"), [this] { CopySelected(); });
+  QAction* paste = add("Paste6", QStringLiteral("貼り付け(&P)"), [this] { Paste(); },
+                       QStringLiteral("一時的に保持する（お気に入りには登録されません。）"));
+  QAction* selectAll = AddMenuCommand(menu_, "A1", QStringLiteral("全て選択(&A)"));
+  connect(selectAll, &QAction::triggered, parts.list, &QTreeWidget::selectAll);
+  QAction* remove = add("Delete4", QStringLiteral("削除(&D)"), [this] { DeleteSelected(); },
+                        QStringLiteral("お気に入りから削除する"));
+  connect(menu_, &QMenu::aboutToShow, this, [this, &parts, open, copy, paste, selectAll, remove] {
+    FavouritesMenuState state;
+    state.rowCount = parts.list->topLevelItemCount();
+    state.selectedCount = static_cast<int>(SelectedRows().size());
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    paste->setEnabled(data != nullptr && !LocalFilesOf(*data).empty());
+    state.clipboardHasFiles = data != nullptr && !LocalFilesOf(*data).empty();
+    const FavouritesMenuOffer offer = FavouritesMenuOfferFor(state);
+    open->setEnabled(offer.open);
+    copy->setEnabled(offer.copy);
+    paste->setEnabled(offer.paste);
+    selectAll->setEnabled(offer.selectAll);
+    remove->setEnabled(offer.remove);
   });
   parts.list->viewport()->installEventFilter(this);
   parts.list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -69,10 +86,12 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
           [this, &parts](const QPoint& at) { menu_->popup(parts.list->viewport()->mapToGlobal(at)); });
 
   ListPopupMenu* listMenu = list.popupMenu();
-  addToFavourites_ = listMenu->addAction(QStringLiteral("お気に入りに追加"), this, &FavouritesView::AddSelected);
-  addToFavourites_->setObjectName(QStringLiteral("FavoriteMenu"));
-  connect(listMenu, &QMenu::aboutToShow, this,
-          [this] { addToFavourites_->setVisible(album_.PageOpen() && !list_.SelectedLines().empty()); });
+  addToFavourites_ = AddMenuCommand(listMenu, "FavoriteMenu", QStringLiteral("お気に入りに追加"));
+  connect(addToFavourites_, &QAction::triggered, this, &FavouritesView::AddSelected);
+  connect(listMenu, &QMenu::aboutToShow, this, [this] {
+    addToFavourites_->setVisible(
+        FavouriteAdditionOffered(album_.PageOpen(), static_cast<int>(list_.SelectedLines().size())));
+  });
   // A page opened or left, another year: the panel follows.
   const auto refreshShown = [this] {
     if (window_.pageSide()->favourites().panel->isVisible()) Refresh();

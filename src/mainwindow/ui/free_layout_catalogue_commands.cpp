@@ -12,6 +12,7 @@
 #include "foundation/calendar_date.h"
 #include "foundation/text_compare.h"
 #include "freelayout/free_layout_key.h"
+#include "freelayout/free_layout_menu_rules.h"
 #include "freelayout/ui/free_layout_canvas.h"
 #include "freelayout/ui/free_layout_tab_strip.h"
 #include "freelayout/ui/free_layout_tree.h"
@@ -184,15 +185,18 @@ void FreeLayoutCatalogueCommands::SelectShownNode(bool pageOnly) {
 }
 
 void FreeLayoutCatalogueCommands::ShowTreeMenu(const QPoint& point) {
-  const int level = tree_->SelectedLevel();
-  const bool pageLevel = level == 1;
-  const bool canvasShown = window_.pageSide()->freeLayout().canvas->isVisible();
-  newPage_->setVisible(!searchResult_ && level == 0 && (byAlbum() || !canvasShown));
-  addTab_->setVisible(!searchResult_ && pageLevel);
-  renameAlbum_->setVisible(!searchResult_ && pageLevel && byAlbum());
+  TreeMenuState state;
+  state.searchResult = searchResult_;
+  state.selectedLevel = tree_->SelectedLevel();
+  state.byAlbumName = byAlbum();
+  state.canvasShown = window_.pageSide()->freeLayout().canvas->isVisible();
+  const TreeMenuOffer offer = TreeMenuOfferFor(state);
+  newPage_->setVisible(offer.newPage);
+  addTab_->setVisible(offer.addTab);
+  renameAlbum_->setVisible(offer.renameAlbum);
   search_->setText(byAlbum() ? QStringLiteral("アルバムの検索(&S)") : QStringLiteral("タブのタイトル検索(&S)"));
-  deletePage_->setVisible(!searchResult_);
-  deletePage_->setEnabled(pageLevel);
+  deletePage_->setVisible(offer.deleteShown);
+  deletePage_->setEnabled(offer.deleteEnabled);
   treeMenu_->popup(tree_->viewport()->mapToGlobal(point));
 }
 

@@ -208,7 +208,10 @@ void ListMenuCommands::Prepare() {
   // Commands made after this one add their items too; the order is set
   // when the menu first opens.
   if (!arranged_) Arrange();
-  const ListMenuAdditions items = ListMenuAdditionsFor(ListMenuFactsOf(list_, cache_));
+  ListMenuAdditionFacts facts = ListMenuFactsOf(list_, cache_);
+  facts.modified = album_.modified();
+  const ListMenuAdditions items = ListMenuAdditionsFor(facts);
+  list_.popupMenu()->revertAction()->setEnabled(items.revertEnabled);
   goToDay_->setVisible(items.goToDay);
   cacheUpdate_->setVisible(items.cacheUpdate);
   cacheUpdate_->setEnabled(items.cacheUpdateEnabled);

@@ -120,7 +120,7 @@ PictureEditCommands::PictureEditCommands(TForm1& window, ImageListPanel& list, A
 
   if (auto* card = list.findChild<PreviewCardWidget*>()) {
     previewEdit_ = card->editAction();
-    previewEdit_->setEnabled(true);
+    card->SetEditorServed(true);
     connect(previewEdit_, &QAction::triggered, this, [this, card] {
       const std::string picture = card->path();
       if (!picture.empty() && QFileInfo(ToQString(picture)).isFile())
