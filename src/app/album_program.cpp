@@ -36,7 +36,6 @@
 #include "mainwindow/ui/status_area.h"
 #include "mainwindow/ui/tday_chk_thread.h"
 #include "mainwindow/ui/tform1.h"
-#include "mainwindow/ui/unavailable_commands.h"
 #include "mainwindow/ui/version_box.h"
 #include "mainwindow/ui/window_placement_bridge.h"
 #include "platform/environment.h"
@@ -285,7 +284,6 @@ void AlbumProgram::ShowFirstMonth() {
       UserDesktopEntryPath(ToStdString(qEnvironmentVariable("XDG_DATA_HOME")), ToStdString(QDir::homePath())),
       platform::RunningProgram());
   AddVersionInformationItem(*menu.help, *window_);
-  DisableUnavailableCommands(*window_);
   views_->ShowFirstMonth();
 }
 

@@ -18,7 +18,6 @@
 #include "mainwindow/ui/application_look.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
-#include "mainwindow/ui/unavailable_commands.h"
 #include "mainwindow/ui/window_test_album.h"
 
 using namespace lumidex;
@@ -40,7 +39,6 @@ struct Scene {
     views = new AlbumViews(*window, *album.store, nullptr, [] {
       return CalendarDate{2014, 8, 20};
     });
-    DisableUnavailableCommands(*window);
     views->ShowFirstMonth();
     window->resize(client.width(), client.height() + window->menuBar()->sizeHint().height());
     window->show();
