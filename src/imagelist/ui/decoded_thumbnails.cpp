@@ -92,7 +92,18 @@ void DecodedThumbnails::Prefetch(const std::string& jpeg) {
   slot->jpeg = jpeg;
   slot->bytes = ExpectedBytes(jpeg);
   Keep(key, slot);
-  pool_->Submit([slot, counter = decodedOnPool_] {
+  // The slots the pool took (it takes them in order) or that were dropped
+  // are forgotten, so that the list stays about as long as the pool's queue.
+  while (!prefetched_.empty()) {
+    const std::shared_ptr<Slot> oldest = prefetched_.front().lock();
+    if (oldest != nullptr) {
+      std::lock_guard<std::mutex> lock(oldest->mutex);
+      if (oldest->state == Slot::State::kQueued) break;
+    }
+    prefetched_.pop_front();
+  }
+  prefetched_.push_back(slot);
+  pool_->Submit([slot, counter = decodedOnPool_, handler = decodeHandler_] {
     std::string bytes;
     {
       std::lock_guard<std::mutex> lock(slot->mutex);
@@ -101,6 +112,7 @@ void DecodedThumbnails::Prefetch(const std::string& jpeg) {
       slot->state = Slot::State::kRunning;
       bytes = std::move(slot->jpeg);
     }
+    if (handler) handler(true, false);
     QImage image = DecodeThumbnail(bytes);
     // Counted before it is done, so whoever sees it done sees it counted.
     ++*counter;
@@ -110,7 +122,37 @@ void DecodedThumbnails::Prefetch(const std::string& jpeg) {
       slot->state = Slot::State::kDone;
     }
     slot->finished.notify_all();
+    if (handler) handler(true, true);
   });
+}
+
+void DecodedThumbnails::Decode(Slot& slot, std::unique_lock<std::mutex>& lock) {
+  slot.state = Slot::State::kRunning;
+  const std::string bytes = std::move(slot.jpeg);
+  lock.unlock();
+  if (decodeHandler_) decodeHandler_(false, false);
+  QImage image = DecodeThumbnail(bytes);
+  lock.lock();
+  slot.image = std::move(image);
+  slot.state = Slot::State::kDone;
+  ++decodedHere_;
+  slot.finished.notify_all();
+  lock.unlock();
+  if (decodeHandler_) decodeHandler_(false, true);
+  lock.lock();
+}
+
+bool DecodedThumbnails::DecodeLatestQueued() {
+  while (!prefetched_.empty()) {
+    const std::shared_ptr<Slot> slot = prefetched_.back().lock();
+    prefetched_.pop_back();
+    if (slot == nullptr) continue;
+    std::unique_lock<std::mutex> lock(slot->mutex);
+    if (slot->state != Slot::State::kQueued) continue;
+    Decode(*slot, lock);
+    return true;
+  }
+  return false;
 }
 
 QImage DecodedThumbnails::Get(const std::string& jpeg) {
@@ -118,28 +160,29 @@ QImage DecodedThumbnails::Get(const std::string& jpeg) {
   std::shared_ptr<Slot> slot = Find(key);
   if (slot == nullptr) {
     slot = std::make_shared<Slot>();
+    if (decodeHandler_) decodeHandler_(false, false);
     slot->image = DecodeThumbnail(jpeg);
     slot->state = Slot::State::kDone;
     slot->bytes = slot->image.sizeInBytes();
     ++decodedHere_;
+    if (decodeHandler_) decodeHandler_(false, true);
     Keep(key, slot);
     return slot->image;
   }
   std::unique_lock<std::mutex> lock(slot->mutex);
-  if (slot->state == Slot::State::kQueued) {
-    // No pool thread has started it: decoding here is quicker than waiting
-    // for the pool to get there.
-    slot->state = Slot::State::kRunning;
-    const std::string bytes = std::move(slot->jpeg);
+  // No pool thread has started it: decoding here is quicker than waiting
+  // for the pool to get there.
+  if (slot->state == Slot::State::kQueued) Decode(*slot, lock);
+  // A pool thread decodes it: the latest prefetched pictures that no thread
+  // has started are decoded here meanwhile, and only with none left does
+  // the main thread wait.
+  while (slot->state != Slot::State::kDone) {
     lock.unlock();
-    QImage image = DecodeThumbnail(bytes);
+    const bool helped = DecodeLatestQueued();
     lock.lock();
-    slot->image = std::move(image);
-    slot->state = Slot::State::kDone;
-    ++decodedHere_;
-    slot->finished.notify_all();
-  } else {
-    slot->finished.wait(lock, [&slot] { return slot->state == Slot::State::kDone; });
+    if (!helped) {
+      slot->finished.wait(lock, [&slot] { return slot->state == Slot::State::kDone; });
+    }
   }
   return slot->image;
 }

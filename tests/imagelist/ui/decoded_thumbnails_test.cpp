@@ -3,7 +3,11 @@
 // within their byte budget.
 
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "imagelist/ui/decoded_thumbnails.h"
 #include "images/bitmap.h"
@@ -73,6 +77,43 @@ class DecodedThumbnailsTest : public QObject {
       QVERIFY(std::abs(image.pixelColor(20, 64).green() - static_cast<int>(i) * 10) < 12);
     }
     QCOMPARE(decoded.decodedHere() + decoded.decodedOnPool(), 24);
+  }
+
+  void whileThePoolDecodesTheWantedOneGetDecodesTheQueuedOnesItself() {
+    // Declared before the pictures, so that the pool threads are joined
+    // while what the handler reaches still exists.
+    std::atomic<bool> first{true};
+    std::atomic<bool> wantedStarted{false};
+    std::atomic<int> doneHere{0};
+    std::promise<void> gate;
+    std::shared_future<void> opened = gate.get_future().share();
+    DecodedThumbnails decoded(1);
+    decoded.SetDecodeHandler([&](bool onPool, bool done) {
+      if (onPool && !done && first.exchange(false)) {
+        wantedStarted = true;
+        // The pool thread is held inside the wanted picture's decode until
+        // the main thread decoded the rest (10 s at most, so that a main
+        // thread that only waits fails the test instead of hanging it).
+        opened.wait_for(std::chrono::seconds(10));
+      }
+      if (!onPool && done && ++doneHere == 4) gate.set_value();
+    });
+    const std::string wanted = Thumbnail(0);
+    std::vector<std::string> queued;
+    for (int shade = 1; shade <= 4; ++shade) queued.push_back(Thumbnail(shade * 50));
+    decoded.Prefetch(wanted);
+    for (const std::string& jpeg : queued) decoded.Prefetch(jpeg);
+    QTRY_VERIFY(wantedStarted);
+    VerifyHalves(decoded.Get(wanted));
+    QCOMPARE(decoded.decodedHere(), 4);
+    QCOMPARE(decoded.decodedOnPool(), 1);
+    // Each of them is kept with its own picture: nothing is decoded again.
+    for (size_t i = 0; i < queued.size(); ++i) {
+      const QImage image = decoded.Get(queued[i]);
+      VerifyHalves(image);
+      QVERIFY(std::abs(image.pixelColor(20, 64).green() - static_cast<int>(i + 1) * 50) < 12);
+    }
+    QCOMPARE(decoded.decodedHere(), 4);
   }
 
   void damagedBytesGiveNoPicture() {
