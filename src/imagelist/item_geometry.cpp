@@ -20,6 +20,13 @@ ItemRect IconItemCell(int size) {
   return {0, 0, size + size / 3 + 20, size + 26};
 }
 
+int ItemsOnFirstScreen(int width, int height, int cellWidth, int cellHeight) {
+  if (width <= 0 || height <= 0 || cellWidth <= 0 || cellHeight <= 0) return 0;
+  const int columns = std::max(width / cellWidth, 1);
+  const int rows = (height + cellHeight - 1) / cellHeight;
+  return columns * rows;
+}
+
 FileItemLayout LayoutFileItem(const ItemRect& cell, bool selected) {
   FileItemLayout layout;
   layout.h = cell.height - (selected ? kCaptionBand - 1 : kCaptionBand) - 6;

@@ -23,6 +23,12 @@ inline constexpr int kDefaultSmallSize = 56;
 // item size + 26 high. Sizes below 16 count as 16.
 ItemRect IconItemCell(int size);
 
+// How many items a wrapping grid of `cellWidth` x `cellHeight` cells shows
+// in a view of `width` x `height` scrolled to the top: the whole cells that
+// fit across (at least one), times the rows that show at least in part.
+// 0 for an empty view or cell.
+int ItemsOnFirstScreen(int width, int height, int cellWidth, int cellHeight);
+
 // Where the parts of a file or folder item go, for an item bitmap of
 // `cell` (IconItemCell). h = the cell height less the caption band (20, 19
 // when selected, since a selected item is drawn one pixel further right and

@@ -11,6 +11,17 @@ TEST(ItemGeometryTest, CellIsAThirdWiderThanHighPlusMargins) {
   EXPECT_EQ(IconItemCell(3), IconItemCell(16));
 }
 
+TEST(ItemGeometryTest, FirstScreenCountsWholeColumnsAndRowsShownInPart) {
+  // 1000 / 173 = 5 whole columns; 600 / 142 = 4.2, so a fifth row shows in part.
+  EXPECT_EQ(ItemsOnFirstScreen(1000, 600, 173, 142), 25);
+  // Exactly four rows high: no fifth row shows.
+  EXPECT_EQ(ItemsOnFirstScreen(1000, 4 * 142, 173, 142), 20);
+  // A view narrower than one cell still shows one column.
+  EXPECT_EQ(ItemsOnFirstScreen(100, 300, 173, 142), 3);
+  EXPECT_EQ(ItemsOnFirstScreen(0, 600, 173, 142), 0);
+  EXPECT_EQ(ItemsOnFirstScreen(1000, 600, 0, 142), 0);
+}
+
 TEST(ItemGeometryTest, FileItemPartsFollowThePictureHeight) {
   const FileItemLayout layout = LayoutFileItem(IconItemCell(96), false);
   EXPECT_EQ(layout.h, 96);

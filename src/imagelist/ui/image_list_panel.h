@@ -213,6 +213,11 @@ class ImageListPanel : public QWidget {
   PageRowFacts MakePageRowFacts(std::function<bool(std::string_view page)> freeLayoutPage);
   // _content.cpp
   void Refresh(bool fresh);
+  // Reads the disk cache's thumbnails of the items that `lines`, a
+  // container about to be shown from its top, puts on the first screen,
+  // and starts decoding them, so that they are decoded while the list is
+  // filled and laid out.
+  void ReadAheadFirstScreen(const std::vector<std::string>& lines);
   void UpdateHeading();
   void OnItemClicked(int row);
   // _operations.cpp

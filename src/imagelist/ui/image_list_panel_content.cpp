@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -10,7 +11,9 @@
 #include "album/album_text.h"
 #include "foundation/long_operation.h"
 #include "imagelist/file_date_text.h"
+#include "imagelist/item_geometry.h"
 #include "imagelist/item_text.h"
+#include "imagelist/ui/image_list_delegate.h"
 #include "imagelist/ui/image_list_model.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
@@ -29,6 +32,7 @@ void ImageListPanel::ShowCurrent() {
   folder_.clear();
   pipeline_->SetNoCacheMode(false);
   if (store_.PageOpen()) {
+    ReadAheadFirstScreen(store_.Lines());
     list_->FillFromContainer(store_.Lines());
     shownSection_ = store_.currentSection();
   } else {
@@ -36,6 +40,32 @@ void ImageListPanel::ShowCurrent() {
     shownSection_.clear();
   }
   Refresh(true);
+  pipeline_->DropReadAhead();
+}
+
+void ImageListPanel::ReadAheadFirstScreen(const std::vector<std::string>& lines) {
+  if (!list_->memoryCache()) return;
+  // The container's cells and the viewport that a long list's scroll bar
+  // leaves (ListView2::ApplyMode, Refresh): a cell more or less only reads
+  // one file too many or leaves one to the range pass.
+  const ItemRect item = IconItemCell(look_.pictureSize);
+  const QScrollBar* bar = view_->verticalScrollBar();
+  const int barWidth = bar->isVisible() ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int count =
+      std::min(static_cast<int>(lines.size()),
+               ItemsOnFirstScreen(view_->viewport()->width() - barWidth,
+                                  view_->viewport()->height(), item.width + 4, item.height + 4));
+  std::vector<std::string> paths;
+  for (int i = 0; i < count; ++i) {
+    const std::string_view line = lines[i];
+    const std::string_view name = line.substr(0, line.find('='));
+    if (!name.empty() && name.front() != '@' && FileTypeLists::IsImageType(ExtensionOf(name))) {
+      paths.emplace_back(name);
+    }
+  }
+  for (const std::optional<std::string>& bytes : pipeline_->ReadAhead(paths)) {
+    if (bytes) delegate_->decodedThumbnails().Prefetch(*bytes);
+  }
 }
 
 void ImageListPanel::SyncWithStore() {

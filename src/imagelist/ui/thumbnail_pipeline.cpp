@@ -37,6 +37,11 @@ void ThumbnailPipeline::SetNoCacheMode(bool on) {
 
 std::optional<std::string> ThumbnailPipeline::CachedBytes(const std::string& path) {
   if (cache_ == nullptr) return std::nullopt;
+  if (const auto ahead = readAhead_.find(path); ahead != readAhead_.end()) {
+    std::string bytes = std::move(ahead->second);
+    readAhead_.erase(ahead);
+    return bytes;
+  }
   // Checked by their headers only: the list's delegate decodes them anyway,
   // and the list asks for a new thumbnail when they do not decode.
   if (auto bytes = cache_->CachedBytesByHeader(path)) return bytes;
@@ -45,6 +50,17 @@ std::optional<std::string> ThumbnailPipeline::CachedBytes(const std::string& pat
   ThumbnailRequest request;
   request.path = path;
   return cache_->LookupHook(request, FileSize(path));
+}
+
+std::vector<std::optional<std::string>> ThumbnailPipeline::ReadAhead(
+    const std::vector<std::string>& paths) {
+  std::vector<std::optional<std::string>> read;
+  read.reserve(paths.size());
+  for (const std::string& path : paths) {
+    read.push_back(CachedBytes(path));
+    if (read.back()) readAhead_[path] = *read.back();
+  }
+  return read;
 }
 
 ThumbnailAnswer ThumbnailPipeline::Request(const std::string& path) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "imagelist/item_data_sources.h"
 #include "images/thread_pool.h"
@@ -49,6 +51,15 @@ class ThumbnailPipeline : public QObject {
 
   // Answers ItemDataSources::cachedBytes and ::listThumbnail.
   std::optional<std::string> CachedBytes(const std::string& path);
+  // Reads what CachedBytes gives for each of `paths` now, ahead of the
+  // list's records (a page's first screen, whose pictures are then decoded
+  // while the list is filled and laid out). Until DropReadAhead, CachedBytes
+  // hands out each file read here once instead of reading it again. Returns
+  // the bytes in the order of `paths`, nullopt where the cache has none.
+  std::vector<std::optional<std::string>> ReadAhead(const std::vector<std::string>& paths);
+  // Forgets the bytes read ahead that CachedBytes has not handed out, so
+  // that a later record reads its cache file as it is then.
+  void DropReadAhead() { readAhead_.clear(); }
   ThumbnailAnswer Request(const std::string& path);
   // ItemDataSources::makerBusy.
   bool Busy() const;
@@ -75,6 +86,7 @@ class ThumbnailPipeline : public QObject {
   ImageList* list_ = nullptr;
   uint32_t background_ = 0xFFFFFF;
   std::deque<Job> queued_;
+  std::unordered_map<std::string, std::string> readAhead_;
   int running_ = 0;
   int maxRunning_ = 1;
   // Declared last: destroyed first (the decodes, then the writes queued

@@ -2,8 +2,11 @@
 #include <QTest>
 
 #include "imagelist/fake_worker_clock.h"
+#include "imagelist/ui/decoded_thumbnails.h"
+#include "imagelist/ui/image_list_delegate.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
+#include "imagelist/ui/thumbnail_pipeline.h"
 #include "list_test_album.h"
 
 using lumidex::testing::ListTestAlbum;
@@ -22,14 +25,17 @@ class ImageListPanelOpenTest : public QObject {
     // Never moves, so a range step is never cut short by the machine's load.
     testing::FakeWorkerClock clock;
     std::unique_ptr<ImageListPanel> panel;
+    std::vector<std::string> pictures;
   };
 
-  std::unique_ptr<Scene> MakeOpenPage() {
+  // The page list shown, the page not yet opened.
+  std::unique_ptr<Scene> MakePageList() {
     auto scene = std::make_unique<Scene>();
     ListTestAlbum& album = scene->album;
     std::vector<std::string> lines;
     for (int i = 0; i < kEntries; ++i) {
-      lines.push_back(album.Picture("p" + std::to_string(i) + ".jpg", 64, 48, i * 4) + "=");
+      scene->pictures.push_back(album.Picture("p" + std::to_string(i) + ".jpg", 64, 48, i * 4));
+      lines.push_back(scene->pictures.back() + "=");
     }
     if (!album.store->SwitchYear("2014/03/15").ok() ||
         !album.operations->CreatePage("03/15").ok() ||
@@ -45,6 +51,11 @@ class ImageListPanelOpenTest : public QObject {
     scene->panel->show();
     scene->panel->StartWorker();
     scene->panel->ShowCurrent();
+    return scene;
+  }
+
+  std::unique_ptr<Scene> MakeOpenPage() {
+    auto scene = MakePageList();
     scene->panel->OpenRow(0);
     return scene;
   }
@@ -65,6 +76,69 @@ class ImageListPanelOpenTest : public QObject {
     // Only the screen was prepared; the background pass has not begun.
     QCOMPARE(panel.list().entries().record(kEntries - 1), nullptr);
     QCOMPARE(panel.list().prefetchNext(), 0);
+  }
+
+  void TheFirstScreenIsBeingDecodedBeforeTheListIsFilled() {
+    auto scene = MakePageList();
+    ImageListPanel& panel = *scene->panel;
+    // The page's thumbnails are in the disk cache, as after an earlier open.
+    ImageContext context;
+    context.types = &scene->album.env->types;
+    for (const std::string& picture : scene->pictures) {
+      ThumbnailRequest request;
+      request.path = picture;
+      testing::WriteFile(scene->album.cache->CacheFileName(request.path),
+                         RenderListThumbnail(request, context).value());
+    }
+    DecodedThumbnails& decoded = panel.delegate()->decodedThumbnails();
+    const size_t before = decoded.size();
+    size_t atFill = 0;
+    connect(panel.view()->model(), &QAbstractItemModel::modelReset, this,
+            [&] { atFill = decoded.size() - before; });
+    panel.OpenRow(0);
+    const auto [first, last] = panel.view()->VisibleRange();
+    QCOMPARE(first, 0);
+    QVERIFY(atFill >= static_cast<size_t>(last - first + 1));
+    QVERIFY(atFill < static_cast<size_t>(kEntries));
+    // The visible items' records took the bytes read then.
+    for (int row = first; row <= last; ++row) {
+      const ALBDATA* record = panel.list().entries().record(row);
+      QVERIFY(record != nullptr && record->data.has_value());
+      QCOMPARE(*record->data, testing::ReadFile(scene->album.cache->CacheFileName(
+                                  std::string(panel.list().entries().NameAt(row)))));
+    }
+  }
+
+  void BytesReadAheadAreHandedOutOnceAndNotKeptPastTheirDrop() {
+    ListTestAlbum album;
+    ImageContext context;
+    context.types = &album.env->types;
+    const std::string a = album.Picture("a.jpg", 320, 240, 10);
+    const std::string b = album.Picture("b.jpg", 320, 240, 60);
+    const std::string none = album.Picture("none.jpg", 320, 240, 90);
+    auto thumbnail = [&context](const std::string& path) {
+      ThumbnailRequest request;
+      request.path = path;
+      return RenderListThumbnail(request, context).value();
+    };
+    const std::string oldA = thumbnail(a);
+    const std::string oldB = thumbnail(b);
+    testing::WriteFile(album.cache->CacheFileName(a), oldA);
+    testing::WriteFile(album.cache->CacheFileName(b), oldB);
+    ThumbnailPipeline pipeline(context, album.cache.get(), 1);
+    const std::vector<std::optional<std::string>> read = pipeline.ReadAhead({a, b, none});
+    QCOMPARE(read.size(), size_t{3});
+    QVERIFY(read[0] == oldA && read[1] == oldB && !read[2].has_value());
+    // The pictures change and their cache files are made anew.
+    const std::string newA = thumbnail(album.Picture("a.jpg", 320, 240, 200));
+    const std::string newB = thumbnail(album.Picture("b.jpg", 320, 240, 250));
+    QVERIFY(newA != oldA && newB != oldB);
+    testing::WriteFile(album.cache->CacheFileName(a), newA);
+    testing::WriteFile(album.cache->CacheFileName(b), newB);
+    QVERIFY(pipeline.CachedBytes(a) == oldA);
+    QVERIFY(pipeline.CachedBytes(a) == newA);
+    pipeline.DropReadAhead();
+    QVERIFY(pipeline.CachedBytes(b) == newB);
   }
 
   void ADamagedCacheFileIsMadeAfreshFromThePictureAndReplaced() {
