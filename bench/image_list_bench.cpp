@@ -40,7 +40,9 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,6 +54,8 @@
 #include "foundation/app_environment.h"
 #include "foundation/file_store.h"
 #include "foundation/folder_walk.h"
+#include "imagelist/ui/decoded_thumbnails.h"
+#include "imagelist/ui/image_list_delegate.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/thumbnail_pipeline.h"
@@ -146,10 +150,15 @@ bool Await(F done, int limitMs = 600000) {
 class DrawnRows {
  public:
   explicit DrawnRows(ImageListPanel& panel) : panel_(panel) {
-    panel.delegate()->SetThumbnailDrawnHandler([this](int row) { rows_.insert(row); });
+    panel.delegate()->SetThumbnailDrawnHandler([this](int row) {
+      rows_.insert(row);
+      if (drawnHandler_) drawnHandler_(row);
+    });
   }
   ~DrawnRows() { panel_.delegate()->SetThumbnailDrawnHandler(nullptr); }
   void Clear() { rows_.clear(); }
+  // Also called with each row drawn with its thumbnail.
+  void SetHandler(std::function<void(int)> handler) { drawnHandler_ = std::move(handler); }
   // Every item visible now has been painted with its thumbnail.
   bool VisibleDrawn() const {
     const auto [first, last] = panel_.view()->VisibleRange();
@@ -163,6 +172,72 @@ class DrawnRows {
  private:
   ImageListPanel& panel_;
   std::set<int> rows_;
+  std::function<void(int)> drawnHandler_;
+};
+
+// What happened when during an open, marked from any thread, in
+// milliseconds since Start. Print gives each kind of mark once, in the
+// order of their first times, with how many there were and the last time.
+class Timeline : public QObject {
+ public:
+  void Start() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    events_.clear();
+    start_ = std::chrono::steady_clock::now();
+    on_ = true;
+  }
+  void Stop() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    on_ = false;
+  }
+  void Mark(std::string what) {
+    const auto now = std::chrono::steady_clock::now();
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!on_) return;
+    events_.push_back(
+        {std::chrono::duration<double, std::milli>(now - start_).count(), std::move(what)});
+  }
+  void Print() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<Event> events = events_;
+    std::stable_sort(events.begin(), events.end(),
+                     [](const Event& a, const Event& b) { return a.ms < b.ms; });
+    std::vector<std::string> kinds;
+    for (const Event& event : events) {
+      if (std::find(kinds.begin(), kinds.end(), event.what) == kinds.end()) {
+        kinds.push_back(event.what);
+      }
+    }
+    for (const std::string& kind : kinds) {
+      std::vector<double> times;
+      for (const Event& event : events) {
+        if (event.what == kind) times.push_back(event.ms);
+      }
+      if (times.size() == 1) {
+        std::printf("  %7.2f ms  %s\n", times.front(), kind.c_str());
+      } else {
+        std::printf("  %7.2f ms  %s, x%zu to %.2f ms\n", times.front(), kind.c_str(), times.size(),
+                    times.back());
+      }
+    }
+  }
+
+ protected:
+  // Marks the paints of the list's viewport.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) Mark("paint of the list");
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  struct Event {
+    double ms;
+    std::string what;
+  };
+  mutable std::mutex mutex_;
+  std::chrono::steady_clock::time_point start_;
+  bool on_ = false;
+  std::vector<Event> events_;
 };
 
 // The list panel at a usual window size, shown with its worker running and
@@ -207,6 +282,8 @@ int PageBench(const std::string& home, int entries) {
     return 1;
   }
   store.RebuildSummaries();
+  // Made before the panel, so that it outlives the pool threads that mark it.
+  Timeline timeline;
   auto shown = ShownPanel(store, operations, cache, env->types);
   ImageListPanel& panel = *shown;
   QApplication::processEvents();
@@ -219,6 +296,25 @@ int PageBench(const std::string& home, int entries) {
     warm.loadFromData(reinterpret_cast<const uchar*>(jpeg.data()), static_cast<int>(jpeg.size()));
   }
 
+  // The timeline of the open: the list filled, the visible range known, each
+  // thumbnail decoded (on the pool or the main thread), the paints, each
+  // item drawn with its thumbnail.
+  const QMetaObject::Connection filled =
+      QObject::connect(panel.view()->model(), &QAbstractItemModel::modelReset, &timeline,
+                       [&timeline] { timeline.Mark("the list filled (model reset)"); });
+  const QMetaObject::Connection hinted = QObject::connect(
+      panel.view(), &ListView2::dataHint, &timeline, [&timeline](int first, int last) {
+        timeline.Mark("visible range known: " + std::to_string(first) + "-" + std::to_string(last));
+      });
+  panel.view()->viewport()->installEventFilter(&timeline);
+  panel.delegate()->decodedThumbnails().SetDecodeHandler([&timeline](bool onPool, bool done) {
+    if (!done) {
+      timeline.Mark(onPool ? "decode begun on the pool" : "decode begun on the main thread");
+    } else {
+      timeline.Mark(onPool ? "decoded on the pool" : "decoded on the main thread");
+    }
+  });
+
   // The clock stops when the visible items have been painted with their
   // thumbnails, as the delegate reports its paints.
   // Under callgrind (--collect-atstart=no) only the open and the reference
@@ -228,12 +324,22 @@ int PageBench(const std::string& home, int entries) {
   QElapsedTimer open;
   open.start();
   DrawnRows drawn(panel);
+  drawn.SetHandler([&timeline](int) { timeline.Mark("an item drawn with its thumbnail"); });
+  timeline.Start();
   panel.OpenRow(0);
+  timeline.Mark("the open call returned");
   const double openCallMs = Ms(open);
   if (!Await([&] { return drawn.VisibleDrawn(); })) return std::puts("visible items never drawn"), 1;
   const double openMs = Ms(open);
   CALLGRIND_TOGGLE_COLLECT;
   const double openCpuMs = ThreadCpuMs() - openCpuBefore;
+  timeline.Mark("every visible item drawn with its thumbnail");
+  timeline.Stop();
+  panel.view()->viewport()->removeEventFilter(&timeline);
+  QObject::disconnect(filled);
+  QObject::disconnect(hinted);
+  drawn.SetHandler(nullptr);
+  panel.delegate()->decodedThumbnails().SetDecodeHandler(nullptr);
   const auto [first, last] = panel.view()->VisibleRange();
 
   // The reference: read and decode the same visible thumbnails, nothing
@@ -277,6 +383,8 @@ int PageBench(const std::string& home, int entries) {
       openCpuMs / std::max(aloneCpuMs, 0.001));
   std::printf("  (decoding them one by one into reused memory: %.1f ms, ratio %.2f)\n", reusingMs,
               openMs / std::max(reusingMs, 0.001));
+  std::printf("timeline of the open:\n");
+  timeline.Print();
 
   // Under valgrind the profile is of the open; the rest would take hours.
   if (RUNNING_ON_VALGRIND) return 0;
