@@ -3,9 +3,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTreeWidget>
 
 #include "album/album_store.h"
 #include "foundation/file_types.h"
+#include "freelayout/ui/free_layout_view.h"
 #include "imagelist/preview_card.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/preview_card_widget.h"
@@ -15,6 +19,12 @@
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
+namespace {
+
+// The width of the detail list's first column after a switch.
+constexpr int kDetailFirstColumnWidth = 150;
+
+}  // namespace
 
 MultiColumnMode::MultiColumnMode(TForm1& window, ImageListPanel& list, AlbumStore& album)
     : QObject(&window),
@@ -38,20 +48,64 @@ MultiColumnMode::MultiColumnMode(TForm1& window, ImageListPanel& list, AlbumStor
   // Another content in the list: the card of the old one goes.
   connect(&list_, &ImageListPanel::contentChanged, card_, &PreviewCardWidget::HideCard);
   connect(card_, &PreviewCardWidget::closed, &list_, &ImageListPanel::FocusList);
+  // The free layout's tab buttons follow its button while the mode is on.
+  connect(window.pageSide()->toolbar().freeLayout, &QAbstractButton::toggled, this,
+          &MultiColumnMode::ShowTabButtons);
+  ShowTabButtons();
+}
+
+bool MultiColumnMode::ConfirmFreeLayoutSave() const {
+  FreeLayoutView* view = window_.findChild<FreeLayoutView*>();
+  return view == nullptr || !view->active() || view->ConfirmSaveTab();
+}
+
+void MultiColumnMode::ShowModeButtons() {
+  PageSidePanel& side = *window_.pageSide();
+  const bool detailShown = side.detailList() != nullptr && side.detailList()->isVisible();
+  side.toolbar().favourites->setVisible(on_ && !detailShown);
+  ShowTabButtons();
+}
+
+void MultiColumnMode::ShowTabButtons() {
+  PageSidePanel& side = *window_.pageSide();
+  QAbstractButton* freeLayout = side.toolbar().freeLayout;
+  const bool tabButtons = on_ && freeLayout->isVisibleTo(&window_) && freeLayout->isChecked();
+  side.freeLayout().addTab->setVisible(tabButtons);
+  side.freeLayout().moveTab->setVisible(tabButtons);
 }
 
 void MultiColumnMode::Switch(bool on) {
   if (on == on_) return;
+  PageSidePanel& side = *window_.pageSide();
+  QAbstractButton* button = side.toolbar().multiColumn;
+  if (!ConfirmFreeLayoutSave()) {
+    const QSignalBlocker blocker(button);
+    button->setChecked(on_);
+    return;
+  }
   on_ = on;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  list_.SwitchMultiColumn(on, highQuality_.isChecked(), [this, on] {
-    if (!on) card_->HideCard();
+  list_.SwitchMultiColumn(on, highQuality_.isChecked(), [this, on, &side] {
+    if (on) {
+      if (window_.settings().freemode) side.toolbar().freeLayout->show();
+    } else {
+      // The free layout view was asked to save already: it leaves quietly.
+      if (side.toolbar().freeLayout->isChecked()) side.toolbar().freeLayout->setChecked(false);
+      card_->HideCard();
+      if (side.toolbar().favourites->isChecked()) side.toolbar().favourites->setChecked(false);
+    }
     window_.SetPageSideWide(on);
     // The new widths are laid out now, so the kept item is scrolled into
     // view in the list's new shape.
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     enlarge_.setVisible(on);
     stretch_.setVisible(on);
+    ShowModeButtons();
+    if (side.detailList() != nullptr && side.detailList()->isVisible()) {
+      if (auto* rows = side.detailList()->findChild<QTreeWidget*>()) {
+        rows->header()->resizeSection(0, kDetailFirstColumnWidth);
+      }
+    }
   });
   window_.calendarGrid()->update();
   QApplication::restoreOverrideCursor();

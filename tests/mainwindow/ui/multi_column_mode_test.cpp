@@ -5,14 +5,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMimeData>
 #include <QSplitter>
 #include <QTest>
 #include <memory>
 
 #include "album/album_store.h"
+#include "freelayout/ui/free_layout_view.h"
 #include "imagelist/thumbnail_scheduler.h"
 #include "imagelist/preview_card.h"
 #include "imagelist/ui/image_list_delegate.h"
@@ -21,6 +25,7 @@
 #include "imagelist/ui/preview_card_widget.h"
 #include "mainwindow/ui/album_views.h"
 #include "mainwindow/ui/multi_column_mode.h"
+#include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/window_test_album.h"
 #include "platform/ui/qt_bridge.h"
@@ -203,6 +208,66 @@ class MultiColumnModeTest : public QObject {
     QVERIFY(!Card().isVisible());
   }
 
+  void cancellingTheFreeLayoutsSaveQuestionKeepsTheModeAsItIs() {
+    OpenPage();
+    Button("SpeedButton12")->click();
+    Button("FreeAlbSpBtn")->click();
+    auto* freeLayout = window_->findChild<FreeLayoutView*>();
+    QVERIFY(freeLayout->active());
+    freeLayout->SetModified(true);
+
+    QStringList questions;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        questions << box->text();
+        box->button(answer)->click();
+      }
+    });
+    answering.start(10);
+    Button("SpeedButton12")->click();
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(mode_->on());
+    QVERIFY(Button("SpeedButton12")->isChecked());
+    QVERIFY(!Widget("StringGrid1")->isVisible());
+    QVERIFY(freeLayout->active());
+    QVERIFY(freeLayout->modified());
+    QVERIFY(Button("TabAddSpBtn")->isVisible());
+
+    // "No" drops the edits: the mode ends and the free layout view with it.
+    answer = QMessageBox::No;
+    Button("SpeedButton12")->click();
+    QCOMPARE(questions.size(), 2);
+    QVERIFY(!mode_->on());
+    QVERIFY(!Button("FreeAlbSpBtn")->isChecked());
+    QVERIFY(!freeLayout->active());
+    QVERIFY(Widget("Panel12")->isVisible());  // the open page's picture view
+  }
+
+  void someButtonsShowOnlyInTheMode() {
+    OpenPage();
+    PageSidePanel& side = *window_->pageSide();
+    side.toolbar().favourites->setChecked(true);
+    QVERIFY(side.favourites().panel->isVisible());
+
+    Button("SpeedButton12")->click();
+    QVERIFY(Button("SpeedButton21")->isVisible());
+    QVERIFY(!Button("TabAddSpBtn")->isVisible());  // the free layout button is up
+    Button("FreeAlbSpBtn")->click();
+    QVERIFY(Button("TabAddSpBtn")->isVisible());
+    QVERIFY(Button("TabMoveSpBtn")->isVisible());
+
+    Button("SpeedButton12")->click();
+    QVERIFY(!Button("SpeedButton21")->isVisible());
+    QVERIFY(!Button("SpeedButton21")->isChecked());
+    QVERIFY(!side.favourites().panel->isVisible());
+    QVERIFY(!Button("FreeAlbSpBtn")->isChecked());
+    QVERIFY(!Button("TabAddSpBtn")->isVisibleTo(window_.get()));
+    QVERIFY(!Button("TabMoveSpBtn")->isVisibleTo(window_.get()));
+    QVERIFY(!Button("CheckBox2")->isVisible());
+  }
+
   void copyPutsThePictureOnTheClipboard() {
     OpenPage();
     Button("SpeedButton12")->click();
@@ -210,6 +275,11 @@ class MultiColumnModeTest : public QObject {
     Click(0);
     QVERIFY(Card().isVisible());
     QCOMPARE(Card().menu()->objectName(), QStringLiteral("PopupMenu4"));
+    // The menu decides its items when it opens, as the user opens it.
+    QContextMenuEvent opening(QContextMenuEvent::Mouse, Card().rect().center(),
+                              Card().mapToGlobal(Card().rect().center()));
+    QApplication::sendEvent(&Card(), &opening);
+    Card().menu()->hide();
     QApplication::clipboard()->clear();
     Card().copyAction()->trigger();
     const QImage copied = QApplication::clipboard()->image();
