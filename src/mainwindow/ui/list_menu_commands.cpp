@@ -241,8 +241,16 @@ void ListMenuCommands::ShowProperties() {
   if (rows.isEmpty()) return;
   std::sort(rows.begin(), rows.end());
   const std::string first(list_.list().entries().NameAt(rows.front()));
-  if (list_.list().mode() == ListMode::kPageList) {
+  // In the page list the first selected page decides: an automatic cover
+  // shows the page's use in other years, a fixed cover that file's
+  // properties, or with several pages selected those of their files.
+  const bool pageList = list_.list().mode() == ListMode::kPageList;
+  const auto showPageUse = [this, &first] {
     if (pageUse_) pageUse_(album_.loadedYear() + "/" + first);
+  };
+  if (pageList &&
+      (rows.size() == 1 || album_.pageIndex().GetValue("DATA", first, "").starts_with(".alb"))) {
+    showPageUse();
     return;
   }
   if (first.empty() || first.front() == '@') return;
@@ -251,6 +259,10 @@ void ListMenuCommands::ShowProperties() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     files = PropertyFiles(SelectedFiles(), IsFile);
     QApplication::restoreOverrideCursor();
+  }
+  if (pageList && files.empty()) {
+    showPageUse();
+    return;
   }
   if (files.empty()) return;
   if (files.size() == 1) {

@@ -26,8 +26,10 @@ ListMenuAdditionFacts ListMenuFactsOf(ImageListPanel& list, const ThumbnailCache
 // (UpdateSelectedCache over the files of the selection, after a question
 // with "全て上書きする"; the thumbnails held in memory follow), "Exif(&I)"
 // (checked with the list's "Exif" box, either setting the other) and
-// "プロパティ" (a page's use in other years or its cover's properties; one
-// file's properties; several files of one folder in FileSetPropertiesDlg).
+// "プロパティ" (a page's use in other years or its cover's properties, or,
+// with several pages selected of which the first has a fixed cover, the
+// properties of their files; one file's properties; several files of one
+// folder in FileSetPropertiesDlg).
 // It also puts "名前" into "変更" and the two searches into "検索(&S)", and
 // lays the menu's items out in their order, once every command that adds
 // items has done so (Arrange).
