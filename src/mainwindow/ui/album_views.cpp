@@ -19,6 +19,7 @@
 #include "imagelist/ui/list_view2.h"
 #include "imagelist/ui/window_prompts.h"
 #include "imagelist/worker_clock.h"
+#include "mainwindow/ui/after_first_paint.h"
 #include "mainwindow/ui/album_backup_commands.h"
 #include "mainwindow/ui/album_list_commands.h"
 #include "mainwindow/ui/calendar_file_drop.h"
@@ -253,7 +254,7 @@ void AlbumViews::ShowFirstMonth() {
   // items show only when it drops down (which fills it again), and keeping
   // the summaries of the year documents read so far for the next start
   // (a summary file that cannot be written only costs that start reads).
-  QTimer::singleShot(0, this, [this] {
+  AfterFirstPaint::Run(controller_->grid(), [this] {
     controller_->SetYearListProvider([this] { return YearListItems(); });
     (void)album_.StoreYearSummaries();
   });
