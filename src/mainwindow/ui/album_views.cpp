@@ -37,6 +37,7 @@
 #include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/list_registration_commands.h"
 #include "mainwindow/ui/main_menu_commands.h"
+#include "mainwindow/ui/move_lock_commands.h"
 #include "mainwindow/ui/multi_column_mode.h"
 #include "mainwindow/ui/page_side_commands.h"
 #include "mainwindow/ui/page_side_panel.h"
@@ -108,6 +109,7 @@ AlbumViews::AlbumViews(TForm1& window, AlbumStore& album, ThumbnailCache* cache,
   pictureViews_ = new PictureViews(window_, *list_, album_);
   slideShow_ = new SlideShowView(window_, *list_, album_, *pictureViews_);
   freeLayout_ = new FreeLayoutMode(window_, *list_, album_, *controller_, cache);
+  new MoveLockCommands(window_);
   detailList_ = new DetailListMode(window_, *list_, album_, *controller_, *prompts_, cache);
   new FavouritesView(window_, *list_, album_, *controller_, *prompts_);
   auto* search = new SearchCommands(window_, *list_, album_, *prompts_);
