@@ -19,7 +19,21 @@ ListMenuAdditions ListMenuAdditionsFor(const ListMenuAdditionFacts& facts) {
   items.propertiesEnabled = pageSelected || fileSelected;
   items.wallpaper = facts.shows != Shows::kPageList;
   items.wallpaperEnabled = fileSelected;
-  items.revertEnabled = facts.shows == Shows::kContainer && facts.modified;
+  const bool container = facts.shows == Shows::kContainer;
+  const bool pageList = facts.shows == Shows::kPageList;
+  items.revertEnabled = container && facts.modified;
+  items.fileCopy = container;
+  items.fileCopyEnabled = container && selection;
+  items.change = container;
+  items.changePathEnabled = container && facts.selectedCount == 1 && facts.firstKind == Kind::kFile;
+  items.repair = pageList;
+  items.repairEnabled = pageList && facts.selectedCount == 1;
+  items.lock = pageList;
+  items.lockEnabled = pageList && selection;
+  items.fileDates = facts.shows != Shows::kFolder;
+  items.fileDatesEnabled = items.fileDates && selection;
+  items.search = container;
+  items.findNextEnabled = container && facts.searchTextKnown;
   return items;
 }
 

@@ -66,5 +66,31 @@ TEST(ListMenuAdditionsTest, TheWallpaperNeedsASelectedFileAndRevertingUnsavedCha
   EXPECT_FALSE(ListMenuAdditionsFor(facts).revertEnabled);
 }
 
+TEST(ListMenuAdditionsTest, FileToolsLockAndSearchFollowWhatTheListShows) {
+  const ListMenuAdditions pages = For(Shows::kPageList, 1, Kind::kPage);
+  EXPECT_TRUE(pages.repair && pages.repairEnabled && pages.lock && pages.lockEnabled);
+  EXPECT_FALSE(pages.fileCopy || pages.change || pages.search);
+  EXPECT_FALSE(For(Shows::kPageList, 2, Kind::kPage).repairEnabled);  // one page at a time
+  EXPECT_FALSE(For(Shows::kPageList, 0, Kind::kNone).lockEnabled);
+
+  const ListMenuAdditions file = For(Shows::kContainer, 1, Kind::kFile);
+  EXPECT_TRUE(file.fileCopy && file.fileCopyEnabled && file.change && file.changePathEnabled);
+  EXPECT_TRUE(file.search);
+  EXPECT_FALSE(file.findNextEnabled);  // nothing searched for yet
+  EXPECT_FALSE(file.repair || file.lock);
+  EXPECT_FALSE(For(Shows::kContainer, 1, Kind::kSubAlbum).changePathEnabled);
+  EXPECT_FALSE(For(Shows::kContainer, 2, Kind::kFile).changePathEnabled);
+
+  ListMenuAdditionFacts searched{Shows::kContainer, 0, Kind::kNone, true, true};
+  searched.searchTextKnown = true;
+  EXPECT_TRUE(ListMenuAdditionsFor(searched).findNextEnabled);
+  searched.shows = Shows::kPageList;
+  EXPECT_FALSE(ListMenuAdditionsFor(searched).findNextEnabled);
+
+  EXPECT_TRUE(For(Shows::kContainer, 1, Kind::kSubAlbum).fileDatesEnabled);
+  EXPECT_FALSE(For(Shows::kContainer, 0, Kind::kNone).fileDatesEnabled);
+  EXPECT_FALSE(For(Shows::kFolder, 1, Kind::kFile).fileDates);
+}
+
 }  // namespace
 }  // namespace lumidex

@@ -22,6 +22,8 @@
 #include "imagelist/ui/list_view2.h"
 #include "mainwindow/ui/calendar_bar.h"
 #include "mainwindow/ui/command_lock.h"
+#include "mainwindow/list_menu_additions.h"
+#include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
@@ -86,21 +88,15 @@ std::vector<int> FileToolCommands::SelectedRows() const {
 }
 
 void FileToolCommands::PrepareMenu() {
-  const ListMode mode = list_.list().mode();
-  const std::vector<int> rows = SelectedRows();
-  const bool container = mode == ListMode::kContainer && album_.PageOpen();
-  copyToFolder_->setVisible(container);
-  copyToFolder_->setEnabled(!rows.empty());
-  repairPage_->setVisible(mode == ListMode::kPageList);
-  repairPage_->setEnabled(rows.size() == 1);
-  bool oneFile = false;
-  if (container && rows.size() == 1) {
-    oneFile = !IsSubAlbumEntry(list_.list().entries().NameAt(rows.front()));
-  }
-  changePath_->setEnabled(oneFile);
-  changeMenu_->setVisible(container);
-  fileDates_->setVisible(mode != ListMode::kFolder);
-  fileDates_->setEnabled(!rows.empty());
+  const ListMenuAdditions items = ListMenuAdditionsFor(ListMenuFactsOf(list_, nullptr));
+  copyToFolder_->setVisible(items.fileCopy);
+  copyToFolder_->setEnabled(items.fileCopyEnabled);
+  repairPage_->setVisible(items.repair);
+  repairPage_->setEnabled(items.repairEnabled);
+  changePath_->setEnabled(items.changePathEnabled);
+  changeMenu_->setVisible(items.change);
+  fileDates_->setVisible(items.fileDates);
+  fileDates_->setEnabled(items.fileDatesEnabled);
 }
 
 void FileToolCommands::Organise() {

@@ -9,6 +9,8 @@
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
+#include "mainwindow/list_menu_additions.h"
+#include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/tform1.h"
 #include "pagelock/ui/password_dlg.h"
 #include "platform/environment.h"
@@ -38,8 +40,9 @@ PageLockCommands::PageLockCommands(TForm1& window, AlbumStore& album, ImageListP
   connect(lock_, &QAction::triggered, this, &PageLockCommands::ToggleLockOfSelectedPages);
   // The panel prepares its items before the menu shows; this item follows.
   connect(menu, &QMenu::aboutToShow, this, [this] {
-    lock_->setVisible(InPageList());
-    lock_->setEnabled(list_.selectedCount() > 0);
+    const ListMenuAdditions items = ListMenuAdditionsFor(ListMenuFactsOf(list_, nullptr));
+    lock_->setVisible(items.lock);
+    lock_->setEnabled(items.lockEnabled);
   });
 
   // The main menu shows the item while the window's settings hold a

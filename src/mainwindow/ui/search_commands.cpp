@@ -10,6 +10,8 @@
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "mainwindow/ui/search_dialog.h"
+#include "mainwindow/list_menu_additions.h"
+#include "mainwindow/ui/list_menu_commands.h"
 #include "mainwindow/ui/tform1.h"
 #include "platform/ui/qt_bridge.h"
 
@@ -24,10 +26,12 @@ SearchCommands::SearchCommands(TForm1& window, ImageListPanel& list, AlbumStore&
   findNext_ = menu->addAction(QStringLiteral("次を検索(&S)"), this, &SearchCommands::FindNext);
   findNext_->setObjectName(QStringLiteral("FindNextMenu"));
   connect(menu, &QMenu::aboutToShow, this, [this] {
-    const bool open = album_.PageOpen();
-    find_->setVisible(open);
-    findNext_->setVisible(open);
-    findNext_->setEnabled(!request_.text.empty());
+    ListMenuAdditionFacts facts = ListMenuFactsOf(list_, nullptr);
+    facts.searchTextKnown = !request_.text.empty();
+    const ListMenuAdditions items = ListMenuAdditionsFor(facts);
+    find_->setVisible(items.search);
+    findNext_->setVisible(items.search);
+    findNext_->setEnabled(items.findNextEnabled);
   });
 }
 

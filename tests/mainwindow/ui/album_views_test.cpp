@@ -373,8 +373,14 @@ class AlbumViewsTest : public QObject {
     QCOMPARE(local.tm_mday, 20);
   }
 
-  void theDayMenuOffersNothingOnADayOfAnotherYear() {
-    QVERIFY(!views_->dayMenu().PrepareFor("2013/08/20"));
+  void theDayMenuOffersADayOfAnotherYearOnlyTheDayList() {
+    CalendarPopupMenu& menu = views_->dayMenu();
+    QVERIFY(menu.PrepareFor("2013/08/20"));  // a page of that year, yet not the shown one
+    QStringList shown;
+    for (QAction* action : menu.actions()) {
+      if (action->isVisible() && !action->isSeparator()) shown << action->objectName();
+    }
+    QCOMPARE(shown, QStringList{QStringLiteral("N30")});
   }
 
  private:
