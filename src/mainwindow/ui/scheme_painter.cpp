@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QPalette>
 #include <QProgressBar>
@@ -15,11 +16,33 @@
 namespace lumidex {
 namespace {
 
-QWidget* FindControl(QWidget* root, std::string_view name) {
-  const QString objectName = ToQString(name);
-  if (root->objectName() == objectName) return root;
-  return root->findChild<QWidget*>(objectName);
-}
+// The window's named controls, found once for a whole painting instead of
+// one search of the widget tree per control. A name held by several widgets
+// gives the one QObject::findChild finds: the root itself, then each
+// parent's children before their own children, in child order.
+class NamedControls {
+ public:
+  explicit NamedControls(QWidget* root) : root_(root) { Collect(root); }
+
+  QWidget* Find(std::string_view name) const {
+    const QString objectName = ToQString(name);
+    if (root_->objectName() == objectName) return root_;
+    return byName_.value(objectName, nullptr);
+  }
+
+ private:
+  void Collect(const QObject* parent) {
+    const QObjectList& children = parent->children();
+    for (QObject* child : children) {
+      if (!child->isWidgetType() || child->objectName().isEmpty()) continue;
+      if (!byName_.contains(child->objectName())) byName_.insert(child->objectName(), static_cast<QWidget*>(child));
+    }
+    for (const QObject* child : children) Collect(child);
+  }
+
+  QWidget* const root_;
+  QHash<QString, QWidget*> byName_;
+};
 
 bool IsBoxLike(const QWidget* widget) {
   return qobject_cast<const QAbstractScrollArea*>(widget) ||
@@ -70,7 +93,7 @@ QString BarButtonSheet(const BarButtonColours& c) {
 
 // Gives the buttons of the bars colours of their own, so that the style's
 // light hover and pressed faces do not wash out the bars' light labels.
-void StyleBarButtons(QWidget* root, const ColourScheme& scheme) {
+void StyleBarButtons(const NamedControls& controls, const ColourScheme& scheme) {
   struct Bar {
     const char* name;
     Colour background;
@@ -82,7 +105,7 @@ void StyleBarButtons(QWidget* root, const ColourScheme& scheme) {
       {"Panel2", scheme.Row(35), scheme.light},  {"Panel14", scheme.Row(39), scheme.light},
   };
   for (const Bar& bar : bars) {
-    QWidget* widget = FindControl(root, bar.name);
+    QWidget* widget = controls.Find(bar.name);
     if (widget == nullptr) continue;
     const QString sheet = BarButtonSheet(BarButtonColoursFor(scheme, bar.background, bar.text));
     if (widget->styleSheet() != sheet) widget->setStyleSheet(sheet);
@@ -94,14 +117,15 @@ void StyleBarButtons(QWidget* root, const ColourScheme& scheme) {
 void PaintSchemeColours(QWidget* root, const ColourScheme& scheme) {
   // First: a new style sheet polishes a bar again, which undoes a palette
   // given to it before.
-  StyleBarButtons(root, scheme);
+  const NamedControls controls(root);
+  StyleBarButtons(controls, scheme);
   for (const ControlColour& assignment : SchemeAssignments(scheme)) {
-    if (QWidget* widget = FindControl(root, assignment.control)) {
+    if (QWidget* widget = controls.Find(assignment.control)) {
       Paint(widget, assignment.role, ToQColor(assignment.colour));
     }
   }
   for (const char* name : {"StatusBar1", "NamePanel", "Panel17", "Panel13", "Panel14", "Panel16"}) {
-    if (QWidget* widget = FindControl(root, name))
+    if (QWidget* widget = controls.Find(name))
       Paint(widget, ColourRole::kText, ToQColor(scheme.light));
   }
 }
