@@ -1,5 +1,6 @@
 // The page summaries of AlbumStore: cover choice, counts and thumbnails.
 #include <algorithm>
+#include <unordered_set>
 
 #include "album/album_path.h"
 #include "album/album_store.h"
@@ -157,12 +158,17 @@ void AlbumStore::RebuildSummaries() {
   folderExists_.emplace();
   if (const auto* lines = pageIndex_.FindSection("DATA")) {
     const std::vector<std::string> pageLines = *lines;
+    // The pages summarised so far, so that a page listed twice is summarised
+    // once without a search of the summaries for every line.
+    std::unordered_set<std::string> summarised;
     for (const auto& line : pageLines) {
       if (!IsPageLine(line)) continue;
-      const std::string page = line.substr(0, 5);
-      if (FindSummary(page) != nullptr) continue;  // a page listed twice
+      std::string page = line.substr(0, 5);
+      if (summarised.contains(page)) continue;
       const CoverChoice choice = PageCover(page, line.substr(6));
-      if (choice.hasContent) ApplySummary(page, choice);
+      if (!choice.hasContent) continue;
+      summaries_.push_back(CountSummary(page, choice.cover));
+      summarised.insert(std::move(page));
     }
   }
   folderExists_.reset();

@@ -31,6 +31,16 @@ TEST_F(AlbumStoreTest, SummariesCountEntriesSubAlbumsAndTheirFiles) {
   EXPECT_EQ(store->FindSummary("05/05"), nullptr);
 }
 
+TEST_F(AlbumStoreTest, APageListedTwiceInTheIndexIsSummarisedOnceInIndexOrder) {
+  WriteAlbum(IndexPath(), "[DATA]\r\n03/15=.alb\r\n01/02=.alb\r\n03/15=.alb\r\n01/02=.alb\r\n");
+  WriteAlbum(YearPath("2014"), "[03/15]\r\n/a.jpg=\r\n[01/02]\r\n/b.jpg=\r\n/c.jpg=\r\n");
+  OpenYear("2014");
+  ASSERT_EQ(store->Summaries().size(), 2u);
+  EXPECT_EQ(store->Summaries()[0].name, "03/15");
+  EXPECT_EQ(store->Summaries()[1].name, "01/02");
+  EXPECT_EQ(store->Summaries()[1].imageCount, 2);
+}
+
 TEST_F(AlbumStoreTest, CoverLooksAtNoMoreThanElevenFileEntries) {
   const std::string late = Picture("late.jpg");
   std::string eleven, ten;
