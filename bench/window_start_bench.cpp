@@ -13,7 +13,7 @@
 // Qt and the platform take before any of our code runs.
 // The start is timed twice: the first start over the album (no summaries of
 // the year documents kept yet, so every year is read) and the usual start
-// (the summaries a previous run kept). Best of three each; offscreen unless
+// (the summaries a previous run kept). Best of five each; offscreen unless
 // QT_QPA_PLATFORM says otherwise.
 #include <unistd.h>
 
@@ -122,13 +122,13 @@ int main(int argc, char** argv) {
   bench::BigAlbumShape emptyShape = shape;
   emptyShape.entries = 0;
   bench::WriteBigAlbum(emptyHome.path(), platform::LoginName(), emptyShape);
-  // Best of three fresh starts of `mode`: {milliseconds to the first paint,
+  // Best of five fresh starts of `mode`: {milliseconds to the first paint,
   // peak MB}. `before` runs before each start.
   const auto bestStart = [&](const std::string& base, const char* mode, const std::function<void()>& before) {
     const std::vector<std::string> env = {"LUMIDEX_HOME=" + base, "XDG_CONFIG_HOME=" + base,
                                           "XDG_RUNTIME_DIR=" + base};
     std::pair<double, double> best{1e300, 0};
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < 5; ++run) {
       if (before) before();
       const bench::ChildRun child = bench::RunChild({argv[0], mode}, env, true);
       double ms = 0, mb = 0;
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
   const auto [emptyMs, emptyMb] = bestStart(emptyHome.path(), "--window", nullptr);
   const auto [qtMs, qtMb] = bestStart(emptyHome.path(), "--empty-window", nullptr);
   const std::string year = std::to_string(shape.lastYear);
-  const double reference = bench::Best(3, [&] {
+  const double reference = bench::Best(5, [&] {
     bench::ReadAndConvert(album.folders.photoDir + year + ".ini");
     bench::ReadAndConvert(album.folders.photoDir + year + "S.ini");
   });
