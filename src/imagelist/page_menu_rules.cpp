@@ -25,7 +25,7 @@ ListPopupItems ListPopupFor(const ListPopupFacts& facts) {
       break;
   }
   items.openVisible = selection && facts.firstKind != Kind::kNone;
-  items.createSubAlbum = !facts.subAlbumOpen && facts.mode != ListMode::kFolder;
+
   items.rename = containerOpen;
   items.renameEnabled = containerOpen && selection && !facts.slideShowRunning;
   items.editComment = containerOpen;
@@ -36,6 +36,7 @@ ListPopupItems ListPopupFor(const ListPopupFacts& facts) {
       items.remove && selection && !facts.slideShowRunning && (!pageList || deletablePage);
   const bool album = facts.mode != ListMode::kFolder;
   const bool hasTarget = containerOpen || (pageList && facts.firstKind == Kind::kPage);
+  items.createSubAlbum = !facts.subAlbumOpen && album && hasTarget;
   items.addImages = album && hasTarget;
   items.arrange = containerOpen;
   items.cutEnabled = containerOpen && selection && !facts.slideShowRunning;

@@ -47,8 +47,9 @@ struct ListPopupItems {
 
 // The menu for `facts`: the first item is named after the first selected
 // line and enabled for a page only when it has content; "サブアルバムの作成"
-// only while no sub-album is open; "名前", "コメントの編集" and "元に戻す(&U)"
-// only while a page or sub-album is open; "削除(&D)" and "名前" need a
+// only while no sub-album is open, in the open page or the selected page;
+// "名前", "コメントの編集" and "元に戻す(&U)" only while a page or sub-album
+// is open; "削除(&D)" and "名前" need a
 // selection and no running slide show, and in the page list "削除(&D)" is
 // offered only for a page no other year uses (or whose cover is a path).
 // The registration commands work on the album: none of them is offered for

@@ -33,6 +33,8 @@ TEST(PageMenuRulesTest, ContainerCommandsOnlyWhileAPageOrSubAlbumIsOpen) {
   EXPECT_FALSE(pageList.editComment);
   EXPECT_FALSE(pageList.revert);
   EXPECT_TRUE(pageList.createSubAlbum);
+  ListPopupFacts nothingSelected;  // the page list without a page to hold it
+  EXPECT_FALSE(ListPopupFor(nothingSelected).createSubAlbum);
   facts.mode = ListMode::kContainer;
   facts.firstKind = Kind::kFile;
   const ListPopupItems page = ListPopupFor(facts);
