@@ -22,6 +22,9 @@ constexpr int kReadTimeoutMs = 2000;
 // between taking the lock and listening.
 constexpr int kConnectRetryMs = 100;
 
+// The confirmation is one byte to a window that has just answered.
+constexpr int kConfirmTimeoutMs = 1000;
+
 }  // namespace
 
 SecondStartServer::SecondStartServer(const std::string& socketName, Handler handler,
@@ -45,26 +48,33 @@ void SecondStartServer::Accept() {
     socket->setReadBufferSize(64 * 1024);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] {
-      while (socket->bytesAvailable() > 0 &&
-             reader->state() == platform::InstanceMessageReader::State::kNeedMore) {
+      using State = platform::InstanceMessageReader::State;
+      if (reader->state() == State::kComplete) {
+        // The sender's confirmation: only now does the window act, later,
+        // so that this slot returns before the window works on the files,
+        // which may take long and ask questions.
+        char confirmation = 0;
+        if (socket->read(&confirmation, 1) != 1) return;
+        socket->disconnectFromServer();
+        if (confirmation != platform::kInstanceMessageConfirmed) return;
+        QTimer::singleShot(0, this, [this, paths = reader->paths()] { handler_(paths); });
+        return;
+      }
+      while (socket->bytesAvailable() > 0 && reader->state() == State::kNeedMore) {
         const QByteArray bytes = socket->read(64 * 1024);
         reader->Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
       }
       switch (reader->state()) {
-        case platform::InstanceMessageReader::State::kNeedMore:
+        case State::kNeedMore:
           return;
-        case platform::InstanceMessageReader::State::kInvalid:
+        case State::kInvalid:
           socket->abort();
           return;
-        case platform::InstanceMessageReader::State::kComplete:
+        case State::kComplete:
           break;
       }
       socket->write(&platform::kInstanceMessageTaken, 1);
       socket->flush();
-      socket->disconnectFromServer();
-      // The sender is answered before the window works on the files, which
-      // may take long and ask questions.
-      QTimer::singleShot(0, this, [this, paths = reader->paths()] { handler_(paths); });
     });
     QPointer<QLocalSocket> guarded(socket);
     QTimer::singleShot(kReadTimeoutMs, this, [guarded] {
@@ -96,7 +106,9 @@ bool HandToRunningWindow(const std::string& socketName,
     }
   }
   char answer = 0;
-  return socket.read(&answer, 1) == 1 && answer == platform::kInstanceMessageTaken;
+  if (socket.read(&answer, 1) != 1 || answer != platform::kInstanceMessageTaken) return false;
+  socket.write(&platform::kInstanceMessageConfirmed, 1);
+  return socket.waitForBytesWritten(kConfirmTimeoutMs);
 }
 
 }  // namespace lumidex

@@ -23,8 +23,9 @@ class SecondStartServer : public QObject {
 
  public:
   // Called once per message taken, from the event loop and after the sender
-  // was answered: the absolute paths sent, possibly none (then the window
-  // only comes to the front). Paths are not checked for existence here.
+  // confirmed the answer (one that gave up waiting confirms nothing): the absolute paths sent,
+  // possibly none (then the window only comes to the front). Paths are not checked for existence
+  // here.
   using Handler = std::function<void(std::vector<std::string> paths)>;
 
   // Listens on `socketName` (a path in the user's runtime folder), replacing
@@ -46,8 +47,8 @@ class SecondStartServer : public QObject {
 
 // A later start's side: sends `absolutePaths` to the window listening on
 // `socketName` and waits up to `timeoutMs` in all for its answer. True when
-// the window took them; false when no window answers in time, the socket is
-// missing or the paths cannot be sent (then the caller shows its message).
+// the window took them and was sent the confirmation on which it acts; false when no window answers
+// in time, the socket is missing or the paths cannot be sent (then the caller shows its message).
 bool HandToRunningWindow(const std::string& socketName,
                          const std::vector<std::string>& absolutePaths, int timeoutMs);
 

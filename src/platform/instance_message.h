@@ -14,7 +14,10 @@ namespace lumidex::platform {
 // Encoding: a 4-byte big-endian payload length, then the payload: each
 // absolute path in UTF-8 followed by one NUL byte (Linux paths never hold a
 // NUL). An empty payload asks only that the window be raised. The window
-// answers a message it took with the single byte kInstanceMessageTaken.
+// answers a message it took with the single byte kInstanceMessageTaken, and
+// acts on it only once the sender confirms with kInstanceMessageConfirmed: a
+// sender that gave up waiting (and told the user so) never confirms, so its
+// files are not registered behind the user's back.
 //
 // The sender is another process of the same user, but the reader still
 // trusts nothing: the length is checked against kMaxInstanceMessageBytes
@@ -26,6 +29,7 @@ inline constexpr std::size_t kMaxInstanceMessageBytes = 1 << 20;
 inline constexpr std::size_t kMaxInstancePathBytes = 4096;
 inline constexpr std::size_t kMaxInstancePaths = 10000;
 inline constexpr char kInstanceMessageTaken = 'K';
+inline constexpr char kInstanceMessageConfirmed = 'G';
 
 // The bytes of the message for `paths`, or "" when the paths cannot be sent
 // (one is relative, empty, holds a NUL, is too long, or the whole exceeds

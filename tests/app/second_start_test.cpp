@@ -99,5 +99,24 @@ TEST_F(SecondStartTest, FilesGivenToASecondStartAreRegisteredByTheRunningWindow)
   EXPECT_EQ(::waitpid(first_, nullptr, WNOHANG), 0) << "the first window ended";
 }
 
+TEST_F(SecondStartTest, FilesOfAStartThatGaveUpWaitingAreNotRegisteredLater) {
+  const std::string picture = home_.Join("pics/late.png");
+  testing::WriteFile(picture, "x");
+  testing::SetNoonOf(picture, 2013, 3, 9);
+  // The window does not answer: the second start says the files were not
+  // registered (its message box keeps it running until it is ended here).
+  ::kill(first_, SIGSTOP);
+  EXPECT_EQ(ExitCodeWithin(StartWindow({picture}, home_.path()), 5s), -1);
+  ::kill(first_, SIGCONT);
+  // Once the window runs again, a start that is answered still gets through
+  // and shows that the window went over what it had received.
+  const std::string other = home_.Join("pics/other.png");
+  testing::WriteFile(other, "x");
+  testing::SetNoonOf(other, 2013, 3, 10);
+  EXPECT_EQ(ExitCodeWithin(StartWindow({other}, home_.path()), 15s), 0);
+  EXPECT_TRUE(Within(20s, [&] { return Entries("2013/03/10").find(other) != std::string::npos; }));
+  EXPECT_EQ(Entries("2013/03/09").find(picture), std::string::npos) << Entries("2013/03/09");
+}
+
 }  // namespace
 }  // namespace lumidex

@@ -12,7 +12,8 @@ void ConnectFreeLayoutPictureEditing(FreeLayoutView& view, PictureEditCommands& 
   });
   // The canvas keeps decoded pictures; an edited file is drawn anew. The
   // view is a QObject child of the window, as the editing commands are.
-  QObject::connect(&editing, &PictureEditCommands::thumbnailsRenewed, &view, &FreeLayoutView::RedrawPictures);
+  QObject::connect(&editing, &PictureEditCommands::thumbnailsRenewed, &view,
+                   &FreeLayoutView::RedrawPictures);
 }
 
 }  // namespace lumidex
