@@ -186,6 +186,8 @@ void ImageListPanel::BuildLayout() {
   split->addWidget(memo_);
   split->setStretchFactor(0, 5);
   split->setStretchFactor(1, 1);
+  split->handle(1)->setObjectName(QStringLiteral("Splitter1"));  // painted in the scheme colour
+  split->handle(1)->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);

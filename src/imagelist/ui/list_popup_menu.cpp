@@ -67,7 +67,10 @@ ListPopupMenu::ListPopupMenu(ImageListPanel& panel) : QMenu(&panel) {
           [&panel] { panel.SortLines(SortOrder::kPath); });
   connect(rename_, &QAction::triggered, &panel, &ImageListPanel::RenameSelected);
   connect(delete_, &QAction::triggered, &panel, &ImageListPanel::DeleteSelected);
-  connect(comment_, &QAction::triggered, &panel, [&panel] { panel.memo()->editor()->setFocus(); });
+  connect(comment_, &QAction::triggered, &panel, [&panel] {
+    panel.memo()->SetOpen(true);
+    panel.memo()->editor()->setFocus();
+  });
   connect(revert_, &QAction::triggered, &panel, &ImageListPanel::RevertChanges);
 }
 

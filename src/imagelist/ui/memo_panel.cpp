@@ -1,11 +1,13 @@
 #include "imagelist/ui/memo_panel.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "album/album_text.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -13,11 +15,14 @@ namespace lumidex {
 MemoPanel::MemoPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MemoPanel"));
   editor_ = new QPlainTextEdit(this);
-  editor_->setObjectName(QStringLiteral("MemoEdit"));
+  editor_->setObjectName(QStringLiteral("Memo1"));
   applyButton_ = new QPushButton(QStringLiteral("変更したコメントを画像に設定"), this);
   applyButton_->setObjectName(QStringLiteral("MemoApplyButton"));
   applyButton_->setEnabled(false);
+  QAbstractButton* close = MakeSpeedButton(this, "MemoPanelCloseBtn", QStringLiteral("閉じる"),
+                                           QStringLiteral("閉じる|コメント表示を閉じる"));
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(close);
   buttons->addStretch();
   buttons->addWidget(applyButton_);
   auto* layout = new QVBoxLayout(this);
@@ -31,6 +36,12 @@ MemoPanel::MemoPanel(QWidget* parent) : QWidget(parent) {
     applyButton_->setEnabled(false);
     emit applyRequested(Text());
   });
+  connect(close, &QAbstractButton::clicked, this, [this] { SetOpen(false); });
+}
+
+void MemoPanel::SetOpen(bool open) {
+  setVisible(open);
+  emit openChanged(open);
 }
 
 void MemoPanel::ShowComment(const QString& storedComment) {

@@ -11,7 +11,9 @@ namespace lumidex {
 // clicked entry with its stored breaks "･･" as line breaks, and offers the
 // apply button ("変更したコメントを画像に設定"), enabled by any edit and
 // disabled again after use or when another comment is shown. The owner
-// turns the text into a comment for the selected entries.
+// turns the text into a comment for the selected entries. The panel's close
+// button ("MemoPanelCloseBtn") closes it; the page side's comment button
+// and the list menu's "コメントの編集" open it again (SetOpen).
 class MemoPanel : public QWidget {
   Q_OBJECT
 
@@ -24,12 +26,17 @@ class MemoPanel : public QWidget {
   QString Text() const;
   void SetText(const QString& text);
   bool applyEnabled() const;
+  // Shows or hides the panel as the user asked, and says so (openChanged),
+  // so that the page side's comment button follows. Not emitted when the
+  // panel is hidden with its parent (another view in the list's place).
+  void SetOpen(bool open);
   QPushButton* applyButton() const { return applyButton_; }
   QPlainTextEdit* editor() const { return editor_; }
 
  signals:
   // The apply button was pressed with the editor's text.
   void applyRequested(const QString& text);
+  void openChanged(bool open);
 
  private:
   QPlainTextEdit* editor_;

@@ -5,6 +5,7 @@
 
 #include "album/album_store.h"
 #include "imagelist/ui/image_list_panel.h"
+#include "imagelist/ui/memo_panel.h"
 #include "mainwindow/ui/page_side_panel.h"
 
 namespace lumidex {
@@ -21,6 +22,13 @@ PageSideCommands::PageSideCommands(PageSidePanel& pageSide, ImageListPanel& list
   connect(toolbar.size, &QAbstractButton::toggled, &list, &ImageListPanel::SetSmallPictures);
   toolbar.allPages->setChecked(album.showAllPages());
   connect(toolbar.allPages, &QAbstractButton::toggled, this, &PageSideCommands::ShowAllPages);
+  // "コメント" and the comment editor follow each other both ways: the
+  // editor's own close button and the list menu's "コメントの編集" move the
+  // button too.
+  MemoPanel* memo = list.memo();
+  toolbar.comment->setChecked(!memo->isHidden());
+  connect(toolbar.comment, &QAbstractButton::toggled, memo, &MemoPanel::SetOpen);
+  connect(memo, &MemoPanel::openChanged, toolbar.comment, &QAbstractButton::setChecked);
   connect(&list, &ImageListPanel::contentChanged, this, &PageSideCommands::Refresh);
   Refresh();
 }

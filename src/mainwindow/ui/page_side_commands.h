@@ -15,7 +15,8 @@ class PageSidePanel;
 // the selected entries. "全ページ" (`AllPageSpBtn`) switches the page list
 // between the pages of the shown year and all pages. "戻る", "↑", "↓" and
 // "適用" show only while a page or sub-album is open; "全ページ", which does
-// nothing then, makes room for them.
+// nothing then, makes room for them. "コメント" (`CommentSpBtn`) shows and
+// hides the list's comment editor.
 // Main thread only; every argument must outlive this object.
 class PageSideCommands : public QObject {
   Q_OBJECT

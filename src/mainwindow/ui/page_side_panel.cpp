@@ -52,7 +52,7 @@ constexpr ToolbarButton kToolbar[] = {
     {&PageSidePanel::Toolbar::up, "SpeedButton15", "↑", "↑", false, false},
     {&PageSidePanel::Toolbar::down, "SpeedButton16", "↓", "↓", false, false},
     {&PageSidePanel::Toolbar::size, "SpeedButton17", "サイズ", "画像サイズの切換", true, true},
-    {&PageSidePanel::Toolbar::comment, "CommentSpBtn", "コメント", "コメントの表示と非表示", true, false},
+    {&PageSidePanel::Toolbar::comment, "CommentSpBtn", "コメント", "コメントの表示と非表示", true, true},
     {&PageSidePanel::Toolbar::multiColumn, "SpeedButton12", "複数列", "複数列|リストを複数の列で表示", true, true},
     {&PageSidePanel::Toolbar::allPages, "AllPageSpBtn", "全ページ", "全ページを表示|他の年で使用しているページも表示する", true, true},
     {&PageSidePanel::Toolbar::apply, "SpeedButton28", "適用", "適用|ページやサブアルバムの変更を保存する", false, false},
@@ -124,20 +124,6 @@ QWidget* MakeFavourites(QWidget* parent, PageSidePanel::Favourites& parts) {
   panel->setFixedWidth(170);
   panel->hide();
   parts.panel = panel;
-  return panel;
-}
-
-QWidget* MakeCommentEditor(QWidget* parent) {
-  auto* panel = Panel(parent, "MemoPanel");
-  auto* column = new QVBoxLayout(panel);
-  column->setContentsMargins(2, 2, 2, 2);
-  auto* memo = new QPlainTextEdit(panel);
-  memo->setObjectName(QStringLiteral("Memo1"));
-  column->addWidget(memo);
-  auto* close = MakeSpeedButton(panel, "MemoPanelCloseBtn", QStringLiteral("閉じる"),
-                                QStringLiteral("閉じる|コメント表示を閉じる"));
-  column->addWidget(close, 0, Qt::AlignRight);
-  panel->hide();
   return panel;
 }
 
@@ -259,10 +245,8 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   body->addWidget(MakeFavourites(frame, favourites_));
   inner->addLayout(body, 1);
 
-  auto* split = new QSplitter(Qt::Vertical, frame);
-  split->setHandleWidth(3);
-  split->setChildrenCollapsible(false);
-  auto* listRow = new QWidget(split);
+  // The image list (with its comment editor) and the preview card beside it.
+  auto* listRow = new QWidget(frame);
   auto* listLayout = new QHBoxLayout(listRow);
   listLayout->setContentsMargins(0, 0, 0, 0);
   listLayout->setSpacing(0);
@@ -273,12 +257,8 @@ PageSidePanel::PageSidePanel(QWidget* parent) : QWidget(parent) {
   previewPlaceholder_->setObjectName(QStringLiteral("Image3"));
   previewPlaceholder_->hide();
   listLayout->addWidget(previewPlaceholder_);
-  split->addWidget(listRow);
-  split->addWidget(MakeCommentEditor(split));
-  split->handle(1)->setObjectName(QStringLiteral("Splitter1"));
-  split->handle(1)->setAutoFillBackground(true);
-  listSplit_ = split;
-  views->addWidget(split, 1);
+  listRow_ = listRow;
+  views->addWidget(listRow, 1);
   views->addWidget(MakeFreeLayout(frame, freeLayout_), 1);
   detailList_ = MakeDetailList(frame);
   views->addWidget(detailList_, 1);
@@ -307,13 +287,13 @@ void PageSidePanel::PlaceDetailList(QWidget* panel) {
 
 void PageSidePanel::ShowDetailList(bool shown) {
   if (detailListFloating()) {
-    listSplit_->show();
+    listRow_->show();
     detailList_->setVisible(shown);
     detailWindow_->setVisible(shown);
     if (shown) detailWindow_->raise();
     return;
   }
-  listSplit_->setVisible(!shown);
+  listRow_->setVisible(!shown);
   detailList_->setVisible(shown);
 }
 
@@ -334,7 +314,7 @@ void PageSidePanel::SetDetailListFloating(bool floating) {
     layout->setContentsMargins(0, 0, 0, 0);
     // Beside the list, over the calendar side of the window, so the list's
     // items stay in view while rows are chosen; inside the window.
-    const QRect area(listSplit_->mapToGlobal(QPoint(0, 0)), listSplit_->size());
+    const QRect area(listRow_->mapToGlobal(QPoint(0, 0)), listRow_->size());
     const QRect frame = window()->geometry();
     const QSize size(std::max(area.width(), 480), std::max(area.height(), 240));
     const int x = std::max(frame.left(), area.left() - size.width() + 40);
@@ -347,7 +327,7 @@ void PageSidePanel::SetDetailListFloating(bool floating) {
 }
 
 void PageSidePanel::ShowFreeLayout(bool shown) {
-  listSplit_->setVisible(!shown);
+  listRow_->setVisible(!shown);
   freeLayout_.panel->setVisible(shown);
 }
 

@@ -16,9 +16,9 @@ class FreeLayoutTree;
 
 // The page side of the window, `GrpPanel`, right of the splitter: the
 // toolbar `Panel13` (with the hidden `ToolPanel`), the heading `NamePanel`,
-// the image list `ListView2` with the preview `Image3` and the favourites
-// `Panel15`, the comment editor `MemoPanel` below `Splitter1`, the free
-// layout `FreeAlbumPanel`, the detail list `ListPanel` shown over the list,
+// the image list `ListView2` (the list panel, which holds the comment
+// editor `MemoPanel` below `Splitter1`) with the preview `Image3` and the
+// favourites `Panel15`, the free layout `FreeAlbumPanel`, the detail list `ListPanel` shown over the list,
 // and the bar `Panel16` below. The panel creates its controls and hands
 // them out typed; the views of the page side that other parts build take
 // the place of a placeholder here (PlaceImageList). Start state: the page
@@ -120,7 +120,7 @@ class PageSidePanel : public QWidget {
   QWidget* toolbarPanel_ = nullptr;
   BottomBar bottomBar_;
   QLabel* namePanel_ = nullptr;
-  QWidget* listSplit_ = nullptr;  // the list over the comment editor
+  QWidget* listRow_ = nullptr;  // the list panel (with its comment editor) and the preview
   FreeLayout freeLayout_;
   Favourites favourites_;
   QWidget* imageList_ = nullptr;

@@ -182,6 +182,19 @@ class AlbumViewsTest : public QObject {
     QVERIFY(views_->imageList().smallPictures());
   }
 
+  void theCommentButtonAndTheEditorsCloseButtonFollowEachOther() {
+    QAbstractButton* button = window_->findChild<QAbstractButton*>(QStringLiteral("CommentSpBtn"));
+    QWidget* memo = window_->findChild<QWidget*>(QStringLiteral("MemoPanel"));
+    QVERIFY(button->isChecked() && memo->isVisible());
+    QTest::mouseClick(memo->findChild<QAbstractButton*>(QStringLiteral("MemoPanelCloseBtn")), Qt::LeftButton);
+    QVERIFY(!memo->isVisible());
+    QVERIFY(!button->isChecked());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(memo->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!memo->isVisible());
+  }
+
   void theAllPagesButtonListsPagesWithoutEntriesToo() {
     QTest::mouseClick(window_->findChild<QAbstractButton*>(QStringLiteral("AllPageSpBtn")),
                       Qt::LeftButton);

@@ -89,7 +89,7 @@ class TForm1Test : public QObject {
   void everyRegionCarriesItsControlName() {
     for (const char* name :
          {"StringGrid1", "Panel12", "Image2", "Panel14", "Panel1", "CheckListBox1", "Splitter2", "GrpPanel", "Panel13",
-          "NamePanel", "ListView2", "Image3", "MemoPanel", "Memo1", "Panel15", "ListView3", "FreeAlbumPanel",
+          "NamePanel", "ListView2", "Image3", "Panel15", "ListView3", "FreeAlbumPanel",
           "TabControl1", "FreePanel", "PaintBox1", "TreeView1", "ListPanel", "ListView1", "SpeedButton30", "CloseBtn",
           "CheckBox6", "StatusBar1", "Label3", "ProgressBar1", "SpeedButton4", "StaticText2", "SpeedButton26",
           "SpeedButton27", "SpeedButton39", "SpeedButton44", "SpeedButton10", "OptionSpBtn", "SpeedButton13",
