@@ -36,7 +36,6 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
   const PageSidePanel& side = *window.pageSide();
   const PageSidePanel::Favourites& parts = side.favourites();
   connect(side.toolbar().favourites, &QAbstractButton::toggled, this, &FavouritesView::Show);
-  side.toolbar().favourites->show();
   connect(parts.close, &QAbstractButton::clicked, side.toolbar().favourites, [&side] {
     side.toolbar().favourites->setChecked(false);
   });

@@ -18,7 +18,8 @@ class CalendarController;
 class ImageListPanel;
 class TForm1;
 
-// The favourites panel beside the list: "お気に入り" (`SpeedButton21`) shows
+// The favourites panel beside the list: "お気に入り" (`SpeedButton21`, which
+// the multi-column list mode shows while the detail list is hidden) shows
 // it with the favourites of the loaded year, or of the open page only, and
 // hides and empties it; it follows the year and the page opened or left.
 // The list's menu adds the selected entries of the open page or sub-album

@@ -247,6 +247,7 @@ class MultiColumnModeTest : public QObject {
 
   void someButtonsShowOnlyInTheMode() {
     OpenPage();
+    QVERIFY(!Button("SpeedButton21")->isVisible());
     PageSidePanel& side = *window_->pageSide();
     side.toolbar().favourites->setChecked(true);
     QVERIFY(side.favourites().panel->isVisible());
