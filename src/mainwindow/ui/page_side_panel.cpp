@@ -45,17 +45,18 @@ struct ToolbarButton {
   bool visibleAtStart;
 };
 
-// The page side toolbar, in its order. Buttons of other states (an open
-// page, the free layout) start hidden; their views show them.
+// The page side toolbar, in its order ("適用" right of "コメント"). Buttons
+// of other states (an open page, the free layout) start hidden; their
+// views show them.
 constexpr ToolbarButton kToolbar[] = {
     {&PageSidePanel::Toolbar::back, "SpeedButton14", "戻る", "戻る", false, false},
     {&PageSidePanel::Toolbar::up, "SpeedButton15", "↑", "↑", false, false},
     {&PageSidePanel::Toolbar::down, "SpeedButton16", "↓", "↓", false, false},
     {&PageSidePanel::Toolbar::size, "SpeedButton17", "サイズ", "画像サイズの切換", true, true},
     {&PageSidePanel::Toolbar::comment, "CommentSpBtn", "コメント", "コメントの表示と非表示", true, true},
+    {&PageSidePanel::Toolbar::apply, "SpeedButton28", "適用", "適用|ページやサブアルバムの変更を保存する", false, false},
     {&PageSidePanel::Toolbar::multiColumn, "SpeedButton12", "複数列", "複数列|リストを複数の列で表示", true, true},
     {&PageSidePanel::Toolbar::allPages, "AllPageSpBtn", "全ページ", "全ページを表示|他の年で使用しているページも表示する", true, true},
-    {&PageSidePanel::Toolbar::apply, "SpeedButton28", "適用", "適用|ページやサブアルバムの変更を保存する", false, false},
     {&PageSidePanel::Toolbar::dayDetail, "SpeedButton31", "詳細", "詳細|カレンダーの日付、リスト画像のクリックで詳細表示", true, true},
     {&PageSidePanel::Toolbar::favourites, "SpeedButton21", "お気に入り", "お気に入り", true, false},
     {&PageSidePanel::Toolbar::freeLayout, "FreeAlbSpBtn", "フリー配置", "フリー配置|ページの画像やテキストを自由に配置する", true, true},
