@@ -354,9 +354,7 @@ void FreeLayoutCommands::ShowItemMenu(int index, const QPoint& globalPos) {
   QMenu menu(canvas_.window());
   menu.setObjectName(QStringLiteral("PopupMenu6"));
   const auto add = [this](QMenu* to, const char* name, const QString& caption, auto slot) {
-    QAction* action = AddMenuCommand(to, name, caption);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+    return AddMenuCommand(to, name, caption, this, slot);
   };
   add(&menu, "TextEditMenu", QStringLiteral("テキストの編集(&E)"), [this, index] { EditText(index); })
       ->setVisible(offer.editText);
@@ -439,9 +437,7 @@ void FreeLayoutCommands::ShowCanvasMenu(const QPoint& globalPos) {
   QMenu menu(canvas_.window());
   menu.setObjectName(QStringLiteral("PopupMenu7"));
   const auto add = [this, &menu](const char* name, const QString& caption, auto slot) {
-    QAction* action = AddMenuCommand(&menu, name, caption);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+    return AddMenuCommand(&menu, name, caption, this, slot);
   };
   add("AddPictureMenu", QStringLiteral("画像を追加(&G)"), [this] { AddPicturesFromDialog(); });
   add("AddTextMenu", QStringLiteral("テキストを追加(&T)"), [this, point] { AddText(QStringLiteral("TEXT"), point); });

@@ -83,9 +83,7 @@ DetailListPanel::DetailListPanel(AlbumStore& store, AlbumPrompts& prompts, QWidg
   menu_ = new QMenu(this);
   menu_->setObjectName(QStringLiteral("PopupMenu3"));
   const auto add = [this](const char* name, const QString& caption, auto slot, const QString& hint = {}) {
-    QAction* action = AddMenuCommand(menu_, name, caption, hint);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+    return AddMenuCommand(menu_, name, caption, this, slot, hint);
   };
   open_ = add("DetailOpenMenu", QStringLiteral("開く"), [this] {
     const auto rows = SelectedRows();

@@ -38,8 +38,7 @@ PreviewCardWidget::PreviewCardWidget(QWidget& covered, const ShellImages& shell)
   menu_->setObjectName(QStringLiteral("PopupMenu4"));
   edit_ = AddMenuCommand(menu_, "EditToolMenu", QStringLiteral("編集ツールを開く(&E)"));
   edit_->setEnabled(false);
-  copy_ = AddMenuCommand(menu_, "PreviewCopyMenu", QStringLiteral("コピー(&C)"));
-  connect(copy_, &QAction::triggered, this, &PreviewCardWidget::CopyToClipboard);
+  copy_ = AddMenuCommand(menu_, "PreviewCopyMenu", QStringLiteral("コピー(&C)"), this, &PreviewCardWidget::CopyToClipboard);
   covered_.installEventFilter(this);
   setGeometry(covered_.rect());
   hide();

@@ -38,10 +38,10 @@ CalendarPopupMenu::CalendarPopupMenu(TForm1& window, AlbumStore& album, ImageLis
   paste_->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
   delete_ = AddMenuCommand(this, "DeletePageMenu", QStringLiteral("削除(&D)"));
   delete_->setShortcut(QKeySequence(Qt::Key_Delete));
-  fileDates_ = AddMenuCommand(this, "N2", QStringLiteral("更新日に登録日を設定"));
-  connect(fileDates_, &QAction::triggered, this, [this] { emit fileDatesRequested(QString::fromStdString(date_)); });
-  dayList_ = AddMenuCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"));
-  connect(dayList_, &QAction::triggered, this, [this] { emit dayListAddition(QString::fromStdString(date_)); });
+  fileDates_ = AddMenuCommand(this, "N2", QStringLiteral("更新日に登録日を設定"), this,
+                              [this] { emit fileDatesRequested(QString::fromStdString(date_)); });
+  dayList_ = AddMenuCommand(this, "N30", QStringLiteral("スライドタイプのリストに追加"), this,
+                            [this] { emit dayListAddition(QString::fromStdString(date_)); });
   properties_ = AddMenuCommand(this, "Property1", QStringLiteral("プロパティ"));
   properties_->setStatusTip(QStringLiteral("ページの使用状況を表示する"));
   connect(properties_, &QAction::triggered, this, [this] { emit propertiesRequested(QString::fromStdString(date_)); });

@@ -51,9 +51,7 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
   menu_ = new QMenu(parts.list);
   menu_->setObjectName(QStringLiteral("PopupMenu5"));
   const auto add = [this](const char* name, const QString& caption, auto slot, const QString& hint = {}) {
-    QAction* action = AddMenuCommand(menu_, name, caption, hint);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+    return AddMenuCommand(menu_, name, caption, this, slot, hint);
   };
   QAction* open = add("Open3", QStringLiteral("開く(&O)"), [this] {
     const std::vector<int> selected = SelectedRows();
@@ -62,8 +60,8 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
   QAction* copy = add("Copy3", QStringLiteral("コピー(&C)"), [this] { CopySelected(); });
   QAction* paste = add("Paste6", QStringLiteral("貼り付け(&P)"), [this] { Paste(); },
                        QStringLiteral("一時的に保持する（お気に入りには登録されません。）"));
-  QAction* selectAll = AddMenuCommand(menu_, "A1", QStringLiteral("全て選択(&A)"));
-  connect(selectAll, &QAction::triggered, parts.list, &QTreeWidget::selectAll);
+  QAction* selectAll =
+      AddMenuCommand(menu_, "A1", QStringLiteral("全て選択(&A)"), parts.list, &QTreeWidget::selectAll);
   QAction* remove = add("Delete4", QStringLiteral("削除(&D)"), [this] { DeleteSelected(); },
                         QStringLiteral("お気に入りから削除する"));
   connect(menu_, &QMenu::aboutToShow, this, [this, &parts, open, copy, paste, selectAll, remove] {
@@ -85,8 +83,8 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
           [this, &parts](const QPoint& at) { menu_->popup(parts.list->viewport()->mapToGlobal(at)); });
 
   ListPopupMenu* listMenu = list.popupMenu();
-  addToFavourites_ = AddMenuCommand(listMenu, "FavoriteMenu", QStringLiteral("お気に入りに追加"));
-  connect(addToFavourites_, &QAction::triggered, this, &FavouritesView::AddSelected);
+  addToFavourites_ =
+      AddMenuCommand(listMenu, "FavoriteMenu", QStringLiteral("お気に入りに追加"), this, &FavouritesView::AddSelected);
   connect(listMenu, &QMenu::aboutToShow, this, [this] {
     addToFavourites_->setVisible(
         FavouriteAdditionOffered(album_.PageOpen(), static_cast<int>(list_.SelectedLines().size())));

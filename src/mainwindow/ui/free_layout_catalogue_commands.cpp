@@ -21,6 +21,7 @@
 #include "mainwindow/colour_scheme.h"
 #include "mainwindow/ui/page_side_panel.h"
 #include "mainwindow/ui/tform1.h"
+#include "platform/ui/control_hint.h"
 #include "platform/ui/qt_bridge.h"
 
 namespace lumidex {
@@ -77,11 +78,7 @@ FreeLayoutCatalogueCommands::FreeLayoutCatalogueCommands(TForm1& window, FreeLay
   treeMenu_ = new QMenu(tree_);
   treeMenu_->setObjectName(QStringLiteral("PopupMenu9"));
   auto add = [this](const char* name, const QString& caption, const QString& hint, void (FreeLayoutCatalogueCommands::*slot)()) {
-    QAction* action = treeMenu_->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+    return AddMenuCommand(treeMenu_, name, caption, this, slot, hint);
   };
   newPage_ = add("New1", QStringLiteral("新規作成"), QStringLiteral("新しいフリー配置のアルバムを作成する"),
                  &FreeLayoutCatalogueCommands::NewPage);
@@ -89,12 +86,8 @@ FreeLayoutCatalogueCommands::FreeLayoutCatalogueCommands(TForm1& window, FreeLay
   renameAlbum_ = add("Rename4", QStringLiteral("名前の変更"), QStringLiteral("アルバム名を変更する"),
                      &FreeLayoutCatalogueCommands::RenameAlbum);
   search_ = add("N79", QStringLiteral("検索"), {}, &FreeLayoutCatalogueCommands::Search);
-  QAction* expandAll = treeMenu_->addAction(QStringLiteral("全て展開"));
-  expandAll->setObjectName(QStringLiteral("N71"));
-  connect(expandAll, &QAction::triggered, tree_, &QTreeWidget::expandAll);
-  QAction* collapseAll = treeMenu_->addAction(QStringLiteral("全て縮小"));
-  collapseAll->setObjectName(QStringLiteral("N72"));
-  connect(collapseAll, &QAction::triggered, tree_, &QTreeWidget::collapseAll);
+  AddMenuCommand(treeMenu_, "N71", QStringLiteral("全て展開"), tree_, &QTreeWidget::expandAll);
+  AddMenuCommand(treeMenu_, "N72", QStringLiteral("全て縮小"), tree_, &QTreeWidget::collapseAll);
   deletePage_ = add("Delete7", QStringLiteral("削除(&D)"), {}, &FreeLayoutCatalogueCommands::DeletePage);
 
   connect(parts.tabs->renameAction(), &QAction::triggered, this, &FreeLayoutCatalogueCommands::RenameTab);
