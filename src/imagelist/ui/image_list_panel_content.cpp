@@ -59,7 +59,7 @@ void ImageListPanel::ReadAheadFirstScreen(const std::vector<std::string>& lines)
   for (int i = 0; i < count; ++i) {
     const std::string_view line = lines[i];
     const std::string_view name = line.substr(0, line.find('='));
-    if (!name.empty() && name.front() != '@' && FileTypeLists::IsImageType(ExtensionOf(name))) {
+    if (!name.empty() && !IsSubAlbumEntry(name) && FileTypeLists::IsImageType(ExtensionOf(name))) {
       paths.emplace_back(name);
     }
   }
