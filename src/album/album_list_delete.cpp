@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::string_view kPageIndexSection = "DATA";
 // The page index value of a page whose cover the album chooses.
-constexpr std::string_view kAutoCover = ".alb";
 constexpr size_t kPageLength = 5;
 
 std::string PageOf(const AlbumListRow& row) { return row.date.size() >= 10 ? row.date.substr(5, kPageLength) : ""; }
@@ -219,7 +218,7 @@ AlbumListDeletion DeleteAlbumListRows(AlbumStore& album, const std::vector<Album
   bool indexChanged = false;
   for (const std::string& page : pages) {
     const std::string cover = album.pageIndex().GetValue(kPageIndexSection, page, "");
-    if (!cover.starts_with(kAutoCover) || album.PageUsedInOtherYears(page, "1000")) continue;
+    if (!IsAutomaticCover(cover) || album.PageUsedInOtherYears(page, "1000")) continue;
     album.pageIndex().DropKey(kPageIndexSection, page);
     indexChanged = true;
   }

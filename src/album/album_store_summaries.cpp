@@ -11,7 +11,6 @@
 namespace lumidex {
 namespace {
 
-constexpr std::string_view kAutoCover = ".alb";
 // The cover choice looks at no more than this many file entries, so a page of
 // thousands of missing files does not stat them all.
 constexpr int kCoverCandidates = 11;
@@ -31,7 +30,7 @@ bool AlbumStore::CoverFileExists(const std::string& path) const {
 }
 
 CoverChoice AlbumStore::PageCover(std::string_view page, std::string_view value) const {
-  if (value != kAutoCover) return {true, std::string(value)};
+  if (value != kAutomaticCover) return {true, std::string(value)};
   if (yearDoc_ == nullptr) return {};
   const auto* lines = yearDoc_->FindSection(page);
   if (lines == nullptr || lines->empty()) return {};

@@ -24,6 +24,12 @@ std::string SubAlbumTitle(std::string_view section);
 // The sub-album name of a section: everything after the first five characters.
 std::string_view SubAlbumNameOf(std::string_view section);
 
+// The page-index value of a page whose cover is chosen automatically (the
+// first picture of the page in the shown year), instead of a cover path.
+inline constexpr std::string_view kAutomaticCover = ".alb";
+// True when a page-index value leaves the cover to be chosen automatically.
+inline bool IsAutomaticCover(std::string_view value) { return value.starts_with(kAutomaticCover); }
+
 // True when an entry name names a sub-album ("@" + section).
 inline bool IsSubAlbumEntry(std::string_view name) { return !name.empty() && name[0] == '@'; }
 

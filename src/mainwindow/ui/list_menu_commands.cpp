@@ -13,6 +13,7 @@
 
 #include "album/album_clipboard.h"
 #include "album/album_store.h"
+#include "album/album_text.h"
 #include "imagelist/ui/image_list_panel.h"
 #include "imagelist/ui/list_popup_menu.h"
 #include "imagelist/ui/list_view2.h"
@@ -249,7 +250,7 @@ void ListMenuCommands::ShowProperties() {
     if (pageUse_) pageUse_(album_.loadedYear() + "/" + first);
   };
   if (pageList &&
-      (rows.size() == 1 || album_.pageIndex().GetValue("DATA", first, "").starts_with(".alb"))) {
+      (rows.size() == 1 || IsAutomaticCover(album_.pageIndex().GetValue("DATA", first, "")))) {
     showPageUse();
     return;
   }
