@@ -427,8 +427,7 @@ void FreeLayoutCommands::ShowCanvasMenu(const QPoint& globalPos) {
   CanvasMenuState state;
   for (const FreeLayoutItem& item : canvas_.items()) state.itemsOutside = state.itemsOutside || IsOutside(item, scale);
   state.hasItems = !canvas_.items().empty();
-  const QMimeData* clip = QApplication::clipboard()->mimeData();
-  state.clipboardHasFilesOrText = clip != nullptr && (clip->hasUrls() || clip->hasText());
+  state.clipboardHasFilesOrText = ClipboardHoldsFilesOrText();
   state.canUndo = canvas_.canUndo();
   state.canRedo = canvas_.canRedo();
   const CanvasMenuOffer offer = CanvasMenuOfferFor(state);

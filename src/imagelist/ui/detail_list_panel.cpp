@@ -407,8 +407,7 @@ void DetailListPanel::PrepareMenu() {
   state.rowCount = static_cast<int>(model_->rows().size());
   state.selectedCount = static_cast<int>(selected.size());
   state.firstIsSubAlbum = !selected.empty() && model_->rows()[selected.front()].isSubAlbum;
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  state.clipboardHasFiles = data != nullptr && !LocalFilesOf(*data).empty();
+  state.clipboardHasFiles = ClipboardHoldsFiles();
   const DetailMenuOffer offer = DetailMenuOfferFor(state);
   open_->setEnabled(offer.open);
   rename_->setVisible(offer.renameShown);

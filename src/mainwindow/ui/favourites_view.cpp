@@ -68,8 +68,7 @@ FavouritesView::FavouritesView(TForm1& window, ImageListPanel& list, AlbumStore&
     FavouritesMenuState state;
     state.rowCount = parts.list->topLevelItemCount();
     state.selectedCount = static_cast<int>(SelectedRows().size());
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    state.clipboardHasFiles = data != nullptr && !LocalFilesOf(*data).empty();
+    state.clipboardHasFiles = ClipboardHoldsFiles();
     const FavouritesMenuOffer offer = FavouritesMenuOfferFor(state);
     open->setEnabled(offer.open);
     copy->setEnabled(offer.copy);

@@ -3,12 +3,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QMimeData>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QToolBar>
@@ -29,6 +27,7 @@
 #include "mainwindow/ui/picture_views.h"
 #include "mainwindow/ui/tform1.h"
 #include "mainwindow/ui/tool_select_dlg.h"
+#include "platform/ui/clipboard_file_list.h"
 #include "platform/ui/qt_bridge.h"
 #include "platform/ui/text_editor_launch.h"
 
@@ -124,8 +123,7 @@ MainMenuState MainMenuCommands::State() const {
   const TToolSelectDlg* albumList = albumList_.window();
   state.albumListOpen = albumList != nullptr && albumList->isVisible();
   state.passwordRegistered = !window_.settings().listlck.empty();
-  const QMimeData* clip = QApplication::clipboard()->mimeData();
-  state.clipboardHasFilesOrText = clip != nullptr && (clip->hasUrls() || clip->hasText());
+  state.clipboardHasFilesOrText = ClipboardHoldsFilesOrText();
   state.freeLayoutItemsSelected =
       state.freeLayoutShown && SelectedCount(window_.pageSide()->freeLayout().canvas->items()) > 0;
   state.listHasItems = list_.list().size() > 0;

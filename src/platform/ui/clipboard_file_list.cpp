@@ -1,5 +1,7 @@
 #include "platform/ui/clipboard_file_list.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QUrl>
 
 #include "platform/ui/qt_bridge.h"
@@ -31,6 +33,16 @@ std::vector<std::string> LocalFilesOf(const QMimeData& data) {
 bool IsCutFileList(const QMimeData& data) {
   return data.hasFormat(kGnomeCopiedFilesMimeType) &&
          data.data(kGnomeCopiedFilesMimeType).startsWith("cut\n");
+}
+
+bool ClipboardHoldsFiles() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  return data != nullptr && !LocalFilesOf(*data).empty();
+}
+
+bool ClipboardHoldsFilesOrText() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  return data != nullptr && (data->hasUrls() || data->hasText());
 }
 
 }  // namespace lumidex

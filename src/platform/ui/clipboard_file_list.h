@@ -23,4 +23,9 @@ std::vector<std::string> LocalFilesOf(const QMimeData& data);
 // Whether a file manager marked the list of `data` as cut.
 bool IsCutFileList(const QMimeData& data);
 
+// What the system clipboard holds for the menus' paste items: local files;
+// and local files or text (a file list or text pasted as text).
+bool ClipboardHoldsFiles();
+bool ClipboardHoldsFilesOrText();
+
 }  // namespace lumidex
