@@ -59,8 +59,9 @@ constexpr std::string_view kOpenedFilesNotHandedOver =
     "\n指定されたファイルは登録されていません。実行中のウィンドウのカレンダーの日付にドロップして登録して下さい。";
 
 // How long a later start waits for the running window to take its files
-// before it shows its message instead.
-constexpr int kHandOverTimeoutMs = 2000;
+// before it shows its message instead: long enough for a window that is
+// busy for a moment (a loaded machine, a short command) to answer.
+constexpr int kHandOverTimeoutMs = 5000;
 
 // While the window is busy (a modal dialog, a running command, the picture
 // editor), files handed over by a later start wait and are tried again

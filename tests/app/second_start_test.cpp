@@ -106,7 +106,7 @@ TEST_F(SecondStartTest, FilesOfAStartThatGaveUpWaitingAreNotRegisteredLater) {
   // The window does not answer: the second start says the files were not
   // registered (its message box keeps it running until it is ended here).
   ::kill(first_, SIGSTOP);
-  EXPECT_EQ(ExitCodeWithin(StartWindow({picture}, home_.path()), 5s), -1);
+  EXPECT_EQ(ExitCodeWithin(StartWindow({picture}, home_.path()), 9s), -1);
   ::kill(first_, SIGCONT);
   // Once the window runs again, a start that is answered still gets through
   // and shows that the window went over what it had received.
